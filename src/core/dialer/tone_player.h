@@ -1,0 +1,62 @@
+#pragma once
+// The tone bank and the shooter buffer together with the sound output: the
+// keypad tone, queue-mode playing and shooter-mode composing of one symbol.
+#include <functional>
+#include <string>
+
+#include "core/dialer/clock.h"
+#include "core/dialer/sound.h"
+#include "core/dialer/tones.h"
+
+namespace tonvero {
+
+// One WAV image of 65536 bytes: the header of tone image 1 and up to 65492
+// composed sample bytes. Only the data length at offset 40 changes.
+class ShooterBuffer {
+ public:
+  static constexpr size_t kSize = 0x10000;
+  static constexpr size_t kCapacity = kSize - kWavHeaderSize;  // 65492
+
+  explicit ShooterBuffer(const Bytes& headerSource);
+  int32_t DataLength() const;
+  const uint8_t* Image() const { return bytes_.data(); }
+  // Copies `count` sample bytes of `image` after what is composed; past the
+  // image's own samples it pads with silence. The caller checks the room.
+  void Append(const Bytes& image, size_t count);
+  void Clear();
+
+ private:
+  void SetDataLength(int32_t length);
+  Bytes bytes_;
+};
+
+class TonePlayer {
+ public:
+  using Notice = std::function<void(const std::string&)>;
+
+  TonePlayer(ToneBank bank, SoundOutput& sound, Clock& clock, Notice notice);
+
+  // The keypad: stop what plays, start the symbol's tone looped.
+  void StartTone(int index);
+  void StopSound();
+  // Queue mode, one symbol: the tone for P*30+1 ms, then a gap of P*10+1 ms.
+  void PlayQueued(int index, int speedPosition);
+  // Shooter mode, one symbol: toneMs of its tone, then silenceMs of silence.
+  void ComposeSymbol(int index, int toneMs, int silenceMs);
+  void AppendToShooter(int index, int count);
+  // Plays the composed sound to its end (even when empty) and empties it.
+  void FlushShooter();
+  void Wait(unsigned ms) { WaitMs(clock_, ms); }
+
+  const ShooterBuffer& Shooter() const { return shooter_; }
+  const ToneBank& Bank() const { return bank_; }
+
+ private:
+  ToneBank bank_;
+  ShooterBuffer shooter_;
+  SoundOutput& sound_;
+  Clock& clock_;
+  Notice notice_;
+};
+
+}  // namespace tonvero

@@ -1,0 +1,46 @@
+#pragma once
+// The tone bank: seventeen WAV images (DTMF keys 0-9, *, #, A-D, and silence)
+// read once from the tone file "one.wav", and the generator that writes that file.
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace tonvero {
+
+using Bytes = std::vector<uint8_t>;
+
+constexpr int kToneCount = 17;
+constexpr int kSilenceIndex = 16;
+constexpr int kBytesPerMs = 22;        // every image: 22000 Hz, 8-bit, mono
+constexpr size_t kWavHeaderSize = 44;  // canonical RIFF/WAVE header
+constexpr size_t kMinSampleBytes = 6600;  // 300 ms, the longest shooter cut
+
+// Tone index of a keypad symbol: "0".."9" -> 0..9, "*" 10, "#" 11,
+// "A".."D" 12..15; -1 for any other character.
+int ToneIndexOf(char symbol);
+
+struct ToneBank {
+  std::array<Bytes, kToneCount> images;
+  // Sample bytes an image really holds past its header.
+  size_t SampleBytes(int index) const;
+};
+
+// Reads the tone file's bytes: 17 records of a 4-byte little-endian length
+// and a WAV image. Returns nothing when the file is truncated or an image is
+// not a canonical RIFF/WAVE image, so a damaged file is treated as missing.
+std::optional<ToneBank> ParseToneFile(const Bytes& file);
+
+// The generator: one canonical WAV image per tone index, and the whole file.
+Bytes BuildToneImage(int index);
+Bytes BuildToneFile();
+
+// The standard DTMF pair of a tone index 0..15 (low, high), in Hz.
+struct DtmfPair {
+  double low;
+  double high;
+};
+DtmfPair DtmfFrequencies(int index);
+
+}  // namespace tonvero

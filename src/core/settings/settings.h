@@ -1,0 +1,49 @@
+#pragma once
+// The user's choices kept between runs in "tv.cn3": 555 bytes of packed
+// little-endian fields with no header.
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tonvero {
+
+constexpr int kGridColumns = 5;
+constexpr size_t kSettingsFileSize = 555;
+constexpr size_t kStoredPathLength = 255;
+
+struct Settings {
+  int32_t speedPosition = 2;  // ScrollBarSpeed, 0..10
+  std::string dbBase;
+  std::string otherDbBase;
+  std::array<int32_t, kGridColumns> columnWidths{27, 79, 76, 128, 55};
+  bool queueOn = true;
+  bool shooterOn = false;
+  int32_t toneMs = 50;
+  int32_t silenceMs = 40;
+  bool modemOn = false;
+  int32_t commIndex = 1;       // "COM2"
+  int32_t generatorIndex = 0;  // "Touch Tone"
+};
+
+std::vector<uint8_t> EncodeSettings(const Settings& settings);
+
+// Takes the stored values over `settings`. A file under 4 bytes gives false
+// and changes nothing; a file that ends early leaves every field past its
+// end as it was. Values come back as stored: see ClampSettings.
+bool DecodeSettings(const std::vector<uint8_t>& file, Settings& settings);
+
+// Brings stored values back into their ranges before anything uses them:
+// speed 0..10, lengths 1..300, port 0..8, method 0..1, widths 0..2000.
+void ClampSettings(Settings& settings);
+
+// The mode indicator above the speed bar; nothing when no mode is set
+// (the indicator then stays as it is).
+struct ModeIndicator {
+  std::string caption;
+  bool speedBarEnabled;
+};
+std::optional<ModeIndicator> ModeIndicatorFor(const Settings& settings);
+
+}  // namespace tonvero

@@ -1,0 +1,67 @@
+#pragma once
+// Window classes and control ids of the program's windows. The end-to-end
+// driver finds windows by class and controls by these ids.
+
+// Window classes.
+#define TONVERO_CLASS_MAIN "TTonvero"
+// Dialogs are standard dialog windows (class "#32770") told apart by caption.
+
+// Main window: keypad (mouse down/up sound a key and append its symbol).
+#define IDC_KEY_0 1000  // 1000..1009: "0".."9"
+#define IDC_KEY_ST 1010 // "*"
+#define IDC_KEY_NM 1011 // "#"
+#define IDC_KEY_A 1012  // 1012..1015: "A".."D"
+
+// Main window: other controls.
+#define IDC_SCREEN 1100
+#define IDC_IMAGE_IDLE 1101     // Image2
+#define IDC_IMAGE_DIALING 1102  // Image3
+#define IDC_CLEAR 1103
+#define IDC_MODE_LABEL 1104     // Label10
+#define IDC_SPEED 1105          // ScrollBarSpeed
+#define IDC_DIAL 1106           // BitBtnReDial
+#define IDC_DIAL_MODE 1107      // DialMode
+#define IDC_EXIT 1108
+#define IDC_LOGO 1109           // Image1
+#define IDC_BANNER 1110         // Image4
+#define IDC_CREDIT 1111         // RightLabel
+#define IDC_DP_LABEL 1112       // Label11
+#define IDC_DP_INSERT 1113
+#define IDC_DP_DELETE 1114
+#define IDC_DP_NAME 1115
+#define IDC_DP_EDIT 1116
+#define IDC_DP_MEMO 1117
+#define IDC_HELP 1118
+#define IDC_RULE_H 1119         // Panel2
+#define IDC_RULE_V 1120         // Panel1
+#define IDC_SORT 1121
+#define IDC_EDIT 1122
+#define IDC_INSERT 1123
+#define IDC_DELETE 1124
+#define IDC_FILE 1125
+#define IDC_PRINT 1126
+#define IDC_SYNC 1127
+#define IDC_ADD 1128
+#define IDC_GRID 1129           // DBase
+#define IDC_HELP_PICTURE 1130   // Image5
+#define IDC_KEY_LABEL_FIRST 1140  // Label1..Label9 (1140..1148)
+
+// Message dialogs and the dialing-mode dialog: buttons carry their modal result.
+#define IDC_QUESTION_TEXT 1200  // PanelQuestion
+#define IDC_YES 1               // BitBtnYes: IDOK
+#define IDC_NO 2                // BitBtnNo: IDCANCEL
+#define IDC_NOTICE_TEXT 1201    // Panel1 of the notice box
+#define IDC_CONTINUE 1          // BitBtnContinue: IDOK
+#define IDC_PAUSE_TEXT 1202     // PausePanel
+#define IDC_PAUSE_OK 1          // PauseOKButton: IDOK
+#define IDC_ABOUT_OK 1          // OKButton: IDOK
+
+#define IDC_MODE_QUEUE 1300
+#define IDC_MODE_SHOOTER 1301
+#define IDC_MODE_MODEM 1302
+#define IDC_TONE_LENGTH 1303    // edit of the ToneLength spin edit
+#define IDC_SILENCE_LENGTH 1304
+#define IDC_COMM 1305           // CommX
+#define IDC_GENERATOR 1306
+#define IDC_MODE_OK 1
+#define IDC_MODE_CANCEL 2

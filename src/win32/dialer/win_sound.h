@@ -1,0 +1,28 @@
+#pragma once
+// The sound card and the clock as the dialer sees them on Windows.
+#include "core/dialer/clock.h"
+#include "core/dialer/sound.h"
+
+namespace tonvero {
+
+// PlaySoundA from memory: looped and asynchronous, synchronous, and purge.
+class WinSoundOutput : public SoundOutput {
+ public:
+  void StartLooped(const uint8_t* image) override;
+  void PlayToEnd(const uint8_t* image) override;
+  void Stop() override;
+};
+
+// QueryPerformanceCounter for readings; Sleep with a 1 ms timer resolution.
+class WinClock : public Clock {
+ public:
+  WinClock();
+  ~WinClock() override;
+  int64_t NowMicros() override;
+  void SleepMicros(int64_t micros) override;
+
+ private:
+  int64_t frequency_;
+};
+
+}  // namespace tonvero
