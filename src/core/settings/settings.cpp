@@ -1,0 +1,135 @@
+#include "core/settings/settings.h"
+
+#include <algorithm>
+
+namespace tonvero {
+
+namespace {
+
+constexpr size_t kStoredPathField = 1 + kStoredPathLength;
+constexpr int32_t kMaxSpeedPosition = 10;
+constexpr int32_t kMinLengthMs = 1;
+constexpr int32_t kMaxLengthMs = 300;
+constexpr int32_t kPortCount = 9;       // "COM1" .. "COM9"
+constexpr int32_t kMethodCount = 2;     // "Touch Tone", "Pulse"
+constexpr int32_t kMaxColumnWidth = 2000;
+
+void PutInt32(std::vector<uint8_t>& out, int32_t value) {
+  const auto bits = static_cast<uint32_t>(value);
+  for (int shift = 0; shift < 32; shift += 8) {
+    out.push_back(static_cast<uint8_t>(bits >> shift));
+  }
+}
+
+void PutFlag(std::vector<uint8_t>& out, bool value) { out.push_back(value ? 1 : 0); }
+
+// One length byte, the characters, then zeros up to the field's fixed size.
+void PutPath(std::vector<uint8_t>& out, const std::string& path) {
+  const size_t length = std::min(path.size(), kStoredPathLength);
+  out.push_back(static_cast<uint8_t>(length));
+  out.insert(out.end(), path.begin(), path.begin() + length);
+  out.insert(out.end(), kStoredPathLength - length, 0);
+}
+
+// Reads the fields in file order. A field the file does not hold completely
+// is left as it was, and so is every field after it.
+class FieldReader {
+ public:
+  explicit FieldReader(const std::vector<uint8_t>& file) : file_(file) {}
+
+  void ReadInt32(int32_t& value) {
+    const uint8_t* bytes = Next(4);
+    if (!bytes) return;
+    uint32_t bits = 0;
+    for (int i = 0; i < 4; ++i) bits |= static_cast<uint32_t>(bytes[i]) << (8 * i);
+    value = static_cast<int32_t>(bits);
+  }
+
+  void ReadFlag(bool& value) {
+    const uint8_t* bytes = Next(1);
+    if (bytes) value = bytes[0] != 0;
+  }
+
+  void ReadPath(std::string& value) {
+    const uint8_t* bytes = Next(kStoredPathField);
+    if (bytes) value.assign(bytes + 1, bytes + 1 + bytes[0]);
+  }
+
+ private:
+  const uint8_t* Next(size_t size) {
+    if (file_.size() - offset_ < size) {
+      offset_ = file_.size();
+      return nullptr;
+    }
+    const uint8_t* field = file_.data() + offset_;
+    offset_ += size;
+    return field;
+  }
+
+  const std::vector<uint8_t>& file_;
+  size_t offset_ = 0;
+};
+
+}  // namespace
+
+std::vector<uint8_t> EncodeSettings(const Settings& settings) {
+  std::vector<uint8_t> file;
+  file.reserve(kSettingsFileSize);
+  PutInt32(file, settings.speedPosition);
+  PutPath(file, settings.dbBase);
+  PutPath(file, settings.otherDbBase);
+  for (int32_t width : settings.columnWidths) PutInt32(file, width);
+  PutFlag(file, settings.queueOn);
+  PutFlag(file, settings.shooterOn);
+  PutInt32(file, settings.toneMs);
+  PutInt32(file, settings.silenceMs);
+  PutFlag(file, settings.modemOn);
+  PutInt32(file, settings.commIndex);
+  PutInt32(file, settings.generatorIndex);
+  return file;
+}
+
+bool DecodeSettings(const std::vector<uint8_t>& file, Settings& settings) {
+  if (file.size() < 4) return false;
+  FieldReader reader(file);
+  reader.ReadInt32(settings.speedPosition);
+  reader.ReadPath(settings.dbBase);
+  reader.ReadPath(settings.otherDbBase);
+  for (int32_t& width : settings.columnWidths) reader.ReadInt32(width);
+  reader.ReadFlag(settings.queueOn);
+  reader.ReadFlag(settings.shooterOn);
+  reader.ReadInt32(settings.toneMs);
+  reader.ReadInt32(settings.silenceMs);
+  reader.ReadFlag(settings.modemOn);
+  reader.ReadInt32(settings.commIndex);
+  reader.ReadInt32(settings.generatorIndex);
+  return true;
+}
+
+void ClampSettings(Settings& settings) {
+  const Settings defaults;
+  settings.speedPosition = std::clamp(settings.speedPosition, 0, kMaxSpeedPosition);
+  settings.toneMs = std::clamp(settings.toneMs, kMinLengthMs, kMaxLengthMs);
+  settings.silenceMs = std::clamp(settings.silenceMs, kMinLengthMs, kMaxLengthMs);
+  // Port and method are row indexes into fixed lists: an unknown row falls
+  // back to the default choice rather than to the nearest one.
+  if (settings.commIndex < 0 || settings.commIndex >= kPortCount) {
+    settings.commIndex = defaults.commIndex;
+  }
+  if (settings.generatorIndex < 0 || settings.generatorIndex >= kMethodCount) {
+    settings.generatorIndex = defaults.generatorIndex;
+  }
+  for (int column = 0; column < kGridColumns; ++column) {
+    int32_t& width = settings.columnWidths[column];
+    if (width < 0 || width > kMaxColumnWidth) width = defaults.columnWidths[column];
+  }
+}
+
+std::optional<ModeIndicator> ModeIndicatorFor(const Settings& settings) {
+  if (settings.queueOn) return ModeIndicator{"Fast    Queue    Slow", true};
+  if (settings.shooterOn) return ModeIndicator{"     Shooter Mode", false};
+  if (settings.modemOn) return ModeIndicator{"       Modem Mode", false};
+  return std::nullopt;
+}
+
+}  // namespace tonvero
