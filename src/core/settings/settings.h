@@ -35,7 +35,8 @@ std::vector<uint8_t> EncodeSettings(const Settings& settings);
 bool DecodeSettings(const std::vector<uint8_t>& file, Settings& settings);
 
 // Brings stored values back into their ranges before anything uses them:
-// speed 0..10, lengths 1..300, port 0..8, method 0..1, widths 0..2000.
+// speed 0..10 and lengths 1..300 by clamping; a port outside 0..8, a method
+// outside 0..1 or a column width outside 0..2000 by its default.
 void ClampSettings(Settings& settings);
 
 // The mode indicator above the speed bar; nothing when no mode is set

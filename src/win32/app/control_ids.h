@@ -31,7 +31,7 @@
 #define IDC_DP_NAME 1115
 #define IDC_DP_EDIT 1116
 #define IDC_DP_MEMO 1117
-#define IDC_HELP 1118
+#define IDC_HELP_BUTTON 1118
 #define IDC_RULE_H 1119         // Panel2
 #define IDC_RULE_V 1120         // Panel1
 #define IDC_SORT 1121
@@ -48,8 +48,8 @@
 
 // Message dialogs and the dialing-mode dialog: buttons carry their modal result.
 #define IDC_QUESTION_TEXT 1200  // PanelQuestion
-#define IDC_YES 1               // BitBtnYes: IDOK
-#define IDC_NO 2                // BitBtnNo: IDCANCEL
+#define IDC_YES_BUTTON 1               // BitBtnYes: IDOK
+#define IDC_NO_BUTTON 2                // BitBtnNo: IDCANCEL
 #define IDC_NOTICE_TEXT 1201    // Panel1 of the notice box
 #define IDC_CONTINUE 1          // BitBtnContinue: IDOK
 #define IDC_PAUSE_TEXT 1202     // PausePanel

@@ -1,0 +1,76 @@
+#include "win32/app/files.h"
+
+#include <windows.h>
+
+#include "core/app/io_error.h"
+
+namespace tonvero {
+namespace {
+
+class FileHandle {
+ public:
+  explicit FileHandle(HANDLE h) : h_(h) {}
+  ~FileHandle() {
+    if (valid()) CloseHandle(h_);
+  }
+  FileHandle(const FileHandle&) = delete;
+  FileHandle& operator=(const FileHandle&) = delete;
+  bool valid() const { return h_ != INVALID_HANDLE_VALUE; }
+  HANDLE get() const { return h_; }
+  void Close() {
+    HANDLE h = h_;
+    h_ = INVALID_HANDLE_VALUE;
+    if (!CloseHandle(h)) throw IoError(static_cast<int>(GetLastError()));
+  }
+
+ private:
+  HANDLE h_;
+};
+
+}  // namespace
+
+std::optional<Bytes> ReadFileIfPresent(const std::string& path) {
+  FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.valid()) return std::nullopt;
+  LARGE_INTEGER size;
+  if (!GetFileSizeEx(file.get(), &size)) throw IoError(static_cast<int>(GetLastError()));
+  if (size.QuadPart > 64 * 1024 * 1024) throw IoError(ERROR_NOT_ENOUGH_MEMORY);
+  Bytes bytes(static_cast<size_t>(size.QuadPart));
+  DWORD read = 0;
+  if (!bytes.empty() &&
+      !ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr)) {
+    throw IoError(static_cast<int>(GetLastError()));
+  }
+  bytes.resize(read);
+  return bytes;
+}
+
+bool ReplaceFileContents(const std::string& path, const Bytes& bytes) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) return false;
+
+  const std::string temporary = path + ".new";
+  FileHandle file(CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.valid()) return false;
+  try {
+    DWORD written = 0;
+    if (!WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr)) {
+      throw IoError(static_cast<int>(GetLastError()));
+    }
+    if (written != bytes.size()) throw IoError(ERROR_DISK_FULL);
+    if (!FlushFileBuffers(file.get())) throw IoError(static_cast<int>(GetLastError()));
+    file.Close();
+    if (!MoveFileExA(temporary.c_str(), path.c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+      throw IoError(static_cast<int>(GetLastError()));
+    }
+  } catch (...) {
+    DeleteFileA(temporary.c_str());
+    throw;
+  }
+  return true;
+}
+
+}  // namespace tonvero

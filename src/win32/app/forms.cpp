@@ -1,0 +1,130 @@
+#include "win32/app/forms.h"
+
+#include <commctrl.h>
+
+#include <cstring>
+#include <tuple>
+
+namespace tonvero {
+
+bool FontSpec::operator<(const FontSpec& o) const {
+  const int byFace = std::strcmp(face, o.face);
+  if (byFace != 0) return byFace < 0;
+  return std::tie(pixels, bold) < std::tie(o.pixels, o.bold);
+}
+
+Form::~Form() {
+  for (auto& [spec, font] : fonts_) DeleteObject(font);
+}
+
+HFONT Form::Font(const FontSpec& spec) {
+  auto found = fonts_.find(spec);
+  if (found != fonts_.end()) return found->second;
+  HFONT font = CreateFontA(-spec.pixels, 0, 0, 0, spec.bold ? FW_BOLD : FW_NORMAL, FALSE,
+                           FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                           CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, spec.face);
+  fonts_[spec] = font;
+  return font;
+}
+
+void Form::Create(HWND parent, const std::vector<ControlSpec>& controls) {
+  parent_ = parent;
+  HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent, GWLP_HINSTANCE));
+  for (const ControlSpec& c : controls) {
+    HWND control = CreateWindowExA(c.exStyle, c.windowClass, c.text, WS_CHILD | c.style,
+                                   c.left, c.top, c.width, c.height, parent,
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)),
+                                   instance, nullptr);
+    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(Font(c.font)), FALSE);
+    if (c.textColor != CLR_INVALID) colors_[c.id] = c.textColor;
+    if (c.hint) AddHint(control, c.hint);
+  }
+}
+
+void Form::AddHint(HWND control, const char* hint) {
+  if (!tooltip_) {
+    tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                               parent_, nullptr, nullptr, nullptr);
+  }
+  TOOLINFOA tool{};
+  tool.cbSize = TTTOOLINFOA_V1_SIZE;
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.hwnd = parent_;
+  tool.uId = reinterpret_cast<UINT_PTR>(control);
+  tool.lpszText = const_cast<char*>(hint);
+  SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+COLORREF Form::TextColor(int id) const {
+  auto found = colors_.find(id);
+  return found == colors_.end() ? GetSysColor(COLOR_BTNTEXT) : found->second;
+}
+
+void Form::SetTextColor(int id, COLORREF color) {
+  colors_[id] = color;
+  InvalidateRect(Item(id), nullptr, FALSE);
+}
+
+void Form::DrawButton(const DRAWITEMSTRUCT& item, HBITMAP glyph) {
+  HDC dc = item.hDC;
+  RECT r = item.rcItem;
+  const bool pushed = item.itemState & ODS_SELECTED;
+  const bool disabled = item.itemState & ODS_DISABLED;
+  DrawFrameControl(dc, &r, DFC_BUTTON, DFCS_BUTTONPUSH | (pushed ? DFCS_PUSHED : 0));
+  if (pushed) OffsetRect(&r, 1, 1);
+
+  char caption[64];
+  GetWindowTextA(item.hwndItem, caption, sizeof caption);
+  HFONT font = reinterpret_cast<HFONT>(SendMessageA(item.hwndItem, WM_GETFONT, 0, 0));
+  HGDIOBJ oldFont = SelectObject(dc, font);
+  SetBkMode(dc, TRANSPARENT);
+  ::SetTextColor(dc, disabled ? GetSysColor(COLOR_GRAYTEXT) : TextColor(item.CtlID));
+
+  if (glyph) {
+    BITMAP info;
+    GetObject(glyph, sizeof info, &info);
+    SIZE text;
+    GetTextExtentPoint32A(dc, caption, static_cast<int>(std::strlen(caption)), &text);
+    const int gap = 6;
+    int x = (r.left + r.right - info.bmWidth - gap - text.cx) / 2;
+    int y = (r.top + r.bottom - info.bmHeight) / 2;
+    HDC memory = CreateCompatibleDC(dc);
+    HGDIOBJ old = SelectObject(memory, glyph);
+    BitBlt(dc, x, y, info.bmWidth, info.bmHeight, memory, 0, 0, SRCCOPY);
+    SelectObject(memory, old);
+    DeleteDC(memory);
+    r.left = x + info.bmWidth + gap;
+    DrawTextA(dc, caption, -1, &r, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+  } else {
+    DrawTextA(dc, caption, -1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+  }
+  SelectObject(dc, oldFont);
+  if (item.itemState & ODS_FOCUS) {
+    RECT focus = item.rcItem;
+    InflateRect(&focus, -4, -4);
+    DrawFocusRect(dc, &focus);
+  }
+}
+
+void SizeAndCentre(HWND window, int width, int height) {
+  RECT r{0, 0, width, height};
+  AdjustWindowRectEx(&r, GetWindowLongA(window, GWL_STYLE), FALSE,
+                     GetWindowLongA(window, GWL_EXSTYLE));
+  const int w = r.right - r.left, h = r.bottom - r.top;
+  const int x = (GetSystemMetrics(SM_CXSCREEN) - w) / 2;
+  const int y = (GetSystemMetrics(SM_CYSCREEN) - h) / 2;
+  SetWindowPos(window, nullptr, x, y, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+std::string WindowText(HWND window) {
+  std::string text(static_cast<size_t>(GetWindowTextLengthA(window)) + 1, '\0');
+  text.resize(static_cast<size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
+void ShowError(HWND owner, const char* message) {
+  MessageBoxA(owner, message, "Tonvero", MB_OK | MB_ICONERROR);
+}
+
+}  // namespace tonvero

@@ -1,0 +1,66 @@
+#pragma once
+// Forms as tables of controls: each row becomes a child window placed in
+// pixels, with its font, caption colour and hint. Shared by the main window
+// and the dialogs.
+#include <windows.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace tonvero {
+
+struct FontSpec {
+  const char* face = "MS Sans Serif";
+  int pixels = 11;  // character height; 11 is the standard 8-point dialog font
+  bool bold = false;
+  bool operator<(const FontSpec& o) const;
+};
+
+struct ControlSpec {
+  int id;
+  const char* windowClass;  // "BUTTON", "STATIC", "EDIT", ...
+  const char* text;
+  int left, top, width, height;
+  DWORD style;
+  FontSpec font = {};
+  COLORREF textColor = CLR_INVALID;  // CLR_INVALID: the system colour
+  const char* hint = nullptr;
+  DWORD exStyle = 0;
+};
+
+// Owns the fonts of a form and the caption colours of its controls.
+class Form {
+ public:
+  Form() = default;
+  Form(const Form&) = delete;
+  Form& operator=(const Form&) = delete;
+  ~Form();
+
+  void Create(HWND parent, const std::vector<ControlSpec>& controls);
+  HWND Item(int id) const { return GetDlgItem(parent_, id); }
+  HFONT Font(const FontSpec& spec);
+  COLORREF TextColor(int id) const;
+  void SetTextColor(int id, COLORREF color);
+  // Draws an owner-drawn push button: frame, optional glyph, caption in its colour.
+  void DrawButton(const DRAWITEMSTRUCT& item, HBITMAP glyph = nullptr);
+
+ private:
+  void AddHint(HWND control, const char* hint);
+
+  HWND parent_ = nullptr;
+  HWND tooltip_ = nullptr;
+  std::map<FontSpec, HFONT> fonts_;
+  std::map<int, COLORREF> colors_;
+};
+
+// The client size of `window` set to width x height, centred on the screen.
+void SizeAndCentre(HWND window, int width, int height);
+
+// The text of a window as a std::string.
+std::string WindowText(HWND window);
+
+// Shows a failure in a message box: the general error handler.
+void ShowError(HWND owner, const char* message);
+
+}  // namespace tonvero

@@ -1,0 +1,99 @@
+#pragma once
+// The main window: keypad and dialer screen on the left, the dialing
+// procedure along the top, the phone list on the right. It owns all of the
+// program's state.
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "core/dialer/dial_string.h"
+#include "core/dialer/tone_player.h"
+#include "core/settings/settings.h"
+#include "win32/app/forms.h"
+#include "win32/app/message_dialogs.h"
+#include "win32/dialer/win_sound.h"
+#include "win32/settings/mode_dialog.h"
+
+namespace tonvero {
+
+class TTonvero : private DialTarget {
+ public:
+  TTonvero();
+  ~TTonvero() override;
+  // Registers the class and creates the window; start-up runs inside.
+  HWND Create(HINSTANCE instance, const char* firstArgument);
+
+  bool AskQuestion(const std::string& question);
+  void ShowNotice(const std::string& notice);
+
+ private:
+  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  static LRESULT CALLBACK ButtonProcedure(HWND button, UINT message, WPARAM wParam,
+                                          LPARAM lParam, UINT_PTR id, DWORD_PTR self);
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+  // Start-up and shutdown.
+  void FormCreate();
+  void FormDestroy();
+  void CreateControls();
+  void LoadTones();
+  void LoadSettings();
+  void SaveSettings();
+  Settings CurrentSettings() const;
+  void ApplySettings(const Settings& stored);
+  void UpdateModeIndicator();
+
+  // Controls.
+  void OnCommand(int id, int code);
+  void OnDrawItem(const DRAWITEMSTRUCT& item);
+  LRESULT OnControlColor(UINT message, HDC dc, HWND control);
+  void OnSpeedScroll(int request, int position);
+  void KeyMouseDown(int id);
+  void KeyMouseUp(int id);
+  void BitBtnHelpMouseDown();
+  void BitBtnHelpMouseUp();
+  void BitBtnExitClick();
+  void Image1DblClick();
+  void DialModeClick();
+
+  // Dialing.
+  void DialCurrentNumber();
+  void DialByModem();
+  void ShowDialingIcon(bool dialing);
+  void ShowSymbol(char symbol) override;
+  void Play(int toneIndex) override;
+  void Compose(int toneIndex) override;
+  void Flush() override;
+  void Wait(unsigned ms) override;
+  void Pause() override;
+
+  HWND Item(int id) const { return form_.Item(id); }
+  int SpeedPosition() const;
+
+  HWND hwnd_ = nullptr;
+  HWND focusBeforeDeactivation_ = nullptr;
+  std::string firstArgument_;
+  std::string startDir_;
+  Settings settings_;  // modes, lengths, port and paths; speed and widths live in their controls
+  Form form_;
+  WinSoundOutput sound_;
+  WinClock clock_;
+  std::unique_ptr<TonePlayer> player_;
+
+  struct Pictures {
+    Pictures();
+    ~Pictures();
+    HBITMAP logo, idle, dialing, banner, exitGlyph, help;
+    HICON bigIcon, smallIcon;
+  } pictures_;
+  HBRUSH screenBrush_, procedureBrush_, infoBrush_;
+
+  TAboutBox aboutBox_;
+  TPauseBox pauseBox_;
+  TQuestionBox questionBox_;
+  TDialingMode dialingMode_;
+  TErrorMessage errorMessage_;
+};
+
+}  // namespace tonvero

@@ -1,0 +1,96 @@
+#include "win32/app/modal_dialog.h"
+
+#include <cstring>
+#include <exception>
+#include <string>
+
+namespace tonvero {
+namespace {
+
+void AppendWide(std::vector<WORD>& words, const char* text) {
+  for (const char* p = text; *p; ++p) words.push_back(static_cast<unsigned char>(*p));
+  words.push_back(0);
+}
+
+// An in-memory dialog template with no controls; they come from the form table.
+std::vector<WORD> EmptyTemplate(const char* caption, bool closeBox) {
+  DLGTEMPLATE head{};
+  head.style = WS_POPUP | WS_CAPTION | DS_MODALFRAME | DS_SETFONT | (closeBox ? WS_SYSMENU : 0);
+  head.cx = 100;
+  head.cy = 50;
+  std::vector<WORD> words(sizeof head / sizeof(WORD));
+  std::memcpy(words.data(), &head, sizeof head);
+  words.push_back(0);  // no menu
+  words.push_back(0);  // the standard dialog class
+  AppendWide(words, caption);
+  words.push_back(8);  // point size of the dialog font
+  AppendWide(words, "MS Sans Serif");
+  return words;
+}
+
+}  // namespace
+
+ModalDialog::ModalDialog(const char* caption, int clientWidth, int clientHeight, bool closeBox)
+    : caption_(caption), width_(clientWidth), height_(clientHeight), closeBox_(closeBox) {}
+
+int ModalDialog::Show(HWND owner) {
+  Form form;
+  form_ = &form;
+  std::vector<WORD> dialogTemplate = EmptyTemplate(caption_, closeBox_);
+  INT_PTR result = DialogBoxIndirectParamA(
+      GetModuleHandleA(nullptr), reinterpret_cast<LPCDLGTEMPLATEA>(dialogTemplate.data()), owner,
+      Procedure, reinterpret_cast<LPARAM>(this));
+  form_ = nullptr;
+  hwnd_ = nullptr;
+  return result == IDOK ? IDOK : IDCANCEL;
+}
+
+INT_PTR CALLBACK ModalDialog::Procedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_INITDIALOG) {
+    SetWindowLongPtrA(dialog, DWLP_USER, lParam);
+    reinterpret_cast<ModalDialog*>(lParam)->hwnd_ = dialog;
+  }
+  auto* self = reinterpret_cast<ModalDialog*>(GetWindowLongPtrA(dialog, DWLP_USER));
+  if (!self) return FALSE;
+  try {
+    return self->Handle(message, wParam, lParam);
+  } catch (const std::exception& failure) {
+    ShowError(dialog, failure.what());
+    return TRUE;
+  }
+}
+
+INT_PTR ModalDialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_INITDIALOG: {
+      form_->Create(hwnd_, Controls());
+      SizeAndCentre(hwnd_, width_, height_);
+      SetFocus(Item(OnInit()));
+      return FALSE;  // the focus is set
+    }
+    case WM_COMMAND: {
+      const int id = LOWORD(wParam);
+      if (id == IDOK && HIWORD(wParam) == BN_CLICKED) {
+        OnOk();
+        EndDialog(hwnd_, IDOK);
+      } else if (id == IDCANCEL) {
+        EndDialog(hwnd_, IDCANCEL);
+      } else {
+        OnCommand(id, HIWORD(wParam));
+      }
+      return TRUE;
+    }
+    case WM_CLOSE:
+      EndDialog(hwnd_, IDCANCEL);
+      return TRUE;
+    case WM_CTLCOLORSTATIC: {
+      HDC dc = reinterpret_cast<HDC>(wParam);
+      SetTextColor(dc, form_->TextColor(GetDlgCtrlID(reinterpret_cast<HWND>(lParam))));
+      SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+      return reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_BTNFACE));
+    }
+  }
+  return FALSE;
+}
+
+}  // namespace tonvero
