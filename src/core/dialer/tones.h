@@ -21,9 +21,15 @@ constexpr size_t kMinSampleBytes = 6600;  // 300 ms, the longest shooter cut
 // "A".."D" 12..15; -1 for any other character.
 int ToneIndexOf(char symbol);
 
+// Sample bytes a WAV image really holds past its 44-byte header: the smaller
+// of the bytes present and its data-chunk length (offset 40); 0 for an image
+// shorter than the header or with a negative data length.
+size_t ImageSampleBytes(const Bytes& image);
+
 struct ToneBank {
   std::array<Bytes, kToneCount> images;
-  // Sample bytes an image really holds past its header.
+  // Sample bytes an image really holds past its header (ImageSampleBytes);
+  // 0 for an index outside 0..16.
   size_t SampleBytes(int index) const;
 };
 
@@ -32,11 +38,13 @@ struct ToneBank {
 // not a canonical RIFF/WAVE image, so a damaged file is treated as missing.
 std::optional<ToneBank> ParseToneFile(const Bytes& file);
 
-// The generator: one canonical WAV image per tone index, and the whole file.
+// The generator: one canonical WAV image per tone index (empty for an index
+// outside 0..16), and the whole file.
 Bytes BuildToneImage(int index);
 Bytes BuildToneFile();
 
-// The standard DTMF pair of a tone index 0..15 (low, high), in Hz.
+// The standard DTMF pair of a tone index 0..15 (low, high), in Hz;
+// {0, 0} for silence (16) and any other index.
 struct DtmfPair {
   double low;
   double high;
