@@ -26,7 +26,7 @@ constexpr FontSpec kStarFont{"Courier New", 25, false};
 constexpr FontSpec kBoldFont{"MS Sans Serif", 11, true};
 
 constexpr DWORD kButton = WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW;
-constexpr DWORD kLabel = WS_VISIBLE | SS_LEFT | SS_NOPREFIX;
+constexpr DWORD kLabel = WS_VISIBLE | SS_LEFTNOWORDWRAP | SS_NOPREFIX;
 constexpr DWORD kPicture = WS_VISIBLE | SS_BITMAP;
 
 constexpr const char* kSilverBoxHint = " Silver Box Key ! Don`t Use It For Regular Dialing ! ";
@@ -100,7 +100,7 @@ std::vector<ControlSpec> MainControls() {
   for (const KeyLetters& letters : kKeyLetters) {
     const Key* key = FindKey(letters.keyId);
     c.push_back({label++, "STATIC", letters.letters, key->left, key->top + 25, 49, 13,
-                 kLabel | SS_CENTER, {}, kGrey});
+                 WS_VISIBLE | SS_CENTER | SS_NOPREFIX, {}, kGrey});
   }
   c.insert(c.end(), {
       {IDC_SCREEN, "EDIT", "", 40, 36, 177, 21,
@@ -110,7 +110,7 @@ std::vector<ControlSpec> MainControls() {
       {IDC_IMAGE_DIALING, "STATIC", "", 4, 32, 33, 33, SS_BITMAP},
       {IDC_CLEAR, "BUTTON", "Clear", 8, 224, 97, 25, kButton, kBoldFont, kMaroon,
        " Clear The Dialer Screen "},
-      {IDC_MODE_LABEL, "STATIC", "Fast    Queue    Slow", 6, 252, 100, 14, kLabel},
+      {IDC_MODE_LABEL, "STATIC", "Fast    Queue    Slow", 6, 252, 104, 14, kLabel},
       {IDC_SPEED, "SCROLLBAR", "", 8, 268, 97, 9, WS_VISIBLE | WS_TABSTOP | SBS_HORZ, {},
        CLR_INVALID, " Speed Of Dialing "},
       {IDC_DIAL, "BUTTON", "Dial", 8, 280, 44, 25, kButton, kBoldFont, kNavy,
@@ -121,7 +121,7 @@ std::vector<ControlSpec> MainControls() {
       {IDC_LOGO, "STATIC", "", 110, 226, 113, 113, kPicture | SS_NOTIFY, {}, CLR_INVALID,
        " Velmora Logo "},
       {IDC_BANNER, "STATIC", "", 8, 352, 217, 17, kPicture},
-      {IDC_DP_LABEL, "STATIC", "Dialing Proc.:", 7, 7, 64, 14, kLabel},
+      {IDC_DP_LABEL, "STATIC", "Dialing Proc.:", 7, 7, 65, 14, kLabel},
       {IDC_DP_INSERT, "BUTTON", "Ins.", 72, 3, 33, 21, kButton, {}, CLR_INVALID,
        " Insert A New Dialing Procedure After This One "},
       {IDC_DP_DELETE, "BUTTON", "Del.", 104, 3, 33, 21, kButton | WS_DISABLED, {}, CLR_INVALID,
@@ -277,6 +277,7 @@ void TTonvero::CreateControls() {
   SetWindowTextA(Item(IDC_DP_MEMO), ProcedureHelpText().c_str());
 
   HWND grid = Item(IDC_GRID);
+  SetWindowPos(grid, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);  // over the credit line
   ListView_SetExtendedListViewStyle(grid, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
   const char* titles[kGridColumns] = {"", "FIRST NAME", "LAST NAME", "PHONE", "REMARKS"};
   const Settings defaults;
