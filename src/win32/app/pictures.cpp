@@ -1,0 +1,652 @@
+// The program's pictures. Each one is drawn with plain GDI into a 32-bit DIB.
+// Shapes are drawn at four times the picture's size and averaged down, which
+// gives them smooth edges; small text is drawn directly at its size so that
+// it stays crisp.
+#include "win32/app/pictures.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <initializer_list>
+#include <iterator>
+#include <numbers>
+#include <vector>
+
+namespace tonvero {
+namespace {
+
+// ---------------------------------------------------------------- colours
+
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kInk = RGB(32, 36, 44);
+constexpr COLORREF kNavy = RGB(18, 46, 92);
+constexpr COLORREF kDeepTeal = RGB(0, 104, 112);
+constexpr COLORREF kTeal = RGB(0, 128, 128);
+constexpr COLORREF kAqua = RGB(96, 232, 236);
+constexpr COLORREF kGold = RGB(242, 192, 72);
+constexpr COLORREF kHot = RGB(232, 96, 16);      // the dialing highlight
+constexpr COLORREF kHotWave = RGB(214, 40, 24);
+constexpr COLORREF kGlow = RGB(255, 236, 140);
+
+COLORREF Mix(COLORREF a, COLORREF b, double t) {
+  auto channel = [t](int x, int y) { return static_cast<BYTE>(x + (y - x) * t + 0.5); };
+  return RGB(channel(GetRValue(a), GetRValue(b)), channel(GetGValue(a), GetGValue(b)),
+             channel(GetBValue(a), GetBValue(b)));
+}
+
+// DIB pixels are 0x00RRGGBB; COLORREF is 0x00BBGGRR.
+uint32_t ToPixel(COLORREF c) {
+  return (uint32_t{GetRValue(c)} << 16) | (uint32_t{GetGValue(c)} << 8) | GetBValue(c);
+}
+
+// ---------------------------------------------------------------- canvas
+
+// A top-down 32-bit DIB section selected into a memory DC.
+class Canvas {
+ public:
+  Canvas(int width, int height, COLORREF background) : width_(width), height_(height) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    HDC screen = GetDC(nullptr);
+    dc_ = CreateCompatibleDC(screen);
+    ReleaseDC(nullptr, screen);
+    void* bits = nullptr;
+    bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    pixels_ = static_cast<uint32_t*>(bits);
+    old_ = SelectObject(dc_, bitmap_);
+    SetBkMode(dc_, TRANSPARENT);
+    const uint32_t fill = ToPixel(background);
+    for (int i = 0; i < width * height; ++i) pixels_[i] = fill;
+  }
+  ~Canvas() {
+    SelectObject(dc_, old_);
+    DeleteDC(dc_);
+    if (bitmap_) DeleteObject(bitmap_);
+  }
+  Canvas(const Canvas&) = delete;
+  Canvas& operator=(const Canvas&) = delete;
+
+  HDC dc() const { return dc_; }
+  int width() const { return width_; }
+  int height() const { return height_; }
+  // Direct pixel access; call GdiFlush() first when GDI drew since.
+  uint32_t& At(int x, int y) { return pixels_[y * width_ + x]; }
+
+  // Hands the bitmap over to the caller.
+  HBITMAP Release() {
+    GdiFlush();
+    SelectObject(dc_, old_);
+    HBITMAP result = bitmap_;
+    bitmap_ = nullptr;
+    return result;
+  }
+
+ private:
+  int width_, height_;
+  HDC dc_;
+  HBITMAP bitmap_;
+  HGDIOBJ old_;
+  uint32_t* pixels_;
+};
+
+// Selects a GDI object for one scope, then deletes it.
+class Selected {
+ public:
+  Selected(HDC dc, HGDIOBJ object) : dc_(dc), object_(object), old_(SelectObject(dc, object)) {}
+  ~Selected() {
+    SelectObject(dc_, old_);
+    DeleteObject(object_);
+  }
+  Selected(const Selected&) = delete;
+  Selected& operator=(const Selected&) = delete;
+
+ private:
+  HDC dc_;
+  HGDIOBJ object_, old_;
+};
+
+HFONT MakeFont(int pixels, int weight, const char* face, DWORD quality = NONANTIALIASED_QUALITY) {
+  return CreateFontA(-pixels, 0, 0, 0, weight, FALSE, FALSE, FALSE, ANSI_CHARSET,
+                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, quality, DEFAULT_PITCH | FF_SWISS,
+                     face);
+}
+
+// The first of `faces` that the system has, so that text keeps the
+// proportions it was laid out for where a face is missing.
+const char* PickFace(std::initializer_list<const char*> faces) {
+  HDC dc = CreateCompatibleDC(nullptr);
+  const char* chosen = *faces.begin();
+  for (const char* face : faces) {
+    Selected font(dc, MakeFont(11, FW_NORMAL, face));
+    char actual[LF_FACESIZE] = "";
+    GetTextFaceA(dc, LF_FACESIZE, actual);
+    if (lstrcmpiA(actual, face) == 0) {
+      chosen = face;
+      break;
+    }
+  }
+  DeleteDC(dc);
+  return chosen;
+}
+
+const char* UiFace() {
+  static const char* face = PickFace(
+      {"MS Sans Serif", "Microsoft Sans Serif", "Arial", "Liberation Sans", "Nimbus Sans"});
+  return face;
+}
+
+const char* TitleFace() {
+  static const char* face = PickFace({"Arial", "Liberation Sans", "Nimbus Sans"});
+  return face;
+}
+
+const char* FixedFace() {
+  static const char* face = PickFace({"Courier New", "Liberation Mono", "Nimbus Mono PS"});
+  return face;
+}
+
+// ---------------------------------------------------------------- shapes
+
+struct Pt {
+  double x, y;
+};
+using Shape = std::vector<Pt>;
+
+// Points along an ellipse; angles in degrees, counter-clockwise from east.
+Shape ArcPoints(Pt centre, double rx, double ry, double from, double to) {
+  const int steps = std::max(6, static_cast<int>(std::fabs(to - from) / 4));
+  Shape points;
+  for (int i = 0; i <= steps; ++i) {
+    const double a = (from + (to - from) * i / steps) * std::numbers::pi / 180;
+    points.push_back({centre.x + rx * std::cos(a), centre.y - ry * std::sin(a)});
+  }
+  return points;
+}
+
+void Append(Shape& shape, const Shape& more) { shape.insert(shape.end(), more.begin(), more.end()); }
+
+// Turns a shape by `degrees` (counter-clockwise) around `pivot`, then moves it by `shift`.
+Shape Turned(const Shape& shape, Pt pivot, double degrees, Pt shift = {0, 0}) {
+  const double a = degrees * std::numbers::pi / 180, c = std::cos(a), s = std::sin(a);
+  Shape result;
+  for (Pt p : shape) {
+    const double dx = p.x - pivot.x, dy = p.y - pivot.y;
+    result.push_back({pivot.x + dx * c + dy * s + shift.x, pivot.y - dx * s + dy * c + shift.y});
+  }
+  return result;
+}
+
+// ---------------------------------------------------------------- sketch
+
+// Drawing surface kScale times the picture's size. Coordinates are given in
+// picture pixels; the picture's pixel (x, y) covers [x, x+1) x [y, y+1).
+// What is not drawn on stays "uncovered" and lets the background through.
+class Sketch {
+ public:
+  static constexpr int kScale = 4;
+
+  Sketch(int width, int height)
+      : width_(width), height_(height), big_(width * kScale, height * kScale, kKey) {
+    SelectObject(big_.dc(), GetStockObject(DC_BRUSH));
+    SelectObject(big_.dc(), GetStockObject(NULL_PEN));
+  }
+
+  void Fill(const Shape& shape, COLORREF colour) {
+    std::vector<POINT> points;
+    for (Pt p : shape) points.push_back(Scaled(p));
+    SetDCBrushColor(big_.dc(), colour);
+    Polygon(big_.dc(), points.data(), static_cast<int>(points.size()));
+  }
+
+  void Disc(Pt centre, double r, COLORREF colour) {
+    Fill(ArcPoints(centre, r, r, 0, 360), colour);
+  }
+
+  void Box(double left, double top, double right, double bottom, double radius,
+           COLORREF colour) {
+    SetDCBrushColor(big_.dc(), colour);
+    const int d = Px(2 * radius);
+    RoundRect(big_.dc(), Px(left), Px(top), Px(right) + 1, Px(bottom) + 1, d, d);
+  }
+
+  // A box shaded from `top` to `bottom` colour.
+  void ShadedBox(double left, double top, double right, double bottom, double radius,
+                 COLORREF topColour, COLORREF bottomColour) {
+    const int d = Px(2 * radius);
+    HRGN region = CreateRoundRectRgn(Px(left), Px(top), Px(right) + 1, Px(bottom) + 1, d, d);
+    SelectClipRgn(big_.dc(), region);
+    for (int y = Px(top); y < Px(bottom); ++y) {
+      SetDCBrushColor(big_.dc(), Mix(topColour, bottomColour,
+                                     (y - Px(top)) / double(Px(bottom) - Px(top))));
+      RECT row{Px(left), y, Px(right), y + 1};
+      FillRect(big_.dc(), &row, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+    }
+    SelectClipRgn(big_.dc(), nullptr);
+    DeleteObject(region);
+  }
+
+  // A line through `shape` with round ends and joins.
+  void Stroke(const Shape& shape, double width, COLORREF colour) {
+    LOGBRUSH brush{BS_SOLID, colour, 0};
+    Selected pen(big_.dc(),
+                 ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_ROUND | PS_JOIN_ROUND,
+                              Px(width), &brush, 0, nullptr));
+    std::vector<POINT> points;
+    for (Pt p : shape) points.push_back(Scaled(p));
+    Polyline(big_.dc(), points.data(), static_cast<int>(points.size()));
+  }
+
+  void Text(double left, double top, double right, double bottom, const char* text,
+            int pixels, int weight, COLORREF colour, const char* face, int spacing = 0,
+            UINT format = DT_CENTER | DT_SINGLELINE | DT_VCENTER) {
+    Selected font(big_.dc(), MakeFont(pixels * kScale, weight, face));
+    SetTextColor(big_.dc(), colour);
+    SetTextCharacterExtra(big_.dc(), spacing * kScale);
+    RECT r{Px(left), Px(top), Px(right), Px(bottom)};
+    DrawTextA(big_.dc(), text, -1, &r, format | DT_NOPREFIX);
+    SetTextCharacterExtra(big_.dc(), 0);
+  }
+
+  // Averages the sketch down onto `canvas` at (x, y), over what is there.
+  void PaintOn(Canvas& canvas, int x, int y) {
+    GdiFlush();
+    Reduce([&](int px, int py, const int sum[3], int covered) {
+      if (x + px < 0 || y + py < 0 || x + px >= canvas.width() || y + py >= canvas.height()) {
+        return;
+      }
+      uint32_t& target = canvas.At(x + px, y + py);
+      const int rest = kScale * kScale - covered;
+      uint32_t out = 0;
+      for (int c = 0; c < 3; ++c) {
+        const int shift = 16 - 8 * c;
+        const int under = (target >> shift) & 0xFF;
+        out |= uint32_t((sum[c] + under * rest) / (kScale * kScale)) << shift;
+      }
+      target = out;
+    });
+  }
+
+  HBITMAP Picture(COLORREF background) {
+    Canvas canvas(width_, height_, background);
+    PaintOn(canvas, 0, 0);
+    return canvas.Release();
+  }
+
+  // An icon whose alpha follows the drawn coverage, with a mask for
+  // displays that ignore alpha.
+  HICON Icon() {
+    Canvas colour(width_, height_, RGB(0, 0, 0));
+    const int stride = (width_ + 15) / 16 * 2;
+    std::vector<BYTE> mask(stride * height_, 0);
+    GdiFlush();
+    Reduce([&](int px, int py, const int sum[3], int covered) {
+      if (covered * 2 < kScale * kScale) mask[py * stride + px / 8] |= 0x80 >> (px % 8);
+      if (covered == 0) return;
+      const uint32_t alpha = covered * 255 / (kScale * kScale);
+      colour.At(px, py) = alpha << 24 | uint32_t(sum[0] / covered) << 16 |
+                          uint32_t(sum[1] / covered) << 8 | uint32_t(sum[2] / covered);
+    });
+    HBITMAP maskBitmap = CreateBitmap(width_, height_, 1, 1, mask.data());
+    HBITMAP colourBitmap = colour.Release();
+    ICONINFO info{TRUE, 0, 0, maskBitmap, colourBitmap};
+    HICON icon = CreateIconIndirect(&info);
+    DeleteObject(maskBitmap);
+    DeleteObject(colourBitmap);
+    return icon;
+  }
+
+ private:
+  static constexpr COLORREF kKey = RGB(255, 0, 254);  // never drawn with
+
+  static int Px(double v) { return static_cast<int>(std::lround(v * kScale)); }
+  static POINT Scaled(Pt p) { return {Px(p.x), Px(p.y)}; }
+
+  // Calls f(x, y, rgb sums of the drawn samples, count of drawn samples)
+  // for each picture pixel.
+  template <class F>
+  void Reduce(F f) {
+    const uint32_t key = ToPixel(kKey);
+    for (int py = 0; py < height_; ++py) {
+      for (int px = 0; px < width_; ++px) {
+        int sum[3] = {0, 0, 0}, covered = 0;
+        for (int sy = 0; sy < kScale; ++sy) {
+          for (int sx = 0; sx < kScale; ++sx) {
+            const uint32_t v = big_.At(px * kScale + sx, py * kScale + sy) & 0xFFFFFF;
+            if (v == key) continue;
+            ++covered;
+            sum[0] += v >> 16;
+            sum[1] += (v >> 8) & 0xFF;
+            sum[2] += v & 0xFF;
+          }
+        }
+        f(px, py, sum, covered);
+      }
+    }
+  }
+
+  int width_, height_;
+  Canvas big_;
+};
+
+// ---------------------------------------------------------------- motifs
+
+// A telephone handset seen from the front, lying with its cups down:
+// `length` from cup to cup, centred on `centre`, turned by `degrees`.
+void DrawHandset(Sketch& s, Pt centre, double length, double degrees, COLORREF colour) {
+  Shape outline = ArcPoints({0, 0.03}, 0.42, 0.2, 180, 0);          // top of the grip
+  Append(outline, ArcPoints({0.35, 0.05}, 0.17, 0.12, 20, -160));    // right cup
+  Append(outline, ArcPoints({0, 0.06}, 0.22, 0.08, 10, 170));        // underside of the grip
+  Append(outline, ArcPoints({-0.35, 0.05}, 0.17, 0.12, -20, -200));  // left cup
+  for (Pt& p : outline) p = {centre.x + p.x * length, centre.y + p.y * length};
+  s.Fill(Turned(outline, centre, degrees), colour);
+}
+
+// Sound waves spreading left and right (or one side) of `centre`.
+void DrawWaves(Sketch& s, Pt centre, std::initializer_list<double> radii, double from,
+               double to, double width, COLORREF colour) {
+  for (double r : radii) s.Stroke(ArcPoints(centre, r, r, from, to), width, colour);
+}
+
+// A handset tilted as if lifted, with two waves around its earpiece: the
+// maker's mark.
+void DrawCallMark(Sketch& s, Pt centre, double length, COLORREF handset, COLORREF waves) {
+  const double turn = 35;
+  const Pt ear = Turned({{centre.x + 0.38 * length, centre.y}}, centre, turn)[0];
+  DrawWaves(s, ear, {0.2 * length, 0.36 * length}, turn - 45, turn + 45, 0.1 * length, waves);
+  DrawHandset(s, centre, length, turn, handset);
+}
+
+// The ground of the maker's emblem: a shaded rounded tile.
+void DrawTile(Sketch& s, double left, double top, double size) {
+  const double k = size / 100;
+  s.Box(left, top, left + size, top + size, 20 * k, kNavy);
+  s.ShadedBox(left + 2.5 * k, top + 2.5 * k, left + size - 2.5 * k, top + size - 2.5 * k,
+              18 * k, RGB(36, 82, 142), RGB(0, 134, 138));
+}
+
+// A desk telephone, front view, in the 33 x 33 picture; while sounding its
+// handset lifts and tilts, it takes the highlight colours and waves spread.
+HBITMAP TelephonePicture(bool sounding) {
+  Sketch s(33, 33);
+  const COLORREF body = sounding ? kHot : kTeal;
+  const COLORREF shade = sounding ? RGB(176, 64, 8) : kDeepTeal;
+  const COLORREF plate = sounding ? kGlow : RGB(214, 236, 236);
+  const COLORREF keys = sounding ? RGB(200, 56, 16) : kDeepTeal;
+  const COLORREF handset = sounding ? RGB(120, 28, 16) : kInk;
+
+  if (sounding) {
+    DrawWaves(s, {16.5, 16}, {13, 16.5}, -18, 42, 1.6, kHotWave);
+    DrawWaves(s, {16.5, 16}, {13, 16.5}, 138, 198, 1.6, kHotWave);
+  }
+  // Body, base and cradle hooks.
+  s.Fill({{9.5, 13}, {23.5, 13}, {27, 27}, {6, 27}}, body);
+  s.Box(4.5, 26, 28.5, 30, 1.5, shade);
+  s.Box(8, 11, 11, 14, 1, shade);
+  s.Box(22, 11, 25, 14, 1, shade);
+  // Keypad: three rows of three keys.
+  s.Box(10, 16, 23, 26, 1, plate);
+  for (int row = 0; row < 3; ++row) {
+    for (int col = 0; col < 3; ++col) {
+      s.Box(11 + 4 * col, 17 + 3 * row, 14 + 4 * col, 19 + 3 * row, 0.5, keys);
+    }
+  }
+  if (sounding) {
+    DrawHandset(s, {16.5, 6}, 24, 10, handset);
+  } else {
+    DrawHandset(s, {16.5, 8.5}, 24, 0, handset);
+  }
+  return s.Picture(GetSysColor(COLOR_BTNFACE));
+}
+
+// ---------------------------------------------------------------- help page
+
+// Lays text out down a page, one block under the other.
+class Page {
+ public:
+  Page(Canvas& canvas, int left, int right, int top)
+      : canvas_(canvas), left_(left), right_(right), y_(top) {}
+
+  void Heading(const char* text) {
+    Selected font(canvas_.dc(), MakeFont(11, FW_BOLD, UiFace()));
+    SetTextColor(canvas_.dc(), kDeepTeal);
+    const int h = Block(text, DT_SINGLELINE);
+    // A hairline rule from the end of the heading to the margin.
+    SIZE size;
+    GetTextExtentPoint32A(canvas_.dc(), text, static_cast<int>(std::strlen(text)), &size);
+    Rule(left_ + size.cx + 6, y_ + h / 2 + 1, right_, RGB(176, 208, 208));
+    y_ += h + 1;
+  }
+
+  void Paragraph(const char* text) {
+    Selected font(canvas_.dc(), MakeFont(11, FW_NORMAL, UiFace()));
+    SetTextColor(canvas_.dc(), kInk);
+    y_ += Block(text, DT_WORDBREAK) + 4;
+  }
+
+  void Skip(int pixels) { y_ += pixels; }
+  int y() const { return y_; }
+
+  void Rule(int from, int y, int to, COLORREF colour) {
+    SetDCBrushColor(canvas_.dc(), colour);
+    RECT r{from, y, to, y + 1};
+    FillRect(canvas_.dc(), &r, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+  }
+
+ private:
+  // Draws `text` at the current line in the selected font; returns its height.
+  int Block(const char* text, UINT format) {
+    RECT r{left_, y_, right_, y_};
+    DrawTextA(canvas_.dc(), text, -1, &r, format | DT_CALCRECT | DT_NOPREFIX);
+    DrawTextA(canvas_.dc(), text, -1, &r, format | DT_NOPREFIX);
+    return r.bottom - r.top;
+  }
+
+  Canvas& canvas_;
+  int left_, right_, y_;
+};
+
+// The example procedure, one coloured piece per step, each named underneath.
+void DrawExampleProcedure(Canvas& canvas, int left, int right, int top) {
+  struct Piece {
+    const char* code;
+    const char* name;
+    COLORREF colour;
+  };
+  const Piece pieces[] = {{"18005551234", "access number", kNavy},
+                          {"P", "pause", RGB(190, 60, 20)},
+                          {"1234567", "personal code", RGB(120, 40, 130)},
+                          {"P", "pause", RGB(190, 60, 20)},
+                          {"@", "the number", RGB(0, 120, 60)}};
+  HDC dc = canvas.dc();
+  HFONT code = MakeFont(16, FW_BOLD, FixedFace());
+  HFONT name = MakeFont(11, FW_NORMAL, UiFace());
+  HGDIOBJ old = SelectObject(dc, code);
+
+  // Each piece gets a column as wide as its code or its name, whichever is wider.
+  const int gap = 8;
+  std::vector<int> widths;
+  int total = -gap;
+  for (const Piece& p : pieces) {
+    SIZE a, b;
+    SelectObject(dc, code);
+    GetTextExtentPoint32A(dc, p.code, static_cast<int>(std::strlen(p.code)), &a);
+    SelectObject(dc, name);
+    GetTextExtentPoint32A(dc, p.name, static_cast<int>(std::strlen(p.name)), &b);
+    widths.push_back(std::max(a.cx, b.cx));
+    total += widths.back() + gap;
+  }
+
+  // A light card behind it.
+  SelectObject(dc, GetStockObject(DC_BRUSH));
+  SelectObject(dc, GetStockObject(DC_PEN));
+  SetDCBrushColor(dc, RGB(238, 246, 250));
+  SetDCPenColor(dc, RGB(170, 200, 214));
+  RoundRect(dc, left, top, right, top + 42, 8, 8);
+
+  int x = left + (right - left - total) / 2;
+  for (std::size_t i = 0; i < std::size(pieces); ++i) {
+    const Piece& p = pieces[i];
+    RECT codeBox{x, top + 4, x + widths[i], top + 22};
+    RECT nameBox{x, top + 25, x + widths[i], top + 39};
+    SelectObject(dc, code);
+    SetTextColor(dc, p.colour);
+    DrawTextA(dc, p.code, -1, &codeBox, DT_CENTER | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+    // A small bracket ties each code to its name.
+    SetDCBrushColor(dc, Mix(p.colour, kWhite, 0.45));
+    RECT tick{codeBox.left + 2, top + 23, codeBox.right - 2, top + 24};
+    FillRect(dc, &tick, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+    SelectObject(dc, name);
+    SetTextColor(dc, RGB(80, 88, 100));
+    DrawTextA(dc, p.name, -1, &nameBox, DT_CENTER | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+    x += widths[i] + gap;
+  }
+  SelectObject(dc, old);
+  DeleteObject(code);
+  DeleteObject(name);
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- pictures
+
+HBITMAP CreateLogoPicture() {
+  Sketch s(113, 113);
+  DrawTile(s, 1, 1, 111);
+  DrawCallMark(s, {47.5, 52}, 71, kWhite, kAqua);
+  s.Box(30, 80, 83, 81, 0, kGold);
+  s.Text(4, 82, 109, 104, "VELMORA", 15, FW_BOLD, kWhite, TitleFace(), 2);
+  return s.Picture(GetSysColor(COLOR_BTNFACE));
+}
+
+HBITMAP CreateIdlePicture() { return TelephonePicture(false); }
+
+HBITMAP CreateDialingPicture() { return TelephonePicture(true); }
+
+HBITMAP CreateBannerPicture() {
+  Canvas canvas(217, 17, GetSysColor(COLOR_BTNFACE));
+  HDC dc = canvas.dc();
+
+  // A handset mark, then three runs of text, centred together.
+  struct Run {
+    const char* text;
+    bool bold;
+    COLORREF colour;
+  };
+  const Run runs[] = {{"Tonvero", true, kNavy},
+                      {"  touch-tone dialer  ", false, RGB(64, 72, 84)},
+                      {"by Velmora", true, kTeal}};
+  HFONT fonts[2] = {MakeFont(11, FW_NORMAL, UiFace()), MakeFont(11, FW_BOLD, UiFace())};
+  HGDIOBJ old = SelectObject(dc, fonts[0]);
+  int widths[3], total = 0;
+  for (int i = 0; i < 3; ++i) {
+    SelectObject(dc, fonts[runs[i].bold]);
+    SIZE size;
+    GetTextExtentPoint32A(dc, runs[i].text, static_cast<int>(std::strlen(runs[i].text)), &size);
+    widths[i] = size.cx;
+    total += size.cx;
+  }
+
+  const int markWidth = 16, markGap = 3;
+  int x = (217 - total - markWidth - markGap) / 2;
+  Sketch mark(markWidth, 15);
+  DrawCallMark(mark, {6, 9}, 11, kTeal, kTeal);
+  mark.PaintOn(canvas, x, 1);
+  x += markWidth + markGap;
+
+  for (int i = 0; i < 3; ++i) {
+    SelectObject(dc, fonts[runs[i].bold]);
+    SetTextColor(dc, runs[i].colour);
+    RECT r{x, 0, x + widths[i], 17};
+    DrawTextA(dc, runs[i].text, -1, &r, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+    x += widths[i];
+  }
+  SelectObject(dc, old);
+  for (HFONT f : fonts) DeleteObject(f);
+  return canvas.Release();
+}
+
+HBITMAP CreateExitGlyph() {
+  Sketch s(24, 24);
+  // A doorway with daylight beyond, in its frame.
+  s.Box(2, 1.5, 15, 23, 1, RGB(84, 88, 100));
+  s.Fill({{4, 3.5}, {13, 3.5}, {13, 23}, {4, 23}}, RGB(255, 238, 160));
+  // The door swung open towards us on its left hinges.
+  s.Fill({{4, 3.5}, {9.5, 1.5}, {9.5, 24}, {4, 23}}, RGB(168, 104, 48));
+  s.Fill({{4, 3.5}, {5, 3.2}, {5, 23.2}, {4, 23}}, RGB(116, 68, 28));
+  s.Disc({8, 12.5}, 0.9, kGold);
+  // The way out.
+  const COLORREF green = RGB(0, 146, 40);
+  s.Stroke({{10.5, 14.5}, {17, 14.5}}, 3.4, green);
+  s.Fill({{15.5, 8.5}, {22.5, 14.5}, {15.5, 20.5}}, green);
+  return s.Picture(GetSysColor(COLOR_BTNFACE));
+}
+
+HBITMAP CreateHelpPicture() {
+  const int width = 385, height = 301;
+  Canvas canvas(width, height, RGB(252, 252, 248));
+
+  // Title band.
+  {
+    Sketch band(width, 26);
+    band.ShadedBox(0, 0, width, 26, 0, kNavy, kDeepTeal);
+    DrawCallMark(band, {14, 15}, 14, kWhite, kAqua);
+    band.PaintOn(canvas, 0, 0);
+  }
+  HDC dc = canvas.dc();
+  {
+    Selected title(dc, MakeFont(16, FW_BOLD, TitleFace(), ANTIALIASED_QUALITY));
+    SetTextColor(dc, kWhite);
+    RECT r{34, 0, width, 26};
+    DrawTextA(dc, "Tonvero Help", -1, &r, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+  }
+  {
+    Selected note(dc, MakeFont(11, FW_NORMAL, UiFace()));
+    SetTextColor(dc, kAqua);
+    RECT r{0, 0, width - 10, 26};
+    DrawTextA(dc, "release Help to return to the list", -1, &r,
+              DT_RIGHT | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+  }
+
+  Page page(canvas, 12, width - 12, 31);
+  page.Heading("Your telephone numbers");
+  page.Paragraph(
+      "Tonvero keeps your telephone numbers and dials them for you. A record has "
+      "four fields: First Name, Last Name, Phone and Remarks.");
+  page.Heading("Dialing through the sound card");
+  page.Paragraph(
+      "Hold the microphone of your telephone's handset to the loudspeakers or the "
+      "headphones, then double-click a record or press Enter on it: Tonvero plays "
+      "the touch tones and the telephone dials.");
+  page.Heading("Dialing procedures");
+  page.Paragraph(
+      "The procedure chosen at the top of the window says how to dial; \"@\" stands "
+      "for the number. For calling-card, international or office dialing, give an "
+      "access number, \"P\" (wait until Space is pressed), your code, \"P\", \"@\":");
+  DrawExampleProcedure(canvas, 12, width - 12, page.y() - 1);
+  page.Skip(46);
+  page.Heading("Modes");
+  page.Paragraph(
+      "Queue plays tone after tone at the speed bar's pace, Shooter plays the whole "
+      "number as one sound, Modem has a modem on a COM port dial it.");
+  return canvas.Release();
+}
+
+HICON CreateWindowIcon(int size) {
+  Sketch s(size, size);
+  DrawTile(s, 0, 0, size);
+  const double k = size / 100.0;
+  if (size >= 24) {
+    DrawCallMark(s, {38 * k, 60 * k}, 80 * k, kWhite, kAqua);
+  } else {  // too small for waves: the handset alone, face on
+    DrawHandset(s, {50 * k, 50 * k}, 88 * k, 0, kWhite);
+  }
+  return s.Icon();
+}
+
+}  // namespace tonvero
