@@ -313,9 +313,9 @@ TEST(ToneGenerator, LoopSeamHasNoClick) {
 // The tone file
 
 Bytes Record(const Bytes& image) {
-  Bytes r(4);
+  Bytes r(4 + image.size());
   PutLe32(r, 0, static_cast<uint32_t>(image.size()));
-  r.insert(r.end(), image.begin(), image.end());
+  std::copy(image.begin(), image.end(), r.begin() + 4);
   return r;
 }
 
