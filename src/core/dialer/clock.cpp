@@ -12,9 +12,9 @@ constexpr int64_t kSpinMicros = 2000;
 
 }  // namespace
 
-// Unlike the old design, which gave up after 10000 clock readings and so cut
-// most waits short, this ends only when the requested time has passed on the
-// monotonic clock. It handles no window messages.
+// Ends only when the requested time has passed on the monotonic clock (a wait
+// bounded by a count of clock readings would end early on a fast machine).
+// It handles no window messages.
 void WaitMs(Clock& clock, unsigned ms) {
   if (ms == 0 || ms > kLongestWaitMs) return;
   const int64_t end = clock.NowMicros() + static_cast<int64_t>(ms) * 1000;
