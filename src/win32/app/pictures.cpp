@@ -58,11 +58,15 @@ class Canvas {
     ReleaseDC(nullptr, screen);
     void* bits = nullptr;
     bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (!bits) {  // out of resources: a 1 x 1 canvas keeps the drawing safe
+      width_ = height_ = 1;
+      bits = &spare_;
+    }
     pixels_ = static_cast<uint32_t*>(bits);
     old_ = SelectObject(dc_, bitmap_);
     SetBkMode(dc_, TRANSPARENT);
     const uint32_t fill = ToPixel(background);
-    for (int i = 0; i < width * height; ++i) pixels_[i] = fill;
+    for (int i = 0; i < width_ * height_; ++i) pixels_[i] = fill;
   }
   ~Canvas() {
     SelectObject(dc_, old_);
@@ -75,12 +79,19 @@ class Canvas {
   HDC dc() const { return dc_; }
   int width() const { return width_; }
   int height() const { return height_; }
-  // Direct pixel access; call GdiFlush() first when GDI drew since.
-  uint32_t& At(int x, int y) { return pixels_[y * width_ + x]; }
+  // Direct pixel access; call GdiFlush() first when GDI drew since. Outside
+  // the canvas it reaches a spare pixel.
+  uint32_t& At(int x, int y) {
+    return x >= 0 && y >= 0 && x < width_ && y < height_ ? pixels_[y * width_ + x] : spare_;
+  }
 
-  // Hands the bitmap over to the caller.
-  HBITMAP Release() {
+  // Hands the bitmap over to the caller, fully opaque unless `keepAlpha`:
+  // controls that honour alpha then show it as drawn.
+  HBITMAP Release(bool keepAlpha = false) {
     GdiFlush();
+    if (!keepAlpha) {
+      for (int i = 0; i < width_ * height_; ++i) pixels_[i] |= 0xFF000000u;
+    }
     SelectObject(dc_, old_);
     HBITMAP result = bitmap_;
     bitmap_ = nullptr;
@@ -93,6 +104,7 @@ class Canvas {
   HBITMAP bitmap_;
   HGDIOBJ old_;
   uint32_t* pixels_;
+  uint32_t spare_ = 0;
 };
 
 // Selects a GDI object for one scope, then deletes it.
@@ -171,13 +183,13 @@ Shape ArcPoints(Pt centre, double rx, double ry, double from, double to) {
 
 void Append(Shape& shape, const Shape& more) { shape.insert(shape.end(), more.begin(), more.end()); }
 
-// Turns a shape by `degrees` (counter-clockwise) around `pivot`, then moves it by `shift`.
-Shape Turned(const Shape& shape, Pt pivot, double degrees, Pt shift = {0, 0}) {
+// Turns a shape by `degrees` (counter-clockwise) around `pivot`.
+Shape Turned(const Shape& shape, Pt pivot, double degrees) {
   const double a = degrees * std::numbers::pi / 180, c = std::cos(a), s = std::sin(a);
   Shape result;
   for (Pt p : shape) {
     const double dx = p.x - pivot.x, dy = p.y - pivot.y;
-    result.push_back({pivot.x + dx * c + dy * s + shift.x, pivot.y - dx * s + dy * c + shift.y});
+    result.push_back({pivot.x + dx * c + dy * s, pivot.y - dx * s + dy * c});
   }
   return result;
 }
@@ -242,14 +254,14 @@ class Sketch {
     Polyline(big_.dc(), points.data(), static_cast<int>(points.size()));
   }
 
+  // One line of text centred in the box, `spacing` pixels between letters.
   void Text(double left, double top, double right, double bottom, const char* text,
-            int pixels, int weight, COLORREF colour, const char* face, int spacing = 0,
-            UINT format = DT_CENTER | DT_SINGLELINE | DT_VCENTER) {
+            int pixels, int weight, COLORREF colour, const char* face, int spacing) {
     Selected font(big_.dc(), MakeFont(pixels * kScale, weight, face));
     SetTextColor(big_.dc(), colour);
     SetTextCharacterExtra(big_.dc(), spacing * kScale);
     RECT r{Px(left), Px(top), Px(right), Px(bottom)};
-    DrawTextA(big_.dc(), text, -1, &r, format | DT_NOPREFIX);
+    DrawTextA(big_.dc(), text, -1, &r, DT_CENTER | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
     SetTextCharacterExtra(big_.dc(), 0);
   }
 
@@ -257,9 +269,6 @@ class Sketch {
   void PaintOn(Canvas& canvas, int x, int y) {
     GdiFlush();
     Reduce([&](int px, int py, const int sum[3], int covered) {
-      if (x + px < 0 || y + py < 0 || x + px >= canvas.width() || y + py >= canvas.height()) {
-        return;
-      }
       uint32_t& target = canvas.At(x + px, y + py);
       const int rest = kScale * kScale - covered;
       uint32_t out = 0;
@@ -278,22 +287,24 @@ class Sketch {
     return canvas.Release();
   }
 
-  // An icon whose alpha follows the drawn coverage, with a mask for
-  // displays that ignore alpha.
+  // An icon whose alpha follows the drawn coverage; its mask, for displays
+  // that ignore alpha, leaves out what was not drawn at all.
   HICON Icon() {
     Canvas colour(width_, height_, RGB(0, 0, 0));
     const int stride = (width_ + 15) / 16 * 2;
     std::vector<BYTE> mask(stride * height_, 0);
     GdiFlush();
     Reduce([&](int px, int py, const int sum[3], int covered) {
-      if (covered * 2 < kScale * kScale) mask[py * stride + px / 8] |= 0x80 >> (px % 8);
-      if (covered == 0) return;
+      if (covered == 0) {
+        mask[py * stride + px / 8] |= 0x80 >> (px % 8);
+        return;
+      }
       const uint32_t alpha = covered * 255 / (kScale * kScale);
       colour.At(px, py) = alpha << 24 | uint32_t(sum[0] / covered) << 16 |
                           uint32_t(sum[1] / covered) << 8 | uint32_t(sum[2] / covered);
     });
     HBITMAP maskBitmap = CreateBitmap(width_, height_, 1, 1, mask.data());
-    HBITMAP colourBitmap = colour.Release();
+    HBITMAP colourBitmap = colour.Release(true);
     ICONINFO info{TRUE, 0, 0, maskBitmap, colourBitmap};
     HICON icon = CreateIconIndirect(&info);
     DeleteObject(maskBitmap);
@@ -347,7 +358,7 @@ void DrawHandset(Sketch& s, Pt centre, double length, double degrees, COLORREF c
   s.Fill(Turned(outline, centre, degrees), colour);
 }
 
-// Sound waves spreading left and right (or one side) of `centre`.
+// Sound waves: arcs of the given radii around `centre`, from one angle to another.
 void DrawWaves(Sketch& s, Pt centre, std::initializer_list<double> radii, double from,
                double to, double width, COLORREF colour) {
   for (double r : radii) s.Stroke(ArcPoints(centre, r, r, from, to), width, colour);
@@ -409,11 +420,11 @@ HBITMAP TelephonePicture(bool sounding) {
 // Lays text out down a page, one block under the other.
 class Page {
  public:
-  Page(Canvas& canvas, int left, int right, int top)
-      : canvas_(canvas), left_(left), right_(right), y_(top) {}
+  Page(Canvas& canvas, int left, int right, int top, int textPixels)
+      : canvas_(canvas), left_(left), right_(right), y_(top), pixels_(textPixels) {}
 
   void Heading(const char* text) {
-    Selected font(canvas_.dc(), MakeFont(11, FW_BOLD, UiFace()));
+    Selected font(canvas_.dc(), MakeFont(pixels_, FW_BOLD, UiFace()));
     SetTextColor(canvas_.dc(), kDeepTeal);
     const int h = Block(text, DT_SINGLELINE);
     // A hairline rule from the end of the heading to the margin.
@@ -424,35 +435,35 @@ class Page {
   }
 
   void Paragraph(const char* text) {
-    Selected font(canvas_.dc(), MakeFont(11, FW_NORMAL, UiFace()));
+    Selected font(canvas_.dc(), MakeFont(pixels_, FW_NORMAL, UiFace()));
     SetTextColor(canvas_.dc(), kInk);
-    y_ += Block(text, DT_WORDBREAK) + 4;
+    y_ += Block(text, DT_WORDBREAK) + 3;
   }
 
   void Skip(int pixels) { y_ += pixels; }
   int y() const { return y_; }
 
+ private:
   void Rule(int from, int y, int to, COLORREF colour) {
     SetDCBrushColor(canvas_.dc(), colour);
     RECT r{from, y, to, y + 1};
     FillRect(canvas_.dc(), &r, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
   }
 
- private:
   // Draws `text` at the current line in the selected font; returns its height.
   int Block(const char* text, UINT format) {
     RECT r{left_, y_, right_, y_};
     DrawTextA(canvas_.dc(), text, -1, &r, format | DT_CALCRECT | DT_NOPREFIX);
-    DrawTextA(canvas_.dc(), text, -1, &r, format | DT_NOPREFIX);
+    DrawTextA(canvas_.dc(), text, -1, &r, format | DT_NOPREFIX | DT_NOCLIP);
     return r.bottom - r.top;
   }
 
   Canvas& canvas_;
-  int left_, right_, y_;
+  int left_, right_, y_, pixels_;
 };
 
 // The example procedure, one coloured piece per step, each named underneath.
-void DrawExampleProcedure(Canvas& canvas, int left, int right, int top) {
+void DrawExampleProcedure(Canvas& canvas, int left, int right, int top, int textPixels) {
   struct Piece {
     const char* code;
     const char* name;
@@ -465,7 +476,7 @@ void DrawExampleProcedure(Canvas& canvas, int left, int right, int top) {
                           {"@", "the number", RGB(0, 120, 60)}};
   HDC dc = canvas.dc();
   HFONT code = MakeFont(16, FW_BOLD, FixedFace());
-  HFONT name = MakeFont(11, FW_NORMAL, UiFace());
+  HFONT name = MakeFont(textPixels, FW_NORMAL, UiFace());
   HGDIOBJ old = SelectObject(dc, code);
 
   // Each piece gets a column as wide as its code or its name, whichever is wider.
@@ -511,6 +522,55 @@ void DrawExampleProcedure(Canvas& canvas, int left, int right, int top) {
   DeleteObject(name);
 }
 
+// Draws the help page with its text `textPixels` high; false when the text
+// ran past the bottom.
+bool DrawHelpPage(Canvas& canvas, int textPixels) {
+  const int width = canvas.width();
+  {
+    Sketch band(width, 24);
+    band.ShadedBox(0, 0, width, 24, 0, kNavy, kDeepTeal);
+    DrawCallMark(band, {14, 14}, 14, kWhite, kAqua);
+    band.PaintOn(canvas, 0, 0);
+  }
+  HDC dc = canvas.dc();
+  {
+    Selected title(dc, MakeFont(16, FW_BOLD, TitleFace(), ANTIALIASED_QUALITY));
+    SetTextColor(dc, kWhite);
+    RECT r{34, 0, width, 24};
+    DrawTextA(dc, "Tonvero Help", -1, &r, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+  }
+  {
+    Selected note(dc, MakeFont(textPixels, FW_NORMAL, UiFace()));
+    SetTextColor(dc, kAqua);
+    RECT r{0, 0, width - 10, 24};
+    DrawTextA(dc, "release Help to return to the list", -1, &r,
+              DT_RIGHT | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_NOCLIP);
+  }
+
+  Page page(canvas, 12, width - 12, 28, textPixels);
+  page.Heading("Your telephone numbers");
+  page.Paragraph(
+      "Tonvero keeps your telephone numbers and dials them for you. A record has "
+      "four fields: First Name, Last Name, Phone and Remarks.");
+  page.Heading("Dialing through the sound card");
+  page.Paragraph(
+      "Hold the microphone of your telephone's handset to the loudspeakers or the "
+      "headphones, then double-click a record or press Enter on it: Tonvero plays "
+      "the touch tones and the telephone dials.");
+  page.Heading("Dialing procedures");
+  page.Paragraph(
+      "The procedure chosen at the top of the window says how to dial; \"@\" stands "
+      "for the number. For calling-card, international or office dialing, give an "
+      "access number, \"P\" (wait until Space is pressed), your code, \"P\", \"@\":");
+  DrawExampleProcedure(canvas, 12, width - 12, page.y() - 1, textPixels);
+  page.Skip(44);
+  page.Heading("Modes");
+  page.Paragraph(
+      "Queue plays tone after tone at the speed bar's pace, Shooter plays the whole "
+      "number as one sound, Modem has a modem on a COM port dial it.");
+  return page.y() <= canvas.height();
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------- pictures
@@ -529,45 +589,49 @@ HBITMAP CreateIdlePicture() { return TelephonePicture(false); }
 HBITMAP CreateDialingPicture() { return TelephonePicture(true); }
 
 HBITMAP CreateBannerPicture() {
-  Canvas canvas(217, 17, GetSysColor(COLOR_BTNFACE));
+  const int width = 217, height = 17;
+  Canvas canvas(width, height, GetSysColor(COLOR_BTNFACE));
   HDC dc = canvas.dc();
 
   // A handset mark, then three runs of text, centred together.
   struct Run {
     const char* text;
-    bool bold;
+    int weight;
     COLORREF colour;
   };
-  const Run runs[] = {{"Tonvero", true, kNavy},
-                      {"  touch-tone dialer  ", false, RGB(64, 72, 84)},
-                      {"by Velmora", true, kTeal}};
-  HFONT fonts[2] = {MakeFont(11, FW_NORMAL, UiFace()), MakeFont(11, FW_BOLD, UiFace())};
-  HGDIOBJ old = SelectObject(dc, fonts[0]);
-  int widths[3], total = 0;
-  for (int i = 0; i < 3; ++i) {
-    SelectObject(dc, fonts[runs[i].bold]);
-    SIZE size;
-    GetTextExtentPoint32A(dc, runs[i].text, static_cast<int>(std::strlen(runs[i].text)), &size);
-    widths[i] = size.cx;
-    total += size.cx;
-  }
-
+  const Run runs[] = {{"Tonvero", FW_BOLD, kNavy},
+                      {"  touch-tone dialer  ", FW_NORMAL, RGB(64, 72, 84)},
+                      {"by Velmora", FW_BOLD, kTeal}};
+  int widths[3];
+  auto measure = [&](int pixels) {
+    int total = 0;
+    for (int i = 0; i < 3; ++i) {
+      Selected font(dc, MakeFont(pixels, runs[i].weight, UiFace()));
+      SIZE size;
+      GetTextExtentPoint32A(dc, runs[i].text, static_cast<int>(std::strlen(runs[i].text)),
+                            &size);
+      widths[i] = size.cx;
+      total += size.cx;
+    }
+    return total;
+  };
   const int markWidth = 16, markGap = 3;
-  int x = (217 - total - markWidth - markGap) / 2;
+  int pixels = 11;  // smaller only where a wider face stands in
+  while (pixels > 9 && measure(pixels) + markWidth + markGap > width) --pixels;
+  int x = (width - measure(pixels) - markWidth - markGap) / 2;
+
   Sketch mark(markWidth, 15);
   DrawCallMark(mark, {6, 9}, 11, kTeal, kTeal);
   mark.PaintOn(canvas, x, 1);
   x += markWidth + markGap;
 
   for (int i = 0; i < 3; ++i) {
-    SelectObject(dc, fonts[runs[i].bold]);
+    Selected font(dc, MakeFont(pixels, runs[i].weight, UiFace()));
     SetTextColor(dc, runs[i].colour);
-    RECT r{x, 0, x + widths[i], 17};
-    DrawTextA(dc, runs[i].text, -1, &r, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+    RECT r{x, 0, x + widths[i], height};
+    DrawTextA(dc, runs[i].text, -1, &r, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_NOCLIP);
     x += widths[i];
   }
-  SelectObject(dc, old);
-  for (HFONT f : fonts) DeleteObject(f);
   return canvas.Release();
 }
 
@@ -588,53 +652,12 @@ HBITMAP CreateExitGlyph() {
 }
 
 HBITMAP CreateHelpPicture() {
-  const int width = 385, height = 301;
-  Canvas canvas(width, height, RGB(252, 252, 248));
-
-  // Title band.
-  {
-    Sketch band(width, 26);
-    band.ShadedBox(0, 0, width, 26, 0, kNavy, kDeepTeal);
-    DrawCallMark(band, {14, 15}, 14, kWhite, kAqua);
-    band.PaintOn(canvas, 0, 0);
+  // Where the intended face is missing a wider one may stand in; the text
+  // then gets smaller until the page holds it.
+  for (int textPixels = 11;; --textPixels) {
+    Canvas canvas(385, 301, RGB(252, 252, 248));
+    if (DrawHelpPage(canvas, textPixels) || textPixels == 9) return canvas.Release();
   }
-  HDC dc = canvas.dc();
-  {
-    Selected title(dc, MakeFont(16, FW_BOLD, TitleFace(), ANTIALIASED_QUALITY));
-    SetTextColor(dc, kWhite);
-    RECT r{34, 0, width, 26};
-    DrawTextA(dc, "Tonvero Help", -1, &r, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
-  }
-  {
-    Selected note(dc, MakeFont(11, FW_NORMAL, UiFace()));
-    SetTextColor(dc, kAqua);
-    RECT r{0, 0, width - 10, 26};
-    DrawTextA(dc, "release Help to return to the list", -1, &r,
-              DT_RIGHT | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
-  }
-
-  Page page(canvas, 12, width - 12, 31);
-  page.Heading("Your telephone numbers");
-  page.Paragraph(
-      "Tonvero keeps your telephone numbers and dials them for you. A record has "
-      "four fields: First Name, Last Name, Phone and Remarks.");
-  page.Heading("Dialing through the sound card");
-  page.Paragraph(
-      "Hold the microphone of your telephone's handset to the loudspeakers or the "
-      "headphones, then double-click a record or press Enter on it: Tonvero plays "
-      "the touch tones and the telephone dials.");
-  page.Heading("Dialing procedures");
-  page.Paragraph(
-      "The procedure chosen at the top of the window says how to dial; \"@\" stands "
-      "for the number. For calling-card, international or office dialing, give an "
-      "access number, \"P\" (wait until Space is pressed), your code, \"P\", \"@\":");
-  DrawExampleProcedure(canvas, 12, width - 12, page.y() - 1);
-  page.Skip(46);
-  page.Heading("Modes");
-  page.Paragraph(
-      "Queue plays tone after tone at the speed bar's pace, Shooter plays the whole "
-      "number as one sound, Modem has a modem on a COM port dial it.");
-  return canvas.Release();
 }
 
 HICON CreateWindowIcon(int size) {
