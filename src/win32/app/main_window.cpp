@@ -1,6 +1,7 @@
 #include "win32/app/main_window.h"
 
 #include <commctrl.h>
+#include <winspool.h>
 
 #include <exception>
 #include <vector>
@@ -85,6 +86,13 @@ std::string ProcedureHelpText() {
     text += "    " + std::to_string(number++) + ".  " + command + "-  " + row[1] + "\r\n";
   }
   return text;
+}
+
+bool HasPrinter() {
+  DWORD needed = 0, count = 0;
+  EnumPrintersA(PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS, nullptr, 4, nullptr, 0, &needed,
+                &count);
+  return needed > 0;
 }
 
 std::vector<ControlSpec> MainControls() {
@@ -254,6 +262,7 @@ void TTonvero::FormCreate() {
   }
   LoadTones();
   LoadSettings();
+  if (!HasPrinter()) EnableWindow(Item(IDC_PRINT), FALSE);
   SizeAndCentre(hwnd_, kClientWidth, kClientHeight);
 }
 
