@@ -2,14 +2,14 @@
 
 #include <algorithm>
 
+#include "core/settings/spin_value.h"
+
 namespace tonvero {
 
 namespace {
 
 constexpr size_t kStoredPathField = 1 + kStoredPathLength;
 constexpr int32_t kMaxSpeedPosition = 10;
-constexpr int32_t kMinLengthMs = 1;
-constexpr int32_t kMaxLengthMs = 300;
 constexpr int32_t kPortCount = 9;       // "COM1" .. "COM9"
 constexpr int32_t kMethodCount = 2;     // "Touch Tone", "Pulse"
 constexpr int32_t kMaxColumnWidth = 2000;
@@ -109,8 +109,8 @@ bool DecodeSettings(const std::vector<uint8_t>& file, Settings& settings) {
 void ClampSettings(Settings& settings) {
   const Settings defaults;
   settings.speedPosition = std::clamp(settings.speedPosition, 0, kMaxSpeedPosition);
-  settings.toneMs = std::clamp(settings.toneMs, kMinLengthMs, kMaxLengthMs);
-  settings.silenceMs = std::clamp(settings.silenceMs, kMinLengthMs, kMaxLengthMs);
+  settings.toneMs = ClampSpinValue(settings.toneMs);
+  settings.silenceMs = ClampSpinValue(settings.silenceMs);
   // Port and method are row indexes into fixed lists: an unknown row falls
   // back to the default choice rather than to the nearest one.
   if (settings.commIndex < 0 || settings.commIndex >= kPortCount) {
