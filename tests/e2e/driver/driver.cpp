@@ -1,0 +1,329 @@
+// driver.exe <command> [args...]: works the running tonvero.exe from outside,
+// as a user would, with ordinary window messages. It finds the main window by
+// its class, dialogs (class "#32770") by caption and controls by id, prints
+// the result of one command on stdout and exits 0, or prints the reason on
+// stderr and exits 1.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+// The program's ids reuse two names of the system's cursors.
+#undef IDC_HELP
+#undef IDC_NO
+#include "win32/app/control_ids.h"
+
+namespace {
+
+constexpr UINT kSendTimeoutMs = 20000;  // a sent message waits while a dial runs
+constexpr DWORD kPollMs = 50;
+
+struct Failure {
+  std::string reason;
+};
+
+[[noreturn]] void Fail(const std::string& reason) { throw Failure{reason}; }
+
+int ToInt(const char* text) {
+  char* end = nullptr;
+  const long value = std::strtol(text, &end, 10);
+  if (end == text || *end != '\0') Fail(std::string("not a number: ") + text);
+  return static_cast<int>(value);
+}
+
+// Sends a message to another process's window and returns its result; a
+// program that does not answer in time is a failure, not a hang.
+LRESULT Send(HWND hwnd, UINT msg, WPARAM wp = 0, LPARAM lp = 0, UINT timeoutMs = kSendTimeoutMs) {
+  DWORD_PTR result = 0;
+  if (!SendMessageTimeoutA(hwnd, msg, wp, lp, SMTO_NORMAL, timeoutMs, &result))
+    Fail("the program does not answer");
+  return static_cast<LRESULT>(result);
+}
+
+void Post(HWND hwnd, UINT msg, WPARAM wp = 0, LPARAM lp = 0) {
+  if (!PostMessageA(hwnd, msg, wp, lp)) Fail("cannot post a message");
+}
+
+HWND MainWindow() {
+  HWND hwnd = FindWindowA(TONVERO_CLASS_MAIN, nullptr);
+  if (hwnd == nullptr) Fail("no main window");
+  return hwnd;
+}
+
+struct DialogSearch {
+  const char* caption;
+  HWND found;
+};
+
+BOOL CALLBACK MatchDialog(HWND hwnd, LPARAM lp) {
+  auto* search = reinterpret_cast<DialogSearch*>(lp);
+  char cls[64] = {}, text[256] = {};
+  GetClassNameA(hwnd, cls, sizeof cls);
+  GetWindowTextA(hwnd, text, sizeof text);
+  if (std::strcmp(cls, "#32770") == 0 && std::strcmp(text, search->caption) == 0 &&
+      IsWindowVisible(hwnd)) {
+    search->found = hwnd;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+// The shown dialog with this caption; the program keeps its dialogs hidden
+// between uses, so only a visible one counts.
+HWND FindDialog(const char* caption) {
+  DialogSearch search{caption, nullptr};
+  EnumWindows(MatchDialog, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+HWND Dialog(const char* caption) {
+  HWND hwnd = FindDialog(caption);
+  if (hwnd == nullptr) Fail(std::string("no dialog \"") + caption + "\"");
+  return hwnd;
+}
+
+struct ControlSearch {
+  int id;
+  HWND found;
+};
+
+BOOL CALLBACK MatchControl(HWND hwnd, LPARAM lp) {
+  auto* search = reinterpret_cast<ControlSearch*>(lp);
+  if (GetDlgCtrlID(hwnd) != search->id) return TRUE;
+  search->found = hwnd;
+  return FALSE;
+}
+
+// A control anywhere below `parent`, so that grouping panels do not matter.
+HWND Control(HWND parent, int id) {
+  ControlSearch search{id, nullptr};
+  EnumChildWindows(parent, MatchControl, reinterpret_cast<LPARAM>(&search));
+  if (search.found == nullptr) Fail("no control " + std::to_string(id));
+  return search.found;
+}
+
+HWND MainControl(const char* id) { return Control(MainWindow(), ToInt(id)); }
+HWND DialogControl(const char* caption, const char* id) { return Control(Dialog(caption), ToInt(id)); }
+
+template <typename Found>
+void WaitFor(int timeoutMs, Found found, const std::string& what) {
+  const DWORD start = GetTickCount();
+  while (!found()) {
+    if (static_cast<int>(GetTickCount() - start) > timeoutMs) Fail("timed out waiting for " + what);
+    Sleep(kPollMs);
+  }
+}
+
+std::string Text(HWND hwnd) {
+  const LRESULT length = Send(hwnd, WM_GETTEXTLENGTH);
+  std::string text(static_cast<size_t>(length) + 1, '\0');
+  const LRESULT got = Send(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+  text.resize(static_cast<size_t>(got));
+  return text;
+}
+
+void SetText(HWND hwnd, const char* text) {
+  if (!Send(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text))) Fail("text refused");
+}
+
+void PrintFlag(bool flag) { std::printf("%d\n", flag ? 1 : 0); }
+
+LPARAM CentreOf(HWND hwnd) {
+  RECT r;
+  GetClientRect(hwnd, &r);
+  return MAKELPARAM(r.right / 2, r.bottom / 2);
+}
+
+HWND FocusOf(HWND dialog) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  if (!GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &info) || info.hwndFocus == nullptr)
+    Fail("no focused control");
+  return info.hwndFocus;
+}
+
+WPARAM KeyCode(const char* name) {
+  if (std::strcmp(name, "esc") == 0) return VK_ESCAPE;
+  if (std::strcmp(name, "enter") == 0) return VK_RETURN;
+  if (std::strcmp(name, "space") == 0) return VK_SPACE;
+  Fail(std::string("unknown key: ") + name);
+}
+
+// --- commands: argv after the command name ---
+
+void WaitWindow(char** a) {
+  WaitFor(ToInt(a[0]), [] {
+    HWND hwnd = FindWindowA(TONVERO_CLASS_MAIN, nullptr);
+    return hwnd != nullptr && IsWindowVisible(hwnd);
+  }, "the main window");
+  std::printf("ok\n");
+}
+
+void WaitDialog(char** a) {
+  WaitFor(ToInt(a[1]), [&] { return FindDialog(a[0]) != nullptr; }, std::string("dialog ") + a[0]);
+  std::printf("ok\n");
+}
+
+void WaitGone(char** a) {
+  WaitFor(ToInt(a[1]), [&] { return FindDialog(a[0]) == nullptr; }, std::string("the end of ") + a[0]);
+  std::printf("ok\n");
+}
+
+// Returns once the program's window thread takes messages again, that is
+// when the handler of an earlier click (a whole dialing) has ended or shows
+// a modal box. The short sleep lets a click posted just before be taken first.
+void WaitIdle(char** a) {
+  Sleep(kPollMs);
+  Send(MainWindow(), WM_NULL, 0, 0, static_cast<UINT>(ToInt(a[0])));
+  std::printf("idle\n");
+}
+
+void Caption(char**) { std::printf("%s\n", Text(MainWindow()).c_str()); }
+void GetTextCmd(char** a) { std::printf("%s\n", Text(MainControl(a[0])).c_str()); }
+void SetTextCmd(char** a) { SetText(MainControl(a[0]), a[1]); std::printf("ok\n"); }
+
+void GetSel(char** a) {
+  // The result packs both ends; pointers would not cross into the program.
+  const LRESULT sel = Send(MainControl(a[0]), EM_GETSEL);
+  std::printf("%u,%u\n", LOWORD(sel), HIWORD(sel));
+}
+
+// Posted, not sent: a click may run a modal box or a whole dialing.
+void Click(char** a) { Post(MainControl(a[0]), BM_CLICK); std::printf("ok\n"); }
+
+void MouseDown(char** a) {
+  HWND key = MainControl(a[0]);
+  Post(key, WM_LBUTTONDOWN, MK_LBUTTON, CentreOf(key));
+  std::printf("ok\n");
+}
+
+void MouseUp(char** a) {
+  HWND key = MainControl(a[0]);
+  Post(key, WM_LBUTTONUP, 0, CentreOf(key));
+  std::printf("ok\n");
+}
+
+void Visible(char** a) { PrintFlag(IsWindowVisible(MainControl(a[0]))); }
+void Enabled(char** a) { PrintFlag(IsWindowEnabled(MainControl(a[0]))); }
+
+// Moves the bar as a drag of its thumb would end: the bar takes the position,
+// and its parent is told SB_THUMBPOSITION, as the scroll bar itself tells it.
+void ScrollSet(char** a) {
+  HWND bar = MainControl(a[0]);
+  const int pos = ToInt(a[1]);
+  Send(bar, SBM_SETPOS, pos, TRUE);
+  Send(GetParent(bar), WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, pos), reinterpret_cast<LPARAM>(bar));
+  Send(GetParent(bar), WM_HSCROLL, MAKEWPARAM(SB_ENDSCROLL, 0), reinterpret_cast<LPARAM>(bar));
+  std::printf("%d\n", static_cast<int>(Send(bar, SBM_GETPOS)));
+}
+
+void ScrollGet(char** a) { std::printf("%d\n", static_cast<int>(Send(MainControl(a[0]), SBM_GETPOS))); }
+
+void DlgClick(char** a) { Post(DialogControl(a[0], a[1]), BM_CLICK); std::printf("ok\n"); }
+void DlgGetText(char** a) { std::printf("%s\n", Text(DialogControl(a[0], a[1])).c_str()); }
+void DlgSetText(char** a) { SetText(DialogControl(a[0], a[1]), a[2]); std::printf("ok\n"); }
+
+// Sent, so that a following query sees the radio button's new state.
+void DlgCheck(char** a) { Send(DialogControl(a[0], a[1]), BM_CLICK); std::printf("ok\n"); }
+void DlgIsChecked(char** a) { PrintFlag(Send(DialogControl(a[0], a[1]), BM_GETCHECK) == BST_CHECKED); }
+
+void DlgCombo(char** a) {
+  HWND dialog = Dialog(a[0]);
+  HWND combo = Control(dialog, ToInt(a[1]));
+  if (Send(combo, CB_SETCURSEL, ToInt(a[2])) == CB_ERR) Fail("no such row");
+  Send(dialog, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+  std::printf("%d\n", static_cast<int>(Send(combo, CB_GETCURSEL)));
+}
+
+// A key press as the keyboard makes it: down and up, to the focused control,
+// through the dialog's own message loop.
+void DlgKey(char** a) {
+  HWND focus = FocusOf(Dialog(a[0]));
+  const WPARAM vk = KeyCode(a[1]);
+  const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyA(static_cast<UINT>(vk), MAPVK_VK_TO_VSC)) << 16;
+  Post(focus, WM_KEYDOWN, vk, scan | 1);
+  Post(focus, WM_KEYUP, vk, scan | 1 | (1 << 30) | (1u << 31));
+  std::printf("ok\n");
+}
+
+void DlgClose(char** a) { Post(Dialog(a[0]), WM_SYSCOMMAND, SC_CLOSE); std::printf("ok\n"); }
+void DlgFocus(char** a) { std::printf("%d\n", GetDlgCtrlID(FocusOf(Dialog(a[0])))); }
+void CloseMain(char**) { Post(MainWindow(), WM_CLOSE); std::printf("ok\n"); }
+
+void ClientSize(char**) {
+  RECT r;
+  GetClientRect(MainWindow(), &r);
+  std::printf("%ldx%ld\n", r.right, r.bottom);
+}
+
+// Position and size of a control within the main window's client area.
+void Rect(char** a) {
+  HWND main = MainWindow();
+  RECT r;
+  GetWindowRect(Control(main, ToInt(a[0])), &r);
+  MapWindowPoints(nullptr, main, reinterpret_cast<POINT*>(&r), 2);
+  std::printf("%ld,%ld,%ld,%ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
+}
+
+struct Command {
+  const char* name;
+  int argc;
+  void (*run)(char** args);
+  const char* usage;
+};
+
+const Command kCommands[] = {
+    {"wait-window", 1, WaitWindow, "<timeout_ms>"},
+    {"wait-dialog", 2, WaitDialog, "<caption> <timeout_ms>"},
+    {"wait-gone", 2, WaitGone, "<caption> <timeout_ms>"},
+    {"wait-idle", 1, WaitIdle, "<timeout_ms>"},
+    {"caption", 0, Caption, ""},
+    {"client-size", 0, ClientSize, ""},
+    {"gettext", 1, GetTextCmd, "<id>"},
+    {"settext", 2, SetTextCmd, "<id> <text>"},
+    {"getsel", 1, GetSel, "<id>"},
+    {"click", 1, Click, "<id>"},
+    {"mousedown", 1, MouseDown, "<id>"},
+    {"mouseup", 1, MouseUp, "<id>"},
+    {"visible", 1, Visible, "<id>"},
+    {"enabled", 1, Enabled, "<id>"},
+    {"scroll-set", 2, ScrollSet, "<id> <pos>"},
+    {"scroll-get", 1, ScrollGet, "<id>"},
+    {"rect", 1, Rect, "<id>"},
+    {"dlg-click", 2, DlgClick, "<caption> <id>"},
+    {"dlg-gettext", 2, DlgGetText, "<caption> <id>"},
+    {"dlg-settext", 3, DlgSetText, "<caption> <id> <text>"},
+    {"dlg-check", 2, DlgCheck, "<caption> <id>"},
+    {"dlg-ischecked", 2, DlgIsChecked, "<caption> <id>"},
+    {"dlg-combo", 3, DlgCombo, "<caption> <id> <index>"},
+    {"dlg-key", 2, DlgKey, "<caption> esc|enter|space"},
+    {"dlg-close", 1, DlgClose, "<caption>"},
+    {"dlg-focus", 1, DlgFocus, "<caption>"},
+    {"close-main", 0, CloseMain, ""},
+};
+
+int Usage() {
+  std::fprintf(stderr, "usage: driver <command> [args]\n");
+  for (const Command& c : kCommands) std::fprintf(stderr, "  %s %s\n", c.name, c.usage);
+  return 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) return Usage();
+  for (const Command& c : kCommands) {
+    if (std::strcmp(argv[1], c.name) != 0) continue;
+    if (argc - 2 != c.argc) return Usage();
+    try {
+      c.run(argv + 2);
+    } catch (const Failure& f) {
+      std::fprintf(stderr, "driver %s: %s\n", c.name, f.reason.c_str());
+      return 1;
+    }
+    return 0;
+  }
+  return Usage();
+}

@@ -1,0 +1,237 @@
+# The end-to-end harness, sourced by tests/e2e/run: one Xvfb display, one
+# PulseAudio server with a null sink to record from, one private Wine prefix
+# for the whole run; a fresh folder per test with the program in it; the
+# driver that works the program's windows; a recorder and a DTMF decoder;
+# assertions. Tests are shell functions that end with `fail` on a wrong result.
+
+E2E_HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+E2E_ROOT=$(cd "$E2E_HERE/../.." && pwd)
+TONVERO_BUILD=${TONVERO_BUILD:-/work/main/build/windows}
+
+# Control ids and the main window class come from the program's own header.
+eval "$(sed -n 's/^#define \(IDC_[A-Z0-9_]*\) \([0-9][0-9]*\).*/\1=\2/p' "$E2E_ROOT/src/win32/app/control_ids.h")"
+
+BYTES_PER_MS=44  # the recording: 22000 Hz, 16-bit, mono
+WAIT_WINDOW_MS=60000
+WAIT_DIALOG_MS=20000
+WAIT_DIAL_MS=120000
+
+# --- environment, once per run ---
+
+# Waits up to $1 seconds for a command to succeed; $2 names what is awaited.
+wait_until() {
+  local seconds=$1 what=$2
+  shift 2
+  local deadline=$((SECONDS + seconds))
+  until "$@" >/dev/null 2>&1; do
+    [ "$SECONDS" -lt "$deadline" ] || { echo "timed out waiting for $what" >&2; return 1; }
+    sleep 0.1
+  done
+}
+
+free_display() {
+  local n=93
+  while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
+  echo "$n"
+}
+
+# The Wine loader. The 32-bit loader needs a kernel that runs 32-bit programs;
+# where it cannot, the 64-bit loader still runs 64-bit builds.
+choose_wine() {
+  WINE_CAN_RUN_32=0
+  if wine --version >/dev/null 2>&1; then
+    WINE=(wine)
+    WINE_CAN_RUN_32=1
+  elif [ -x /usr/lib/wine/wine64 ]; then
+    WINE=(/usr/lib/wine/wine64)
+    export WINELOADER=/usr/lib/wine/wine64
+  else
+    echo "no usable Wine loader" >&2
+    return 1
+  fi
+}
+
+pe_is_32bit() { [ "$(od -An -tx2 -j$(($(od -An -tu4 -j60 -N4 "$1") + 4)) -N2 "$1" | tr -d ' ')" = 014c ]; }
+
+check_build() {
+  local f
+  for f in tonvero.exe driver.exe play_tones.exe one.wav; do
+    [ -f "$TONVERO_BUILD/$f" ] || { echo "missing $TONVERO_BUILD/$f" >&2; return 1; }
+  done
+  if [ "$WINE_CAN_RUN_32" = 0 ] && pe_is_32bit "$TONVERO_BUILD/tonvero.exe"; then
+    echo "this machine cannot run 32-bit programs (no 32-bit support in the kernel); use an x86-64 build" >&2
+    return 1
+  fi
+}
+
+start_display() {
+  E2E_DISPLAY=$(free_display)
+  Xvfb ":$E2E_DISPLAY" -screen 0 1024x768x24 -nolisten tcp >"$RUN_DIR/xvfb.log" 2>&1 &
+  XVFB_PID=$!
+  export DISPLAY=":$E2E_DISPLAY"
+  wait_until 30 "the display" xdotool getdisplaygeometry
+}
+
+# A private PulseAudio server whose default sink "cap" plays into nothing;
+# its monitor source is what the tests record.
+start_sound() {
+  export XDG_RUNTIME_DIR="$RUN_DIR/xdg"
+  mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+  export PULSE_SERVER="unix:$RUN_DIR/pulse.sock"
+  pulseaudio --daemonize=no --system=false --exit-idle-time=-1 -n --realtime=no \
+    --load="module-null-sink sink_name=cap" \
+    --load="module-native-protocol-unix auth-anonymous=1 socket=$RUN_DIR/pulse.sock" \
+    >"$RUN_DIR/pulse.log" 2>&1 &
+  PULSE_PID=$!
+  wait_until 30 "the sound server" pactl info
+  pactl set-default-sink cap
+}
+
+start_wine() {
+  export WINEPREFIX="$RUN_DIR/prefix" WINEDEBUG=-all
+  # No downloads while the prefix is made; a crash ends the process instead
+  # of waiting in the debugger.
+  export WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
+  mkdir -p "$WINEPREFIX"
+  wineserver -p
+  "${WINE[@]}" wineboot -i >"$RUN_DIR/wineboot.log" 2>&1
+  "${WINE[@]}" reg add 'HKCU\Software\Wine\Drivers' /v Audio /d pulse /f >>"$RUN_DIR/wineboot.log" 2>&1
+}
+
+env_start() {
+  RUN_DIR=$(mktemp -d /tmp/tonvero-e2e.XXXXXX)
+  export HOME="$RUN_DIR/home"
+  mkdir -p "$HOME" "$RUN_DIR/tests"
+  { choose_wine && check_build && start_display && start_sound && start_wine; } >"$RUN_DIR/setup.log" 2>&1
+}
+
+env_stop() {
+  [ -n "${WINEPREFIX:-}" ] && wineserver -k >/dev/null 2>&1
+  [ -n "${PULSE_PID:-}" ] && kill "$PULSE_PID" 2>/dev/null && wait "$PULSE_PID" 2>/dev/null
+  [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null && wait "$XVFB_PID" 2>/dev/null
+  if [ -n "${E2E_KEEP:-}" ]; then echo "e2e files kept in $RUN_DIR" >&2; else rm -rf "$RUN_DIR"; fi
+}
+
+# --- failing and asserting ---
+
+# Ends the test with a reason; the first reason given wins.
+fail() {
+  [ -s "$REASON_FILE" ] || echo "$*" >"$REASON_FILE"
+  exit 1
+}
+
+assert_eq() {  # expected actual what
+  [ "$1" = "$2" ] || fail "$3: expected '$1', got '$2'"
+}
+
+# --- the driver ---
+
+# Runs one driver command and prints its answer; a failed command fails the test.
+drv() {
+  local out
+  out=$("${WINE[@]}" "$TONVERO_BUILD/driver.exe" "$@" 2>"$TEST_DIR/driver.err") ||
+    fail "driver $*: $(tr -d '\r' <"$TEST_DIR/driver.err")"
+  printf '%s\n' "${out//$'\r'/}"
+}
+
+# As drv, but only tells by its status whether the command succeeded.
+drv_try() { "${WINE[@]}" "$TONVERO_BUILD/driver.exe" "$@" >/dev/null 2>&1; }
+
+# --- the program ---
+
+new_folder() {
+  TEST_DIR="$RUN_DIR/tests/$1"
+  mkdir -p "$TEST_DIR"
+  cp "$TONVERO_BUILD/tonvero.exe" "$TONVERO_BUILD/one.wav" "$TEST_DIR/"
+}
+
+# The folder as the program sees it through drive Z:.
+windows_path() { printf 'Z:%s' "${1//\//\\}"; }
+
+# Starts tonvero.exe in the test's folder (its working directory) and waits
+# for its main window. PULSE_LATENCY_MSEC gives Wine's sound stream a buffer
+# that rides over a busy machine without dropouts.
+start_program() {
+  (cd "$TEST_DIR" && PULSE_LATENCY_MSEC=60 exec "${WINE[@]}" tonvero.exe "$@" >>"$TEST_DIR/program.log" 2>&1) &
+  PROGRAM_PID=$!
+  drv wait-window "$WAIT_WINDOW_MS" >/dev/null
+}
+
+program_running() {
+  [ -n "${PROGRAM_PID:-}" ] && [ -e "/proc/$PROGRAM_PID" ] &&
+    ! grep -q '^[0-9]* ([^)]*) Z' "/proc/$PROGRAM_PID/stat" 2>/dev/null
+}
+
+# Waits up to $1 seconds for the program's process to end.
+wait_program_exit() {
+  local deadline=$((SECONDS + $1))
+  while program_running; do
+    [ "$SECONDS" -lt "$deadline" ] || return 1
+    sleep 0.1
+  done
+  wait "$PROGRAM_PID" 2>/dev/null
+  PROGRAM_PID=
+}
+
+# Ends a program that a test left running: closed like a user would, killed
+# when that does not end it.
+stop_program() {
+  program_running || return 0
+  drv_try close-main
+  wait_program_exit 15 || { kill -KILL "$PROGRAM_PID"; wait_program_exit 5; }
+}
+
+restart_program() {
+  stop_program
+  start_program "$@"
+}
+
+# "Exit", then "Yes" in the question box; waits for the process to end.
+exit_program() {
+  drv click "$IDC_EXIT" >/dev/null
+  drv wait-dialog Question "$WAIT_DIALOG_MS" >/dev/null
+  drv dlg-click Question "$IDC_YES" >/dev/null
+  wait_program_exit 30 || fail "the program did not end after Exit and Yes"
+}
+
+# --- sound: record the null sink, decode DTMF ---
+
+recorded_bytes() { stat -c %s "$REC_RAW"; }
+
+rec_start() {  # name
+  REC_RAW="$TEST_DIR/$1.raw"
+  : >"$REC_RAW"
+  parec --latency-msec=50 -d cap.monitor --format=s16le --rate=22000 --channels=1 >"$REC_RAW" &
+  REC_PID=$!
+  wait_until 20 "the recorder" test -s "$REC_RAW" || fail "the recorder did not start"
+}
+
+# Waits until $1 more milliseconds of sound have been recorded: sound time,
+# not wall time, so a slow machine cannot cut a tone short.
+rec_more() {
+  local target=$(($(recorded_bytes) + $1 * BYTES_PER_MS)) deadline=$((SECONDS + 30))
+  while [ "$(recorded_bytes)" -lt "$target" ]; do
+    [ "$SECONDS" -lt "$deadline" ] || fail "the recorder stopped recording"
+    sleep 0.05
+  done
+}
+
+# Keeps a short tail, so that the last tone's way through the buffers is in,
+# then stops the recorder and writes $TEST_DIR/<name>.wav for the decoder.
+rec_stop() {
+  rec_more 400
+  kill "$REC_PID" 2>/dev/null
+  wait "$REC_PID" 2>/dev/null
+  REC_WAV="${REC_RAW%.raw}.wav"
+  sox -t raw -r 22000 -e signed -b 16 -c 1 "$REC_RAW" "$REC_WAV" vol 0.5 rate 22050
+}
+
+# The keys heard in a recording, in order, as one string.
+decode() { multimon-ng -q -a DTMF -t wav "$1" 2>/dev/null | sed -n 's/^DTMF: //p' | tr -d '\n'; }
+
+# --- the settings file ---
+
+byte_at() { od -An -tu1 -j"$2" -N1 "$1" | tr -d ' '; }
+int32_at() { od -An -td4 -j"$2" -N4 "$1" | tr -d ' '; }
+# A counted string: a length byte, then the characters.
+string_at() { dd if="$1" bs=1 skip=$(($2 + 1)) count="$(byte_at "$1" "$2")" status=none; }
