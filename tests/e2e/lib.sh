@@ -112,6 +112,9 @@ env_stop() {
   if [ -n "${E2E_KEEP:-}" ]; then echo "e2e files kept in $RUN_DIR" >&2; else rm -rf "$RUN_DIR"; fi
 }
 
+# A picture of the screen for people to look at; tests assert on other things.
+screenshot() { import -window root "$TEST_DIR/$1.png" 2>/dev/null || true; }
+
 # --- failing and asserting ---
 
 # Ends the test with a reason; the first reason given wins.
@@ -129,8 +132,9 @@ assert_eq() {  # expected actual what
 # Runs one driver command and prints its answer; a failed command fails the test.
 drv() {
   local out
+  echo "driver $*" >&2
   out=$("${WINE[@]}" "$TONVERO_BUILD/driver.exe" "$@" 2>"$TEST_DIR/driver.err") ||
-    fail "driver $*: $(tr -d '\r' <"$TEST_DIR/driver.err")"
+    fail "driver $* (status $?): $(tr -d '\r' <"$TEST_DIR/driver.err")"
   printf '%s\n' "${out//$'\r'/}"
 }
 
@@ -186,11 +190,21 @@ restart_program() {
   start_program "$@"
 }
 
+assert_still_running() {  # when
+  program_running || fail "the program ended $1"
+  drv_try wait-window 2000 || fail "the main window is gone $1"
+}
+
+press_key() {  # key id
+  drv mousedown "$1" >/dev/null
+  drv mouseup "$1" >/dev/null
+}
+
 # "Exit", then "Yes" in the question box; waits for the process to end.
 exit_program() {
   drv click "$IDC_EXIT" >/dev/null
   drv wait-dialog Question "$WAIT_DIALOG_MS" >/dev/null
-  drv dlg-click Question "$IDC_YES" >/dev/null
+  drv dlg-click Question "$IDC_YES_BUTTON" >/dev/null
   wait_program_exit 30 || fail "the program did not end after Exit and Yes"
 }
 
@@ -235,3 +249,54 @@ byte_at() { od -An -tu1 -j"$2" -N1 "$1" | tr -d ' '; }
 int32_at() { od -An -td4 -j"$2" -N4 "$1" | tr -d ' '; }
 # A counted string: a length byte, then the characters.
 string_at() { dd if="$1" bs=1 skip=$(($2 + 1)) count="$(byte_at "$1" "$2")" status=none; }
+
+# --- dialing ---
+
+# Puts the number into Screen and the procedure into DPEdit, clicks "Dial",
+# records until the dialing has ended and prints the keys heard.
+dial() {  # number procedure
+  drv settext "$IDC_SCREEN" "$1" >/dev/null
+  drv settext "$IDC_DP_EDIT" "$2" >/dev/null
+  rec_start "dial$(find "$TEST_DIR" -name 'dial*.raw' | wc -l)"
+  drv click-wait "$IDC_DIAL" "$IDC_IMAGE_DIALING" "$WAIT_DIAL_MS" >/dev/null
+  rec_stop
+  decode "$REC_WAV"
+}
+
+# After a dialing Screen holds the number again, unselected, and the idle
+# icon is back in place of the dialing one.
+assert_dial_ended() {  # number
+  assert_eq "$1" "$(drv gettext "$IDC_SCREEN")" "Screen after dialing"
+  local sel
+  sel=$(drv getsel "$IDC_SCREEN")
+  [ "${sel%,*}" = "${sel#*,}" ] || fail "Screen keeps a selection after dialing: $sel"
+  assert_eq "1 0" "$(drv visible "$IDC_IMAGE_IDLE") $(drv visible "$IDC_IMAGE_DIALING")" \
+    "idle and dialing icons shown after dialing"
+}
+
+assert_dials() {  # number procedure expected-keys
+  assert_eq "$3" "$(dial "$1" "$2")" "keys heard dialing '$1' with '$2'"
+  assert_dial_ended "$1"
+}
+
+# --- the dialing-mode dialog ---
+
+MODE_DIALOG="Dialing Mode"
+
+open_mode_dialog() {
+  drv click "$IDC_DIAL_MODE" >/dev/null
+  drv wait-dialog "$MODE_DIALOG" "$WAIT_DIALOG_MS" >/dev/null
+}
+
+close_mode_dialog() {  # button id
+  drv dlg-click "$MODE_DIALOG" "$1" >/dev/null
+  drv wait-gone "$MODE_DIALOG" "$WAIT_DIALOG_MS" >/dev/null
+}
+
+choose_shooter() {  # tone-ms silence-ms
+  open_mode_dialog
+  drv dlg-check "$MODE_DIALOG" "$IDC_MODE_SHOOTER" >/dev/null
+  drv dlg-settext "$MODE_DIALOG" "$IDC_TONE_LENGTH" "$1" >/dev/null
+  drv dlg-settext "$MODE_DIALOG" "$IDC_SILENCE_LENGTH" "$2" >/dev/null
+  close_mode_dialog "$IDC_MODE_OK"
+}

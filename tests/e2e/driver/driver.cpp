@@ -10,15 +10,12 @@
 #include <cstring>
 #include <string>
 
-// The program's ids reuse two names of the system's cursors.
-#undef IDC_HELP
-#undef IDC_NO
 #include "win32/app/control_ids.h"
 
 namespace {
 
 constexpr UINT kSendTimeoutMs = 20000;  // a sent message waits while a dial runs
-constexpr DWORD kPollMs = 50;
+constexpr DWORD kPollMs = 20;
 
 struct Failure {
   std::string reason;
@@ -171,13 +168,28 @@ void WaitGone(char** a) {
   std::printf("ok\n");
 }
 
-// Returns once the program's window thread takes messages again, that is
-// when the handler of an earlier click (a whole dialing) has ended or shows
-// a modal box. The short sleep lets a click posted just before be taken first.
-void WaitIdle(char** a) {
-  Sleep(kPollMs);
-  Send(MainWindow(), WM_NULL, 0, 0, static_cast<UINT>(ToInt(a[0])));
-  std::printf("idle\n");
+// Waits until a control is shown (1) or hidden (0). Reading visibility sends
+// no message, so it works while the program is busy.
+void WaitVisible(char** a) {
+  HWND control = MainControl(a[0]);
+  const bool shown = ToInt(a[1]) != 0;
+  WaitFor(ToInt(a[2]), [&] { return (IsWindowVisible(control) != 0) == shown; },
+          std::string("control ") + a[0] + (shown ? " to show" : " to hide"));
+  std::printf("ok\n");
+}
+
+// Clicks a button whose handler shows a busy sign (the dialing icon) while
+// it runs, and waits until the sign has come and gone. A sent message cannot
+// tell when such a handler ends: the program answers sent messages while it
+// waits on the sound system's own window thread.
+void ClickWait(char** a) {
+  HWND button = MainControl(a[0]);
+  HWND busy = MainControl(a[1]);
+  const int timeoutMs = ToInt(a[2]);
+  Post(button, BM_CLICK);
+  WaitFor(timeoutMs, [&] { return IsWindowVisible(busy) != 0; }, "the busy sign to show");
+  WaitFor(timeoutMs, [&] { return IsWindowVisible(busy) == 0; }, "the busy sign to hide");
+  std::printf("ok\n");
 }
 
 void Caption(char**) { std::printf("%s\n", Text(MainWindow()).c_str()); }
@@ -278,7 +290,8 @@ const Command kCommands[] = {
     {"wait-window", 1, WaitWindow, "<timeout_ms>"},
     {"wait-dialog", 2, WaitDialog, "<caption> <timeout_ms>"},
     {"wait-gone", 2, WaitGone, "<caption> <timeout_ms>"},
-    {"wait-idle", 1, WaitIdle, "<timeout_ms>"},
+    {"wait-visible", 3, WaitVisible, "<id> 0|1 <timeout_ms>"},
+    {"click-wait", 3, ClickWait, "<id> <busy_id> <timeout_ms>"},
     {"caption", 0, Caption, ""},
     {"client-size", 0, ClientSize, ""},
     {"gettext", 1, GetTextCmd, "<id>"},

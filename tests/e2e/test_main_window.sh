@@ -1,0 +1,83 @@
+# The main window, its first start, the keypad and "Exit".
+
+# First start in a folder holding only the program and its tone file.
+test_first_start_window_and_settings_file() {
+  start_program
+  local caption base
+  base="$(windows_path "$TEST_DIR")\\Base"
+  caption=$(drv caption)
+  # "Tonvero" until the phone list names its database in the caption.
+  [ "$caption" = "Tonvero" ] || assert_eq "Tonvero + ${base^^}" "$caption" "caption"
+  assert_eq "625x372" "$(drv client-size)" "client size"
+  assert_eq "40,36,177,21" "$(drv rect "$IDC_SCREEN")" "Screen's place"
+  assert_eq "64,104,49,25" "$(drv rect $((IDC_KEY_0 + 5)))" "key 5's place"
+  assert_eq "176,184,41,25" "$(drv rect $((IDC_KEY_A + 3)))" "key D's place"
+  assert_eq "8,268,97,9" "$(drv rect "$IDC_SPEED")" "speed bar's place"
+  assert_eq "8,312,97,33" "$(drv rect "$IDC_EXIT")" "Exit's place"
+  assert_eq "232,64,385,301" "$(drv rect "$IDC_GRID")" "phone list's place"
+  assert_eq "Fast    Queue    Slow" "$(drv gettext "$IDC_MODE_LABEL")" "mode indicator"
+  assert_eq "1" "$(drv enabled "$IDC_SPEED")" "speed bar enabled"
+  assert_eq "2" "$(drv scroll-get "$IDC_SPEED")" "speed bar position"
+  assert_eq "" "$(drv gettext "$IDC_SCREEN")" "Screen"
+
+  # The settings file is written at start-up, with the defaults.
+  local f="$TEST_DIR/tv.cn3"
+  [ -f "$f" ] || fail "no tv.cn3 after the first start"
+  assert_eq 555 "$(stat -c %s "$f")" "tv.cn3 size"
+  assert_eq 2 "$(int32_at "$f" 0)" "stored speed"
+  assert_eq "$base" "$(string_at "$f" 4)" "stored database path"
+  assert_eq "$base" "$(string_at "$f" 260)" "stored other database path"
+  local widths="" offset
+  for offset in 516 520 524 528 532; do widths+="$(int32_at "$f" "$offset") "; done
+  assert_eq "27 79 76 128 55 " "$widths" "stored column widths"
+  assert_eq "1 0 50 40 0 1 0" "$(byte_at "$f" 536) $(byte_at "$f" 537) $(int32_at "$f" 538) \
+$(int32_at "$f" 542) $(byte_at "$f" 546) $(int32_at "$f" 547) $(int32_at "$f" 551)" \
+    "stored mode, lengths, port and method"
+}
+
+# A key sounds while it is held, adds its symbol to Screen, and falls silent
+# when released; "Clear" empties Screen.
+test_keypad_and_clear() {
+  start_program
+  local five=$((IDC_KEY_0 + 5))
+  rec_start held
+  drv mousedown "$five" >/dev/null
+  rec_more 700
+  drv mouseup "$five" >/dev/null
+  rec_stop
+  assert_eq "5" "$(decode "$REC_WAV")" "keys heard while 5 is held"
+  assert_eq "5" "$(drv gettext "$IDC_SCREEN")" "Screen after 5"
+
+  rec_start released
+  rec_more 500
+  rec_stop
+  assert_eq "" "$(decode "$REC_WAV")" "keys heard after 5 is released"
+
+  press_key "$IDC_KEY_A"
+  assert_eq "5A" "$(drv gettext "$IDC_SCREEN")" "Screen after A"
+  press_key "$IDC_KEY_NM"
+  assert_eq "5A#" "$(drv gettext "$IDC_SCREEN")" "Screen after #"
+
+  drv click "$IDC_CLEAR" >/dev/null
+  assert_eq "" "$(drv gettext "$IDC_SCREEN")" "Screen after Clear"
+}
+
+# "Exit" asks first; "No" keeps the program, "Yes" ends it and saves the
+# settings, the speed bar's position included.
+test_exit_asks_and_saves_settings() {
+  start_program
+  assert_eq "7" "$(drv scroll-set "$IDC_SPEED" 7)" "speed bar position after moving it"
+  rm "$TEST_DIR/tv.cn3"
+
+  drv click "$IDC_EXIT" >/dev/null
+  drv wait-dialog Question "$WAIT_DIALOG_MS" >/dev/null
+  assert_eq "Is That What You Realy-Realy Want ?" "$(drv dlg-gettext Question "$IDC_QUESTION_TEXT")" "question"
+  drv dlg-click Question "$IDC_NO_BUTTON" >/dev/null
+  drv wait-gone Question "$WAIT_DIALOG_MS" >/dev/null
+  assert_still_running "after No"
+  [ ! -e "$TEST_DIR/tv.cn3" ] || fail "No wrote the settings file"
+
+  exit_program
+  assert_eq 555 "$(stat -c %s "$TEST_DIR/tv.cn3" 2>/dev/null)" "tv.cn3 size after Exit"
+  assert_eq 7 "$(int32_at "$TEST_DIR/tv.cn3" 0)" "stored speed after Exit"
+}
