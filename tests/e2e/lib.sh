@@ -190,9 +190,11 @@ restart_program() {
   start_program "$@"
 }
 
+# The program answers a sent message once the handler that closed a box has
+# returned, so the window is asked for only then.
 assert_still_running() {  # when
+  drv_try caption && drv_try wait-window 1000 || fail "the main window is gone $1"
   program_running || fail "the program ended $1"
-  drv_try wait-window 2000 || fail "the main window is gone $1"
 }
 
 press_key() {  # key id
@@ -254,9 +256,13 @@ string_at() { dd if="$1" bs=1 skip=$(($2 + 1)) count="$(byte_at "$1" "$2")" stat
 
 # Puts the number into Screen and the procedure into DPEdit, clicks "Dial",
 # records until the dialing has ended and prints the keys heard.
-dial() {  # number procedure
+set_dial_texts() {  # number procedure
   drv settext "$IDC_SCREEN" "$1" >/dev/null
   drv settext "$IDC_DP_EDIT" "$2" >/dev/null
+}
+
+dial() {  # number procedure
+  set_dial_texts "$1" "$2"
   rec_start "dial$(find "$TEST_DIR" -name 'dial*.raw' | wc -l)"
   drv click-wait "$IDC_DIAL" "$IDC_IMAGE_DIALING" "$WAIT_DIAL_MS" >/dev/null
   rec_stop

@@ -14,8 +14,7 @@ assert_dial_cases() {
 # "9P@": the 9 sounds, the pause box waits with nothing more dialed and the
 # dialing icon up, and the space bar lets the number follow.
 assert_pause_dial() {
-  drv settext "$IDC_SCREEN" 5551234 >/dev/null
-  drv settext "$IDC_DP_EDIT" "9P@" >/dev/null
+  set_dial_texts 5551234 "9P@"
   rec_start before-pause
   drv click "$IDC_DIAL" >/dev/null
   drv wait-dialog Pause "$WAIT_DIAL_MS" >/dev/null
