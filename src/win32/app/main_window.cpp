@@ -319,6 +319,7 @@ void TTonvero::LoadTones() {
   }
   player_ = std::make_unique<TonePlayer>(std::move(*bank), sound_, clock_,
                                          [this](const std::string& text) { ShowNotice(text); });
+  sound_.OpenDevice(player_->Bank().images[kSilenceIndex].data());
 }
 
 Settings TTonvero::CurrentSettings() const {

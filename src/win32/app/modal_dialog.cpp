@@ -65,7 +65,9 @@ INT_PTR ModalDialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_INITDIALOG: {
       form_->Create(hwnd_, Controls());
       SizeAndCentre(hwnd_, width_, height_);
-      SetFocus(Item(OnInit()));
+      // Moving the focus the dialog's way also makes the focused button the
+      // one that Enter presses.
+      SendMessageA(hwnd_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(OnInit())), TRUE);
       return FALSE;  // the focus is set
     }
     case WM_COMMAND: {

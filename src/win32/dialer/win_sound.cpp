@@ -13,6 +13,10 @@ void WinSoundOutput::PlayToEnd(const uint8_t* image) {
   PlaySoundA(reinterpret_cast<LPCSTR>(image), nullptr, SND_MEMORY);
 }
 
+void WinSoundOutput::OpenDevice(const uint8_t* silence) {
+  PlaySoundA(reinterpret_cast<LPCSTR>(silence), nullptr, SND_ASYNC | SND_MEMORY);
+}
+
 void WinSoundOutput::Stop() { PlaySoundA("", nullptr, SND_PURGE); }
 
 WinClock::WinClock() {

@@ -11,6 +11,10 @@ class WinSoundOutput : public SoundOutput {
   void StartLooped(const uint8_t* image) override;
   void PlayToEnd(const uint8_t* image) override;
   void Stop() override;
+  // Plays an image once in the background. Played at start-up with silence,
+  // it opens the sound device, so that the first tone dialed is not cut short
+  // by the time that takes.
+  void OpenDevice(const uint8_t* silence);
 };
 
 // QueryPerformanceCounter for readings; Sleep with a 1 ms timer resolution.
