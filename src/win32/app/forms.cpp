@@ -14,16 +14,16 @@ bool FontSpec::operator<(const FontSpec& o) const {
 }
 
 Form::~Form() {
-  for (auto& [spec, font] : fonts_) DeleteObject(font);
+  for (auto& [wanted, font] : fonts_) DeleteObject(font);
 }
 
-HFONT Form::Font(const FontSpec& spec) {
-  auto found = fonts_.find(spec);
+HFONT Form::Font(const FontSpec& wanted) {
+  auto found = fonts_.find(wanted);
   if (found != fonts_.end()) return found->second;
-  HFONT font = CreateFontA(-spec.pixels, 0, 0, 0, spec.bold ? FW_BOLD : FW_NORMAL, FALSE,
+  HFONT font = CreateFontA(-wanted.pixels, 0, 0, 0, wanted.bold ? FW_BOLD : FW_NORMAL, FALSE,
                            FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                           CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, spec.face);
-  fonts_[spec] = font;
+                           CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, wanted.face);
+  fonts_[wanted] = font;
   return font;
 }
 

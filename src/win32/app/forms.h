@@ -39,7 +39,7 @@ class Form {
 
   void Create(HWND parent, const std::vector<ControlSpec>& controls);
   HWND Item(int id) const { return GetDlgItem(parent_, id); }
-  HFONT Font(const FontSpec& spec);
+  HFONT Font(const FontSpec& wanted);
   COLORREF TextColor(int id) const;
   void SetTextColor(int id, COLORREF color);
   // Draws an owner-drawn push button: frame, optional glyph, caption in its colour.
