@@ -12,12 +12,7 @@ std::string IoErrorMessage(int systemError);
 
 class IoError : public std::runtime_error {
  public:
-  explicit IoError(int systemError)
-      : std::runtime_error(IoErrorMessage(systemError)), code_(systemError) {}
-  int code() const { return code_; }
-
- private:
-  int code_;
+  explicit IoError(int systemError) : std::runtime_error(IoErrorMessage(systemError)) {}
 };
 
 }  // namespace tonvero
