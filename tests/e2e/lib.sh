@@ -29,12 +29,6 @@ wait_until() {
   done
 }
 
-free_display() {
-  local n=93
-  while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
-  echo "$n"
-}
-
 # The Wine loader. The 32-bit loader needs a kernel that runs 32-bit programs;
 # where it cannot, the 64-bit loader still runs 64-bit builds.
 choose_wine() {
@@ -64,10 +58,14 @@ check_build() {
   fi
 }
 
+# Xvfb picks a free display number itself and writes it to the given file
+# descriptor, so two runs on one machine never take the same display.
 start_display() {
-  E2E_DISPLAY=$(free_display)
-  Xvfb ":$E2E_DISPLAY" -screen 0 1024x768x24 -nolisten tcp >"$RUN_DIR/xvfb.log" 2>&1 &
+  : >"$RUN_DIR/display"
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$RUN_DIR/display" >"$RUN_DIR/xvfb.log" 2>&1 &
   XVFB_PID=$!
+  wait_until 30 "the display number" test -s "$RUN_DIR/display"
+  E2E_DISPLAY=$(head -n 1 "$RUN_DIR/display")
   export DISPLAY=":$E2E_DISPLAY"
   wait_until 30 "the display" xdotool getdisplaygeometry
 }
