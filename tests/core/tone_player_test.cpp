@@ -260,6 +260,27 @@ TEST(ShooterBuffer, NeverWritesPastItsEnd) {
   EXPECT_EQ(buffer.DataLength(), 65492);
 }
 
+// The sound system reads as far as the RIFF length says: copied from a first
+// key's image longer than the buffer, it is cut to the buffer's own size.
+TEST(ShooterBuffer, RiffLengthNeverExceedsTheBuffer) {
+  auto riffLength = [](const ShooterBuffer& buffer) {
+    const uint8_t* p = buffer.Image() + 4;
+    return static_cast<uint32_t>(p[0] | p[1] << 8 | p[2] << 16 | p[3] << 24);
+  };
+  Bytes longImage = GeneratedBank().images[1];
+  longImage.resize(kWavHeaderSize + 70000, 0x80);
+  PutLe32(longImage, 4, static_cast<uint32_t>(longImage.size() - 8));
+  PutLe32(longImage, 40, 70000);
+  ShooterBuffer cut(longImage);
+  EXPECT_EQ(riffLength(cut), ShooterBuffer::kSize - 8);
+  cut.Append(longImage, 65000);
+  EXPECT_EQ(riffLength(cut), ShooterBuffer::kSize - 8);
+
+  const Bytes one = GeneratedBank().images[1];
+  ShooterBuffer kept(one);
+  EXPECT_EQ(riffLength(kept), one.size() - 8);
+}
+
 TEST(ShooterBuffer, AHeaderSourceShorterThanAHeaderIsZeroFilled) {
   ShooterBuffer buffer(Bytes{'R', 'I'});
   EXPECT_EQ(buffer.Image()[0], 'R');

@@ -11,6 +11,7 @@ namespace tonvero {
 
 namespace {
 
+constexpr size_t kRiffLengthOffset = 4;
 constexpr size_t kDataLengthOffset = 40;
 constexpr size_t kBitsPerSampleOffset = 34;
 
@@ -31,6 +32,15 @@ ShooterBuffer::ShooterBuffer(const Bytes& headerSource) : bytes_(kSize, 0) {
   const size_t header = std::min(headerSource.size(), kWavHeaderSize);
   if (header > 0) std::memcpy(bytes_.data(), headerSource.data(), header);
   SetDataLength(0);
+  // The sound system reads as far as the RIFF length says; the one copied
+  // from a first key's image longer than this buffer is cut to the buffer.
+  uint8_t* riff = bytes_.data() + kRiffLengthOffset;
+  const uint32_t copied = static_cast<uint32_t>(riff[0]) | static_cast<uint32_t>(riff[1]) << 8 |
+                          static_cast<uint32_t>(riff[2]) << 16 | static_cast<uint32_t>(riff[3]) << 24;
+  const uint32_t most = static_cast<uint32_t>(kSize - 8);
+  if (copied > most) {
+    for (size_t i = 0; i < 4; ++i) riff[i] = static_cast<uint8_t>(most >> (8 * i));
+  }
 }
 
 int32_t ShooterBuffer::DataLength() const {

@@ -146,6 +146,11 @@ std::optional<ToneBank> ParseToneFile(const Bytes& file) {
     if (GetLE32(image.data() + 16) != 16 || GetLE16(image.data() + 20) != 1) {
       return std::nullopt;  // not a canonical PCM format chunk
     }
+    // The sound system reads as far as the RIFF and data lengths say.
+    if (8 + uint64_t{GetLE32(image.data() + 4)} > image.size() ||
+        kWavHeaderSize + uint64_t{GetLE32(image.data() + 40)} > image.size()) {
+      return std::nullopt;
+    }
     bank.images[static_cast<size_t>(i)] = std::move(image);
   }
   return bank;
