@@ -178,17 +178,18 @@ void WaitVisible(char** a) {
   std::printf("ok\n");
 }
 
-// Clicks a button whose handler shows a busy sign (the dialing icon) while
-// it runs, and waits until the sign has come and gone. A sent message cannot
-// tell when such a handler ends: the program answers sent messages while it
-// waits on the sound system's own window thread.
+// Clicks a button whose handler runs a whole dial, and returns once the dial
+// has ended. The click is sent, not posted: the program takes it up itself
+// and the send returns when its handler has returned, however briefly the
+// busy sign was shown. Then the busy sign must be gone.
 void ClickWait(char** a) {
   HWND button = MainControl(a[0]);
   HWND busy = MainControl(a[1]);
   const int timeoutMs = ToInt(a[2]);
-  Post(button, BM_CLICK);
-  WaitFor(timeoutMs, [&] { return IsWindowVisible(busy) != 0; }, "the busy sign to show");
-  WaitFor(timeoutMs, [&] { return IsWindowVisible(busy) == 0; }, "the busy sign to hide");
+  DWORD_PTR result = 0;
+  if (!SendMessageTimeoutA(button, BM_CLICK, 0, 0, SMTO_NORMAL, static_cast<UINT>(timeoutMs), &result))
+    Fail("the click's handler did not return within " + std::string(a[2]) + " ms");
+  if (IsWindowVisible(busy)) Fail("the busy sign is still shown after the click's handler returned");
   std::printf("ok\n");
 }
 
