@@ -326,3 +326,26 @@ choose_shooter() {  # tone-ms silence-ms
   drv dlg-settext "$MODE_DIALOG" "$IDC_SILENCE_LENGTH" "$2" >/dev/null
   close_mode_dialog "$IDC_MODE_OK"
 }
+
+# --- start-up that may end in a message box ---
+
+# Starts tonvero.exe and waits for its main window or for a message box of
+# its own ("Tonvero"), whichever comes first. Sets STARTUP_SEEN to "window",
+# or to "box: " and the box's text.
+start_program_watching() {
+  (cd "$TEST_DIR" && PULSE_LATENCY_MSEC=60 exec "${WINE[@]}" tonvero.exe "$@" >>"$TEST_DIR/program.log" 2>&1) &
+  PROGRAM_PID=$!
+  local deadline=$((SECONDS + WAIT_WINDOW_MS / 1000))
+  while [ "$SECONDS" -lt "$deadline" ]; do
+    if drv_try wait-dialog Tonvero 0; then
+      STARTUP_SEEN="box: $(drv dlg-gettext Tonvero 65535)"
+      return
+    fi
+    if drv_try wait-window 0; then
+      STARTUP_SEEN=window
+      return
+    fi
+    sleep 0.2
+  done
+  fail "neither the main window nor a message box came up"
+}
