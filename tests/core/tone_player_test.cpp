@@ -296,8 +296,9 @@ struct QueueCase {
 
 class QueueTest : public ShooterTest, public ::testing::WithParamInterface<QueueCase> {};
 
-// Queue mode at P: one image of P*30+1 ms of the key's tone and P*10+1 ms of
-// silence, played to its end; no looped sound, no stop, no timed wait.
+// Queue mode at P: one image of a lead silence, P*30+1 ms of the key's tone
+// and P*10+1 ms of silence, played to its end; no looped sound, no stop, no
+// timed wait.
 TEST_P(QueueTest, OneImageOfToneThenSilencePlayedToItsEnd) {
   const QueueCase c = GetParam();
   const int64_t before = clock.now;
@@ -306,13 +307,15 @@ TEST_P(QueueTest, OneImageOfToneThenSilencePlayedToItsEnd) {
   ASSERT_EQ(sound.events.size(), 1u);
   EXPECT_EQ(sound.events[0].kind, "play");
   EXPECT_EQ(sound.events[0].image, player.QueuedSymbol().Image());
+  const int lead = TonePlayer::kQueueLeadMs * kBytesPerMs;
   const int tone = c.toneMs * kBytesPerMs, gap = c.gapMs * kBytesPerMs;
-  ASSERT_EQ(sound.events[0].dataLength, tone + gap);
+  ASSERT_EQ(sound.events[0].dataLength, lead + tone + gap);
 
   const uint8_t* data = player.QueuedSymbol().Image() + kWavHeaderSize;
   const uint8_t* samples = Image(5).data() + kWavHeaderSize;
-  for (int k = 0; k < tone; ++k) ASSERT_EQ(data[k], samples[k]) << k;
-  for (int k = tone; k < tone + gap; ++k) ASSERT_EQ(data[k], 0x80) << k;
+  for (int k = 0; k < lead; ++k) ASSERT_EQ(data[k], 0x80) << k;
+  for (int k = 0; k < tone; ++k) ASSERT_EQ(data[lead + k], samples[k]) << k;
+  for (int k = lead + tone; k < lead + tone + gap; ++k) ASSERT_EQ(data[k], 0x80) << k;
   for (size_t i = 0; i < 40; ++i) ASSERT_EQ(player.QueuedSymbol().Image()[i], Image(1)[i]) << i;
 }
 
@@ -327,10 +330,11 @@ TEST_F(ShooterTest, QueuedSymbolsFollowEachOtherAndLeaveTheShooterAlone) {
   player.PlayQueued(9, 10);
   player.PlayQueued(3, 2);
   ASSERT_EQ(sound.events.size(), 2u);
-  EXPECT_EQ(sound.events[0].dataLength, (301 + 101) * kBytesPerMs);
-  EXPECT_EQ(sound.events[1].dataLength, (61 + 21) * kBytesPerMs);
-  EXPECT_EQ(std::memcmp(player.QueuedSymbol().Image() + kWavHeaderSize, Image(3).data() + kWavHeaderSize,
-                        61 * kBytesPerMs),
+  const int lead = TonePlayer::kQueueLeadMs;
+  EXPECT_EQ(sound.events[0].dataLength, (lead + 301 + 101) * kBytesPerMs);
+  EXPECT_EQ(sound.events[1].dataLength, (lead + 61 + 21) * kBytesPerMs);
+  EXPECT_EQ(std::memcmp(player.QueuedSymbol().Image() + kWavHeaderSize + lead * kBytesPerMs,
+                        Image(3).data() + kWavHeaderSize, 61 * kBytesPerMs),
             0);
   EXPECT_EQ(player.Shooter().DataLength(), 1980);
 }
@@ -351,13 +355,15 @@ TEST(QueuedSymbol, AShortImageIsRepeatedToTheWholeToneLength) {
   RecordingSound sound(clock);
   TonePlayer player(bank, sound, clock, [](const std::string&) {});
   player.PlayQueued(4, 1);  // 31 ms: 682 bytes of tone
+  const int lead = TonePlayer::kQueueLeadMs * kBytesPerMs;
+  const int length = lead + (31 + 11) * kBytesPerMs;
   const uint8_t* data = player.QueuedSymbol().Image() + kWavHeaderSize;
-  ASSERT_EQ(player.QueuedSymbol().DataLength(), (31 + 11) * kBytesPerMs);
-  for (int k = 0; k < 682; ++k) ASSERT_EQ(data[k], k % 100 + 1) << k;
-  for (int k = 682; k < 42 * kBytesPerMs; ++k) ASSERT_EQ(data[k], 0x80) << k;
+  ASSERT_EQ(player.QueuedSymbol().DataLength(), length);
+  for (int k = 0; k < 682; ++k) ASSERT_EQ(data[lead + k], k % 100 + 1) << k;
+  for (int k = lead + 682; k < length; ++k) ASSERT_EQ(data[k], 0x80) << k;
 
   player.PlayQueued(6, 1);
-  for (int k = 0; k < 42 * kBytesPerMs; ++k) ASSERT_EQ(data[k], 0x80) << k;
+  for (int k = 0; k < length; ++k) ASSERT_EQ(data[k], 0x80) << k;
 }
 
 }  // namespace

@@ -111,6 +111,7 @@ void TonePlayer::PlayQueued(int index, int speedPosition) {
   // The speed bar runs 0..10; anything else is held to that range.
   const int p = std::clamp(speedPosition, 0, 10);
   queued_.Clear();
+  queued_.Append(bank_.images[kSilenceIndex], static_cast<size_t>(MsToBytes(kQueueLeadMs)));
   queued_.AppendLooped(bank_.images[static_cast<size_t>(index)], static_cast<size_t>(MsToBytes(p * 30 + 1)));
   queued_.Append(bank_.images[kSilenceIndex], static_cast<size_t>(MsToBytes(p * 10 + 1)));
   sound_.PlayToEnd(queued_.Image());

@@ -41,16 +41,20 @@ class ShooterBuffer {
 class TonePlayer {
  public:
   using Notice = std::function<void(const std::string&)>;
+  // Starting a sound can swallow its first milliseconds (about 15 under Wine
+  // with PulseAudio); a silence ahead of each queued tone takes that loss,
+  // so the tone itself is heard whole.
+  static constexpr int kQueueLeadMs = 30;
 
   TonePlayer(ToneBank bank, SoundOutput& sound, Clock& clock, Notice notice);
 
   // The keypad: stop what plays, start the symbol's tone looped.
   void StartTone(int index);
   void StopSound();
-  // Queue mode, one symbol: one image of the tone for P*30+1 ms and a
-  // silence of P*10+1 ms, played to its end. The tone is as long as asked
-  // whatever the sound system takes to start a sound: that only lengthens
-  // the gap before it.
+  // Queue mode, one symbol: one image of a short lead silence, the tone for
+  // P*30+1 ms and a silence of P*10+1 ms, played to its end. The tone is as
+  // long as asked whatever the sound system takes to start a sound: that
+  // only lengthens the gap before it.
   void PlayQueued(int index, int speedPosition);
   // Shooter mode, one symbol: toneMs of its tone, then silenceMs of silence.
   void ComposeSymbol(int index, int toneMs, int silenceMs);
