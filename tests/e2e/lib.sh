@@ -230,36 +230,16 @@ rec_more() {
   done
 }
 
-# The recording as a telephone exchange takes it: a burst of tone shorter
-# than 25 ms is no key (DTMF receivers reject tones that short), and Wine's
-# sound output sometimes ends a sound played to its end with a stray ~16 ms
-# fragment of the last tone. Writes sox's text format for the converter.
-receiver_view() {  # raw recording
-  od -An -v -td2 -w2 "$1" | awk -v win=22 -v shortest=25 -v rate=22000 '
-    { x[NR] = $1; v = $1 < 0 ? -$1 : $1; w = int((NR - 1) / win); if (v > peak[w]) peak[w] = v }
-    END {
-      windows = int((NR - 1) / win) + 1
-      for (k = 0; k < windows; k++) if (peak[k] > top) top = peak[k]
-      for (k = 0; k <= windows; k++) {
-        if (k < windows && peak[k] > top / 10) { if (!run) start = k; run++; continue }
-        if (run && run < shortest) for (j = start; j < start + run; j++) quiet[j] = 1
-        run = 0
-      }
-      print "; Sample Rate " rate
-      print "; Channels 1"
-      for (i = 1; i <= NR; i++) printf "%.6f %.6f\n", (i - 1) / rate, quiet[int((i - 1) / win)] ? 0 : x[i] / 32768
-    }'
-}
-
 # Keeps a short tail, so that the last tone's way through the buffers is in,
-# then stops the recorder and writes $TEST_DIR/<name>.wav for the decoder.
+# then stops the recorder and writes $TEST_DIR/<name>.wav for the decoder:
+# the recording as it is, every burst of tone however short, so that a
+# stray fragment of a tone is heard as the extra key it would dial.
 rec_stop() {
   rec_more 400
   kill "$REC_PID" 2>/dev/null
   wait "$REC_PID" 2>/dev/null
   REC_WAV="${REC_RAW%.raw}.wav"
-  receiver_view "$REC_RAW" >"${REC_RAW%.raw}.dat"
-  sox -t dat "${REC_RAW%.raw}.dat" -b 16 "$REC_WAV" vol 0.5 rate 22050
+  sox -t raw -r 22000 -e signed -b 16 -c 1 "$REC_RAW" -b 16 "$REC_WAV" vol 0.5 rate 22050
 }
 
 # The keys heard in a recording, in order, as one string.
