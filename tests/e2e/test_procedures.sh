@@ -39,6 +39,7 @@ insert_procedure() {  # name close-command...
   drv click "$IDC_DP_INSERT" >/dev/null
   drv wait-dialog "$DP_INSERT" "$WAIT_DIALOG_MS" >/dev/null
   assert_eq "$IDC_DP_INSERT_NAME" "$(drv dlg-focus "$DP_INSERT")" "focused field of DP Insert"
+  assert_eq "225x148" "$(drv dlg-size "$DP_INSERT")" "outer size of DP Insert"
   assert_eq "" "$(drv dlg-gettext "$DP_INSERT" "$IDC_DP_INSERT_NAME")" "name field when DP Insert opens"
   [ -z "$name" ] || drv dlg-settext "$DP_INSERT" "$IDC_DP_INSERT_NAME" "$name" >/dev/null
   drv "$@" >/dev/null

@@ -332,6 +332,13 @@ void TypeText(char** a) {
 
 void MainFocus(char**) { std::printf("%d\n", GetDlgCtrlID(FocusOf(MainWindow()))); }
 
+// The outer size of a shown dialog, frame and caption included.
+void DlgSize(char** a) {
+  RECT r;
+  GetWindowRect(Dialog(a[0]), &r);
+  std::printf("%ldx%ld\n", r.right - r.left, r.bottom - r.top);
+}
+
 // Holds a file open with no sharing for the given time, as another program
 // that locks it would.
 void LockFile(char** a) {
@@ -387,6 +394,7 @@ const Command kCommands[] = {
     {"click-into", 1, ClickInto, "<id>"},
     {"type", 1, TypeText, "<text>"},
     {"main-focus", 0, MainFocus, ""},
+    {"dlg-size", 1, DlgSize, "<caption>"},
     {"lock-file", 2, LockFile, "<path> <ms>"},
 };
 
