@@ -45,7 +45,7 @@ class CheckingSound : public tonvero::SoundOutput {
 
  private:
   void Check(const uint8_t* image) {
-    if (image == player_->Shooter().Image()) {
+    if (image == player_->Shooter().Image() || image == player_->QueuedSymbol().Image()) {
       CheckImage(image, tonvero::ShooterBuffer::kSize);
       return;
     }
