@@ -278,27 +278,6 @@ rec_more() {
   done
 }
 
-# The recording as a telephone exchange takes it: a burst of tone shorter
-# than 25 ms is no key (DTMF receivers reject tones that short), and Wine's
-# sound output sometimes ends a sound played to its end with a stray ~16 ms
-# fragment of the last tone. Writes sox's text format for the converter.
-receiver_view() {  # raw recording
-  od -An -v -td2 -w2 "$1" | awk -v win=22 -v shortest=25 -v rate=22000 '
-    { x[NR] = $1; v = $1 < 0 ? -$1 : $1; w = int((NR - 1) / win); if (v > peak[w]) peak[w] = v }
-    END {
-      windows = int((NR - 1) / win) + 1
-      for (k = 0; k < windows; k++) if (peak[k] > top) top = peak[k]
-      for (k = 0; k <= windows; k++) {
-        if (k < windows && peak[k] > top / 10) { if (!run) start = k; run++; continue }
-        if (run && run < shortest) for (j = start; j < start + run; j++) quiet[j] = 1
-        run = 0
-      }
-      print "; Sample Rate " rate
-      print "; Channels 1"
-      for (i = 1; i <= NR; i++) printf "%.6f %.6f\n", (i - 1) / rate, quiet[int((i - 1) / win)] ? 0 : x[i] / 32768
-    }'
-}
-
 # Stops a recorder that is still running (a test that failed while recording).
 rec_kill() {
   [ -n "${REC_PID:-}" ] || return 0
@@ -308,13 +287,14 @@ rec_kill() {
 }
 
 # Keeps a short tail, so that the last tone's way through the buffers is in,
-# then stops the recorder and writes $TEST_DIR/<name>.wav for the decoder.
+# then stops the recorder and writes $TEST_DIR/<name>.wav for the decoder:
+# the recording as it is, every burst of tone however short, so that a
+# stray fragment of a tone is heard as the extra key it would dial.
 rec_stop() {
   rec_more 400
   rec_kill
   REC_WAV="${REC_RAW%.raw}.wav"
-  receiver_view "$REC_RAW" >"${REC_RAW%.raw}.dat"
-  sox -t dat "${REC_RAW%.raw}.dat" -b 16 "$REC_WAV" vol 0.5 rate 22050
+  sox -t raw -r 22000 -e signed -b 16 -c 1 "$REC_RAW" -b 16 "$REC_WAV" vol 0.5 rate 22050
 }
 
 # The keys heard in a recording, in order, as one string.
@@ -381,4 +361,27 @@ choose_shooter() {  # tone-ms silence-ms
   drv dlg-settext "$MODE_DIALOG" "$IDC_TONE_LENGTH" "$1" >/dev/null
   drv dlg-settext "$MODE_DIALOG" "$IDC_SILENCE_LENGTH" "$2" >/dev/null
   close_mode_dialog "$IDC_MODE_OK"
+}
+
+# --- start-up that may end in a message box ---
+
+# Starts tonvero.exe and waits for its main window or for a message box of
+# its own ("Tonvero"), whichever comes first. Sets STARTUP_SEEN to "window",
+# or to "box: " and the box's text.
+start_program_watching() {
+  (cd "$TEST_DIR" && PULSE_LATENCY_MSEC=60 exec "${WINE[@]}" tonvero.exe "$@" >>"$TEST_DIR/program.log" 2>&1) &
+  PROGRAM_PID=$!
+  local deadline=$((SECONDS + WAIT_WINDOW_MS / 1000))
+  while [ "$SECONDS" -lt "$deadline" ]; do
+    if drv_try wait-dialog Tonvero 0; then
+      STARTUP_SEEN="box: $(drv dlg-gettext Tonvero 65535)"
+      return
+    fi
+    if drv_try wait-window 0; then
+      STARTUP_SEEN=window
+      return
+    fi
+    sleep 0.2
+  done
+  fail "neither the main window nor a message box came up"
 }
