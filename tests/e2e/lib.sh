@@ -20,10 +20,11 @@ WINEBOOT_SECONDS=180
 
 # Starts a command in the background in a process group of its own, so that
 # a Ctrl-C at the terminal does not reach it and `kill -- -PID` ends it with
-# everything it started. Sets BG_PID.
+# everything it started. Its input is empty: a background group that reads
+# the terminal would be stopped. Sets BG_PID.
 start_group() {
   set -m
-  "$@" &
+  "$@" </dev/null &
   BG_PID=$!
   set +m
 }
