@@ -37,6 +37,20 @@ bool IsFolder(const std::string& path) {
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+Bytes ReadWhole(const FileHandle& file) {
+  LARGE_INTEGER size;
+  if (!GetFileSizeEx(file.get(), &size)) throw IoError(static_cast<int>(GetLastError()));
+  if (size.QuadPart > 64 * 1024 * 1024) throw IoError(ERROR_NOT_ENOUGH_MEMORY);
+  Bytes bytes(static_cast<size_t>(size.QuadPart));
+  DWORD read = 0;
+  if (!bytes.empty() &&
+      !ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr)) {
+    throw IoError(static_cast<int>(GetLastError()));
+  }
+  bytes.resize(read);
+  return bytes;
+}
+
 }  // namespace
 
 std::optional<Bytes> ReadFileIfPresent(const std::string& path) {
@@ -50,17 +64,7 @@ std::optional<Bytes> ReadFileIfPresent(const std::string& path) {
     }
     throw IoError(static_cast<int>(error));
   }
-  LARGE_INTEGER size;
-  if (!GetFileSizeEx(file.get(), &size)) throw IoError(static_cast<int>(GetLastError()));
-  if (size.QuadPart > 64 * 1024 * 1024) throw IoError(ERROR_NOT_ENOUGH_MEMORY);
-  Bytes bytes(static_cast<size_t>(size.QuadPart));
-  DWORD read = 0;
-  if (!bytes.empty() &&
-      !ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr)) {
-    throw IoError(static_cast<int>(GetLastError()));
-  }
-  bytes.resize(read);
-  return bytes;
+  return ReadWhole(file);
 }
 
 bool ReplaceFileContents(const std::string& path, const Bytes& bytes) {

@@ -285,6 +285,58 @@ void Rect(char** a) {
   std::printf("%ld,%ld,%ld,%ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
 }
 
+// --- dialer commands: mouse buttons and the cursor over the keys ---
+
+struct MouseButton {
+  UINT down, up, doubleClick;
+  WPARAM held;
+};
+
+MouseButton ButtonNamed(const char* name) {
+  if (std::strcmp(name, "left") == 0) return {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, MK_LBUTTON};
+  if (std::strcmp(name, "right") == 0) return {WM_RBUTTONDOWN, WM_RBUTTONUP, WM_RBUTTONDBLCLK, MK_RBUTTON};
+  if (std::strcmp(name, "middle") == 0) return {WM_MBUTTONDOWN, WM_MBUTTONUP, WM_MBUTTONDBLCLK, MK_MBUTTON};
+  Fail(std::string("unknown mouse button: ") + name);
+}
+
+// What a fast double click of one button sends a window of a class that
+// takes double clicks: down, up, double click, up.
+void DoubleClick(char** a) {
+  HWND control = MainControl(a[0]);
+  const MouseButton b = ButtonNamed(a[1]);
+  const LPARAM at = CentreOf(control);
+  Post(control, b.down, b.held, at);
+  Post(control, b.up, 0, at);
+  Post(control, b.doubleClick, b.held, at);
+  Post(control, b.up, 0, at);
+  std::printf("ok\n");
+}
+
+// Moves the real mouse pointer over the middle of a control, lets the
+// program answer the move, and prints the handle of the cursor then shown.
+void CursorOver(char** a) {
+  HWND control = MainControl(a[0]);
+  RECT r;
+  GetWindowRect(control, &r);
+  SetForegroundWindow(MainWindow());
+  SetCursorPos((r.left + r.right) / 2 + 1, (r.top + r.bottom) / 2);
+  Sleep(100);
+  SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  Send(MainWindow(), WM_NULL);  // the move has been handled once this returns
+  Sleep(200);
+  CURSORINFO info{};
+  info.cbSize = sizeof info;
+  if (!GetCursorInfo(&info)) Fail("no cursor information");
+  std::printf("%llu\n", static_cast<unsigned long long>(reinterpret_cast<uintptr_t>(info.hCursor)));
+}
+
+// The main window's place and size on the screen.
+void WindowRect(char**) {
+  RECT r;
+  GetWindowRect(MainWindow(), &r);
+  std::printf("%ld,%ld,%ld,%ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
+}
+
 // --- dialing procedures: the name box, typing into a field, focus, a dialog's size ---
 
 // The items of a drop-down list, one per line. Wine copies an item's text
@@ -345,58 +397,6 @@ void DlgSize(char** a) {
   std::printf("%ldx%ld\n", r.right - r.left, r.bottom - r.top);
 }
 
-// --- dialer commands: mouse buttons and the cursor over the keys ---
-
-struct MouseButton {
-  UINT down, up, doubleClick;
-  WPARAM held;
-};
-
-MouseButton ButtonNamed(const char* name) {
-  if (std::strcmp(name, "left") == 0) return {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, MK_LBUTTON};
-  if (std::strcmp(name, "right") == 0) return {WM_RBUTTONDOWN, WM_RBUTTONUP, WM_RBUTTONDBLCLK, MK_RBUTTON};
-  if (std::strcmp(name, "middle") == 0) return {WM_MBUTTONDOWN, WM_MBUTTONUP, WM_MBUTTONDBLCLK, MK_MBUTTON};
-  Fail(std::string("unknown mouse button: ") + name);
-}
-
-// What a fast double click of one button sends a window of a class that
-// takes double clicks: down, up, double click, up.
-void DoubleClick(char** a) {
-  HWND control = MainControl(a[0]);
-  const MouseButton b = ButtonNamed(a[1]);
-  const LPARAM at = CentreOf(control);
-  Post(control, b.down, b.held, at);
-  Post(control, b.up, 0, at);
-  Post(control, b.doubleClick, b.held, at);
-  Post(control, b.up, 0, at);
-  std::printf("ok\n");
-}
-
-// Moves the real mouse pointer over the middle of a control, lets the
-// program answer the move, and prints the handle of the cursor then shown.
-void CursorOver(char** a) {
-  HWND control = MainControl(a[0]);
-  RECT r;
-  GetWindowRect(control, &r);
-  SetForegroundWindow(MainWindow());
-  SetCursorPos((r.left + r.right) / 2 + 1, (r.top + r.bottom) / 2);
-  Sleep(100);
-  SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-  Send(MainWindow(), WM_NULL);  // the move has been handled once this returns
-  Sleep(200);
-  CURSORINFO info{};
-  info.cbSize = sizeof info;
-  if (!GetCursorInfo(&info)) Fail("no cursor information");
-  std::printf("%llu\n", static_cast<unsigned long long>(reinterpret_cast<uintptr_t>(info.hCursor)));
-}
-
-// The main window's place and size on the screen.
-void WindowRect(char**) {
-  RECT r;
-  GetWindowRect(MainWindow(), &r);
-  std::printf("%ld,%ld,%ld,%ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
-}
-
 // Holds a file open, shared with no one, as another program that has it
 // locked would: prints "held" once it is open, and closes it after ms.
 void HoldFile(char** a) {
@@ -445,6 +445,11 @@ const Command kCommands[] = {
     {"dlg-close", 1, DlgClose, "<caption>"},
     {"dlg-focus", 1, DlgFocus, "<caption>"},
     {"close-main", 0, CloseMain, ""},
+    // dialer
+    {"dblclick", 2, DoubleClick, "<id> left|right|middle"},
+    {"cursor-over", 1, CursorOver, "<id>"},
+    {"window-rect", 0, WindowRect, ""},
+    {"hold-file", 2, HoldFile, "<path> <ms>"},
     // dialing procedures
     {"combo-items", 1, ComboItems, "<id>"},
     {"combo-sel", 1, ComboSel, "<id>"},
@@ -453,11 +458,6 @@ const Command kCommands[] = {
     {"type", 1, TypeText, "<text>"},
     {"main-focus", 0, MainFocus, ""},
     {"dlg-size", 1, DlgSize, "<caption>"},
-    // dialer
-    {"dblclick", 2, DoubleClick, "<id> left|right|middle"},
-    {"cursor-over", 1, CursorOver, "<id>"},
-    {"window-rect", 0, WindowRect, ""},
-    {"hold-file", 2, HoldFile, "<path> <ms>"},
 };
 
 int Usage() {
