@@ -338,7 +338,7 @@ void WindowRect(char**) {
   std::printf("%ld,%ld,%ld,%ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
 }
 
-// --- dialing procedures: the name box, typing into a field, focus, a locked file ---
+// --- dialing procedures: the name box, typing into a field, focus, a dialog's size ---
 
 // The items of a drop-down list, one per line. Wine copies an item's text
 // between processes correctly only for the wide message, so the item is
