@@ -370,3 +370,20 @@ test_phonelist_unreadable_list_keeps_the_current_one() {
   wait_dialog_gone "Insert Record"
   assert_rows "Base.rbd after an insertion" "ANN|LEE|111| " "BOB|LEE|111| "
 }
+
+# A list that cannot be read at start-up is reported before the window
+# shows; the window then comes up with no list, and Insert adds nothing that
+# a save could write over the file.
+test_phonelist_unreadable_list_at_start_up() {
+  mkdir "$TEST_DIR/Base.rbd"
+  (cd "$TEST_DIR" && exec "${WINE[@]}" tonvero.exe >>"$TEST_DIR/program.log" 2>&1) &
+  PROGRAM_PID=$!
+  drv wait-dialog Tonvero "$WAIT_WINDOW_MS" >/dev/null
+  assert_eq "File access denied" "$(drv dlg-gettext Tonvero 65535)" "message at start-up"
+  drv dlg-click Tonvero 1 >/dev/null
+  drv wait-window "$WAIT_WINDOW_MS" >/dev/null
+  assert_eq "Tonvero 0" "$(drv caption) $(drv grid-rows)" "caption and records"
+  drv press main insert >/dev/null
+  drv_try wait-dialog "Insert Record" 1000 && fail "Insert offered to add to a list never read"
+  [ -d "$TEST_DIR/Base.rbd" ] && [ ! -e "$TEST_DIR/Base.bak" ] || fail "the unreadable list was touched"
+}
