@@ -13,6 +13,7 @@
 #include "win32/app/forms.h"
 #include "win32/app/message_dialogs.h"
 #include "win32/dialer/win_sound.h"
+#include "win32/procedures/procedure_bar.h"
 #include "win32/phonelist/phone_grid.h"
 #include "win32/settings/mode_dialog.h"
 
@@ -40,6 +41,7 @@ class TTonvero : private DialTarget, private TPhoneGrid::Owner {
   void CreateControls();
   void LoadTones();
   void LoadSettings();
+  void LoadDialingProcedures();
   void SaveSettings();
   Settings CurrentSettings() const;
   void ApplySettings(const Settings& stored);
@@ -48,7 +50,7 @@ class TTonvero : private DialTarget, private TPhoneGrid::Owner {
   // Controls.
   void OnCommand(int id, int code);
   void OnDrawItem(const DRAWITEMSTRUCT& item);
-  LRESULT OnControlColor(UINT message, HDC dc, HWND control);
+  LRESULT OnControlColor(HDC dc, HWND control);
   void OnSpeedScroll(int request, int position);
   void KeyMouseDown(int id);
   void KeyMouseUp(int id);
@@ -85,6 +87,7 @@ class TTonvero : private DialTarget, private TPhoneGrid::Owner {
   std::string firstArgument_;
   std::string startDir_;
   Settings settings_;  // modes, lengths, port and paths; speed and widths live in their controls
+  bool settingsFileUnread_ = false;  // tv.cn3 is there but could not be read: leave it
   Form form_;
   WinSoundOutput sound_;
   WinClock clock_;
@@ -97,7 +100,8 @@ class TTonvero : private DialTarget, private TPhoneGrid::Owner {
     HBITMAP logo, idle, dialing, banner, exitGlyph, help;
     HICON bigIcon, smallIcon;
   } pictures_;
-  HBRUSH screenBrush_, procedureBrush_, infoBrush_;
+  HBRUSH screenBrush_;
+  TProcedureBar procedureBar_;
 
   TAboutBox aboutBox_;
   TPauseBox pauseBox_;
