@@ -416,10 +416,8 @@ WPARAM PhoneListKey(const char* name) {
   const struct {
     const char* name;
     WPARAM key;
-  } keys[] = {{"tab", VK_TAB},       {"delete", VK_DELETE}, {"insert", VK_INSERT}, {"f4", VK_F4},
-              {"left", VK_LEFT},     {"right", VK_RIGHT},   {"up", VK_UP},         {"down", VK_DOWN},
-              {"pgup", VK_PRIOR},    {"pgdn", VK_NEXT},     {"home", VK_HOME},     {"end", VK_END},
-              {"backspace", VK_BACK}};
+  } keys[] = {{"delete", VK_DELETE}, {"insert", VK_INSERT}, {"f4", VK_F4},   {"pgup", VK_PRIOR},
+              {"pgdn", VK_NEXT},     {"home", VK_HOME},     {"end", VK_END}, {"backspace", VK_BACK}};
   for (const auto& k : keys) {
     if (std::strcmp(name, k.name) == 0) return k.key;
   }
@@ -485,8 +483,6 @@ void PressDial(char** a) {
   WaitFor(timeoutMs, [&] { return IsWindowVisible(busy) == 0; }, "the busy sign to hide");
   std::printf("ok\n");
 }
-
-void Focused(char**) { std::printf("%d\n", GetDlgCtrlID(FocusOf(MainWindow()))); }
 
 HWND Grid() { return Control(MainWindow(), IDC_GRID); }
 void GridRow(char**) { std::printf("%d\n", static_cast<int>(Send(Grid(), IDM_GRID_SELECTED_ROW))); }
@@ -586,7 +582,6 @@ const Command kCommands[] = {
     {"press", 2, Press, "main|<caption> <key>[,<key>...]"},
     {"type", 2, TypeText, "main|<caption> <text>"},
     {"press-dial", 3, PressDial, "<key> <busy_id> <timeout_ms>"},
-    {"focused", 0, Focused, ""},
     {"grid-row", 0, GridRow, ""},
     {"grid-top", 0, GridTop, ""},
     {"grid-rows", 0, GridRows, ""},
