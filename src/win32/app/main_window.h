@@ -13,6 +13,8 @@
 #include "win32/app/forms.h"
 #include "win32/app/message_dialogs.h"
 #include "win32/dialer/win_sound.h"
+#include "win32/modem/modem_dialer.h"
+#include "win32/serial/comm.h"
 #include "win32/settings/mode_dialog.h"
 
 namespace tonvero {
@@ -94,6 +96,9 @@ class TTonvero : private DialTarget {
   TQuestionBox questionBox_;
   TDialingMode dialingMode_;
   TErrorMessage errorMessage_;
+
+  TComm modem_;  // Modem: open only while a modem dial is under way
+  TModemDialer modemDialer_{modem_, errorMessage_};
 };
 
 }  // namespace tonvero

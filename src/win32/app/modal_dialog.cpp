@@ -36,7 +36,7 @@ ModalDialog::ModalDialog(const char* caption, int clientWidth, int clientHeight,
 int ModalDialog::Show(HWND owner) {
   Form form;
   form_ = &form;
-  std::vector<WORD> dialogTemplate = EmptyTemplate(caption_, closeBox_);
+  std::vector<WORD> dialogTemplate = EmptyTemplate(caption_.c_str(), closeBox_);
   INT_PTR result = DialogBoxIndirectParamA(
       GetModuleHandleA(nullptr), reinterpret_cast<LPCDLGTEMPLATEA>(dialogTemplate.data()), owner,
       Procedure, reinterpret_cast<LPARAM>(this));

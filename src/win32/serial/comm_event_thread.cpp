@@ -1,0 +1,141 @@
+#include "win32/serial/comm_event_thread.h"
+
+#include <algorithm>
+#include <exception>
+
+namespace tonvero {
+namespace {
+
+constexpr const char* kSyncClass = "TCommEventThreadSync";
+constexpr UINT kDeliverMessage = WM_APP + 1;
+// The loop rests before it waits again when the device refused the wait (a
+// terminal without modem lines refuses their events) or when a delivery
+// held nothing new (some drivers report received characters for as long as
+// any are unread); longer after each rest in a row, so that neither costs
+// more than a trace of processor time.
+constexpr DWORD kFirstRestMs = 50;
+constexpr DWORD kLongestRestMs = 800;
+constexpr DWORD kPurgeAll = PURGE_TXABORT | PURGE_RXABORT | PURGE_TXCLEAR | PURGE_RXCLEAR;
+
+void RegisterSyncClass(WNDPROC procedure) {
+  WNDCLASSEXA windowClass{};
+  windowClass.cbSize = sizeof windowClass;
+  windowClass.lpfnWndProc = procedure;
+  windowClass.hInstance = GetModuleHandleA(nullptr);
+  windowClass.lpszClassName = kSyncClass;
+  RegisterClassExA(&windowClass);  // fails harmlessly once registered
+}
+
+}  // namespace
+
+TCommEventThread::TCommEventThread(HANDLE port, TCommEventTypes events, Signal onSignal,
+                                   FailureReport onFailure)
+    : port_(port),
+      onSignal_(std::move(onSignal)),
+      onFailure_(std::move(onFailure)),
+      restMs_(kFirstRestMs) {
+  RegisterSyncClass(SyncProcedure);
+  sync_ = CreateWindowExA(0, kSyncClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                          GetModuleHandleA(nullptr), nullptr);
+  SetWindowLongPtrA(sync_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  SetCommMask(port_, EventMaskOf(events));
+  thread_ = CreateThread(nullptr, 0, ThreadMain, this, CREATE_SUSPENDED, nullptr);
+  SetThreadPriority(thread_, THREAD_PRIORITY_ABOVE_NORMAL);
+  ResumeThread(thread_);
+}
+
+TCommEventThread::~TCommEventThread() {
+  Stop();
+  WaitEnd();
+  CloseHandle(thread_);
+  DestroyWindow(sync_);
+}
+
+void TCommEventThread::Stop() {
+  terminated_ = true;
+  SetCommMask(port_, 0);  // completes a pending wait on the device
+  event_.SetEvent();
+}
+
+void TCommEventThread::WaitEnd() {
+  while (MsgWaitForMultipleObjects(1, &thread_, FALSE, INFINITE, QS_SENDMESSAGE) !=
+         WAIT_OBJECT_0) {
+    MSG message;
+    PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+  }
+}
+
+DWORD WINAPI TCommEventThread::ThreadMain(void* self) {
+  static_cast<TCommEventThread*>(self)->Run();
+  return 0;
+}
+
+void TCommEventThread::Run() {
+  OVERLAPPED overlapped{};
+  overlapped.hEvent = event_.Handle();
+  while (!terminated_) {
+    const WaitOutcome outcome = WaitForEvents(overlapped);
+    bool rest = outcome == WaitOutcome::kRefused;
+    if (outcome == WaitOutcome::kEvents && !terminated_) rest = !Deliver();
+    event_.ResetEvent();
+    if (rest) {
+      Rest();
+    } else {
+      restMs_ = kFirstRestMs;
+    }
+  }
+  PurgeComm(port_, kPurgeAll);
+}
+
+// One wait on the device. The overlapped record is free again when this
+// returns.
+TCommEventThread::WaitOutcome TCommEventThread::WaitForEvents(OVERLAPPED& overlapped) {
+  if (WaitCommEvent(port_, reinterpret_cast<DWORD*>(&eventMask_), &overlapped)) {
+    return WaitOutcome::kEvents;
+  }
+  if (GetLastError() != ERROR_IO_PENDING) return WaitOutcome::kRefused;
+  if (event_.WaitFor(INFINITE) != wrSignaled) return WaitOutcome::kNothing;
+  DWORD unused = 0;
+  if (GetOverlappedResult(port_, &overlapped, &unused, FALSE)) return WaitOutcome::kEvents;
+  if (GetLastError() == ERROR_IO_INCOMPLETE) {
+    // Woken by Stop before the device let go of the wait: cancel it and let
+    // it finish before the record is used again.
+    event_.ResetEvent();
+    CancelIo(port_);
+    GetOverlappedResult(port_, &overlapped, &unused, TRUE);
+  }
+  return WaitOutcome::kNothing;
+}
+
+// Rests until Stop or the pause is over, longer after each rest in a row.
+void TCommEventThread::Rest() {
+  if (terminated_) return;  // Stop's wake-up may have been reset just now
+  event_.WaitFor(restMs_);
+  restMs_ = std::min(restMs_ * 2, kLongestRestMs);
+}
+
+bool TCommEventThread::Deliver() {
+  deliveryHeldNews_ = false;
+  SendMessageA(sync_, kDeliverMessage, 0, 0);
+  return deliveryHeldNews_;
+}
+
+LRESULT CALLBACK TCommEventThread::SyncProcedure(HWND window, UINT message, WPARAM wParam,
+                                                 LPARAM lParam) {
+  if (message != kDeliverMessage) return DefWindowProcA(window, message, wParam, lParam);
+  auto* self = reinterpret_cast<TCommEventThread*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  if (self) self->DeliverOnUserInterfaceThread();
+  return 0;
+}
+
+void TCommEventThread::DeliverOnUserInterfaceThread() {
+  if (terminated_ || !onSignal_) return;  // a delivery that Stop overtook is dropped
+  try {
+    deliveryHeldNews_ = onSignal_(*this, eventMask_);
+  } catch (const std::exception& failure) {
+    deliveryHeldNews_ = true;
+    if (onFailure_) onFailure_(failure.what());
+  }
+}
+
+}  // namespace tonvero
