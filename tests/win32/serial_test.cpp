@@ -1,5 +1,5 @@
 // The serial port component against a real port: a pseudo-terminal pair
-// that tests/win32/serial_pair maps as COM5 (the port under test) and COM6
+// that tests/win32/environment maps as COM5 (the port under test) and COM6
 // (its other end, driven here with plain blocking calls).
 #include <windows.h>
 #include <tlhelp32.h>
@@ -118,7 +118,7 @@ const TCommEventTypes kTerminalEvents = {evBreak, evError, evRxChar, evRxFlag, e
 class SerialTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(peer_.Ok()) << "no COM6: run under tests/win32/serial_pair";
+    ASSERT_TRUE(peer_.Ok()) << "no COM6: run under tests/win32/environment";
     comm_.SetDeviceName(kPort);
     comm_.SetMonitorEvents(kTerminalEvents);
   }

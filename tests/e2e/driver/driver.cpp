@@ -279,6 +279,23 @@ void Rect(char** a) {
   std::printf("%ld,%ld,%ld,%ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
 }
 
+// ---- serial/modem room ----
+
+// Clicks like "click" and prints the system clock (milliseconds since
+// 1970, as the Linux side reads it) taken just before the click was posted.
+void ClickStamp(char** a) {
+  HWND button = MainControl(a[0]);
+  FILETIME now;
+  GetSystemTimePreciseAsFileTime(&now);
+  const unsigned long long ticks =
+      (static_cast<unsigned long long>(now.dwHighDateTime) << 32) | now.dwLowDateTime;
+  constexpr unsigned long long kUnixEpochTicks = 116444736000000000ULL;  // 100 ns units
+  Post(button, BM_CLICK);
+  std::printf("%.3f\n", static_cast<double>(ticks - kUnixEpochTicks) / 10000.0);
+}
+
+// ---- end of serial/modem room ----
+
 struct Command {
   const char* name;
   int argc;
@@ -315,6 +332,7 @@ const Command kCommands[] = {
     {"dlg-close", 1, DlgClose, "<caption>"},
     {"dlg-focus", 1, DlgFocus, "<caption>"},
     {"close-main", 0, CloseMain, ""},
+    {"click-stamp", 1, ClickStamp, "<id>"},
 };
 
 int Usage() {
