@@ -4,9 +4,12 @@
 MODEM_NOTICE="Modem Dialing..."
 
 # Makes COM<n> of the program one end of a pseudo-terminal pair and keeps
-# what arrives at the other end in $TEST_DIR/com<n>.bytes.
-start_modem_port() {  # n
+# what arrives at the other end in $TEST_DIR/com<n>.bytes; a reader command
+# given after n reads the other end instead of cat and writes that file.
+start_modem_port() {  # n [reader...]
   local n=$1 a="$TEST_DIR/com$1.a" b="$TEST_DIR/com$1.b"
+  shift
+  local reader=("${@:-cat}")
   socat pty,raw,echo=0,link="$a" pty,raw,echo=0,link="$b" 2>>"$TEST_DIR/socat.log" &
   track_helper $!
   wait_until 10 "the port pair" test -e "$a" -a -e "$b" || fail "socat made no port pair"
@@ -15,7 +18,7 @@ start_modem_port() {  # n
   sleep infinity 7<>"$a" &
   track_helper $!
   : >"$TEST_DIR/com$n.bytes"
-  cat "$b" >>"$TEST_DIR/com$n.bytes" &
+  "${reader[@]}" <"$b" >>"$TEST_DIR/com$n.bytes" &
   track_helper $!
   ln -sfn "$(readlink -f "$a")" "$WINEPREFIX/dosdevices/com$n"
 }
