@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <functional>
@@ -79,16 +80,29 @@ DWORD ProcessHandleCount() {
   return count;
 }
 
-int ProcessThreadCount() {
+std::vector<DWORD> ProcessThreads() {
   HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
   THREADENTRY32 entry{};
   entry.dwSize = sizeof entry;
-  int count = 0;
+  std::vector<DWORD> threads;
   for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry)) {
-    if (entry.th32OwnerProcessID == GetCurrentProcessId()) ++count;
+    if (entry.th32OwnerProcessID == GetCurrentProcessId()) threads.push_back(entry.th32ThreadID);
   }
   CloseHandle(snapshot);
-  return count;
+  return threads;
+}
+int ProcessThreadCount() { return static_cast<int>(ProcessThreads().size()); }
+
+// Processor time of a thread in milliseconds.
+double ThreadCpuMs(DWORD id) {
+  HANDLE thread = OpenThread(THREAD_QUERY_INFORMATION, FALSE, id);
+  FILETIME created, exited, kernel, user;
+  GetThreadTimes(thread, &created, &exited, &kernel, &user);
+  CloseHandle(thread);
+  auto ms = [](const FILETIME& t) {
+    return ((static_cast<unsigned long long>(t.dwHighDateTime) << 32) | t.dwLowDateTime) / 10000.0;
+  };
+  return ms(kernel) + ms(user);
 }
 
 // Exposes the port handle to check what reached the driver.
@@ -281,7 +295,11 @@ TEST_F(SerialTest, ReceivedByteReachesOnRxCharOnceOnThisThread) {
 TEST_F(SerialTest, HandlerExceptionIsReportedAndDeliveriesGoOn) {
   std::vector<std::string> reported;
   int calls = 0;
-  comm_.OnHandlerFailure = [&](const std::string& message) { reported.push_back(message); };
+  DWORD reportingThread = 0;
+  comm_.OnHandlerFailure = [&](const std::string& message) {
+    reportingThread = GetCurrentThreadId();
+    reported.push_back(message);
+  };
   comm_.OnRxChar = [&](TCustomComm& sender, int count) {
     ++calls;
     std::vector<char> buffer(count);
@@ -299,6 +317,7 @@ TEST_F(SerialTest, HandlerExceptionIsReportedAndDeliveriesGoOn) {
   peer_.Send("2");
   EXPECT_TRUE(PumpUntil([&] { return calls == 2; }, 3000));
   EXPECT_EQ(reported, std::vector<std::string>(2, "handler failed"));
+  EXPECT_EQ(reportingThread, GetCurrentThreadId());
 }
 
 TEST_F(SerialTest, NoEventsMonitoredStartsNoThread) {
@@ -348,6 +367,40 @@ TEST_F(SerialTest, ManyCyclesLeaveNothingBehind) {
   EXPECT_GT(calls, 0) << "no delivery at all: the cycles proved nothing";
   EXPECT_EQ(ProcessHandleCount(), handles);
   EXPECT_EQ(ProcessThreadCount(), threads);
+}
+
+// While the port is open and nothing new happens the event thread waits:
+// with waits the device takes, with waits it refuses (a terminal refuses the
+// modem-line events of the full set), and with a byte nobody reads (which
+// some drivers keep reporting).
+TEST_F(SerialTest, IdleEventThreadUsesNoProcessor) {
+  struct Case {
+    const char* name;
+    TCommEventTypes events;
+    bool unreadByte;
+  };
+  const Case cases[] = {
+      {"waits taken", kTerminalEvents, false},
+      {"waits refused", kAllCommEvents, false},
+      {"unread byte", kTerminalEvents, true},
+  };
+  for (const Case& c : cases) {
+    comm_.SetMonitorEvents(c.events);
+    const std::vector<DWORD> before = ProcessThreads();
+    comm_.Open();
+    DWORD eventThread = 0;
+    for (DWORD id : ProcessThreads()) {
+      if (std::find(before.begin(), before.end(), id) == before.end()) eventThread = id;
+    }
+    ASSERT_NE(eventThread, 0u) << c.name << ": no event thread";
+    if (c.unreadByte) peer_.Send("u");
+    PumpFor(300);  // settles, and serves the first delivery
+    const double start = ThreadCpuMs(eventThread);
+    PumpFor(1500);
+    EXPECT_LT(ThreadCpuMs(eventThread) - start, 30.0) << c.name;
+    comm_.Close();
+    peer_.Drain();
+  }
 }
 
 TEST(CommObjs, WaitForReportsEachOutcome) {

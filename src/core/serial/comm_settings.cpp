@@ -83,15 +83,16 @@ uint16_t XonXoffLimit(int32_t readBufSize) {
   return static_cast<uint16_t>(limit);
 }
 
-uint32_t EffectiveEventMask(uint32_t reported, uint32_t monitored, uint32_t errors,
-                            uint32_t inQueue, uint32_t inQueueSeen) {
+uint32_t EffectiveEventMask(uint32_t reported, uint32_t monitored, const DriverView& driver) {
   uint32_t mask = reported;
   if (mask == 0) {
-    if (inQueue > 0) mask |= kEvRxChar;
-    if (errors != 0) mask |= kEvErr;
+    if (driver.inQueue > 0) mask |= kEvRxChar;
+    if (driver.errors != 0) mask |= kEvErr;
     mask &= monitored;
   }
-  if (inQueue <= inQueueSeen) mask &= ~kEvRxChar;
+  if (driver.inQueue <= driver.inQueueSeen) mask &= ~kEvRxChar;
+  if (!driver.wroteSinceLastBatch) mask &= ~kEvTxEmpty;
+  if (driver.errors == 0) mask &= ~kEvErr;
   return mask;
 }
 

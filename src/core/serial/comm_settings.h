@@ -63,14 +63,23 @@ uint32_t DcbFlagsFor(uint32_t flagsAsRead, TFlowControl flow, TCommOptions optio
 // or one whose quarter does not fit 16 bits, throws std::out_of_range.
 uint16_t XonXoffLimit(int32_t readBufSize);
 
-// The events of a completed wait, the driver consulted. Some drivers leave
-// the reported mask empty, so an empty one is filled from what the driver
-// holds (bytes waiting, an error state), limited to the monitored events.
-// Some report received characters for as long as any are unread, so a
-// received character counts only when the input queue holds more than it
-// did after the last batch (`inQueueSeen`).
-uint32_t EffectiveEventMask(uint32_t reported, uint32_t monitored, uint32_t errors,
-                            uint32_t inQueue, uint32_t inQueueSeen);
+// What the driver and the component know when a wait has completed.
+struct DriverView {
+  uint32_t errors = 0;              // the error mask the driver just cleared
+  uint32_t inQueue = 0;             // bytes waiting in the input queue
+  uint32_t inQueueSeen = 0;         // bytes the last batch's handlers left there
+  bool wroteSinceLastBatch = false;
+};
+
+// The events of a completed wait that are news, the driver consulted. Some
+// drivers leave the reported mask empty, so an empty one is filled from
+// what the driver holds (bytes waiting, an error state), limited to the
+// monitored events. Some report states rather than changes (characters
+// received while any are unread, the output queue empty while it stays
+// empty), so a received character counts only when the input queue holds
+// more than the last batch left, an empty output queue only after a write,
+// and an error only when the driver had one.
+uint32_t EffectiveEventMask(uint32_t reported, uint32_t monitored, const DriverView& driver);
 
 // The handlers a batch of events calls, in their fixed order; a received
 // character counts only while bytes wait in the input queue.

@@ -86,6 +86,7 @@ void TCustomComm::Open() {
   CreateHandle();
   if (!IsOpen()) return;
   inQueueSeen_ = pendingErrors_ = 0;
+  wroteSinceLastBatch_ = false;
   try {
     UpdateCommTimeouts();
     UpdateDataControlBlock();
@@ -140,6 +141,7 @@ int TCustomComm::Write(const void* buffer, int count) {
     return -1;
   }
   const bool completed = GetOverlappedResult(handle_, &overlapped, &written, FALSE);
+  if (written > 0) wroteSinceLastBatch_ = true;
   lastWriteFailure_ = completed ? 0 : GetLastError();
   writeEvent_.ResetEvent();
   return completed ? static_cast<int>(written) : -1;
@@ -176,7 +178,8 @@ bool TCustomComm::HandleCommEvent(uint32_t mask) {
   COMSTAT status{};
   ClearCommError(handle_, &errors, &status);
   errors |= pendingErrors_;
-  mask = EffectiveEventMask(mask, EventMaskOf(monitorEvents_), errors, status.cbInQue, inQueueSeen_);
+  mask = EffectiveEventMask(mask, EventMaskOf(monitorEvents_),
+                            {errors, status.cbInQue, inQueueSeen_, wroteSinceLastBatch_.exchange(false)});
   for (TCommEventType event : EventHandlerOrder(mask, status.cbInQue)) {
     switch (event) {
       case evBreak: if (OnBreak) OnBreak(*this); break;

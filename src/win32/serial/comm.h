@@ -5,6 +5,7 @@
 // user-interface thread. Every failure is raised as ECommError.
 #include <windows.h>
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -155,6 +156,7 @@ class TCustomComm {
   // while its handlers ran (reported with the next batch).
   DWORD inQueueSeen_ = 0;
   DWORD pendingErrors_ = 0;
+  std::atomic<bool> wroteSinceLastBatch_{false};  // Write may run on any thread
   std::unique_ptr<TCommEventThread> eventThread_;
 };
 

@@ -8,11 +8,11 @@ namespace {
 
 constexpr const char* kSyncClass = "TCommEventThreadSync";
 constexpr UINT kDeliverMessage = WM_APP + 1;
-// The loop rests before it waits again when the device refused the wait (a
-// terminal without modem lines refuses their events) or when a delivery
-// held nothing new (some drivers report received characters for as long as
-// any are unread); longer after each rest in a row, so that neither costs
-// more than a trace of processor time.
+// The loop rests before it waits again when a wait failed (a terminal
+// without modem lines refuses their events; some drivers end waits with a
+// failure) or when a delivery held nothing new (some drivers report states,
+// not changes); longer after each rest in a row, so that none of these
+// costs more than a trace of processor time.
 constexpr DWORD kFirstRestMs = 50;
 constexpr DWORD kLongestRestMs = 800;
 constexpr DWORD kPurgeAll = PURGE_TXABORT | PURGE_RXABORT | PURGE_TXCLEAR | PURGE_RXCLEAR;
@@ -74,9 +74,8 @@ void TCommEventThread::Run() {
   OVERLAPPED overlapped{};
   overlapped.hEvent = event_.Handle();
   while (!terminated_) {
-    const WaitOutcome outcome = WaitForEvents(overlapped);
-    bool rest = outcome == WaitOutcome::kRefused;
-    if (outcome == WaitOutcome::kEvents && !terminated_) rest = !Deliver();
+    bool rest = true;
+    if (WaitForEvents(overlapped) && !terminated_) rest = !Deliver();
     event_.ResetEvent();
     if (rest) {
       Rest();
@@ -87,16 +86,15 @@ void TCommEventThread::Run() {
   PurgeComm(port_, kPurgeAll);
 }
 
-// One wait on the device. The overlapped record is free again when this
-// returns.
-TCommEventThread::WaitOutcome TCommEventThread::WaitForEvents(OVERLAPPED& overlapped) {
-  if (WaitCommEvent(port_, reinterpret_cast<DWORD*>(&eventMask_), &overlapped)) {
-    return WaitOutcome::kEvents;
-  }
-  if (GetLastError() != ERROR_IO_PENDING) return WaitOutcome::kRefused;
-  if (event_.WaitFor(INFINITE) != wrSignaled) return WaitOutcome::kNothing;
+// One wait on the device; true when it ended with events, false when it
+// failed at once or completed with a failure (Stop included). The
+// overlapped record is free again when this returns.
+bool TCommEventThread::WaitForEvents(OVERLAPPED& overlapped) {
+  if (WaitCommEvent(port_, reinterpret_cast<DWORD*>(&eventMask_), &overlapped)) return true;
+  if (GetLastError() != ERROR_IO_PENDING) return false;
+  if (event_.WaitFor(INFINITE) != wrSignaled) return false;
   DWORD unused = 0;
-  if (GetOverlappedResult(port_, &overlapped, &unused, FALSE)) return WaitOutcome::kEvents;
+  if (GetOverlappedResult(port_, &overlapped, &unused, FALSE)) return true;
   if (GetLastError() == ERROR_IO_INCOMPLETE) {
     // Woken by Stop before the device let go of the wait: cancel it and let
     // it finish before the record is used again.
@@ -104,7 +102,7 @@ TCommEventThread::WaitOutcome TCommEventThread::WaitForEvents(OVERLAPPED& overla
     CancelIo(port_);
     GetOverlappedResult(port_, &overlapped, &unused, TRUE);
   }
-  return WaitOutcome::kNothing;
+  return false;
 }
 
 // Rests until Stop or the pause is over, longer after each rest in a row.

@@ -40,9 +40,8 @@ class TCommEventThread {
  private:
   static DWORD WINAPI ThreadMain(void* self);
   static LRESULT CALLBACK SyncProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  enum class WaitOutcome { kEvents, kNothing, kRefused };
   void Run();
-  WaitOutcome WaitForEvents(OVERLAPPED& overlapped);
+  bool WaitForEvents(OVERLAPPED& overlapped);
   void Rest();
   bool Deliver();
   void DeliverOnUserInterfaceThread();

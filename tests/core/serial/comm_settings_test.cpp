@@ -79,29 +79,35 @@ TEST(XonXoffLimit, QuarterOfTheInputQueueWithin16Bits) {
 
 struct MaskCase {
   const char* name;
-  uint32_t reported, monitored, errors, inQueue, inQueueSeen;
+  uint32_t reported, monitored;
+  DriverView driver;
   uint32_t expected;
 };
 
 class EffectiveMask : public testing::TestWithParam<MaskCase> {};
 
-TEST_P(EffectiveMask, ConsultsTheDriver) {
+TEST_P(EffectiveMask, KeepsOnlyNews) {
   const MaskCase& c = GetParam();
-  EXPECT_EQ(EffectiveEventMask(c.reported, c.monitored, c.errors, c.inQueue, c.inQueueSeen),
-            c.expected);
+  EXPECT_EQ(EffectiveEventMask(c.reported, c.monitored, c.driver), c.expected);
 }
 
+// errors, inQueue, inQueueSeen, wroteSinceLastBatch
 INSTANTIATE_TEST_SUITE_P(
     Mask, EffectiveMask,
     testing::Values(
-        MaskCase{"ReportedMaskKept", 0x0041, 0x01FF, 0, 3, 0, 0x0041},
-        MaskCase{"EmptyMaskFilledFromQueue", 0, 0x01FF, 0, 2, 0, 0x0001},
-        MaskCase{"EmptyMaskFilledFromErrors", 0, 0x01FF, 0x10, 0, 0, 0x0080},
-        MaskCase{"FilledOnlyWithMonitoredEvents", 0, 0x0004, 0x10, 2, 0, 0},
-        MaskCase{"NothingHeldGivesNothing", 0, 0x01FF, 0, 0, 0, 0},
-        MaskCase{"UnreadBytesAreNoNews", 0x0001, 0x01FF, 0, 4, 4, 0},
-        MaskCase{"MoreBytesAreNews", 0x0001, 0x01FF, 0, 5, 4, 0x0001},
-        MaskCase{"OtherEventsStayWithOldBytes", 0x0005, 0x01FF, 0, 4, 4, 0x0004}),
+        MaskCase{"ReportedLineEventsKept", 0x0178, 0x01FF, {0, 0, 0, false}, 0x0178},
+        MaskCase{"EmptyMaskFilledFromQueue", 0, 0x01FF, {0, 2, 0, false}, 0x0001},
+        MaskCase{"EmptyMaskFilledFromErrors", 0, 0x01FF, {0x10, 0, 0, false}, 0x0080},
+        MaskCase{"FilledOnlyWithMonitoredEvents", 0, 0x0004, {0x10, 2, 0, false}, 0},
+        MaskCase{"NothingHeldGivesNothing", 0, 0x01FF, {0, 0, 0, false}, 0},
+        MaskCase{"UnreadBytesAreNoNews", 0x0001, 0x01FF, {0, 4, 4, false}, 0},
+        MaskCase{"MoreBytesAreNews", 0x0001, 0x01FF, {0, 5, 4, false}, 0x0001},
+        MaskCase{"BytesAfterHandlersReadAllAreNews", 0x0001, 0x01FF, {0, 1, 0, false}, 0x0001},
+        MaskCase{"EmptyOutputWithoutWriteIsNoNews", 0x0004, 0x01FF, {0, 0, 0, false}, 0},
+        MaskCase{"EmptyOutputAfterWriteIsNews", 0x0004, 0x01FF, {0, 0, 0, true}, 0x0004},
+        MaskCase{"ErrorEventWithoutErrorIsNoNews", 0x0080, 0x01FF, {0, 0, 0, false}, 0},
+        MaskCase{"ErrorEventWithErrorIsNews", 0x0080, 0x01FF, {0x02, 0, 0, false}, 0x0080},
+        MaskCase{"MixedKeepsTheNews", 0x0085, 0x01FF, {0, 4, 4, true}, 0x0004}),
     [](const testing::TestParamInfo<MaskCase>& info) { return std::string(info.param.name); });
 
 TEST(EventHandlerOrder, FixedOrderAndCharactersOnlyWithBytes) {
