@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <system_error>
 
 namespace tonvero {
 namespace {
@@ -40,6 +41,11 @@ TCommEventThread::TCommEventThread(HANDLE port, TCommEventTypes events, Signal o
   SetWindowLongPtrA(sync_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   SetCommMask(port_, EventMaskOf(events));
   thread_ = CreateThread(nullptr, 0, ThreadMain, this, CREATE_SUSPENDED, nullptr);
+  if (!thread_) {
+    const DWORD failure = GetLastError();
+    DestroyWindow(sync_);
+    throw std::system_error(static_cast<int>(failure), std::system_category(), "CreateThread");
+  }
   SetThreadPriority(thread_, THREAD_PRIORITY_ABOVE_NORMAL);
   ResumeThread(thread_);
 }
@@ -58,8 +64,8 @@ void TCommEventThread::Stop() {
 }
 
 void TCommEventThread::WaitEnd() {
-  while (MsgWaitForMultipleObjects(1, &thread_, FALSE, INFINITE, QS_SENDMESSAGE) !=
-         WAIT_OBJECT_0) {
+  while (MsgWaitForMultipleObjects(1, &thread_, FALSE, INFINITE, QS_SENDMESSAGE) ==
+         WAIT_OBJECT_0 + 1) {
     MSG message;
     PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
   }
