@@ -15,11 +15,13 @@
 #include "win32/dialer/win_sound.h"
 #include "win32/modem/modem_dialer.h"
 #include "win32/serial/comm.h"
+#include "win32/procedures/procedure_bar.h"
+#include "win32/phonelist/phone_grid.h"
 #include "win32/settings/mode_dialog.h"
 
 namespace tonvero {
 
-class TTonvero : private DialTarget {
+class TTonvero : private DialTarget, private TPhoneGrid::Owner {
  public:
   TTonvero();
   ~TTonvero() override;
@@ -41,6 +43,7 @@ class TTonvero : private DialTarget {
   void CreateControls();
   void LoadTones();
   void LoadSettings();
+  void LoadDialingProcedures();
   void SaveSettings();
   Settings CurrentSettings() const;
   void ApplySettings(const Settings& stored);
@@ -49,7 +52,7 @@ class TTonvero : private DialTarget {
   // Controls.
   void OnCommand(int id, int code);
   void OnDrawItem(const DRAWITEMSTRUCT& item);
-  LRESULT OnControlColor(UINT message, HDC dc, HWND control);
+  LRESULT OnControlColor(HDC dc, HWND control);
   void OnSpeedScroll(int request, int position);
   void KeyMouseDown(int id);
   void KeyMouseUp(int id);
@@ -70,6 +73,14 @@ class TTonvero : private DialTarget {
   void Wait(unsigned ms) override;
   void Pause() override;
 
+  // Phone list.
+  void LoadPhoneListAtStart();
+  const std::string& DatabaseBase() const override { return settings_.dbBase; }
+  void DatabaseOpened(const std::string& dbBase) override;
+  void ShowNumber(const std::string& number) override;
+  void DialNumber() override { DialCurrentNumber(); }
+  void StepProcedure(int delta) override;
+
   HWND Item(int id) const { return form_.Item(id); }
   int SpeedPosition() const;
 
@@ -78,10 +89,12 @@ class TTonvero : private DialTarget {
   std::string firstArgument_;
   std::string startDir_;
   Settings settings_;  // modes, lengths, port and paths; speed and widths live in their controls
+  bool settingsFileUnread_ = false;  // tv.cn3 is there but could not be read: leave it
   Form form_;
   WinSoundOutput sound_;
   WinClock clock_;
   std::unique_ptr<TonePlayer> player_;
+  TPhoneGrid phoneGrid_{*this};
 
   struct Pictures {
     Pictures();
@@ -89,7 +102,8 @@ class TTonvero : private DialTarget {
     HBITMAP logo, idle, dialing, banner, exitGlyph, help;
     HICON bigIcon, smallIcon;
   } pictures_;
-  HBRUSH screenBrush_, procedureBrush_, infoBrush_;
+  HBRUSH screenBrush_;
+  TProcedureBar procedureBar_;
 
   TAboutBox aboutBox_;
   TPauseBox pauseBox_;

@@ -5,6 +5,7 @@
 // stderr and exits 1.
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -145,6 +146,11 @@ WPARAM KeyCode(const char* name) {
   if (std::strcmp(name, "esc") == 0) return VK_ESCAPE;
   if (std::strcmp(name, "enter") == 0) return VK_RETURN;
   if (std::strcmp(name, "space") == 0) return VK_SPACE;
+  if (std::strcmp(name, "tab") == 0) return VK_TAB;
+  if (std::strcmp(name, "up") == 0) return VK_UP;
+  if (std::strcmp(name, "down") == 0) return VK_DOWN;
+  if (std::strcmp(name, "left") == 0) return VK_LEFT;
+  if (std::strcmp(name, "right") == 0) return VK_RIGHT;
   Fail(std::string("unknown key: ") + name);
 }
 
@@ -178,17 +184,18 @@ void WaitVisible(char** a) {
   std::printf("ok\n");
 }
 
-// Clicks a button whose handler shows a busy sign (the dialing icon) while
-// it runs, and waits until the sign has come and gone. A sent message cannot
-// tell when such a handler ends: the program answers sent messages while it
-// waits on the sound system's own window thread.
+// Clicks a button whose handler runs a whole dial, and returns once the dial
+// has ended. The click is sent, not posted: the program takes it up itself
+// and the send returns when its handler has returned, however briefly the
+// busy sign was shown. Then the busy sign must be gone.
 void ClickWait(char** a) {
   HWND button = MainControl(a[0]);
   HWND busy = MainControl(a[1]);
   const int timeoutMs = ToInt(a[2]);
-  Post(button, BM_CLICK);
-  WaitFor(timeoutMs, [&] { return IsWindowVisible(busy) != 0; }, "the busy sign to show");
-  WaitFor(timeoutMs, [&] { return IsWindowVisible(busy) == 0; }, "the busy sign to hide");
+  DWORD_PTR result = 0;
+  if (!SendMessageTimeoutA(button, BM_CLICK, 0, 0, SMTO_NORMAL, static_cast<UINT>(timeoutMs), &result))
+    Fail("the click's handler did not return within " + std::string(a[2]) + " ms");
+  if (IsWindowVisible(busy)) Fail("the busy sign is still shown after the click's handler returned");
   std::printf("ok\n");
 }
 
@@ -295,6 +302,252 @@ void ClickStamp(char** a) {
 }
 
 // ---- end of serial/modem room ----
+// --- dialer commands: mouse buttons and the cursor over the keys ---
+
+struct MouseButton {
+  UINT down, up, doubleClick;
+  WPARAM held;
+};
+
+MouseButton ButtonNamed(const char* name) {
+  if (std::strcmp(name, "left") == 0) return {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, MK_LBUTTON};
+  if (std::strcmp(name, "right") == 0) return {WM_RBUTTONDOWN, WM_RBUTTONUP, WM_RBUTTONDBLCLK, MK_RBUTTON};
+  if (std::strcmp(name, "middle") == 0) return {WM_MBUTTONDOWN, WM_MBUTTONUP, WM_MBUTTONDBLCLK, MK_MBUTTON};
+  Fail(std::string("unknown mouse button: ") + name);
+}
+
+// What a fast double click of one button sends a window of a class that
+// takes double clicks: down, up, double click, up.
+void DoubleClick(char** a) {
+  HWND control = MainControl(a[0]);
+  const MouseButton b = ButtonNamed(a[1]);
+  const LPARAM at = CentreOf(control);
+  Post(control, b.down, b.held, at);
+  Post(control, b.up, 0, at);
+  Post(control, b.doubleClick, b.held, at);
+  Post(control, b.up, 0, at);
+  std::printf("ok\n");
+}
+
+// Moves the real mouse pointer over the middle of a control, lets the
+// program answer the move, and prints the handle of the cursor then shown.
+void CursorOver(char** a) {
+  HWND control = MainControl(a[0]);
+  RECT r;
+  GetWindowRect(control, &r);
+  SetForegroundWindow(MainWindow());
+  SetCursorPos((r.left + r.right) / 2 + 1, (r.top + r.bottom) / 2);
+  Sleep(100);
+  SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  Send(MainWindow(), WM_NULL);  // the move has been handled once this returns
+  Sleep(200);
+  CURSORINFO info{};
+  info.cbSize = sizeof info;
+  if (!GetCursorInfo(&info)) Fail("no cursor information");
+  std::printf("%llu\n", static_cast<unsigned long long>(reinterpret_cast<uintptr_t>(info.hCursor)));
+}
+
+// The main window's place and size on the screen.
+void WindowRect(char**) {
+  RECT r;
+  GetWindowRect(MainWindow(), &r);
+  std::printf("%ld,%ld,%ld,%ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
+}
+
+// --- dialing procedures: the name box, typing into a field, focus, a locked file ---
+
+// The items of a drop-down list, one per line. Wine copies an item's text
+// between processes correctly only for the wide message, so the item is
+// asked for in UTF-16 and written back in the system code page.
+void ComboItems(char** a) {
+  HWND combo = MainControl(a[0]);
+  const int count = static_cast<int>(Send(combo, CB_GETCOUNT));
+  for (int i = 0; i < count; ++i) {
+    const LRESULT length = Send(combo, CB_GETLBTEXTLEN, i);
+    std::wstring wide(static_cast<size_t>(length) + 1, L'\0');
+    DWORD_PTR got = 0;
+    if (!SendMessageTimeoutW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(wide.data()),
+                             SMTO_NORMAL, kSendTimeoutMs, &got))
+      Fail("the program does not answer");
+    wide.resize(static_cast<size_t>(got));
+    std::string item(wide.size() * 2 + 1, '\0');
+    item.resize(static_cast<size_t>(WideCharToMultiByte(CP_ACP, 0, wide.c_str(), static_cast<int>(wide.size()),
+                                                        item.data(), static_cast<int>(item.size()), nullptr, nullptr)));
+    std::printf("%s\n", item.c_str());
+  }
+}
+
+void ComboSel(char** a) { std::printf("%d\n", static_cast<int>(Send(MainControl(a[0]), CB_GETCURSEL))); }
+
+// Chooses an entry as the user's pick does: the box tells its parent.
+void ComboSelect(char** a) {
+  HWND combo = MainControl(a[0]);
+  if (Send(combo, CB_SETCURSEL, ToInt(a[1])) == CB_ERR) Fail("no such row");
+  Send(GetParent(combo), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE),
+       reinterpret_cast<LPARAM>(combo));
+  std::printf("%d\n", static_cast<int>(Send(combo, CB_GETCURSEL)));
+}
+
+// A click into a control, which takes the focus as a mouse click gives it.
+void ClickInto(char** a) {
+  HWND control = MainControl(a[0]);
+  Post(control, WM_LBUTTONDOWN, MK_LBUTTON, CentreOf(control));
+  Post(control, WM_LBUTTONUP, 0, CentreOf(control));
+  std::printf("ok\n");
+}
+
+// Characters typed into the focused control of the main window, after all
+// of its text is selected, so that they replace it; "\b" erases.
+void TypeReplacing(char** a) {
+  HWND focus = FocusOf(MainWindow());
+  Send(focus, EM_SETSEL, 0, -1);
+  for (const char* p = a[0]; *p; ++p) Post(focus, WM_CHAR, static_cast<unsigned char>(*p), 1);
+  std::printf("ok\n");
+}
+
+void MainFocus(char**) { std::printf("%d\n", GetDlgCtrlID(FocusOf(MainWindow()))); }
+
+// The outer size of a shown dialog, frame and caption included.
+void DlgSize(char** a) {
+  RECT r;
+  GetWindowRect(Dialog(a[0]), &r);
+  std::printf("%ldx%ld\n", r.right - r.left, r.bottom - r.top);
+}
+
+// Holds a file open, shared with no one, as another program that has it
+// locked would: prints "held" once it is open, and closes it after ms.
+void HoldFile(char** a) {
+  HANDLE file = CreateFileA(a[0], GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) Fail("cannot open " + std::string(a[0]));
+  std::printf("held\n");
+  std::fflush(stdout);
+  Sleep(static_cast<DWORD>(ToInt(a[1])));
+  CloseHandle(file);
+}
+
+// --- phone list commands: keys as the keyboard sends them, the grid's rows ---
+
+WPARAM PhoneListKey(const char* name) {
+  const struct {
+    const char* name;
+    WPARAM key;
+  } keys[] = {{"tab", VK_TAB},       {"delete", VK_DELETE}, {"insert", VK_INSERT}, {"f4", VK_F4},
+              {"left", VK_LEFT},     {"right", VK_RIGHT},   {"up", VK_UP},         {"down", VK_DOWN},
+              {"pgup", VK_PRIOR},    {"pgdn", VK_NEXT},     {"home", VK_HOME},     {"end", VK_END},
+              {"backspace", VK_BACK}};
+  for (const auto& k : keys) {
+    if (std::strcmp(name, k.name) == 0) return k.key;
+  }
+  return KeyCode(name);
+}
+
+// Waits until the program has handled what was posted to it before. Keys
+// turn into characters as they are handled, and those come after a mark
+// posted with the keys, so the program is marked twice.
+void WaitHandled() {
+  HWND grid = Control(MainWindow(), IDC_GRID);
+  for (int round = 0; round < 2; ++round) {
+    const WPARAM mark = GetTickCount() + round + 1;
+    Post(grid, IDM_GRID_MARK, mark);
+    WaitFor(static_cast<int>(kSendTimeoutMs), [&] {
+      return static_cast<WPARAM>(Send(grid, IDM_GRID_LAST_MARK)) == mark;
+    }, "the program to handle the input");
+  }
+}
+
+void PostKey(HWND focus, WPARAM vk) {
+  const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyA(static_cast<UINT>(vk), MAPVK_VK_TO_VSC)) << 16;
+  Post(focus, WM_KEYDOWN, vk, scan | 1);
+  Post(focus, WM_KEYUP, vk, scan | 1 | (1 << 30) | (1u << 31));
+}
+
+// The window whose focused control takes the keys: "main" or a dialog's caption.
+HWND KeyTarget(const char* window) {
+  return FocusOf(std::strcmp(window, "main") == 0 ? MainWindow() : Dialog(window));
+}
+
+// Presses named keys one after the other, each to the control that has the
+// focus when it comes, through the program's message loop.
+void Press(char** a) {
+  const std::string names = a[1];
+  for (size_t start = 0; start <= names.size();) {
+    const size_t end = std::min(names.find(',', start), names.size());
+    PostKey(KeyTarget(a[0]), PhoneListKey(names.substr(start, end - start).c_str()));
+    WaitHandled();
+    start = end + 1;
+  }
+  std::printf("ok\n");
+}
+
+// Types text on the keyboard without Shift: letters arrive in small letters.
+void TypeText(char** a) {
+  for (const char* c = a[1]; *c; ++c) {
+    const SHORT scan = VkKeyScanA(*c);
+    if (scan == -1) Fail(std::string("no key types ") + *c);
+    PostKey(KeyTarget(a[0]), static_cast<WPARAM>(LOBYTE(scan)));
+    WaitHandled();
+  }
+  std::printf("ok\n");
+}
+
+// Presses a key that dials (Enter on the grid) and waits, as click-wait
+// does, until the dialing icon has come and gone.
+void PressDial(char** a) {
+  HWND busy = MainControl(a[1]);
+  const int timeoutMs = ToInt(a[2]);
+  PostKey(KeyTarget("main"), PhoneListKey(a[0]));
+  WaitFor(timeoutMs, [&] { return IsWindowVisible(busy) != 0; }, "the busy sign to show");
+  WaitFor(timeoutMs, [&] { return IsWindowVisible(busy) == 0; }, "the busy sign to hide");
+  std::printf("ok\n");
+}
+
+void Focused(char**) { std::printf("%d\n", GetDlgCtrlID(FocusOf(MainWindow()))); }
+
+HWND Grid() { return Control(MainWindow(), IDC_GRID); }
+void GridRow(char**) { std::printf("%d\n", static_cast<int>(Send(Grid(), IDM_GRID_SELECTED_ROW))); }
+void GridTop(char**) { std::printf("%d\n", static_cast<int>(Send(Grid(), IDM_GRID_TOP_ROW))); }
+void GridRows(char**) { std::printf("%d\n", static_cast<int>(Send(Grid(), IDM_GRID_ROW_COUNT))); }
+
+// The middle of a record row in view: a title row and record rows of 14
+// pixels, each with a line of 1 pixel below.
+LPARAM RowPoint(HWND grid, int row) {
+  const int top = static_cast<int>(Send(grid, IDM_GRID_TOP_ROW));
+  return MAKELPARAM(60, (row - top + 1) * 15 + 7);
+}
+
+void GridClick(char** a) {
+  HWND grid = Grid();
+  const LPARAM at = RowPoint(grid, ToInt(a[0]));
+  Post(grid, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  Post(grid, WM_LBUTTONUP, 0, at);
+  WaitHandled();
+  std::printf("ok\n");
+}
+
+// Drags with the left button along the title row from x1 to x2, as a user
+// resizing a column by its border does.
+void GridDrag(char** a) {
+  HWND grid = Grid();
+  const int y = 7;
+  Post(grid, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(ToInt(a[0]), y));
+  Post(grid, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM((ToInt(a[0]) + ToInt(a[1])) / 2, y));
+  Post(grid, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(ToInt(a[1]), y));
+  Post(grid, WM_LBUTTONUP, 0, MAKELPARAM(ToInt(a[1]), y));
+  WaitHandled();
+  std::printf("ok\n");
+}
+
+// Posted: a double click dials, which runs until the dialing ends.
+void GridDoubleClick(char** a) {
+  HWND grid = Grid();
+  const LPARAM at = RowPoint(grid, ToInt(a[0]));
+  Post(grid, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  Post(grid, WM_LBUTTONUP, 0, at);
+  Post(grid, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+  Post(grid, WM_LBUTTONUP, 0, at);
+  std::printf("ok\n");
+}
 
 struct Command {
   const char* name;
@@ -333,6 +586,30 @@ const Command kCommands[] = {
     {"dlg-focus", 1, DlgFocus, "<caption>"},
     {"close-main", 0, CloseMain, ""},
     {"click-stamp", 1, ClickStamp, "<id>"},
+    // dialer
+    {"dblclick", 2, DoubleClick, "<id> left|right|middle"},
+    {"cursor-over", 1, CursorOver, "<id>"},
+    {"window-rect", 0, WindowRect, ""},
+    {"hold-file", 2, HoldFile, "<path> <ms>"},
+    // dialing procedures
+    {"combo-items", 1, ComboItems, "<id>"},
+    {"combo-sel", 1, ComboSel, "<id>"},
+    {"combo-select", 2, ComboSelect, "<id> <index>"},
+    {"click-into", 1, ClickInto, "<id>"},
+    {"type-replace", 1, TypeReplacing, "<text>"},
+    {"main-focus", 0, MainFocus, ""},
+    {"dlg-size", 1, DlgSize, "<caption>"},
+    // phone list
+    {"press", 2, Press, "main|<caption> <key>[,<key>...]"},
+    {"type", 2, TypeText, "main|<caption> <text>"},
+    {"press-dial", 3, PressDial, "<key> <busy_id> <timeout_ms>"},
+    {"focused", 0, Focused, ""},
+    {"grid-row", 0, GridRow, ""},
+    {"grid-top", 0, GridTop, ""},
+    {"grid-rows", 0, GridRows, ""},
+    {"grid-click", 1, GridClick, "<row>"},
+    {"grid-dblclick", 1, GridDoubleClick, "<row>"},
+    {"grid-drag", 2, GridDrag, "<x1> <x2>"},
 };
 
 int Usage() {
