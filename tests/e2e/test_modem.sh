@@ -100,3 +100,21 @@ test_modem_missing_port() {
   start_modem_port 9
   assert_modem_dials 9 5551234 "9,@" 'ATDT 9,5551234\r\n' 9,5551234
 }
+
+# Enter on a list row dials that row's phone through the modem.
+test_modem_enter_on_a_record() {
+  start_with_list '"ann","lee","5551234",""' '"bob","ray","2125550187",""'
+  start_modem_port 2
+  choose_modem 1 0
+  drv grid-click 2 >/dev/null
+  assert_eq 2125550187 "$(drv gettext "$IDC_SCREEN")" "Screen after choosing row 2"
+  drv press main enter >/dev/null
+  drv wait-dialog "$MODEM_NOTICE" "$WAIT_DIALOG_MS" >/dev/null
+  local file="$TEST_DIR/com2.bytes"
+  wait_until 10 "the dial command" test "$(bytes_after "$file" 0)" = 'ATDT 2125550187\r\n' || true
+  assert_eq 'ATDT 2125550187\r\n' "$(bytes_after "$file" 0)" "bytes read on the other end after Enter"
+  drv dlg-click "$MODEM_NOTICE" "$IDC_CONTINUE" >/dev/null
+  drv wait-gone "$MODEM_NOTICE" "$WAIT_DIALOG_MS" >/dev/null
+  drv wait-visible "$IDC_IMAGE_IDLE" 1 "$WAIT_DIAL_MS" >/dev/null
+  assert_dial_ended 2125550187
+}
