@@ -230,6 +230,16 @@ stop_program() {
   wait_program_exit 15 || { kill -KILL "$PROGRAM_PID"; wait_program_exit 5; }
 }
 
+# Processes a test starts beside the program (a serial port pair, a
+# reader) are listed here and ended when the test ends, however it ends.
+track_helper() { echo "$1" >>"$TEST_DIR/helpers.pids"; }
+stop_helpers() {
+  [ -f "$TEST_DIR/helpers.pids" ] || return 0
+  local pid
+  while read -r pid; do kill "$pid" 2>/dev/null || true; done <"$TEST_DIR/helpers.pids"
+  rm -f "$TEST_DIR/helpers.pids"
+}
+
 restart_program() {
   stop_program
   start_program "$@"

@@ -286,6 +286,22 @@ void Rect(char** a) {
   std::printf("%ld,%ld,%ld,%ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
 }
 
+// ---- serial/modem room ----
+
+// Clicks like "click" and prints the system clock (milliseconds since
+// 1970, as the Linux side reads it) taken just before the click was posted.
+void ClickStamp(char** a) {
+  HWND button = MainControl(a[0]);
+  FILETIME now;
+  GetSystemTimePreciseAsFileTime(&now);
+  const unsigned long long ticks =
+      (static_cast<unsigned long long>(now.dwHighDateTime) << 32) | now.dwLowDateTime;
+  constexpr unsigned long long kUnixEpochTicks = 116444736000000000ULL;  // 100 ns units
+  Post(button, BM_CLICK);
+  std::printf("%.3f\n", static_cast<double>(ticks - kUnixEpochTicks) / 10000.0);
+}
+
+// ---- end of serial/modem room ----
 // --- dialer commands: mouse buttons and the cursor over the keys ---
 
 struct MouseButton {
@@ -565,6 +581,7 @@ const Command kCommands[] = {
     {"dlg-close", 1, DlgClose, "<caption>"},
     {"dlg-focus", 1, DlgFocus, "<caption>"},
     {"close-main", 0, CloseMain, ""},
+    {"click-stamp", 1, ClickStamp, "<id>"},
     // dialer
     {"dblclick", 2, DoubleClick, "<id> left|right|middle"},
     {"cursor-over", 1, CursorOver, "<id>"},
