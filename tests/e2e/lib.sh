@@ -96,15 +96,65 @@ start_wine() {
   "${WINE[@]}" reg add 'HKCU\Software\Wine\Drivers' /v Audio /d pulse /f >>"$RUN_DIR/wineboot.log" 2>&1
 }
 
+# A private CUPS server for the run, with one PDF printer "PDF" (cups-pdf);
+# Wine reaches it through CUPS_SERVER. It must be up before the prefix is
+# made, as Wine takes its printer list from CUPS when it starts. cups-pdf
+# writes each job to the PDF folder of the job's user (root: /root/PDF),
+# named after the job title; the tests fetch their own files from there.
+start_printing() {
+  local c="$RUN_DIR/cups"
+  mkdir -p "$c/conf/ppd" "$c/spool/tmp" "$c/cache" "$c/state" "$c/log"
+  cat >"$c/conf/cups-files.conf" <<CONF
+SystemGroup root
+ServerRoot $c/conf
+RequestRoot $c/spool
+TempDir $c/spool/tmp
+CacheDir $c/cache
+StateDir $c/state
+AccessLog $c/log/access_log
+ErrorLog $c/log/error_log
+PageLog $c/log/page_log
+Printcap $c/printcap
+CONF
+  cat >"$c/conf/cupsd.conf" <<CONF
+LogLevel info
+Listen $c/cups.sock
+Browsing No
+WebInterface No
+<Location />
+  Order allow,deny
+  Allow all
+</Location>
+<Policy default>
+  <Limit All>
+    Order deny,allow
+  </Limit>
+</Policy>
+CONF
+  cupsd -f -c "$c/conf/cupsd.conf" -s "$c/conf/cups-files.conf" >"$c/log/cupsd.out" 2>&1 &
+  CUPSD_PID=$!
+  export CUPS_SERVER="$c/cups.sock"
+  wait_until 30 "the print server" lpstat -r
+  lpadmin -p PDF -v cups-pdf:/ -E -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
+  lpadmin -d PDF
+  PDF_DIR=$(getent passwd "$(id -un)" | cut -d: -f6)/PDF
+}
+
+stop_printing() {
+  [ -n "${CUPSD_PID:-}" ] && kill "$CUPSD_PID" 2>/dev/null && wait "$CUPSD_PID" 2>/dev/null
+}
+
 env_start() {
   RUN_DIR=$(mktemp -d /tmp/tonvero-e2e.XXXXXX)
   export HOME="$RUN_DIR/home"
   mkdir -p "$HOME" "$RUN_DIR/tests"
-  { choose_wine && check_build && start_display && start_sound && start_wine; } >"$RUN_DIR/setup.log" 2>&1
+  { choose_wine && check_build && start_display && start_sound && start_printing && start_wine; } \
+    >"$RUN_DIR/setup.log" 2>&1
 }
 
 env_stop() {
   [ -n "${WINEPREFIX:-}" ] && wineserver -k >/dev/null 2>&1
+  stop_printing
   [ -n "${PULSE_PID:-}" ] && kill "$PULSE_PID" 2>/dev/null && wait "$PULSE_PID" 2>/dev/null
   [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null && wait "$XVFB_PID" 2>/dev/null
   if [ -n "${E2E_KEEP:-}" ]; then echo "e2e files kept in $RUN_DIR" >&2; else rm -rf "$RUN_DIR"; fi

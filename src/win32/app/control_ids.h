@@ -65,3 +65,11 @@
 #define IDC_GENERATOR 1306
 #define IDC_MODE_OK 1
 #define IDC_MODE_CANCEL 2
+
+// Printing: the "Printer" options dialog.
+#define IDC_PRINTER_FONT 1600   // BitBtnFont
+#define IDC_PRINTER_ALL 1601    // BitBtnPrintAll: closes with the result All
+#define IDC_PRINTER_CANCEL 2    // BitBtnCancel: IDCANCEL
+#define IDC_PRINTER_FORM 1602   // RadioGroupFormat
+#define IDC_PRINTER_LIST 1603   // its item "List"
+#define IDC_PRINTER_BOOK 1604   // its item "Book"

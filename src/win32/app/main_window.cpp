@@ -95,6 +95,20 @@ bool HasPrinter() {
   return needed > 0;
 }
 
+// The records as the grid shows them, in its row order: cells 1 to 4.
+std::vector<PrintRecord> GridRecords(HWND grid) {
+  std::vector<PrintRecord> records(static_cast<size_t>(ListView_GetItemCount(grid)));
+  char cell[1024];
+  for (size_t row = 0; row < records.size(); ++row) {
+    for (int column = 1; column <= 4; ++column) {
+      cell[0] = '\0';
+      ListView_GetItemText(grid, static_cast<int>(row), column, cell, sizeof cell);
+      records[row][static_cast<size_t>(column - 1)] = cell;
+    }
+  }
+  return records;
+}
+
 std::vector<ControlSpec> MainControls() {
   std::vector<ControlSpec> c;
   for (const Key& key : kKeys) {
@@ -148,9 +162,11 @@ std::vector<ControlSpec> MainControls() {
       {IDC_INSERT, "BUTTON", "Insert", 312, 38, 37, 22, kButton},
       {IDC_DELETE, "BUTTON", "Delete", 350, 38, 37, 22, kButton},
       {IDC_FILE, "BUTTON", "Open", 388, 38, 33, 22, kButton},
-      {IDC_PRINT, "BUTTON", "Print", 424, 38, 41, 22, kButton},
-      {IDC_SYNC, "BUTTON", "Sync.", 528, 38, 45, 22, kButton},
-      {IDC_ADD, "BUTTON", "Add", 576, 38, 41, 22, kButton},
+      {IDC_PRINT, "BUTTON", "Print", 424, 38, 41, 22, kButton, {}, CLR_INVALID, " Print Tonvero DB "},
+      {IDC_SYNC, "BUTTON", "Sync.", 528, 38, 41, 22, kButton, kBoldFont, CLR_INVALID,
+       "Synchronization With Another DB File "},
+      {IDC_ADD, "BUTTON", "Add", 576, 38, 41, 22, kButton, kBoldFont, CLR_INVALID,
+       " Adding Records From Another Tonvero DB "},
       {IDC_CREDIT, "STATIC", "Tonvero by Velmora", 320, 181, 100, 12, kLabel | WS_CLIPSIBLINGS,
        {"Small Fonts", 9, false}, kGrey},
       {IDC_GRID, WC_LISTVIEWA, "", 232, 64, 385, 301,
@@ -402,6 +418,7 @@ void TTonvero::OnCommand(int id, int code) {
     case IDC_CLEAR: SetWindowTextA(Item(IDC_SCREEN), ""); break;
     case IDC_DIAL: DialCurrentNumber(); break;
     case IDC_DIAL_MODE: DialModeClick(); break;
+    case IDC_PRINT: BitBtnPrintClick(); break;
     case IDC_EXIT: BitBtnExitClick(); break;
     case IDC_LOGO:
       if (code == STN_DBLCLK) Image1DblClick();
@@ -488,6 +505,14 @@ void TTonvero::Image1DblClick() {
 void TTonvero::DialModeClick() {
   if (!dialingMode_.Edit(hwnd_, settings_)) return;
   UpdateModeIndicator();
+}
+
+void TTonvero::BitBtnPrintClick() {
+  PrintJob job;
+  job.caption = WindowText(hwnd_);
+  job.records = GridRecords(Item(IDC_GRID));
+  job.sortField = 1;  // the sort column that every load starts with
+  printer_.BitBtnPrintClick(hwnd_, std::move(job));
 }
 
 bool TTonvero::AskQuestion(const std::string& question) { return questionBox_.Ask(hwnd_, question); }

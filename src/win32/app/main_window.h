@@ -13,6 +13,7 @@
 #include "win32/app/forms.h"
 #include "win32/app/message_dialogs.h"
 #include "win32/dialer/win_sound.h"
+#include "win32/printing/print_phone_list.h"
 #include "win32/settings/mode_dialog.h"
 
 namespace tonvero {
@@ -56,6 +57,7 @@ class TTonvero : private DialTarget {
   void BitBtnExitClick();
   void Image1DblClick();
   void DialModeClick();
+  void BitBtnPrintClick();
 
   // Dialing.
   void DialCurrentNumber();
@@ -94,6 +96,7 @@ class TTonvero : private DialTarget {
   TQuestionBox questionBox_;
   TDialingMode dialingMode_;
   TErrorMessage errorMessage_;
+  PhoneListPrinter printer_;
 };
 
 }  // namespace tonvero

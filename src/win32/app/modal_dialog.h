@@ -1,7 +1,7 @@
 #pragma once
 // A modal dialog whose controls come from a form table in pixels. It is a
 // standard dialog window, so Esc, Enter, Tab and the space bar behave as
-// users expect; it closes with IDOK or IDCANCEL.
+// users expect; it closes with IDOK, IDCANCEL or a result of its own.
 #include <windows.h>
 
 #include <vector>
@@ -10,15 +10,21 @@
 
 namespace tonvero {
 
+// The result of a dialog button that means "all" (as "Print All").
+constexpr int kResultAll = 8;
+
 class ModalDialog {
  public:
   virtual ~ModalDialog() = default;
-  // Shows the dialog centred on the screen; returns IDOK or IDCANCEL
-  // (Cancel is preset, so the close box gives IDCANCEL).
+  // Shows the dialog centred on the screen; returns IDOK, IDCANCEL (preset,
+  // so Esc and the close box give it) or the result passed to Close.
   int Show(HWND owner);
 
  protected:
-  ModalDialog(const char* caption, int clientWidth, int clientHeight, bool closeBox);
+  ModalDialog(const char* caption, int clientWidth, int clientHeight, bool closeBox,
+              bool minimizeBox = false);
+  // Ends the dialog with any result, for buttons other than OK and Cancel.
+  void Close(int result) { EndDialog(hwnd_, result); }
   virtual std::vector<ControlSpec> Controls() const = 0;
   // Fills the controls before the dialog is shown; returns the id to focus.
   virtual int OnInit() = 0;
@@ -35,7 +41,7 @@ class ModalDialog {
 
   const char* caption_;
   int width_, height_;
-  bool closeBox_;
+  bool closeBox_, minimizeBox_;
   HWND hwnd_ = nullptr;
   Form* form_ = nullptr;  // lives while the dialog is shown
 };
