@@ -104,6 +104,9 @@ start_wine() {
 start_printing() {
   local c="$RUN_DIR/cups"
   mkdir -p "$c/conf/ppd" "$c/spool/tmp" "$c/cache" "$c/state" "$c/log"
+  # The filters run as an unprivileged user and must reach the spool folder.
+  chmod o+x "$RUN_DIR"
+  chmod 755 "$c"
   cat >"$c/conf/cups-files.conf" <<CONF
 SystemGroup root
 ServerRoot $c/conf
@@ -134,11 +137,14 @@ CONF
   cupsd -f -c "$c/conf/cupsd.conf" -s "$c/conf/cups-files.conf" >"$c/log/cupsd.out" 2>&1 &
   CUPSD_PID=$!
   export CUPS_SERVER="$c/cups.sock"
-  wait_until 30 "the print server" lpstat -r
-  lpadmin -p PDF -v cups-pdf:/ -E -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
-  lpadmin -d PDF
-  PDF_DIR=$(getent passwd "$(id -un)" | cut -d: -f6)/PDF
+  wait_until 30 "the print server" print_server_running &&
+    lpadmin -p PDF -v cups-pdf:/ -E -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd &&
+    lpadmin -d PDF &&
+    PDF_DIR=$(getent passwd "$(id -un)" | cut -d: -f6)/PDF
 }
+
+# lpstat exits 0 either way; only its answer tells.
+print_server_running() { lpstat -r 2>/dev/null | grep -qx "scheduler is running"; }
 
 stop_printing() {
   [ -n "${CUPSD_PID:-}" ] && kill "$CUPSD_PID" 2>/dev/null && wait "$CUPSD_PID" 2>/dev/null
