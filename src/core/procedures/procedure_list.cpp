@@ -1,0 +1,77 @@
+#include "core/procedures/procedure_list.h"
+
+#include "core/common/lines.h"
+#include "core/phonelist/fields.h"
+
+namespace tonvero {
+
+std::string NormaliseProcedureText(const std::string& text) {
+  return QuotesToApostrophes(TrimField(text));
+}
+
+Procedure NormaliseProcedureLine(const std::string& line) {
+  const std::string upper = UpperAscii(line);
+  return {TrimField(ExtractField(upper, 1)), TrimField(ExtractField(upper, 2))};
+}
+
+std::string ProcedureLine(const Procedure& procedure) {
+  return '"' + procedure.name + "\",\"" + procedure.command + '"';
+}
+
+std::string NewProcedureFile() { return ProcedureLine({"VELMORA", "@"}) + "\r\n"; }
+
+ProcedureList::ProcedureList() : entries_{{kDefaultProcedureName, kDefaultProcedureCommand}} {}
+
+ProcedureList ProcedureList::FromFile(std::string_view file) {
+  ProcedureList list;
+  for (const std::string& line : SplitLines(file)) {
+    if (!line.empty()) list.entries_.push_back(NormaliseProcedureLine(line));
+  }
+  return list;
+}
+
+std::string ProcedureList::ToFile() const {
+  std::string file;
+  for (size_t k = 1; k < entries_.size(); ++k) {
+    file += ProcedureLine(entries_[k]);
+    file += "\r\n";
+  }
+  return file;
+}
+
+std::string ProcedureList::CommandOf(int index) const {
+  if (index < 0 || index >= Size()) return "";
+  return entries_[static_cast<size_t>(index)].command;
+}
+
+bool ProcedureList::SetCommand(int index, const std::string& text) {
+  if (index < 0 || index >= Size()) return false;
+  std::string& command = entries_[static_cast<size_t>(index)].command;
+  const std::string normalised = NormaliseProcedureText(text);
+  if (normalised == command) return false;
+  command = normalised;
+  return true;
+}
+
+int ProcedureList::InsertAfter(int selected, const std::string& name) {
+  if (name.empty()) return kNoSelection;
+  const int position = (selected < 0 || selected >= Size() ? 0 : selected) + 1;
+  entries_.insert(entries_.begin() + position,
+                  Procedure{NormaliseProcedureText(name), kNewProcedureCommand});
+  return position;
+}
+
+int ProcedureList::Delete(int selected) {
+  if (selected <= 0 || selected >= Size()) return selected;
+  entries_.erase(entries_.begin() + selected);
+  return selected < Size() ? selected : selected - 1;
+}
+
+bool HasDialingProcedure(const ProcedureList& list, const Procedure& procedure) {
+  for (int k = 1; k < list.Size(); ++k) {
+    if (list.At(k) == procedure) return true;
+  }
+  return false;
+}
+
+}  // namespace tonvero
