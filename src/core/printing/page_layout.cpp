@@ -16,22 +16,22 @@ class Pages {
   void Print() {
     if (!job_.records.empty()) letter_ = Initial(job_.records.front());
     StartPage();
-    for (const PrintRecord& record : job_.records) {
+    for (const Record& record : job_.records) {
       const bool full = y_ >= job_.pageHeight - 3 * h_;
       const bool newLetter = job_.form == PrintForm::kBook && Initial(record) != letter_;
       if (full || newLetter) {
         letter_ = Initial(record);
         StartPage();
       }
-      PrintRecordLines(record);
+      PrintLinesOf(record);
     }
   }
 
  private:
   // The first byte of the sort column; a field is never empty, but a table
   // filled from elsewhere may hold an empty cell.
-  std::string Initial(const PrintRecord& record) const {
-    return record[static_cast<size_t>(job_.sortField - 1)].substr(0, 1);
+  std::string Initial(const Record& record) const {
+    return FieldOf(record, job_.sortField).substr(0, 1);
   }
 
   std::string HeaderText() const {
@@ -48,9 +48,9 @@ class Pages {
     nameShown_ = false;  // every page opens with a name line
   }
 
-  void PrintRecordLines(const PrintRecord& record) {
-    const std::string& first = record[0];
-    const std::string& last = record[1];
+  void PrintLinesOf(const Record& record) {
+    const std::string& first = record.first;
+    const std::string& last = record.last;
     if (!nameShown_ || first != first_ || last != last_) {
       first_ = first;
       last_ = last;
@@ -59,8 +59,8 @@ class Pages {
       surface_.Rule(y_ - 1, job_.pageWidth);
       y_ += h_;
     }
-    surface_.Text(TextStyle::kRegular, column_ / 2, y_, record[2]);
-    surface_.Text(TextStyle::kItalic, 2 * column_, y_, record[3]);
+    surface_.Text(TextStyle::kRegular, column_ / 2, y_, record.phone);
+    surface_.Text(TextStyle::kItalic, 2 * column_, y_, record.remarks);
     y_ += h_;
   }
 

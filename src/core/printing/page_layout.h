@@ -5,21 +5,19 @@
 // with the phone and the remarks. "List" pages are numbered and filled to the
 // bottom; "Book" pages are named by the initial letter of the sort column and
 // a new letter opens a new page.
-#include <array>
 #include <string>
 #include <vector>
+
+#include "core/phonelist/phone_list.h"
 
 namespace tonvero {
 
 enum class PrintForm { kList, kBook };
 enum class TextStyle { kBold, kRegular, kItalic };
 
-// One record as the phone list holds it: first name, last name, phone, remarks.
-using PrintRecord = std::array<std::string, 4>;
-
 struct PrintJob {
   std::string caption;  // the main window's caption, "Tonvero + <database>"
-  std::vector<PrintRecord> records;  // in the grid's order
+  std::vector<Record> records;       // in the grid's order
   int sortField = 1;                 // 1..4: the column the list is sorted by
   PrintForm form = PrintForm::kList;
   int pageWidth = 0, pageHeight = 0;  // the printable page

@@ -96,14 +96,14 @@ bool HasPrinter() {
 }
 
 // The records as the grid shows them, in its row order: cells 1 to 4.
-std::vector<PrintRecord> GridRecords(HWND grid) {
-  std::vector<PrintRecord> records(static_cast<size_t>(ListView_GetItemCount(grid)));
+std::vector<Record> GridRecords(HWND grid) {
+  std::vector<Record> records(static_cast<size_t>(ListView_GetItemCount(grid)));
   char cell[1024];
   for (size_t row = 0; row < records.size(); ++row) {
     for (int column = 1; column <= 4; ++column) {
       cell[0] = '\0';
       ListView_GetItemText(grid, static_cast<int>(row), column, cell, sizeof cell);
-      records[row][static_cast<size_t>(column - 1)] = cell;
+      FieldOf(records[row], column) = cell;
     }
   }
   return records;

@@ -31,7 +31,7 @@ class RecordingSurface : public PrintSurface {
 };
 
 // W 640 gives the column unit C = 200: names at 40, phones at 100, remarks at 400.
-PrintJob Job(std::vector<PrintRecord> records, PrintForm form = PrintForm::kList,
+PrintJob Job(std::vector<Record> records, PrintForm form = PrintForm::kList,
              int pageHeight = 1000, int sortField = 1) {
   PrintJob job;
   job.caption = "Tonvero + Z:\\DATA\\BASE";
@@ -83,7 +83,7 @@ TEST(PageLayout, ANewNameLineWhenEitherNameDiffers) {
 
 struct HeaderCase {
   const char* what;
-  std::vector<PrintRecord> records;
+  std::vector<Record> records;
   PrintForm form;
   int pageHeight;
   int sortField;
@@ -91,9 +91,9 @@ struct HeaderCase {
 };
 
 TEST(PageLayout, PagesAndTheirHeaders) {
-  const PrintRecord a1{"X", "ALPHA", "1", " "}, a2{"Y", "AXE", "2", " "}, b{"Z", "BETA", "3", " "};
-  const PrintRecord lower{"Q", "berg", "4", " "}, blank{"R", " ", "5", " "};
-  const PrintRecord a3{"W", "ARNO", "6", " "}, a4{"V", "AMOS", "7", " "};
+  const Record a1{"X", "ALPHA", "1", " "}, a2{"Y", "AXE", "2", " "}, b{"Z", "BETA", "3", " "};
+  const Record lower{"Q", "berg", "4", " "}, blank{"R", " ", "5", " "};
+  const Record a3{"W", "ARNO", "6", " "}, a4{"V", "AMOS", "7", " "};
   // A page of 200 begins a record only while y < 140: three two-line records fit.
   const std::vector<HeaderCase> cases = {
       {"empty list, List form", {}, PrintForm::kList, 1000, 1, {", Page #1"}},
@@ -117,7 +117,7 @@ TEST(PageLayout, PagesAndTheirHeaders) {
 }
 
 TEST(PageLayout, ASecondPageStartsWithANameLineInsideAGroup) {
-  std::vector<PrintRecord> records(8, PrintRecord{"ANNA", "BRAY", "1", " "});
+  std::vector<Record> records(8, Record{"ANNA", "BRAY", "1", " "});
   const auto ops = Draw(Job(records, PrintForm::kList, 200));
   // Page 1: name line at 40, details at 60, 80, 100, 120; y = 140 = H - 3h ends it.
   const std::vector<std::string> expectedStartOfPage2 = {
@@ -134,7 +134,7 @@ TEST(PageLayout, ASecondPageStartsWithANameLineInsideAGroup) {
 }
 
 TEST(PageLayout, APageOfFourLinesOrLessPrintsNothing) {
-  const std::vector<PrintRecord> one = {{"A", "B", "1", " "}};
+  const std::vector<Record> one = {{"A", "B", "1", " "}};
   struct { int height; bool prints; } cases[] = {{80, false}, {79, false}, {0, false}, {81, true}};
   for (const auto& c : cases) {
     const PrintJob job = Job(one, PrintForm::kList, c.height);
