@@ -7,8 +7,10 @@
 namespace tonvero {
 namespace {
 
+// Stored fields hold no small letters, so the typed text, in capitals,
+// compares with them as they are.
 bool NotBelow(const Record& record, int sortField, const std::string& text) {
-  return CompareBytes(text, UpperAscii(FieldOf(record, sortField))) <= 0;
+  return CompareBytes(text, FieldOf(record, sortField)) <= 0;
 }
 
 // Keys join their columns with 0x01, so a column that goes on past another

@@ -9,8 +9,8 @@
 
 namespace tonvero {
 
-// The index of the first record whose column `sortField`, upper-cased, is
-// not below `text` byte by byte; the last record when every one is below;
+// The index of the first record whose column `sortField` is not below
+// `text` byte by byte; the last record when every one is below;
 // -1 when there is no record. `records` must be in the order SortRecords
 // gives for `sortField`.
 int FindSearchRow(const std::vector<Record>& records, int sortField, const std::string& text);

@@ -8,6 +8,7 @@
 
 #include "core/phonelist/fields.h"
 #include "core/phonelist/sort.h"
+#include "phonelist/reference.h"
 
 namespace tonvero {
 namespace {
@@ -35,14 +36,6 @@ TEST(FindSearchRow, FirstRecordNotBelowTheTextOrTheLast) {
   EXPECT_EQ(0, FindSearchRow(ByLastName({"B"}), 2, "Z"));
 }
 
-// The rule itself: try each record in turn.
-int LinearSearch(const std::vector<Record>& records, int sortField, const std::string& text) {
-  for (size_t r = 0; r < records.size(); ++r) {
-    if (CompareBytes(text, UpperAscii(FieldOf(records[r], sortField))) <= 0) return static_cast<int>(r);
-  }
-  return static_cast<int>(records.size()) - 1;
-}
-
 TEST(FindSearchRow, AgreesWithTryingEveryRecordOnSortedLists) {
   std::mt19937 random(8);
   const std::string alphabet = std::string("AB ", 3) + '\x01' + std::string(1, '\0');
@@ -59,7 +52,7 @@ TEST(FindSearchRow, AgreesWithTryingEveryRecordOnSortedLists) {
     const int sortField = 1 + static_cast<int>(random() % 4);
     SortRecords(records, sortField, 0);
     const std::string text = value(4);
-    ASSERT_EQ(LinearSearch(records, sortField, text), FindSearchRow(records, sortField, text))
+    ASSERT_EQ(reference::LinearSearch(records, sortField, text), FindSearchRow(records, sortField, text))
         << "round " << round;
   }
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/phonelist/fields.h"
+#include "phonelist/reference.h"
 
 namespace tonvero {
 namespace {
@@ -94,32 +95,6 @@ TEST(SortRecords, ReturnsWhereTheSelectedRecordWent) {
   }
 }
 
-// The straightforward selection sort: find the smallest key from each row
-// on, keep the earliest of equal keys, exchange, and follow the selection.
-int SelectionSort(std::vector<Record>& records, int sortField, int selected) {
-  const SortKeys keys = SortKeysFor(sortField);
-  const int count = static_cast<int>(records.size());
-  for (int i = 0; i < count; ++i) {
-    int smallest = i;
-    for (int r = i + 1; r < count; ++r) {
-      if (CompareBytes(SortKeyText(records[r], keys), SortKeyText(records[smallest], keys)) < 0) {
-        smallest = r;
-      }
-    }
-    if (smallest == i) continue;
-    if (smallest == selected) selected = i;
-    else if (i == selected) selected = smallest;
-    std::swap(records[i], records[smallest]);
-  }
-  return selected;
-}
-
-std::vector<std::string> Keys(const std::vector<Record>& records, int sortField) {
-  std::vector<std::string> keys;
-  for (const Record& record : records) keys.push_back(SortKeyText(record, SortKeysFor(sortField)));
-  return keys;
-}
-
 // Few short values over few letters give many ties in every column and many
 // twins; 0x00 and 0x01 inside fields test the joined key at its edge.
 TEST(SortRecords, AgreesWithSelectionSortOnRandomLists) {
@@ -138,12 +113,14 @@ TEST(SortRecords, AgreesWithSelectionSortOnRandomLists) {
     const int sortField = 1 + static_cast<int>(random() % 4);
     const int selected = records.empty() ? -1 : static_cast<int>(random() % records.size());
     const std::vector<Record> original = records;
-    std::vector<Record> reference = records;
+    std::vector<Record> expected = records;
 
     const int followed = SortRecords(records, sortField, selected);
-    const int referenceFollowed = SelectionSort(reference, sortField, selected);
+    const int referenceFollowed = reference::SelectionSort(expected, sortField, selected);
 
-    ASSERT_EQ(Keys(reference, sortField), Keys(records, sortField)) << "round " << round;
+    ASSERT_EQ(reference::SortKeyTexts(expected, sortField),
+              reference::SortKeyTexts(records, sortField))
+        << "round " << round;
     ASSERT_TRUE(std::is_permutation(records.begin(), records.end(), original.begin(), original.end()));
     if (selected < 0) {
       EXPECT_EQ(-1, followed);
@@ -152,7 +129,7 @@ TEST(SortRecords, AgreesWithSelectionSortOnRandomLists) {
     ASSERT_GE(followed, 0);
     ASSERT_LT(followed, static_cast<int>(records.size()));
     EXPECT_EQ(original[selected], records[followed]) << "round " << round;
-    EXPECT_EQ(SortKeyText(reference[referenceFollowed], SortKeysFor(sortField)),
+    EXPECT_EQ(SortKeyText(expected[referenceFollowed], SortKeysFor(sortField)),
               SortKeyText(records[followed], SortKeysFor(sortField)));
   }
 }
