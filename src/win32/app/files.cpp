@@ -27,12 +27,7 @@ class FileHandle {
   HANDLE h_;
 };
 
-}  // namespace
-
-std::optional<Bytes> ReadFileIfPresent(const std::string& path) {
-  FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file.valid()) return std::nullopt;
+Bytes ReadWhole(const FileHandle& file) {
   LARGE_INTEGER size;
   if (!GetFileSizeEx(file.get(), &size)) throw IoError(static_cast<int>(GetLastError()));
   if (size.QuadPart > 64 * 1024 * 1024) throw IoError(ERROR_NOT_ENOUGH_MEMORY);
@@ -44,6 +39,29 @@ std::optional<Bytes> ReadFileIfPresent(const std::string& path) {
   }
   bytes.resize(read);
   return bytes;
+}
+
+HANDLE OpenForReading(const std::string& path) {
+  return CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                     FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+}  // namespace
+
+std::optional<Bytes> ReadFileIfPresent(const std::string& path) {
+  FileHandle file(OpenForReading(path));
+  if (!file.valid()) return std::nullopt;
+  return ReadWhole(file);
+}
+
+std::optional<Bytes> ReadFileUnlessMissing(const std::string& path) {
+  FileHandle file(OpenForReading(path));
+  if (!file.valid()) {
+    const DWORD error = GetLastError();
+    if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return std::nullopt;
+    throw IoError(static_cast<int>(error));
+  }
+  return ReadWhole(file);
 }
 
 bool ReplaceFileContents(const std::string& path, const Bytes& bytes) {

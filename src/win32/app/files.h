@@ -14,6 +14,11 @@ namespace tonvero {
 // Throws IoError when reading fails after the file was opened.
 std::optional<Bytes> ReadFileIfPresent(const std::string& path);
 
+// The file's bytes; nothing when the file or its folder does not exist.
+// Throws IoError when it exists but cannot be opened (locked, no read
+// permission) or reading fails: a caller must then not re-create it.
+std::optional<Bytes> ReadFileUnlessMissing(const std::string& path);
+
 // Replaces the file with `bytes`. Returns false, having changed nothing, when
 // the file cannot be created (read-only file or folder, bad path). Throws
 // IoError when writing, closing or moving into place fails.

@@ -14,6 +14,7 @@
 #include "win32/app/message_dialogs.h"
 #include "win32/dialer/win_sound.h"
 #include "win32/printing/print_phone_list.h"
+#include "win32/procedures/procedure_bar.h"
 #include "win32/settings/mode_dialog.h"
 
 namespace tonvero {
@@ -40,6 +41,7 @@ class TTonvero : private DialTarget {
   void CreateControls();
   void LoadTones();
   void LoadSettings();
+  void LoadDialingProcedures();
   void SaveSettings();
   Settings CurrentSettings() const;
   void ApplySettings(const Settings& stored);
@@ -48,7 +50,7 @@ class TTonvero : private DialTarget {
   // Controls.
   void OnCommand(int id, int code);
   void OnDrawItem(const DRAWITEMSTRUCT& item);
-  LRESULT OnControlColor(UINT message, HDC dc, HWND control);
+  LRESULT OnControlColor(HDC dc, HWND control);
   void OnSpeedScroll(int request, int position);
   void KeyMouseDown(int id);
   void KeyMouseUp(int id);
@@ -89,7 +91,8 @@ class TTonvero : private DialTarget {
     HBITMAP logo, idle, dialing, banner, exitGlyph, help;
     HICON bigIcon, smallIcon;
   } pictures_;
-  HBRUSH screenBrush_, procedureBrush_, infoBrush_;
+  HBRUSH screenBrush_;
+  TProcedureBar procedureBar_;
 
   TAboutBox aboutBox_;
   TPauseBox pauseBox_;

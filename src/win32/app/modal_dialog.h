@@ -23,6 +23,11 @@ class ModalDialog {
  protected:
   ModalDialog(const char* caption, int clientWidth, int clientHeight, bool closeBox,
               bool minimizeBox = false);
+  // A dialog whose size is given from outside: frame and caption included.
+  struct OuterSize {
+    int width, height;
+  };
+  ModalDialog(const char* caption, OuterSize outer, bool closeBox);
   // Ends the dialog with any result, for buttons other than OK and Cancel.
   void Close(int result) { EndDialog(hwnd_, result); }
   virtual std::vector<ControlSpec> Controls() const = 0;
@@ -41,7 +46,8 @@ class ModalDialog {
 
   const char* caption_;
   int width_, height_;
-  bool closeBox_, minimizeBox_;
+  bool closeBox_, minimizeBox_ = false;
+  bool outerSize_ = false;
   HWND hwnd_ = nullptr;
   Form* form_ = nullptr;  // lives while the dialog is shown
 };

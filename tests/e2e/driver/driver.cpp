@@ -279,6 +279,78 @@ void Rect(char** a) {
   std::printf("%ld,%ld,%ld,%ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
 }
 
+// --- dialing procedures: the name box, typing into a field, focus, a locked file ---
+
+// The items of a drop-down list, one per line. Wine copies an item's text
+// between processes correctly only for the wide message, so the item is
+// asked for in UTF-16 and written back in the system code page.
+void ComboItems(char** a) {
+  HWND combo = MainControl(a[0]);
+  const int count = static_cast<int>(Send(combo, CB_GETCOUNT));
+  for (int i = 0; i < count; ++i) {
+    const LRESULT length = Send(combo, CB_GETLBTEXTLEN, i);
+    std::wstring wide(static_cast<size_t>(length) + 1, L'\0');
+    DWORD_PTR got = 0;
+    if (!SendMessageTimeoutW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(wide.data()),
+                             SMTO_NORMAL, kSendTimeoutMs, &got))
+      Fail("the program does not answer");
+    wide.resize(static_cast<size_t>(got));
+    std::string item(wide.size() * 2 + 1, '\0');
+    item.resize(static_cast<size_t>(WideCharToMultiByte(CP_ACP, 0, wide.c_str(), static_cast<int>(wide.size()),
+                                                        item.data(), static_cast<int>(item.size()), nullptr, nullptr)));
+    std::printf("%s\n", item.c_str());
+  }
+}
+
+void ComboSel(char** a) { std::printf("%d\n", static_cast<int>(Send(MainControl(a[0]), CB_GETCURSEL))); }
+
+// Chooses an entry as the user's pick does: the box tells its parent.
+void ComboSelect(char** a) {
+  HWND combo = MainControl(a[0]);
+  if (Send(combo, CB_SETCURSEL, ToInt(a[1])) == CB_ERR) Fail("no such row");
+  Send(GetParent(combo), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE),
+       reinterpret_cast<LPARAM>(combo));
+  std::printf("%d\n", static_cast<int>(Send(combo, CB_GETCURSEL)));
+}
+
+// A click into a control, which takes the focus as a mouse click gives it.
+void ClickInto(char** a) {
+  HWND control = MainControl(a[0]);
+  Post(control, WM_LBUTTONDOWN, MK_LBUTTON, CentreOf(control));
+  Post(control, WM_LBUTTONUP, 0, CentreOf(control));
+  std::printf("ok\n");
+}
+
+// Characters typed into the focused control of the main window, after all
+// of its text is selected, so that they replace it; "\b" erases.
+void TypeText(char** a) {
+  HWND focus = FocusOf(MainWindow());
+  Send(focus, EM_SETSEL, 0, -1);
+  for (const char* p = a[0]; *p; ++p) Post(focus, WM_CHAR, static_cast<unsigned char>(*p), 1);
+  std::printf("ok\n");
+}
+
+void MainFocus(char**) { std::printf("%d\n", GetDlgCtrlID(FocusOf(MainWindow()))); }
+
+// The outer size of a shown dialog, frame and caption included.
+void DlgSize(char** a) {
+  RECT r;
+  GetWindowRect(Dialog(a[0]), &r);
+  std::printf("%ldx%ld\n", r.right - r.left, r.bottom - r.top);
+}
+
+// Holds a file open with no sharing for the given time, as another program
+// that locks it would.
+void LockFile(char** a) {
+  HANDLE file = CreateFileA(a[0], GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) Fail(std::string("cannot open ") + a[0]);
+  std::printf("locked\n");
+  std::fflush(stdout);
+  Sleep(static_cast<DWORD>(ToInt(a[1])));
+  CloseHandle(file);
+}
+
 struct Command {
   const char* name;
   int argc;
@@ -315,6 +387,15 @@ const Command kCommands[] = {
     {"dlg-close", 1, DlgClose, "<caption>"},
     {"dlg-focus", 1, DlgFocus, "<caption>"},
     {"close-main", 0, CloseMain, ""},
+    // dialing procedures
+    {"combo-items", 1, ComboItems, "<id>"},
+    {"combo-sel", 1, ComboSel, "<id>"},
+    {"combo-select", 2, ComboSelect, "<id> <index>"},
+    {"click-into", 1, ClickInto, "<id>"},
+    {"type", 1, TypeText, "<text>"},
+    {"main-focus", 0, MainFocus, ""},
+    {"dlg-size", 1, DlgSize, "<caption>"},
+    {"lock-file", 2, LockFile, "<path> <ms>"},
 };
 
 int Usage() {
