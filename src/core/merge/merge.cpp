@@ -82,14 +82,12 @@ MergeResult MergeDatabases(MergeKind kind, const std::string& currentBase,
   const MergeTexts& texts = TextsOf(kind);
   MergeResult result;
   if (host.AskQuestion(texts.procedureQuestion)) {
-    result.procedures = true;
-    MergeDialingProcedures(kind, currentBase, otherBase, host);
+    result.procedures = MergeDialingProcedures(kind, currentBase, otherBase, host);
     host.SaveProcedures(currentBase);
     if (kind == MergeKind::kSync) host.SaveProcedures(otherBase);
   }
   if (host.AskQuestion(texts.phoneListQuestion)) {
-    result.phoneList = true;
-    MergePhoneList(kind, currentBase, otherBase, host);
+    result.phoneList = MergePhoneList(kind, currentBase, otherBase, host);
     host.SortPhoneList();
     host.SavePhoneList(currentBase);
     if (kind == MergeKind::kSync) host.SavePhoneList(otherBase);

@@ -54,7 +54,8 @@ class MergeHost {
   virtual void SortPhoneList() = 0;
 };
 
-// Which lists a merge went through, so that the window shows them anew.
+// Which merges went through (their file was read), so that the window shows
+// those lists anew.
 struct MergeResult {
   bool procedures = false;
   bool phoneList = false;

@@ -92,3 +92,14 @@ bool ReplaceFileContents(const std::string& path, const Bytes& bytes) {
 }
 
 }  // namespace tonvero
+
+namespace tonvero {
+
+void WriteFileContents(const std::string& path, const Bytes& bytes) {
+  SetLastError(ERROR_SUCCESS);
+  if (ReplaceFileContents(path, bytes)) return;
+  const DWORD error = GetLastError();
+  throw IoError(static_cast<int>(error != ERROR_SUCCESS ? error : ERROR_ACCESS_DENIED));
+}
+
+}  // namespace tonvero

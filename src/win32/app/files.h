@@ -25,3 +25,12 @@ std::optional<Bytes> ReadFileUnlessMissing(const std::string& path);
 bool ReplaceFileContents(const std::string& path, const Bytes& bytes);
 
 }  // namespace tonvero
+
+namespace tonvero {
+
+// Replaces the file with `bytes` as ReplaceFileContents does, and reports a
+// file that cannot be created as a failure too: throws IoError, named by the
+// system's reason when it gives one, leaving the old file whole.
+void WriteFileContents(const std::string& path, const Bytes& bytes);
+
+}  // namespace tonvero

@@ -326,13 +326,17 @@ TEST(MergeDatabases, AMissingFileThatCannotBeCreatedMergesNothing) {
   for (MergeKind kind : {MergeKind::kAdd, MergeKind::kSync}) {
     ScriptedHost host;
     host.readOnly = {"RO.dp", "RO.dpb", "RO.rbd", "RO.bak"};
-    host.answers = {true, true};
     EXPECT_FALSE(MergeDialingProcedures(kind, "CUR", "RO", host));
     EXPECT_FALSE(MergePhoneList(kind, "CUR", "RO", host));
     EXPECT_TRUE(host.log.empty());
-    // Sync's save to the other database then reports the failure.
+    host.answers = {true, true};
     if (kind == MergeKind::kSync) {
+      // Sync's save to the other database then reports the failure.
       EXPECT_THROW(MergeDatabases(kind, "CUR", "RO", host), IoError);
+    } else {
+      const MergeResult result = MergeDatabases(kind, "CUR", "RO", host);
+      EXPECT_FALSE(result.procedures);
+      EXPECT_FALSE(result.phoneList);
     }
   }
 }
