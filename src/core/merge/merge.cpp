@@ -60,19 +60,14 @@ bool MergeDialingProcedures(MergeKind kind, const std::string& currentBase,
   return true;
 }
 
-bool MergePhoneList(MergeKind kind, const std::string& currentBase, const std::string& otherBase,
-                    MergeHost& host) {
+bool MergePhoneList(MergeKind kind, const std::string& otherBase, MergeHost& host) {
   const auto file = ReadOrCreate(host, otherBase + ".rbd", NewPhoneListFileText());
   if (!file) return false;
   const PhoneListFile other = ParsePhoneList(*file);
   WriteBackup(kind, host, otherBase + ".bak", EncodeBackup(other));
 
   for (const Record& record : other.records) {
-    if (HasRecord(host.Records(), record)) continue;
-    const auto typed = host.EditRecord(record);
-    if (!typed) continue;
-    host.Records().push_back(RecordFromInput(*typed));
-    host.SavePhoneList(currentBase);
+    if (!HasRecord(host.Records(), record)) host.InsertRecordDialog(record);
   }
   return true;
 }
@@ -87,7 +82,7 @@ MergeResult MergeDatabases(MergeKind kind, const std::string& currentBase,
     if (kind == MergeKind::kSync) host.SaveProcedures(otherBase);
   }
   if (host.AskQuestion(texts.phoneListQuestion)) {
-    result.phoneList = MergePhoneList(kind, currentBase, otherBase, host);
+    result.phoneList = MergePhoneList(kind, otherBase, host);
     host.SortPhoneList();
     host.SavePhoneList(currentBase);
     if (kind == MergeKind::kSync) host.SavePhoneList(otherBase);

@@ -4,7 +4,6 @@
 // one lacks (the whole normalised procedure line, all four record fields) is
 // offered one item at a time in the other's file order; the current database
 // always wins. "Sync." then writes the merged lists over the other database.
-#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -34,9 +33,10 @@ class MergeHost {
   // The new-procedure dialog opened on `name`: the name the user accepted
   // (possibly changed or emptied), or nothing for Cancel.
   virtual std::optional<std::string> AskProcedureName(const std::string& name) = 0;
-  // The record dialog, "Insert Record", opened on `record`: the four fields
-  // as the user accepted them, or nothing for Cancel.
-  virtual std::optional<std::array<std::string, kRecordFields>> EditRecord(const Record& record) = 0;
+  // The record dialog, "Insert Record", opened on `record`: on OK the record
+  // as the user edited it joins the current list, which is sorted and saved.
+  // True when it was added; Cancel changes nothing.
+  virtual bool InsertRecordDialog(const Record& record) = 0;
 
   // A file's text; nothing when the file or its folder does not exist.
   // Throws IoError on any other failure.
@@ -47,7 +47,7 @@ class MergeHost {
   virtual void WriteFile(const std::string& path, const std::string& text) = 0;
 
   virtual ProcedureList& Procedures() = 0;
-  virtual std::vector<Record>& Records() = 0;
+  virtual const std::vector<Record>& Records() = 0;
   // The lists saved to the database `dbBase` (the current or the other one).
   virtual void SaveProcedures(const std::string& dbBase) = 0;
   virtual void SavePhoneList(const std::string& dbBase) = 0;
@@ -69,10 +69,9 @@ struct MergeResult {
 bool MergeDialingProcedures(MergeKind kind, const std::string& currentBase,
                             const std::string& otherBase, MergeHost& host);
 
-// The same for the records of `otherBase` + ".rbd" and its ".bak"; an
-// accepted record is appended (as edited) and the current list saved.
-bool MergePhoneList(MergeKind kind, const std::string& currentBase, const std::string& otherBase,
-                    MergeHost& host);
+// The same for the records of `otherBase` + ".rbd" and its ".bak", each
+// offered in the record dialog.
+bool MergePhoneList(MergeKind kind, const std::string& otherBase, MergeHost& host);
 
 // The whole command once the other database is chosen: the two questions,
 // each merge and its saves, and for "Sync." the saves to the other database.

@@ -44,13 +44,19 @@ class ScriptedHost : public MergeHost {
     names.pop_front();
     return answer;
   }
-  std::optional<Fields> EditRecord(const Record& record) override {
+  // As the phone list's record dialog does: the edited record is added,
+  // the list sorted and saved.
+  bool InsertRecordDialog(const Record& record) override {
     log.push_back("offer " + RecordLine(record));
-    if (edits.empty()) return Unscripted("record " + RecordLine(record)), std::nullopt;
+    if (edits.empty()) return Unscripted("record " + RecordLine(record)), false;
     auto answer = edits.front();
     edits.pop_front();
-    if (answer && *answer == kAsOffered) answer = Fields{record.first, record.last, record.phone, record.remarks};
-    return answer;
+    if (!answer) return false;
+    if (*answer == kAsOffered) answer = Fields{record.first, record.last, record.phone, record.remarks};
+    records.push_back(RecordFromInput(*answer));
+    SortPhoneList();
+    SavePhoneList("CUR");
+    return true;
   }
   std::optional<std::string> ReadFile(const std::string& path) override {
     auto found = files.find(path);
@@ -69,7 +75,7 @@ class ScriptedHost : public MergeHost {
     files[path] = text;
   }
   ProcedureList& Procedures() override { return procedures; }
-  std::vector<Record>& Records() override { return records; }
+  const std::vector<Record>& Records() override { return records; }
   void SaveProcedures(const std::string& dbBase) override {
     WriteFile(dbBase + ".dp", procedures.ToFile());
     if (dbBase == "CUR") savedProcedureFiles.push_back(procedures.ToFile());
@@ -188,23 +194,12 @@ TEST(MergePhoneList, OffersWhatTheCurrentListLacks) {
     host.records = c.current;
     host.files["OTHER.rbd"] = c.other;
     host.edits = c.edits;
-    EXPECT_TRUE(MergePhoneList(MergeKind::kAdd, "CUR", "OTHER", host)) << c.what;
+    EXPECT_TRUE(MergePhoneList(MergeKind::kAdd, "OTHER", host)) << c.what;
     EXPECT_EQ(Offers(host), c.offered) << c.what;
     EXPECT_EQ(host.records, c.after) << c.what;
     EXPECT_TRUE(host.edits.empty()) << c.what << ": answers left over";
     EXPECT_EQ(host.files["OTHER.rbd"], c.other) << c.what << ": the other file was changed";
   }
-}
-
-TEST(MergePhoneList, EachAcceptedRecordIsSavedAtOnce) {
-  ScriptedHost host;
-  host.files["OTHER.rbd"] = "H\r\n\"A\",\"1\",\"\",\"\"\r\n\"B\",\"2\",\"\",\"\"\r\n";
-  host.edits = {kAsOffered, kAsOffered};
-  MergePhoneList(MergeKind::kAdd, "CUR", "OTHER", host);
-  int saves = 0;
-  for (const auto& entry : host.log) saves += entry == "write CUR.rbd";
-  EXPECT_EQ(saves, 2);
-  EXPECT_EQ(host.files["CUR.rbd"], EncodePhoneList(ScriptedHost::kTitles, host.records));
 }
 
 // The backups of the other database hold what it had, in normal form.
@@ -234,15 +229,15 @@ TEST(MergeDatabases, QuestionsOffersAndWritesInOrder) {
   const std::vector<CommandCase> cases = {
       {"Add, Yes to both", MergeKind::kAdd, {true, true},
        {"ask Add Dialing Proc. Records ?", "write OTHER.dpb", "offer OFFICE", "write CUR.dp", "write CUR.dp",
-        "ask Add Phone List Records ?", "write OTHER.bak", "offer \"CY\",\"DOE\",\"9\",\" \"", "write CUR.rbd",
+        "ask Add Phone List Records ?", "write OTHER.bak", "offer \"CY\",\"DOE\",\"9\",\" \"", "sort", "write CUR.rbd",
         "sort", "write CUR.rbd"}},
       {"Sync, Yes to both", MergeKind::kSync, {true, true},
        {"ask Synchronize The Dialing Proc. List ?", "write OTHER.dpb", "offer OFFICE", "write CUR.dp",
         "write CUR.dp", "write OTHER.dp", "ask Synchronize The Phone List ?", "write OTHER.bak",
-        "offer \"CY\",\"DOE\",\"9\",\" \"", "write CUR.rbd", "sort", "write CUR.rbd", "write OTHER.rbd"}},
+        "offer \"CY\",\"DOE\",\"9\",\" \"", "sort", "write CUR.rbd", "sort", "write CUR.rbd", "write OTHER.rbd"}},
       {"Sync, No then Yes: the phone list only", MergeKind::kSync, {false, true},
        {"ask Synchronize The Dialing Proc. List ?", "ask Synchronize The Phone List ?", "write OTHER.bak",
-        "offer \"CY\",\"DOE\",\"9\",\" \"", "write CUR.rbd", "sort", "write CUR.rbd", "write OTHER.rbd"}},
+        "offer \"CY\",\"DOE\",\"9\",\" \"", "sort", "write CUR.rbd", "sort", "write CUR.rbd", "write OTHER.rbd"}},
       {"Add, Yes then No: the procedures only", MergeKind::kAdd, {true, false},
        {"ask Add Dialing Proc. Records ?", "write OTHER.dpb", "offer OFFICE", "write CUR.dp", "write CUR.dp",
         "ask Add Phone List Records ?"}},
@@ -327,7 +322,7 @@ TEST(MergeDatabases, AMissingFileThatCannotBeCreatedMergesNothing) {
     ScriptedHost host;
     host.readOnly = {"RO.dp", "RO.dpb", "RO.rbd", "RO.bak"};
     EXPECT_FALSE(MergeDialingProcedures(kind, "CUR", "RO", host));
-    EXPECT_FALSE(MergePhoneList(kind, "CUR", "RO", host));
+    EXPECT_FALSE(MergePhoneList(kind, "RO", host));
     EXPECT_TRUE(host.log.empty());
     host.answers = {true, true};
     if (kind == MergeKind::kSync) {
