@@ -13,13 +13,15 @@
 #include "win32/app/forms.h"
 #include "win32/app/message_dialogs.h"
 #include "win32/dialer/win_sound.h"
+#include "win32/merge/merge_command.h"
 #include "win32/printing/print_phone_list.h"
 #include "win32/procedures/procedure_bar.h"
+#include "win32/phonelist/phone_grid.h"
 #include "win32/settings/mode_dialog.h"
 
 namespace tonvero {
 
-class TTonvero : private DialTarget {
+class TTonvero : private DialTarget, private TPhoneGrid::Owner {
  public:
   TTonvero();
   ~TTonvero() override;
@@ -60,6 +62,7 @@ class TTonvero : private DialTarget {
   void Image1DblClick();
   void DialModeClick();
   void BitBtnPrintClick();
+  void MergeClick(MergeKind kind);  // "Sync." and "Add"
 
   // Dialing.
   void DialCurrentNumber();
@@ -71,6 +74,14 @@ class TTonvero : private DialTarget {
   void Flush() override;
   void Wait(unsigned ms) override;
   void Pause() override;
+
+  // Phone list.
+  void LoadPhoneListAtStart();
+  const std::string& DatabaseBase() const override { return settings_.dbBase; }
+  void DatabaseOpened(const std::string& dbBase) override;
+  void ShowNumber(const std::string& number) override;
+  void DialNumber() override { DialCurrentNumber(); }
+  void StepProcedure(int delta) override;
 
   HWND Item(int id) const { return form_.Item(id); }
   int SpeedPosition() const;
@@ -84,6 +95,7 @@ class TTonvero : private DialTarget {
   WinSoundOutput sound_;
   WinClock clock_;
   std::unique_ptr<TonePlayer> player_;
+  TPhoneGrid phoneGrid_{*this};
 
   struct Pictures {
     Pictures();

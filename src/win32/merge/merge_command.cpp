@@ -1,9 +1,9 @@
 #include "win32/merge/merge_command.h"
 
-#include <commdlg.h>
-
 #include "core/phonelist/fields.h"
 #include "win32/app/files.h"
+#include "win32/phonelist/open_dialog.h"
+#include "win32/phonelist/phone_grid.h"
 #include "win32/procedures/insert_dialog.h"
 #include "win32/procedures/procedure_bar.h"
 
@@ -11,28 +11,6 @@ namespace tonvero {
 namespace {
 
 Bytes ToBytes(const std::string& text) { return Bytes(text.begin(), text.end()); }
-
-// The file dialog on the other database's phone-list file. The chosen file
-// need not exist: the merge creates a new database.
-std::optional<std::string> ChooseOtherDatabase(HWND owner, const char* title,
-                                               const std::string& otherDbBase) {
-  std::string file = otherDbBase + ".rbd";
-  file.resize(32768, '\0');
-  OPENFILENAMEA dialog{};
-  dialog.lStructSize = sizeof dialog;
-  dialog.hwndOwner = owner;
-  dialog.lpstrFilter = "Tonvero DB (*.rbd)\0*.rbd\0All Files (*.*)\0*.*\0";
-  dialog.nFilterIndex = 1;
-  dialog.lpstrFile = file.data();
-  dialog.nMaxFile = static_cast<DWORD>(file.size());
-  dialog.lpstrTitle = title;
-  dialog.lpstrDefExt = "rbd";
-  // The working folder holds the settings and the tone file: keep it.
-  dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-  if (!GetOpenFileNameA(&dialog)) return std::nullopt;
-  file.resize(file.find('\0'));
-  return file;
-}
 
 class WinMergeHost : public MergeHost {
  public:
@@ -47,7 +25,7 @@ class WinMergeHost : public MergeHost {
     return chosen;
   }
 
-  std::optional<std::array<std::string, kRecordFields>> EditRecord(const Record& record) override {
+  bool InsertRecordDialog(const Record& record) override {
     return rooms_.phoneList.InsertRecordDialog(record);
   }
 
@@ -66,7 +44,7 @@ class WinMergeHost : public MergeHost {
   }
 
   ProcedureList& Procedures() override { return rooms_.procedures.ListForMerge(); }
-  std::vector<Record>& Records() override { return rooms_.phoneList.Records(); }
+  const std::vector<Record>& Records() override { return rooms_.phoneList.Records(); }
 
   // The current database's saves go through the rooms' own, which know
   // their file; the other database is named outright, so the current
@@ -80,8 +58,12 @@ class WinMergeHost : public MergeHost {
     rooms_.procedures.Save();
   }
 
-  void SavePhoneList(const std::string& dbBase) override { rooms_.phoneList.SaveTo(dbBase); }
-  void SortPhoneList() override { rooms_.phoneList.Sort(); }
+  void SavePhoneList(const std::string& dbBase) override {
+    if (dbBase != dbBase_) rooms_.phoneList.SaveTo(dbBase);
+    else rooms_.phoneList.Save();
+  }
+
+  void SortPhoneList() override { rooms_.phoneList.SortAndSelectFirst(); }
 
  private:
   HWND owner_;
@@ -93,27 +75,25 @@ class WinMergeHost : public MergeHost {
 
 void MergeCommandClick(HWND owner, MergeKind kind, const std::string& dbBase,
                        std::string& otherDbBase, const MergeRooms& rooms) {
+  HWND grid = rooms.phoneList.Handle();
   const std::optional<std::string> chosen =
-      ChooseOtherDatabase(owner, TextsOf(kind).fileDialogTitle, otherDbBase);
+      ChooseDatabaseFile(owner, TextsOf(kind).fileDialogTitle, otherDbBase + ".rbd");
   if (!chosen) {
-    SetFocus(rooms.grid);
+    SetFocus(grid);
     return;
   }
   otherDbBase = StripExtension(*chosen);
   WinMergeHost host(owner, dbBase, rooms);
-  MergeResult merged;
   try {
-    merged = MergeDatabases(kind, dbBase, otherDbBase, host);
+    const MergeResult merged = MergeDatabases(kind, dbBase, otherDbBase, host);
+    if (merged.procedures) rooms.procedures.ShowMergedList();
   } catch (...) {
-    // What was accepted before the failure stays and is shown.
+    // What was accepted before the failure stays, and is shown.
     rooms.procedures.ShowMergedList();
-    rooms.phoneList.ShowMerged();
-    SetFocus(rooms.grid);
+    SetFocus(grid);
     throw;
   }
-  if (merged.procedures) rooms.procedures.ShowMergedList();
-  if (merged.phoneList) rooms.phoneList.ShowMerged();
-  SetFocus(rooms.grid);
+  SetFocus(grid);
 }
 
 }  // namespace tonvero
