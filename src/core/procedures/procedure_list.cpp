@@ -6,7 +6,12 @@
 namespace tonvero {
 
 std::string NormaliseProcedureText(const std::string& text) {
-  return QuotesToApostrophes(TrimField(text));
+  // A line end inside a text would split its line in the file.
+  std::string oneLine = text;
+  for (char& c : oneLine) {
+    if (c == '\r' || c == '\n') c = ' ';
+  }
+  return QuotesToApostrophes(TrimField(UpperAscii(oneLine)));
 }
 
 Procedure NormaliseProcedureLine(const std::string& line) {

@@ -24,8 +24,11 @@ constexpr const char* kDefaultProcedureName = "DEFAULT";
 constexpr const char* kDefaultProcedureCommand = "@";
 constexpr const char* kNewProcedureCommand = "@ (New)";
 
-// Text as the list stores it: without leading and trailing spaces, an empty
-// text as one space, every double quote turned into an apostrophe.
+// Text as the list stores it: a..z in capitals, without leading and
+// trailing spaces, an empty text as one space, every double quote turned
+// into an apostrophe, and a line end (which the file could not hold)
+// turned into a space. The fields that feed it force capitals already;
+// doing it here keeps a name read back from the file the same.
 std::string NormaliseProcedureText(const std::string& text);
 
 // One file line read as a procedure: upper case, fields 1 and 2 trimmed.

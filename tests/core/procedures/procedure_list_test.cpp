@@ -122,8 +122,10 @@ TEST(ProcedureList, InsertsAfterTheSelectedProcedure) {
       {3, kNoSelection, "NONE", 1, {"NONE", "@ (New)"}},
       {3, 99, "OUTSIDE", 1, {"OUTSIDE", "@ (New)"}},
       {3, 1, "  PADDED  ", 2, {"PADDED", "@ (New)"}},
+      {3, 1, "card", 2, {"CARD", "@ (New)"}},
       {3, 1, "   ", 2, {" ", "@ (New)"}},
       {3, 1, "SAY \"HI\"", 2, {"SAY 'HI'", "@ (New)"}},
+      {3, 1, "TWO\r\nLINES", 2, {"TWO  LINES", "@ (New)"}},
       {3, 1, "P2", 2, {"P2", "@ (New)"}},          // duplicates are allowed
       {3, 1, "DEFAULT", 2, {"DEFAULT", "@ (New)"}},
       {3, 1, "", kNoSelection, {}},
@@ -183,6 +185,8 @@ TEST(ProcedureList, StoresAnEditedTextNormalised) {
       {1, "", true, " "},                  // emptied: one space
       {1, "    ", true, " "},
       {1, "@ \"X\"", true, "@ 'X'"},       // quotes become apostrophes
+      {1, "9\r\n@\n", true, "9  @"},       // line ends would split the file's line
+      {1, "(home) @1", true, "(HOME) @1"},
       {0, "1@", true, "1@"},               // DEFAULT may be edited
       {0, "@", false, "@"},
       {kNoSelection, "1@", false, ""},
