@@ -38,3 +38,246 @@ test_phonelist_first_start() {
   assert_eq "" "$(drv gettext "$IDC_SCREEN")" "Screen at start-up"
   screenshot first-start
 }
+
+# The rows of Base.rbd after the header, as "FIRST|LAST|PHONE|REMARKS".
+list_rows() {
+  tail -n +2 "$TEST_DIR/${1:-Base}.rbd" | tr -d '\r' | sed 's/^"//; s/"$//; s/","/|/g'
+}
+
+assert_rows() {  # what row...
+  local what=$1
+  shift
+  assert_eq "$(printf '%s\n' "$@")" "$(list_rows)" "$what"
+}
+
+wait_for_dialog() { drv wait-dialog "$1" "$WAIT_DIALOG_MS" >/dev/null; }
+# The program answers a sent message (the grid's row count) only once the
+# handler that closed the box has returned.
+wait_dialog_gone() {
+  drv wait-gone "$1" "$WAIT_DIALOG_MS" >/dev/null
+  drv grid-rows >/dev/null
+}
+
+# The arrow keys move the selection and put each record's phone into Screen;
+# Left and Right neither move it nor scroll.
+test_phonelist_arrow_keys_show_phones() {
+  start_with_list '"cat","doe","333",""' '"ann","lee","111","x"' '"bob","ray","",""'
+  assert_eq "1" "$(drv grid-row)" "selected row at start-up"
+  drv press main down >/dev/null
+  assert_eq "2: " "$(drv grid-row):$(drv gettext "$IDC_SCREEN")" "row and Screen after Down"
+  drv press main down >/dev/null
+  assert_eq "3:333" "$(drv grid-row):$(drv gettext "$IDC_SCREEN")" "row and Screen after Down"
+  drv press main down >/dev/null
+  assert_eq "3:333" "$(drv grid-row):$(drv gettext "$IDC_SCREEN")" "Down on the last row"
+  drv press main up,up >/dev/null
+  assert_eq "1:111" "$(drv grid-row):$(drv gettext "$IDC_SCREEN")" "row and Screen after Up, Up"
+  drv press main left,right,right >/dev/null
+  assert_eq "1 1 $IDC_GRID" "$(drv grid-row) $(drv grid-top) $(drv focused)" "row, top row and focus after Left and Right"
+  drv grid-click 3 >/dev/null
+  assert_eq "3:333" "$(drv grid-row):$(drv gettext "$IDC_SCREEN")" "row and Screen after a click"
+}
+
+# Enter on a record dials its phone; so does a double click.
+test_phonelist_enter_and_double_click_dial() {
+  start_with_list '"ann","lee","5551234",""' '"bob","ray","2125550187",""'
+  choose_shooter 50 40
+  drv grid-click 1 >/dev/null
+  rec_start enter
+  drv press-dial enter "$IDC_IMAGE_DIALING" "$WAIT_DIAL_MS" >/dev/null
+  rec_stop
+  assert_eq "5551234" "$(decode "$REC_WAV")" "keys heard after Enter on row 1"
+  assert_dial_ended 5551234
+
+  rec_start double-click
+  drv grid-dblclick 2 >/dev/null
+  drv wait-visible "$IDC_IMAGE_DIALING" 1 "$WAIT_DIAL_MS" >/dev/null
+  drv wait-visible "$IDC_IMAGE_DIALING" 0 "$WAIT_DIAL_MS" >/dev/null
+  rec_stop
+  assert_eq "2125550187" "$(decode "$REC_WAV")" "keys heard after a double click on row 2"
+  assert_dial_ended 2125550187
+}
+
+# Edit, Insert and Delete through their dialogs rewrite Base.rbd at once, in
+# sorted order; Cancel, Esc and No change nothing.
+test_phonelist_edit_insert_delete() {
+  start_with_list '"ann","lee","111","home"' '"cat","doe","333",""'
+  local before
+  before=$(list_rows)
+
+  # Enter at once presses Cancel, where the focus starts.
+  drv press main f4 >/dev/null
+  wait_for_dialog "Edit Record"
+  assert_eq "$IDC_RECORD_CANCEL" "$(drv dlg-focus "Edit Record")" "focus in the record dialog"
+  assert_eq "FIRST NAME|LAST NAME|PHONE|REMARKS" \
+    "$(for i in 0 1 2 3; do drv dlg-gettext "Edit Record" $((IDC_FIELD_LABEL_1 + i)); done | paste -sd'|')" "labels"
+  assert_eq "ANN|LEE|111|HOME" \
+    "$(for i in 0 1 2 3; do drv dlg-gettext "Edit Record" $((IDC_FIELD_EDIT_1 + i)); done | paste -sd'|')" "fields"
+  drv press "Edit Record" enter >/dev/null
+  wait_dialog_gone "Edit Record"
+  assert_eq "$before" "$(list_rows)" "Base.rbd after Enter on Cancel"
+
+  # Esc cancels too.
+  drv click "$IDC_EDIT" >/dev/null
+  wait_for_dialog "Edit Record"
+  drv dlg-settext "Edit Record" "$IDC_FIELD_EDIT_1" "ZED" >/dev/null
+  drv press "Edit Record" esc >/dev/null
+  wait_dialog_gone "Edit Record"
+  assert_eq "$before" "$(list_rows)" "Base.rbd after Esc"
+
+  # From the first field, five presses of Enter confirm the dialog. The
+  # edited record moves to its sorted place and stays selected.
+  drv press main f4 >/dev/null
+  wait_for_dialog "Edit Record"
+  drv dlg-settext "Edit Record" "$IDC_FIELD_EDIT_1" '  Zed "Z" ' >/dev/null
+  drv dlg-settext "Edit Record" $((IDC_FIELD_EDIT_1 + 2)) '' >/dev/null
+  drv press "Edit Record" tab >/dev/null
+  assert_eq "$IDC_FIELD_EDIT_1" "$(drv dlg-focus "Edit Record")" "focus after Tab from Cancel"
+  drv press "Edit Record" enter,enter,enter >/dev/null
+  assert_eq $((IDC_FIELD_EDIT_1 + 3)) "$(drv dlg-focus "Edit Record")" "focus after three Enters"
+  drv press "Edit Record" enter >/dev/null
+  assert_eq "$IDC_RECORD_OK" "$(drv dlg-focus "Edit Record")" "focus after four Enters"
+  drv press "Edit Record" enter >/dev/null
+  wait_dialog_gone "Edit Record"
+  assert_rows "Base.rbd after the edit" "CAT|DOE|333| " "ZED 'Z'|LEE| |HOME"
+  assert_eq "2: " "$(drv grid-row):$(drv gettext "$IDC_SCREEN")" "row and Screen after the edit"
+
+  # Insert opens with the selected record; the new one is sorted in and selected.
+  drv press main insert >/dev/null
+  wait_for_dialog "Insert Record"
+  assert_eq "ZED 'Z'" "$(drv dlg-gettext "Insert Record" "$IDC_FIELD_EDIT_1")" "Insert's first field"
+  drv dlg-settext "Insert Record" "$IDC_FIELD_EDIT_1" "bea" >/dev/null
+  drv dlg-settext "Insert Record" $((IDC_FIELD_EDIT_1 + 2)) "222" >/dev/null
+  drv dlg-click "Insert Record" "$IDC_RECORD_OK" >/dev/null
+  wait_dialog_gone "Insert Record"
+  assert_rows "Base.rbd after the insertion" "BEA|LEE|222|HOME" "CAT|DOE|333| " "ZED 'Z'|LEE| |HOME"
+  assert_eq "1:222" "$(drv grid-row):$(drv gettext "$IDC_SCREEN")" "row and Screen after the insertion"
+
+  # Delete asks first; No keeps the record, Yes removes it and the row then
+  # holds the next record.
+  drv press main delete >/dev/null
+  wait_for_dialog Question
+  assert_eq "Delete This Record ?" "$(drv dlg-gettext Question "$IDC_QUESTION_TEXT")" "question"
+  drv dlg-click Question "$IDC_NO_BUTTON" >/dev/null
+  wait_dialog_gone Question
+  assert_eq "3" "$(list_rows | wc -l)" "records after No"
+  drv click "$IDC_DELETE" >/dev/null
+  wait_for_dialog Question
+  drv dlg-click Question "$IDC_YES_BUTTON" >/dev/null
+  wait_dialog_gone Question
+  assert_rows "Base.rbd after the deletion" "CAT|DOE|333| " "ZED 'Z'|LEE| |HOME"
+  assert_eq "1 2" "$(drv grid-row) $(drv grid-rows)" "selected row and records after the deletion"
+  assert_eq "222" "$(drv gettext "$IDC_SCREEN")" "Screen after the deletion"
+}
+
+# The only record is never deleted: Delete asks nothing and becomes
+# disabled; an insertion that makes two records enables it again.
+test_phonelist_delete_only_record() {
+  start_program
+  drv press main delete >/dev/null
+  drv_try wait-dialog Question 1000 && fail "Delete asked about the only record"
+  assert_eq "0" "$(drv enabled "$IDC_DELETE")" "Delete enabled after deleting the only record"
+  assert_rows "Base.rbd" 'Marel|Vossik||Velmora'
+  drv click "$IDC_INSERT" >/dev/null
+  wait_for_dialog "Insert Record"
+  drv dlg-click "Insert Record" "$IDC_RECORD_OK" >/dev/null
+  wait_dialog_gone "Insert Record"
+  assert_eq "1" "$(drv enabled "$IDC_DELETE")" "Delete enabled after an insertion"
+  assert_rows "Base.rbd after inserting a copy" "MAREL|VOSSIK| |VELMORA" "MAREL|VOSSIK| |VELMORA"
+}
+
+# Typed letters select the first record not below them in the sort column;
+# Backspace takes back a letter; a click starts a new search.
+test_phonelist_type_ahead_search() {
+  start_with_list '"sam","a","1",""' '"adam","b","2",""' '"smith","c","3",""' '"sally","d","4",""' \
+    '"tom","e","5",""'
+  drv type main sm >/dev/null
+  assert_eq "4:3" "$(drv grid-row):$(drv gettext "$IDC_SCREEN")" "after typing sm"
+  drv press main backspace >/dev/null
+  drv type main a >/dev/null
+  assert_eq "2:4" "$(drv grid-row):$(drv gettext "$IDC_SCREEN")" "after sm, Backspace, a"
+  drv type main m >/dev/null
+  assert_eq "3:1" "$(drv grid-row):$(drv gettext "$IDC_SCREEN")" "after sam"
+  drv grid-click 2 >/dev/null
+  drv type main a >/dev/null
+  assert_eq "1:2" "$(drv grid-row):$(drv gettext "$IDC_SCREEN")" "a new search after a click"
+  drv press main down >/dev/null
+  drv type main zz >/dev/null
+  assert_eq "5" "$(drv grid-row)" "a new search after Down, above every name"
+}
+
+# "Sort" by last name reorders the list and keeps the selected record
+# selected; the file is rewritten only by the next change. Cancel changes
+# nothing, and Tab does not change the chosen column.
+test_phonelist_sort_dialog() {
+  start_with_list '"ann","zeta","1",""' '"bob","alpha","2",""' '"cat","mu","3",""'
+  local file
+  file=$(od -An -c <"$TEST_DIR/Base.rbd")
+  drv press main down >/dev/null  # BOB ALPHA, row 2
+  drv click "$IDC_SORT" >/dev/null
+  wait_for_dialog Sorting
+  assert_eq "$IDC_SORT_CANCEL" "$(drv dlg-focus Sorting)" "focus in the sorting dialog"
+  assert_eq "FIRST NAME      " "$(drv dlg-gettext Sorting "$IDC_SORT_RADIO_1")" "first button's caption"
+  assert_eq "1" "$(drv dlg-ischecked Sorting "$IDC_SORT_RADIO_1")" "first-name button chosen"
+  drv press Sorting tab >/dev/null
+  assert_eq "$IDC_SORT_RADIO_1 1" "$(drv dlg-focus Sorting) $(drv dlg-ischecked Sorting "$IDC_SORT_RADIO_1")" \
+    "focus and choice after Tab"
+  drv press Sorting down >/dev/null
+  assert_eq "0 1" "$(drv dlg-ischecked Sorting "$IDC_SORT_RADIO_1") $(drv dlg-ischecked Sorting $((IDC_SORT_RADIO_1 + 1)))" \
+    "choice after Down"
+  drv press Sorting tab,tab,tab >/dev/null
+  assert_eq "$IDC_SORT_RADIO_1 1" \
+    "$(($(drv dlg-focus Sorting) - 1)) $(drv dlg-ischecked Sorting $((IDC_SORT_RADIO_1 + 1)))" \
+    "focus on the chosen button and its choice after Tab around"
+  drv dlg-click Sorting "$IDC_SORT_OK" >/dev/null
+  wait_dialog_gone Sorting
+  assert_eq "1:2" "$(drv grid-row):$(drv gettext "$IDC_SCREEN")" "row and Screen of BOB ALPHA after the sort"
+  assert_eq "$file" "$(od -An -c <"$TEST_DIR/Base.rbd")" "Base.rbd after sorting alone"
+  drv type main z >/dev/null
+  assert_eq "3:1" "$(drv grid-row):$(drv gettext "$IDC_SCREEN")" "typing z searches the last names"
+
+  drv click "$IDC_SORT" >/dev/null
+  wait_for_dialog Sorting
+  drv dlg-check Sorting $((IDC_SORT_RADIO_1 + 2)) >/dev/null
+  drv dlg-click Sorting "$IDC_SORT_CANCEL" >/dev/null
+  wait_dialog_gone Sorting
+  drv press main insert >/dev/null
+  wait_for_dialog "Insert Record"
+  drv dlg-settext "Insert Record" $((IDC_FIELD_EDIT_1 + 1)) "beta" >/dev/null
+  drv dlg-click "Insert Record" "$IDC_RECORD_OK" >/dev/null
+  wait_dialog_gone "Insert Record"
+  assert_rows "Base.rbd in last-name order after an insertion" \
+    "BOB|ALPHA|2| " "ANN|BETA|1| " "CAT|MU|3| " "ANN|ZETA|1| "
+}
+
+# "Open" on WORK.TXT makes WORK the database: WORK.rbd is created (or read)
+# and named in the caption.
+test_phonelist_open_another_database() {
+  start_program
+  mkdir -p "$TEST_DIR/lists"
+  local work
+  work="$(windows_path "$TEST_DIR")\\lists\\WORK"
+  drv click "$IDC_FILE" >/dev/null
+  wait_for_dialog "Open Tonvero DB"
+  drv dlg-settext "Open Tonvero DB" 1148 "$work.TXT" >/dev/null
+  drv press "Open Tonvero DB" enter >/dev/null
+  wait_dialog_gone "Open Tonvero DB"
+  assert_eq "Tonvero + ${work^^}" "$(drv caption)" "caption after Open"
+  assert_file_bytes "$TEST_DIR/lists/WORK.rbd" "WORK.rbd" "$PL_HEADER" '"Marel","Vossik","","Velmora"'
+  [ -f "$TEST_DIR/lists/WORK.bak" ] || fail "no WORK.bak"
+
+  write_list "$TEST_DIR/lists/HOME.rbd" "$PL_HEADER" '"zoe","x","9",""' '"abe","y","8",""'
+  drv click "$IDC_FILE" >/dev/null
+  wait_for_dialog "Open Tonvero DB"
+  drv dlg-settext "Open Tonvero DB" 1148 "$(windows_path "$TEST_DIR")\\lists\\HOME.rbd" >/dev/null
+  drv press "Open Tonvero DB" enter >/dev/null
+  wait_dialog_gone "Open Tonvero DB"
+  assert_eq "2 1" "$(drv grid-rows) $(drv grid-row)" "records and row of HOME"
+  drv press main down >/dev/null
+  assert_eq "9" "$(drv gettext "$IDC_SCREEN")" "Screen after Down in HOME"
+  drv press main delete >/dev/null
+  wait_for_dialog Question
+  drv dlg-click Question "$IDC_YES_BUTTON" >/dev/null
+  wait_dialog_gone Question
+  assert_eq "ABE|Y|8| " "$(list_rows lists/HOME)" "HOME.rbd after a deletion"
+  assert_rows "Base.rbd untouched" 'Marel|Vossik||Velmora'
+}

@@ -393,28 +393,27 @@ HWND KeyTarget(const char* window) {
   return FocusOf(std::strcmp(window, "main") == 0 ? MainWindow() : Dialog(window));
 }
 
-// Presses named keys one after the other, through the program's message loop.
+// Presses named keys one after the other, each to the control that has the
+// focus when it comes, through the program's message loop.
 void Press(char** a) {
-  HWND focus = KeyTarget(a[0]);
   const std::string names = a[1];
   for (size_t start = 0; start <= names.size();) {
     const size_t end = std::min(names.find(',', start), names.size());
-    PostKey(focus, PhoneListKey(names.substr(start, end - start).c_str()));
+    PostKey(KeyTarget(a[0]), PhoneListKey(names.substr(start, end - start).c_str()));
+    WaitHandled();
     start = end + 1;
   }
-  WaitHandled();
   std::printf("ok\n");
 }
 
 // Types text on the keyboard without Shift: letters arrive in small letters.
 void TypeText(char** a) {
-  HWND focus = KeyTarget(a[0]);
   for (const char* c = a[1]; *c; ++c) {
     const SHORT scan = VkKeyScanA(*c);
     if (scan == -1) Fail(std::string("no key types ") + *c);
-    PostKey(focus, static_cast<WPARAM>(LOBYTE(scan)));
+    PostKey(KeyTarget(a[0]), static_cast<WPARAM>(LOBYTE(scan)));
+    WaitHandled();
   }
-  WaitHandled();
   std::printf("ok\n");
 }
 
