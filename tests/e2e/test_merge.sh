@@ -5,13 +5,12 @@
 SYNC_TITLE="Synchronization With Tonvero DB"
 ADD_TITLE="Adding Records From Tonvero DB"
 
-# Types the other database's file name into the file dialog and opens it.
-# The name box of the Explorer-style dialog is cmb13 (1148); the older
-# style has edt1 (1152).
+# Types the other database's file name into the file dialog's name box
+# (cmb13, 1148) and opens it with Enter.
 choose_other_database() {  # dialog title, Windows path
   drv wait-dialog "$1" "$WAIT_DIALOG_MS" >/dev/null
-  drv_try dlg-settext "$1" 1148 "$2" || drv dlg-settext "$1" 1152 "$2" >/dev/null
-  drv dlg-click "$1" 1 >/dev/null
+  drv dlg-settext "$1" 1148 "$2" >/dev/null
+  drv press "$1" enter >/dev/null
   drv wait-gone "$1" "$WAIT_DIALOG_MS" >/dev/null
 }
 
@@ -94,4 +93,88 @@ test_merge_add_from_another_database() {
   assert_procedures "DEFAULT|VELMORA|OFFICE" 0 "@" 0
   assert_eq "2 1" "$(drv grid-rows) $(drv grid-row)" "records and selected row after Add"
   assert_eq "$IDC_GRID" "$(drv focused)" "focused control after Add"
+}
+
+# "Sync." with a database that does not exist yet: its files are created,
+# nothing of them is offered (the current database holds VELMORA and the
+# sample), and afterwards it is a copy of the current database.
+test_merge_sync_creates_a_new_database() {
+  write_procedures '"VELMORA","@"' '"OFFICE","0P@"'
+  write_list "$TEST_DIR/Base.rbd" "$PL_HEADER" '"MAREL","VOSSIK"," ","VELMORA"' '"CY","DOE","555"," "'
+  start_program
+  local caption
+  caption=$(drv caption)
+  drv click "$IDC_SYNC" >/dev/null
+  choose_other_database "$SYNC_TITLE" "$(windows_path "$TEST_DIR")\\New.rbd"
+  answer_question "Synchronize The Dialing Proc. List ?" Yes
+  answer_question "Synchronize The Phone List ?" Yes
+  merge_done
+  cmp -s "$TEST_DIR/Base.dp" "$TEST_DIR/New.dp" || fail "New.dp is not a copy of Base.dp: $(file_lines "$TEST_DIR/New.dp")"
+  cmp -s "$TEST_DIR/Base.rbd" "$TEST_DIR/New.rbd" || fail "New.rbd is not a copy of Base.rbd: $(file_lines "$TEST_DIR/New.rbd")"
+  assert_file_lines "$TEST_DIR/New.dpb" '"VELMORA","@"|' "New.dpb"
+  assert_file_lines "$TEST_DIR/New.bak" "$PL_HEADER|\"MAREL\",\"VOSSIK\",\" \",\"VELMORA\"|" "New.bak"
+  assert_eq "$caption" "$(drv caption)" "caption after Sync."
+}
+
+# No to the first question, Yes to the second: only the phone lists meet.
+# What the user declined is gone from the other database but in its backup.
+test_merge_sync_phone_list_only() {
+  mkdir -p "$TEST_DIR/other"
+  printf '%s\r\n' '"HOME","9,@"' >"$TEST_DIR/other/Work.dp"
+  printf '%s\r\n' "$PL_HEADER" '"CY","DOE","555"," "' '"DI","ECK","777"," "' >"$TEST_DIR/other/Work.rbd"
+  start_program
+  drv click "$IDC_SYNC" >/dev/null
+  choose_other_database "$SYNC_TITLE" "$(windows_path "$TEST_DIR/other")\\Work.rbd"
+  answer_question "Synchronize The Dialing Proc. List ?" No
+  answer_question "Synchronize The Phone List ?" Yes
+  answer_record "CY|DOE|555| " Cancel
+  answer_record "DI|ECK|777| " OK
+  merge_done
+  local merged="$PL_HEADER|\"DI\",\"ECK\",\"777\",\" \"|\"MAREL\",\"VOSSIK\",\" \",\"VELMORA\"|"
+  assert_file_lines "$TEST_DIR/Base.rbd" "$merged" "current Base.rbd"
+  assert_file_lines "$TEST_DIR/other/Work.rbd" "$merged" "other Work.rbd"
+  assert_file_lines "$TEST_DIR/other/Work.bak" "$PL_HEADER|\"CY\",\"DOE\",\"555\",\" \"|\"DI\",\"ECK\",\"777\",\" \"|" \
+    "other Work.bak"
+  assert_file_lines "$TEST_DIR/other/Work.dp" '"HOME","9,@"|' "other Work.dp"
+  [ ! -e "$TEST_DIR/other/Work.dpb" ] || fail "the procedures were merged after No"
+  assert_file_lines "$TEST_DIR/Base.dp" '"VELMORA","@"|' "current Base.dp"
+}
+
+# A database whose files are read-only: "Add" still offers and adds (its
+# backups are skipped); "Sync." reports that it cannot write there, and the
+# current database stays the one every later save goes to.
+test_merge_read_only_other_database() {
+  mkdir -p "$TEST_DIR/other"
+  printf '%s\r\n' '"OFFICE","0P@"' >"$TEST_DIR/other/Work.dp"
+  printf '%s\r\n' "$PL_HEADER" '"CY","DOE","555"," "' >"$TEST_DIR/other/Work.rbd"
+  : >"$TEST_DIR/other/Work.dpb"
+  : >"$TEST_DIR/other/Work.bak"
+  chmod 444 "$TEST_DIR/other/"Work.*
+  start_program
+  local caption
+  caption=$(drv caption)
+  drv click "$IDC_ADD" >/dev/null
+  choose_other_database "$ADD_TITLE" "$(windows_path "$TEST_DIR/other")\\Work.rbd"
+  answer_question "Add Dialing Proc. Records ?" Yes
+  answer_procedure OFFICE OK WORK
+  answer_question "Add Phone List Records ?" No
+  merge_done
+  assert_file_lines "$TEST_DIR/Base.dp" '"VELMORA","@"|"WORK","0P@"|' "Base.dp after Add"
+
+  drv click "$IDC_SYNC" >/dev/null
+  choose_other_database "$SYNC_TITLE" "$(windows_path "$TEST_DIR/other")\\Work.rbd"
+  answer_question "Synchronize The Dialing Proc. List ?" Yes
+  drv wait-dialog Tonvero "$WAIT_DIALOG_MS" >/dev/null
+  assert_eq "File access denied" "$(drv dlg-gettext Tonvero 65535)" "the failure reported"
+  drv press Tonvero enter >/dev/null
+  drv wait-gone Tonvero "$WAIT_DIALOG_MS" >/dev/null
+  merge_done
+  assert_eq "$caption" "$(drv caption)" "caption after the failed Sync."
+  assert_file_lines "$TEST_DIR/other/Work.dp" '"OFFICE","0P@"|' "other Work.dp after the failed Sync."
+
+  # The next change is saved to the current database.
+  drv combo-select "$IDC_DP_NAME" 2 >/dev/null
+  delete_procedure Yes
+  assert_procedure_file '"VELMORA","@"|'
+  assert_file_lines "$TEST_DIR/other/Work.dp" '"OFFICE","0P@"|' "other Work.dp after a later save"
 }
