@@ -114,3 +114,49 @@ $(drv dlg-ischecked "$PRINTER_BOX" "$IDC_PRINTER_BOOK")" "List and Book after pr
   [ -z "$(find "$PDF_DIR" -maxdepth 1 -name '*.pdf' -newer "$TEST_DIR/cancel.marker")" ] ||
     fail "Cancel in the Printer box printed"
 }
+
+FONT_DIALOG="Font"
+FONT_FACE_BOX=1136  # cmb1 of the font dialog
+# Two TrueType faces of the machine's fonts (the DejaVu family).
+MONO_FACE="DejaVu Sans Mono"
+SERIF_FACE="DejaVu Serif"
+
+# Opens the Printer box, then its "Font" dialog; prints the face it offers.
+open_font_dialog() {
+  drv click "$IDC_PRINT" >/dev/null
+  drv wait-dialog "$PRINTER_BOX" "$WAIT_DIALOG_MS" >/dev/null
+  drv dlg-click "$PRINTER_BOX" "$IDC_PRINTER_FONT" >/dev/null
+  drv wait-dialog "$FONT_DIALOG" "$WAIT_DIALOG_MS" >/dev/null
+  drv dlg-gettext "$FONT_DIALOG" "$FONT_FACE_BOX"
+}
+
+close_dialog() {  # caption button
+  drv dlg-click "$1" "$2" >/dev/null
+  drv wait-gone "$1" "$WAIT_DIALOG_MS" >/dev/null
+}
+
+# The font chosen in the Printer box prints and is offered again; a font
+# chosen and then cancelled with the box is not kept.
+test_print_font_choice() {
+  write_list "$TEST_DIR/Base.rbd" "$PL_HEADER" '"ANNA","BRAY","111","HOME"'
+  start_program
+  open_font_dialog >/dev/null
+  drv dlg-combo-pick "$FONT_DIALOG" "$FONT_FACE_BOX" "$MONO_FACE" >/dev/null
+  close_dialog "$FONT_DIALOG" 1
+  close_dialog "$PRINTER_BOX" "$IDC_PRINTER_ALL"
+  : >"$TEST_DIR/font.marker"
+  drv wait-dialog Print "$WAIT_DIALOG_MS" >/dev/null
+  drv dlg-click Print 1 >/dev/null
+  printed_text "$TEST_DIR/font.marker" >"$TEST_DIR/font.txt"
+  pdffonts "$TEST_DIR/$(cat "$TEST_DIR/font.marker.pdfname")" >"$TEST_DIR/font.fonts"
+  grep -qiE 'dejavu ?sans ?mono' "$TEST_DIR/font.fonts" ||
+    fail "the print does not use $MONO_FACE: $(tail -n +3 "$TEST_DIR/font.fonts" | tr '\n' ' ')"
+
+  assert_eq "$MONO_FACE" "$(open_font_dialog)" "face offered after printing with it"
+  drv dlg-combo-pick "$FONT_DIALOG" "$FONT_FACE_BOX" "$SERIF_FACE" >/dev/null
+  close_dialog "$FONT_DIALOG" 1
+  close_dialog "$PRINTER_BOX" "$IDC_PRINTER_CANCEL"
+  assert_eq "$MONO_FACE" "$(open_font_dialog)" "face offered after a choice cancelled with the box"
+  close_dialog "$FONT_DIALOG" 2
+  close_dialog "$PRINTER_BOX" "$IDC_PRINTER_CANCEL"
+}
