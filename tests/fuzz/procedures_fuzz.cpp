@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "core/common/lines.h"
+#include "core/phonelist/fields.h"
 #include "core/procedures/procedure_list.h"
 
 namespace {
@@ -26,6 +28,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string file(reinterpret_cast<const char*>(data), size);
   ProcedureList list = ProcedureList::FromFile(file);
   Check(list.At(0) == (Procedure{"DEFAULT", "@"}));
+
+  // The one-pass line reader agrees with the field helpers it stands for.
+  for (std::string_view line : SplitLines(file)) {
+    const std::string upper = UpperAscii(std::string(line));
+    const Procedure reference{TrimField(ExtractField(upper, 1)), TrimField(ExtractField(upper, 2))};
+    Check(NormaliseProcedureLine(line) == reference);
+  }
+
   for (int k = 1; k < list.Size(); ++k) {
     Check(IsNormalised(list.At(k).name) && IsNormalised(list.At(k).command));
     Check(HasDialingProcedure(list, list.At(k)));

@@ -2,8 +2,8 @@
 
 namespace tonvero {
 
-std::vector<std::string> SplitLines(std::string_view text) {
-  std::vector<std::string> lines;
+std::vector<std::string_view> SplitLines(std::string_view text) {
+  std::vector<std::string_view> lines;
   size_t start = 0;
   while (start < text.size()) {
     const size_t end = text.find_first_of("\r\n", start);

@@ -32,7 +32,7 @@ constexpr const char* kNewProcedureCommand = "@ (New)";
 std::string NormaliseProcedureText(const std::string& text);
 
 // One file line read as a procedure: upper case, fields 1 and 2 trimmed.
-Procedure NormaliseProcedureLine(const std::string& line);
+Procedure NormaliseProcedureLine(std::string_view line);
 
 // The file line of a procedure, without its line end.
 std::string ProcedureLine(const Procedure& procedure);

@@ -117,18 +117,30 @@ void TProcedureBar::SaveTo(const std::string& dbBase) const { WriteProcedureFile
 // ---- the controls ------------------------------------------------------------
 
 void TProcedureBar::ShowList() {
-  HWND names = Item(IDC_DP_NAME);
-  SendMessageA(names, WM_SETREDRAW, FALSE, 0);
+  // The names go straight to the box's own list: the box carries its hint's
+  // subclass, which costs Wine a round trip to its server for every message,
+  // seconds for a long list.
+  HWND names = Item(IDC_DP_NAME), namesList = NamesList();
   SendMessageA(names, CB_RESETCONTENT, 0, 0);
+  SendMessageA(namesList, WM_SETREDRAW, FALSE, 0);
   size_t characters = 0;
   for (const Procedure& p : list_.Entries()) characters += p.name.size() + 1;
-  SendMessageA(names, CB_INITSTORAGE, list_.Entries().size(), characters);
+  SendMessageA(namesList, LB_INITSTORAGE, list_.Entries().size(), characters);
   for (const Procedure& p : list_.Entries()) {
-    SendMessageA(names, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(p.name.c_str()));
+    SendMessageA(namesList, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(p.name.c_str()));
   }
-  SendMessageA(names, WM_SETREDRAW, TRUE, 0);
+  SendMessageA(namesList, WM_SETREDRAW, TRUE, 0);
   Select(0);
-  for (int id : {IDC_DP_NAME, IDC_DP_EDIT, IDC_DP_DELETE}) RedrawWindow(Item(id), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  for (int id : {IDC_DP_NAME, IDC_DP_EDIT, IDC_DP_DELETE}) {
+    RedrawWindow(Item(id), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  }
+}
+
+HWND TProcedureBar::NamesList() const {
+  COMBOBOXINFO names{};
+  names.cbSize = sizeof names;
+  GetComboBoxInfo(Item(IDC_DP_NAME), &names);
+  return names.hwndList;
 }
 
 int TProcedureBar::Selected() const {
@@ -256,10 +268,7 @@ void TProcedureBar::BitBtnDPDeleteClick() {
 
 bool TProcedureBar::OnControlColor(HDC dc, HWND control, LRESULT& brush) {
   const int id = GetDlgCtrlID(control);
-  COMBOBOXINFO names{};
-  names.cbSize = sizeof names;
-  GetComboBoxInfo(Item(IDC_DP_NAME), &names);
-  if (id == IDC_DP_EDIT || id == IDC_DP_NAME || control == names.hwndList) {
+  if (id == IDC_DP_EDIT || id == IDC_DP_NAME || control == NamesList()) {
     SetBkColor(dc, kAqua);
     brush = reinterpret_cast<LRESULT>(fieldBrush_);
     return true;

@@ -83,6 +83,7 @@ class TProcedureBar {
   void UpdateDeleteButton();
   HWND Item(int id) const { return GetDlgItem(parent_, id); }
   HWND Grid() const;
+  HWND NamesList() const;
 
   AskQuestion ask_;
   HWND parent_ = nullptr;

@@ -30,7 +30,8 @@ TEST(SplitLines, AcceptsEveryLineEndAndKeepsInnerEmptyLines) {
       {std::string("A\0B\nC", 5), {std::string("A\0B", 3), "C"}},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(SplitLines(c.text), c.expected) << testing::PrintToString(c.text);
+    const std::vector<std::string_view> lines = SplitLines(c.text);
+    EXPECT_EQ(Lines(lines.begin(), lines.end()), c.expected) << testing::PrintToString(c.text);
   }
 }
 
