@@ -281,3 +281,41 @@ test_phonelist_open_another_database() {
   assert_eq "ABE|Y|8| " "$(list_rows lists/HOME)" "HOME.rbd after a deletion"
   assert_rows "Base.rbd untouched" 'Marel|Vossik||Velmora'
 }
+
+# A list with LF line ends, an empty line between records and more than 2000
+# records loads whole, and the next change saves every record with CR LF.
+test_phonelist_loads_every_record() {
+  {
+    printf '%s\n' "$PL_HEADER" '"ann","lee","1",""' ''
+    for i in $(seq 1000 3100); do printf '"n%s","x","%s",""\n' "$i" "$i"; done
+  } >"$TEST_DIR/Base.rbd"
+  start_program
+  assert_eq "2102" "$(drv grid-rows)" "records loaded"
+  assert_eq "2103" "$(tr -d '\r' <"$TEST_DIR/Base.bak" | wc -l)" "lines of Base.bak"
+  drv press main end >/dev/null
+  assert_eq "2102:3100" "$(drv grid-row):$(drv gettext "$IDC_SCREEN")" "row and Screen after End"
+  drv press main f4 >/dev/null
+  wait_for_dialog "Edit Record"
+  drv dlg-settext "Edit Record" $((IDC_FIELD_EDIT_1 + 3)) "last" >/dev/null
+  drv dlg-click "Edit Record" "$IDC_RECORD_OK" >/dev/null
+  wait_dialog_gone "Edit Record"
+  assert_eq "2103" "$(grep -c $'\r$' "$TEST_DIR/Base.rbd")" "CR LF lines of Base.rbd after an edit"
+  assert_eq "ANN|LEE|1| " "$(list_rows | head -n 1)" "first record after the edit"
+  assert_eq "N3100|X|3100|LAST" "$(list_rows | tail -n 1)" "last record after the edit"
+}
+
+# Dragging a title border resizes its column; the widths reach the settings
+# file at exit.
+test_phonelist_column_widths_are_kept() {
+  start_program
+  drv grid-drag 27 60 >/dev/null   # the row-number column's right border
+  drv grid-drag 143 200 >/dev/null # then the first-name column's, moved 33 to the right
+  exit_program
+  local widths="" offset
+  for offset in 516 520 524 528 532; do widths+="$(int32_at "$TEST_DIR/tv.cn3" "$offset") "; done
+  assert_eq "60 136 76 128 55 " "$widths" "stored column widths"
+  start_program
+  drv grid-drag 60 50 >/dev/null
+  exit_program
+  assert_eq 50 "$(int32_at "$TEST_DIR/tv.cn3" 516)" "stored width of the number column after a restart"
+}

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "core/phonelist/fields.h"
 #include "core/phonelist/phone_list.h"
@@ -41,6 +42,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (const std::string& title : file.titles) {
     Require(title.find('"') == std::string::npos, "no double quote in a title");
     Require(tonvero::UpperAscii(title) == title, "titles in capitals");
+  }
+
+  const std::vector<std::string> fields = tonvero::ExtractFields(text, 6);
+  for (int n = 1; n <= 6; ++n) {
+    Require(fields[n - 1] == tonvero::ExtractField(text, n), "one pass splits as field by field");
   }
 
   const tonvero::PhoneListFile saved =

@@ -34,10 +34,11 @@ std::string& FieldOf(Record& record, int column) {
   return const_cast<std::string&>(FieldOf(static_cast<const Record&>(record), column));
 }
 
-Record RecordFromLine(const std::string& line) {
+Record RecordFromLine(std::string_view line) {
+  const std::vector<std::string> fields = ExtractFields(line, kRecordFields);
   Record record;
   for (int column = 1; column <= kRecordFields; ++column) {
-    FieldOf(record, column) = UpperAscii(TrimField(ExtractField(line, column)));
+    FieldOf(record, column) = UpperAscii(TrimField(fields[column - 1]));
   }
   return record;
 }

@@ -28,7 +28,7 @@ const std::string& FieldOf(const Record& record, int column);
 std::string& FieldOf(Record& record, int column);
 
 // A record read from a file line: fields 1..4 trimmed and upper-cased.
-Record RecordFromLine(const std::string& line);
+Record RecordFromLine(std::string_view line);
 // A record as typed into the record dialog: trimmed, upper-cased, quotes
 // turned into apostrophes.
 Record RecordFromInput(const std::array<std::string, kRecordFields>& typed);

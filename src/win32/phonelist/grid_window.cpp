@@ -218,7 +218,11 @@ void GridWindow::OnMouseDown(int x, int y) {
   const int row = RowAt(y);
   if (row == 0) {
     resizing_ = BorderAt(x);
-    if (resizing_ >= 0) SetCapture(hwnd_);
+    if (resizing_ >= 0) {
+      dragStartX_ = x;
+      dragStartWidth_ = widths_[resizing_];
+      SetCapture(hwnd_);
+    }
     return;
   }
   if (row > 0) Choose(row);
@@ -226,9 +230,8 @@ void GridWindow::OnMouseDown(int x, int y) {
 
 void GridWindow::OnMouseMove(int x) {
   if (resizing_ < 0) return;
-  int left = 0;
-  for (int column = 0; column < resizing_; ++column) left += widths_[column] + kLine;
-  widths_[resizing_] = std::clamp(x - left, 0, kWidestColumn);
+  // The border follows the pointer from where it was grabbed.
+  widths_[resizing_] = std::clamp(dragStartWidth_ + x - dragStartX_, 0, kWidestColumn);
   InvalidateRect(hwnd_, nullptr, FALSE);
 }
 

@@ -91,6 +91,7 @@ class GridWindow {
   int topRow_ = 1;
   int selectedRow_ = 0;
   int resizing_ = -1;  // the column whose border is dragged
+  int dragStartX_ = 0, dragStartWidth_ = 0;
   WPARAM lastMark_ = 0;
 };
 

@@ -451,6 +451,19 @@ void GridClick(char** a) {
   std::printf("ok\n");
 }
 
+// Drags with the left button along the title row from x1 to x2, as a user
+// resizing a column by its border does.
+void GridDrag(char** a) {
+  HWND grid = Grid();
+  const int y = 7;
+  Post(grid, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(ToInt(a[0]), y));
+  Post(grid, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM((ToInt(a[0]) + ToInt(a[1])) / 2, y));
+  Post(grid, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(ToInt(a[1]), y));
+  Post(grid, WM_LBUTTONUP, 0, MAKELPARAM(ToInt(a[1]), y));
+  WaitHandled();
+  std::printf("ok\n");
+}
+
 // Posted: a double click dials, which runs until the dialing ends.
 void GridDoubleClick(char** a) {
   HWND grid = Grid();
@@ -542,6 +555,7 @@ const Command kCommands[] = {
     {"grid-rows", 0, GridRows, ""},
     {"grid-click", 1, GridClick, "<row>"},
     {"grid-dblclick", 1, GridDoubleClick, "<row>"},
+    {"grid-drag", 2, GridDrag, "<x1> <x2>"},
     // printing
     {"dlg-combo-pick", 3, DlgComboPick, "<caption> <id> <text>"},
 };
