@@ -57,9 +57,9 @@ std::string RecordLine(const Record& record) {
 
 PhoneListFile ParsePhoneList(std::string_view text) {
   text = text.substr(0, text.find(kEndOfText));
-  const std::vector<std::string> lines = SplitLines(text);
+  const std::vector<std::string_view> lines = SplitLines(text);
   PhoneListFile file;
-  if (!lines.empty()) file.headerLine = lines.front();
+  if (!lines.empty()) file.headerLine = std::string(lines.front());
   const std::string header = UpperAscii(file.headerLine);
   for (int column = 1; column <= kRecordFields; ++column) {
     file.titles[column - 1] = ExtractField(header, column);
