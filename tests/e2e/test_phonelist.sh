@@ -319,3 +319,54 @@ test_phonelist_column_widths_are_kept() {
   exit_program
   assert_eq 50 "$(int32_at "$TEST_DIR/tv.cn3" 516)" "stored width of the number column after a restart"
 }
+
+# A list of the header alone has no record to act on: Enter, a double click,
+# Edit and Delete do nothing and the title row is never selected; Insert
+# adds the first record under the header as it was.
+test_phonelist_header_only_list() {
+  write_list "$TEST_DIR/Base.rbd" '"Given","Family","Number","Note"'
+  start_program
+  assert_eq "0 0" "$(drv grid-rows) $(drv grid-row)" "records and selected row"
+  drv press main enter,f4,delete,down >/dev/null
+  drv grid-dblclick 1 >/dev/null
+  drv_try wait-dialog "Edit Record" 1000 && fail "Edit opened on a list without records"
+  drv_try wait-dialog Question 500 && fail "Delete asked on a list without records"
+  assert_eq "0 0" "$(drv visible "$IDC_IMAGE_DIALING") $(drv grid-row)" "dialing icon and selected row"
+  assert_eq "" "$(drv gettext "$IDC_SCREEN")" "Screen"
+  drv press main insert >/dev/null
+  wait_for_dialog "Insert Record"
+  assert_eq "GIVEN" "$(drv dlg-gettext "Insert Record" "$IDC_FIELD_LABEL_1")" "first label"
+  drv dlg-settext "Insert Record" "$IDC_FIELD_EDIT_1" "eve" >/dev/null
+  drv dlg-settext "Insert Record" $((IDC_FIELD_EDIT_1 + 2)) "777" >/dev/null
+  drv dlg-click "Insert Record" "$IDC_RECORD_OK" >/dev/null
+  wait_dialog_gone "Insert Record"
+  assert_file_bytes "$TEST_DIR/Base.rbd" "Base.rbd after the first insertion" \
+    '"GIVEN","FAMILY","NUMBER","NOTE"' '"EVE"," ","777"," "'
+  assert_eq "1:777" "$(drv grid-row):$(drv gettext "$IDC_SCREEN")" "row and Screen after the insertion"
+}
+
+# A list file that exists but cannot be opened (here a folder of that name)
+# is reported; the list and the database shown before stay, and nothing is
+# written over it.
+test_phonelist_unreadable_list_keeps_the_current_one() {
+  start_with_list '"ann","lee","111",""'
+  local caption
+  caption=$(drv caption)
+  mkdir -p "$TEST_DIR/LOCKED.rbd"
+  drv click "$IDC_FILE" >/dev/null
+  wait_for_dialog "Open Tonvero DB"
+  drv dlg-settext "Open Tonvero DB" 1148 "$(windows_path "$TEST_DIR")\\LOCKED.TXT" >/dev/null
+  drv press "Open Tonvero DB" enter >/dev/null
+  drv wait-dialog Tonvero "$WAIT_DIALOG_MS" >/dev/null
+  assert_eq "File access denied" "$(drv dlg-gettext Tonvero 65535)" "message"
+  drv dlg-click Tonvero 1 >/dev/null
+  wait_dialog_gone Tonvero
+  assert_eq "$caption" "$(drv caption)" "caption after the failed Open"
+  [ -d "$TEST_DIR/LOCKED.rbd" ] && [ ! -e "$TEST_DIR/LOCKED.bak" ] || fail "the unreadable list was touched"
+  drv press main insert >/dev/null
+  wait_for_dialog "Insert Record"
+  drv dlg-settext "Insert Record" "$IDC_FIELD_EDIT_1" "bob" >/dev/null
+  drv dlg-click "Insert Record" "$IDC_RECORD_OK" >/dev/null
+  wait_dialog_gone "Insert Record"
+  assert_rows "Base.rbd after an insertion" "ANN|LEE|111| " "BOB|LEE|111| "
+}

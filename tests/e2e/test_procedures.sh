@@ -193,10 +193,10 @@ test_procedures_locked_file() {
   write_procedures '"MINE","1@"'
   local before lock_pid
   before=$(file_lines "$TEST_DIR/Base.dp")
-  "${WINE[@]}" "$TONVERO_BUILD/driver.exe" lock-file "$(windows_path "$TEST_DIR/Base.dp")" 15000 \
+  "${WINE[@]}" "$TONVERO_BUILD/driver.exe" hold-file "$(windows_path "$TEST_DIR/Base.dp")" 15000 \
     >"$TEST_DIR/lock.out" 2>&1 &
   lock_pid=$!
-  wait_until 30 "the lock" grep -q locked "$TEST_DIR/lock.out" || fail "could not lock Base.dp"
+  wait_until 30 "the lock" grep -q held "$TEST_DIR/lock.out" || fail "could not lock Base.dp"
   (cd "$TEST_DIR" && exec "${WINE[@]}" tonvero.exe >>"$TEST_DIR/program.log" 2>&1) &
   PROGRAM_PID=$!
   drv wait-dialog Tonvero "$WAIT_WINDOW_MS" >/dev/null

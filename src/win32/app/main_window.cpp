@@ -6,6 +6,7 @@
 #include <exception>
 #include <vector>
 
+#include "core/app/io_error.h"
 #include "core/phonelist/fields.h"
 #include "win32/app/control_ids.h"
 #include "win32/app/files.h"
@@ -219,6 +220,7 @@ LRESULT TTonvero::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void TTonvero::FormCreate() {
   CreateControls();
+  SizeAndCentre(hwnd_, kClientWidth, kClientHeight);
   char directory[MAX_PATH] = {};
   GetCurrentDirectoryA(MAX_PATH, directory);
   startDir_ = directory;
@@ -234,7 +236,6 @@ void TTonvero::FormCreate() {
   LoadDialingProcedures();
   LoadPhoneListAtStart();
   if (!HasPrinter()) EnableWindow(Item(IDC_PRINT), FALSE);
-  SizeAndCentre(hwnd_, kClientWidth, kClientHeight);
 }
 
 void TTonvero::CreateControls() {
@@ -302,9 +303,23 @@ void TTonvero::ApplySettings(const Settings& stored) {
 
 void TTonvero::LoadSettings() {
   const std::string path = startDir_ + "tv.cn3";
-  std::optional<Bytes> file = ReadFileIfPresent(path);
+  std::optional<Bytes> file;
+  try {
+    file = ReadFileIfPresent(path);
+  } catch (const IoError& failure) {
+    // There but unreadable (locked, say): run on the defaults, and never
+    // write them over the user's settings.
+    settingsFileUnread_ = true;
+    ShowError(hwnd_, failure.what());
+    return;
+  }
   if (!file) {
-    ReplaceFileContents(path, EncodeSettings(CurrentSettings()));
+    // Created at once with the defaults; when that fails the program runs
+    // on them and says nothing.
+    try {
+      ReplaceFileContents(path, EncodeSettings(CurrentSettings()));
+    } catch (const IoError&) {
+    }
     return;
   }
   Settings stored = CurrentSettings();
@@ -324,6 +339,7 @@ void TTonvero::LoadDialingProcedures() {
 }
 
 void TTonvero::SaveSettings() {
+  if (settingsFileUnread_) return;
   ReplaceFileContents(startDir_ + "tv.cn3", EncodeSettings(CurrentSettings()));
 }
 
@@ -351,9 +367,15 @@ void TTonvero::UpdateModeIndicator() {
 LRESULT CALLBACK TTonvero::ButtonProcedure(HWND button, UINT message, WPARAM wParam,
                                            LPARAM lParam, UINT_PTR id, DWORD_PTR data) {
   auto* self = reinterpret_cast<TTonvero*>(data);
+  // A fast second press of any button arrives as a double click: a press too.
   const bool down = message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK ||
-                    message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN;
+                    message == WM_RBUTTONDOWN || message == WM_RBUTTONDBLCLK ||
+                    message == WM_MBUTTONDOWN || message == WM_MBUTTONDBLCLK;
   const bool up = message == WM_LBUTTONUP || message == WM_RBUTTONUP || message == WM_MBUTTONUP;
+  if (message == WM_SETCURSOR && id != IDC_HELP_BUTTON) {  // the keys take the hand
+    SetCursor(LoadCursor(nullptr, IDC_HAND));
+    return TRUE;
+  }
   try {
     if (down && id == IDC_HELP_BUTTON) self->BitBtnHelpMouseDown();
     else if (down) self->KeyMouseDown(static_cast<int>(id));

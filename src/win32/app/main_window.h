@@ -91,6 +91,7 @@ class TTonvero : private DialTarget, private TPhoneGrid::Owner {
   std::string firstArgument_;
   std::string startDir_;
   Settings settings_;  // modes, lengths, port and paths; speed and widths live in their controls
+  bool settingsFileUnread_ = false;  // tv.cn3 is there but could not be read: leave it
   Form form_;
   WinSoundOutput sound_;
   WinClock clock_;

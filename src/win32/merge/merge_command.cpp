@@ -30,7 +30,7 @@ class WinMergeHost : public MergeHost {
   }
 
   std::optional<std::string> ReadFile(const std::string& path) override {
-    std::optional<Bytes> bytes = ReadFileUnlessMissing(path);
+    std::optional<Bytes> bytes = ReadFileIfPresent(path);
     if (!bytes) return std::nullopt;
     return std::string(bytes->begin(), bytes->end());
   }

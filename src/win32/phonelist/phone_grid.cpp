@@ -74,14 +74,13 @@ void TPhoneGrid::SortAndSelectFirst() {
 void TPhoneGrid::BitBtnFileClick() {
   const std::optional<std::string> chosen =
       ChooseDatabaseFile(MainWindow(), "Open Tonvero DB", owner_.DatabaseBase() + ".rbd");
-  if (chosen) {
-    const std::string dbBase = StripExtension(*chosen);
-    if (Load(dbBase)) {
-      owner_.DatabaseOpened(dbBase);
-      SortAndSelectFirst();
-    }
-  }
+  // The grid has the focus also when loading fails and the failure is shown.
   FocusGrid();
+  if (!chosen) return;
+  const std::string dbBase = StripExtension(*chosen);
+  if (!Load(dbBase)) return;
+  owner_.DatabaseOpened(dbBase);
+  SortAndSelectFirst();
   InvalidateRect(grid_.Handle(), nullptr, FALSE);
 }
 

@@ -26,7 +26,7 @@ void Replace(const std::string& path, const std::string& content) {
 std::optional<PhoneListFile> LoadPhoneListFile(const std::string& dbBase) {
   const std::string path = dbBase + ".rbd";
   std::string text;
-  if (std::optional<Bytes> file = ReadFileUnlessMissing(path)) {
+  if (std::optional<Bytes> file = ReadFileIfPresent(path)) {
     text.assign(file->begin(), file->end());
   } else {
     text = NewPhoneListFileText();

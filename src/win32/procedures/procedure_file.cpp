@@ -29,7 +29,7 @@ void Replace(const std::string& path, const std::string& content) {
 
 std::optional<ProcedureList> ReadProcedureFile(const std::string& dbBase) {
   const std::string path = dbBase + ".dp";
-  if (std::optional<Bytes> file = ReadFileUnlessMissing(path)) {
+  if (std::optional<Bytes> file = ReadFileIfPresent(path)) {
     return ProcedureList::FromFile(AsText(*file));
   }
   const std::string created = NewProcedureFile();
