@@ -93,3 +93,11 @@
 // last number seen: the driver knows by it that what it posted before was handled.
 #define IDM_GRID_MARK (0x8000 + 1503)
 #define IDM_GRID_LAST_MARK (0x8000 + 1504)
+
+// Printing: the "Printer" options dialog.
+#define IDC_PRINTER_FONT 1600   // BitBtnFont
+#define IDC_PRINTER_ALL 1601    // BitBtnPrintAll: closes with the result All
+#define IDC_PRINTER_CANCEL 2    // BitBtnCancel: IDCANCEL
+#define IDC_PRINTER_FORM 1602   // RadioGroupFormat
+#define IDC_PRINTER_LIST 1603   // its item "List"
+#define IDC_PRINTER_BOOK 1604   // its item "Book"

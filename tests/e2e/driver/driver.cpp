@@ -545,6 +545,31 @@ void GridDoubleClick(char** a) {
   std::printf("ok\n");
 }
 
+// --- printing: picking an item of a dialog's drop-down list by its text ---
+
+// Selects the item whose text is `text` as a user's pick does: the list
+// tells its dialog. Fails naming a few items when there is none.
+void DlgComboPick(char** a) {
+  HWND dialog = Dialog(a[0]);
+  HWND combo = Control(dialog, ToInt(a[1]));
+  const LRESULT index = Send(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(a[2]));
+  if (index == CB_ERR) {
+    std::string some;
+    const int count = static_cast<int>(Send(combo, CB_GETCOUNT));
+    for (int i = 0; i < count && i < 12; ++i) {
+      char item[256] = {};
+      if (Send(combo, CB_GETLBTEXTLEN, i) < static_cast<LRESULT>(sizeof item)) {
+        Send(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(item));
+      }
+      some += std::string(i ? ", " : "") + item;
+    }
+    Fail(std::string("no item \"") + a[2] + "\" among " + std::to_string(count) + ": " + some);
+  }
+  Send(combo, CB_SETCURSEL, static_cast<WPARAM>(index));
+  Send(dialog, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+  std::printf("%d\n", static_cast<int>(index));
+}
+
 struct Command {
   const char* name;
   int argc;
@@ -605,6 +630,8 @@ const Command kCommands[] = {
     {"grid-click", 1, GridClick, "<row>"},
     {"grid-dblclick", 1, GridDoubleClick, "<row>"},
     {"grid-drag", 2, GridDrag, "<x1> <x2>"},
+    // printing
+    {"dlg-combo-pick", 3, DlgComboPick, "<caption> <id> <text>"},
 };
 
 int Usage() {
