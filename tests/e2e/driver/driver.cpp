@@ -279,6 +279,19 @@ void Rect(char** a) {
   std::printf("%ld,%ld,%ld,%ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
 }
 
+// --- release package ---
+
+// A double click as the mouse makes it: down, up, double-click, up.
+void DblClick(char** a) {
+  HWND control = MainControl(a[0]);
+  const LPARAM at = CentreOf(control);
+  Post(control, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  Post(control, WM_LBUTTONUP, 0, at);
+  Post(control, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+  Post(control, WM_LBUTTONUP, 0, at);
+  std::printf("ok\n");
+}
+
 struct Command {
   const char* name;
   int argc;
@@ -315,6 +328,8 @@ const Command kCommands[] = {
     {"dlg-close", 1, DlgClose, "<caption>"},
     {"dlg-focus", 1, DlgFocus, "<caption>"},
     {"close-main", 0, CloseMain, ""},
+    // release package
+    {"dblclick", 1, DblClick, "<id>"},
 };
 
 int Usage() {
