@@ -254,5 +254,27 @@ TEST(SettingsModeIndicator, QueueThenShooterThenModemDecides) {
   EXPECT_FALSE(ModeIndicatorFor(s).has_value());
 }
 
+// The dialog shows one mode checked: the later of the flags set, although
+// queue mode is the one that dials when it is set with another.
+TEST(SettingsModeButton, TheLaterFlagSetShows) {
+  struct Case {
+    bool queue, shooter, modem;
+    ModeButton shown;
+  };
+  const Case cases[] = {
+      {false, false, false, ModeButton::kNone},  {true, false, false, ModeButton::kQueue},
+      {false, true, false, ModeButton::kShooter}, {false, false, true, ModeButton::kModem},
+      {true, true, false, ModeButton::kShooter},  {true, false, true, ModeButton::kModem},
+      {false, true, true, ModeButton::kModem},    {true, true, true, ModeButton::kModem},
+  };
+  for (const Case& c : cases) {
+    Settings s;
+    s.queueOn = c.queue;
+    s.shooterOn = c.shooter;
+    s.modemOn = c.modem;
+    EXPECT_EQ(CheckedModeButton(s), c.shown) << c.queue << c.shooter << c.modem;
+  }
+}
+
 }  // namespace
 }  // namespace tonvero

@@ -260,6 +260,27 @@ TEST(ShooterBuffer, NeverWritesPastItsEnd) {
   EXPECT_EQ(buffer.DataLength(), 65492);
 }
 
+// The sound system reads as far as the RIFF length says: copied from a first
+// key's image longer than the buffer, it is cut to the buffer's own size.
+TEST(ShooterBuffer, RiffLengthNeverExceedsTheBuffer) {
+  auto riffLength = [](const ShooterBuffer& buffer) {
+    const uint8_t* p = buffer.Image() + 4;
+    return static_cast<uint32_t>(p[0] | p[1] << 8 | p[2] << 16 | p[3] << 24);
+  };
+  Bytes longImage = GeneratedBank().images[1];
+  longImage.resize(kWavHeaderSize + 70000, 0x80);
+  PutLe32(longImage, 4, static_cast<uint32_t>(longImage.size() - 8));
+  PutLe32(longImage, 40, 70000);
+  ShooterBuffer cut(longImage);
+  EXPECT_EQ(riffLength(cut), ShooterBuffer::kSize - 8);
+  cut.Append(longImage, 65000);
+  EXPECT_EQ(riffLength(cut), ShooterBuffer::kSize - 8);
+
+  const Bytes one = GeneratedBank().images[1];
+  ShooterBuffer kept(one);
+  EXPECT_EQ(riffLength(kept), one.size() - 8);
+}
+
 TEST(ShooterBuffer, AHeaderSourceShorterThanAHeaderIsZeroFilled) {
   ShooterBuffer buffer(Bytes{'R', 'I'});
   EXPECT_EQ(buffer.Image()[0], 'R');
@@ -296,31 +317,74 @@ struct QueueCase {
 
 class QueueTest : public ShooterTest, public ::testing::WithParamInterface<QueueCase> {};
 
-// Queue mode at P: the image looped for P*30+1 ms, stopped, then P*10+1 ms of quiet.
-TEST_P(QueueTest, ToneThenGap) {
+// Queue mode at P: one image of a lead silence, P*30+1 ms of the key's tone
+// and P*10+1 ms of silence, played to its end; no looped sound, no stop, no
+// timed wait.
+TEST_P(QueueTest, OneImageOfToneThenSilencePlayedToItsEnd) {
   const QueueCase c = GetParam();
+  const int64_t before = clock.now;
   player.PlayQueued(5, c.position);
-  const int64_t end = clock.now;
-  ASSERT_EQ(sound.events.size(), 2u);
-  EXPECT_EQ(sound.events[0].kind, "loop");
-  EXPECT_EQ(sound.events[0].image, Image(5).data());
-  EXPECT_EQ(sound.events[1].kind, "stop");
-  const int64_t tone = sound.events[1].at - sound.events[0].at;
-  const int64_t gap = end - sound.events[1].at;
-  EXPECT_GE(tone, c.toneMs * 1000);
-  EXPECT_LE(tone, c.toneMs * 1000 + 100);
-  EXPECT_GE(gap, c.gapMs * 1000);
-  EXPECT_LE(gap, c.gapMs * 1000 + 100);
+  EXPECT_EQ(clock.now, before);
+  ASSERT_EQ(sound.events.size(), 1u);
+  EXPECT_EQ(sound.events[0].kind, "play");
+  EXPECT_EQ(sound.events[0].image, player.QueuedSymbol().Image());
+  const int lead = TonePlayer::kQueueLeadMs * kBytesPerMs;
+  const int tone = c.toneMs * kBytesPerMs, gap = c.gapMs * kBytesPerMs;
+  ASSERT_EQ(sound.events[0].dataLength, lead + tone + gap);
+
+  const uint8_t* data = player.QueuedSymbol().Image() + kWavHeaderSize;
+  const uint8_t* samples = Image(5).data() + kWavHeaderSize;
+  for (int k = 0; k < lead; ++k) ASSERT_EQ(data[k], 0x80) << k;
+  for (int k = 0; k < tone; ++k) ASSERT_EQ(data[lead + k], samples[k]) << k;
+  for (int k = lead + tone; k < lead + tone + gap; ++k) ASSERT_EQ(data[k], 0x80) << k;
+  for (size_t i = 0; i < 40; ++i) ASSERT_EQ(player.QueuedSymbol().Image()[i], Image(1)[i]) << i;
 }
 
 INSTANTIATE_TEST_SUITE_P(TonePlayerSpeedBar, QueueTest,
                          ::testing::Values(QueueCase{2, 61, 21}, QueueCase{0, 1, 1},
-                                           QueueCase{5, 151, 51}, QueueCase{10, 301, 101}));
+                                           QueueCase{5, 151, 51}, QueueCase{10, 301, 101},
+                                           QueueCase{12, 301, 101}, QueueCase{-3, 1, 1}));
 
-TEST_F(ShooterTest, QueueModeHoldsTheSpeedBarToItsRange) {
-  player.PlayQueued(1, 12);
+// Each symbol is composed afresh; the shooter buffer is not touched.
+TEST_F(ShooterTest, QueuedSymbolsFollowEachOtherAndLeaveTheShooterAlone) {
+  player.ComposeSymbol(1, 50, 40);
+  player.PlayQueued(9, 10);
+  player.PlayQueued(3, 2);
   ASSERT_EQ(sound.events.size(), 2u);
-  EXPECT_LE(sound.events[1].at - sound.events[0].at, 301 * 1000 + 100);
+  const int lead = TonePlayer::kQueueLeadMs;
+  EXPECT_EQ(sound.events[0].dataLength, (lead + 301 + 101) * kBytesPerMs);
+  EXPECT_EQ(sound.events[1].dataLength, (lead + 61 + 21) * kBytesPerMs);
+  EXPECT_EQ(std::memcmp(player.QueuedSymbol().Image() + kWavHeaderSize + lead * kBytesPerMs,
+                        Image(3).data() + kWavHeaderSize, 61 * kBytesPerMs),
+            0);
+  EXPECT_EQ(player.Shooter().DataLength(), 1980);
+}
+
+// A tone image shorter than the asked tone is repeated, as a looped sound
+// repeats it; an image without samples gives silence.
+TEST(QueuedSymbol, AShortImageIsRepeatedToTheWholeToneLength) {
+  ToneBank bank = GeneratedBank();
+  Bytes shortImage(kWavHeaderSize + 100);
+  std::memcpy(shortImage.data(), bank.images[1].data(), kWavHeaderSize);
+  PutLe32(shortImage, 40, 100);
+  for (int k = 0; k < 100; ++k) shortImage[kWavHeaderSize + k] = static_cast<uint8_t>(k + 1);
+  bank.images[4] = shortImage;
+  bank.images[6].resize(kWavHeaderSize);
+  PutLe32(bank.images[6], 40, 0);
+
+  StepClock clock;
+  RecordingSound sound(clock);
+  TonePlayer player(bank, sound, clock, [](const std::string&) {});
+  player.PlayQueued(4, 1);  // 31 ms: 682 bytes of tone
+  const int lead = TonePlayer::kQueueLeadMs * kBytesPerMs;
+  const int length = lead + (31 + 11) * kBytesPerMs;
+  const uint8_t* data = player.QueuedSymbol().Image() + kWavHeaderSize;
+  ASSERT_EQ(player.QueuedSymbol().DataLength(), length);
+  for (int k = 0; k < 682; ++k) ASSERT_EQ(data[lead + k], k % 100 + 1) << k;
+  for (int k = lead + 682; k < length; ++k) ASSERT_EQ(data[k], 0x80) << k;
+
+  player.PlayQueued(6, 1);
+  for (int k = 0; k < length; ++k) ASSERT_EQ(data[k], 0x80) << k;
 }
 
 }  // namespace

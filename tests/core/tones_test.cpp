@@ -403,22 +403,69 @@ TEST(ToneFile, SampleBytesIsTheSmallerOfHeldAndDeclared) {
   PutLe32(img, 40, 0xFFFFFFF0u);  // negative
   EXPECT_EQ(ImageSampleBytes(img), 0u);
   EXPECT_EQ(ImageSampleBytes(Bytes(20, 0)), 0u);
+}
 
-  // A parsed file whose image declares more than it holds.
+// A file of the generator's images with image `index` changed by `change`.
+Bytes FileWithChangedImage(int index, void (*change)(Bytes&)) {
   Bytes file;
   for (int i = 0; i < kToneCount; ++i) {
-    Bytes im = BuildToneImage(i);
-    if (i == 9) {
-      im.resize(kWavHeaderSize + 1000);
-      PutLe32(im, 4, static_cast<uint32_t>(im.size() - 8));
-    }
-    const Bytes r = Record(im);
+    Bytes image = BuildToneImage(i);
+    if (i == index) change(image);
+    const Bytes r = Record(image);
     file.insert(file.end(), r.begin(), r.end());
   }
-  const auto bank = ParseToneFile(file);
-  ASSERT_TRUE(bank.has_value());
-  EXPECT_EQ(bank->SampleBytes(9), 1000u);
-  EXPECT_EQ(bank->SampleBytes(8), 22000u);
+  return file;
+}
+
+void PutLe16(Bytes& b, size_t at, uint16_t v) {
+  b[at] = static_cast<uint8_t>(v);
+  b[at + 1] = static_cast<uint8_t>(v >> 8);
+}
+
+struct ImageCase {
+  const char* what;
+  int index;
+  void (*change)(Bytes&);
+  bool accepted;
+};
+
+// The sound system reads an image as far as its RIFF and data lengths say,
+// and the shooter copies every image's samples under the first one's
+// header: an image must hold what it declares, in the first image's format.
+const ImageCase kImageCases[] = {
+    {"cut short with honest lengths", 9,
+     [](Bytes& b) {
+       b.resize(kWavHeaderSize + 1000);
+       PutLe32(b, 4, static_cast<uint32_t>(b.size() - 8));
+       PutLe32(b, 40, 1000);
+     },
+     true},
+    {"bytes past the declared lengths", 4, [](Bytes& b) { b.resize(b.size() + 10, 0x80); }, true},
+    {"RIFF length one byte too long", 9,
+     [](Bytes& b) { PutLe32(b, 4, static_cast<uint32_t>(b.size() - 8 + 1)); }, false},
+    {"RIFF length huge", 0, [](Bytes& b) { PutLe32(b, 4, 0xFFFFFFFFu); }, false},
+    {"data length one byte too long", 9,
+     [](Bytes& b) { PutLe32(b, 40, static_cast<uint32_t>(b.size() - kWavHeaderSize + 1)); }, false},
+    {"data length negative", 16, [](Bytes& b) { PutLe32(b, 40, 0xFFFFFFF0u); }, false},
+    {"cut short, lengths of the whole image", 9, [](Bytes& b) { b.resize(kWavHeaderSize + 1000); },
+     false},
+    {"16-bit samples", 7,
+     [](Bytes& b) {
+       PutLe16(b, 34, 16);
+       PutLe16(b, 32, 2);
+       PutLe32(b, 28, 44000);
+     },
+     false},
+    {"two channels", 12, [](Bytes& b) { PutLe16(b, 22, 2); }, false},
+    {"another sample rate", 16, [](Bytes& b) { PutLe32(b, 24, 11025); }, false},
+    {"first image differs from the rest", 0, [](Bytes& b) { PutLe32(b, 28, 22001); }, false},
+};
+
+TEST(ToneFile, ImagesMustHoldWhatTheyDeclareInOneFormat) {
+  for (const ImageCase& c : kImageCases) {
+    const auto bank = ParseToneFile(FileWithChangedImage(c.index, c.change));
+    EXPECT_EQ(bank.has_value(), c.accepted) << c.what;
+  }
 }
 
 }  // namespace

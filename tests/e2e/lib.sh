@@ -15,6 +15,41 @@ BYTES_PER_MS=44  # the recording: 22000 Hz, 16-bit, mono
 WAIT_WINDOW_MS=60000
 WAIT_DIALOG_MS=20000
 WAIT_DIAL_MS=120000
+E2E_TEST_SECONDS=${E2E_TEST_SECONDS:-300}  # a test still running after this fails
+WINEBOOT_SECONDS=180
+
+# Starts a command in the background in a process group of its own, so that
+# a Ctrl-C at the terminal does not reach it and `kill -- -PID` ends it with
+# everything it started. Sets BG_PID.
+start_group() {
+  set -m
+  "$@" &
+  BG_PID=$!
+  set +m
+}
+
+# Runs a command for at most $1 seconds. It runs in the background and is
+# waited for, so that a signal reaches the caller's trap at once.
+limited() {  # seconds command...
+  local seconds=$1
+  shift
+  timeout -k 5 "$seconds" "$@" &
+  wait $!
+}
+
+# Ends a process group started by start_group: TERM, then KILL after $2
+# seconds (default 5) if anything of it is left.
+stop_group() {  # pid [seconds]
+  [ -n "$1" ] || return 0
+  kill -TERM -- "-$1" 2>/dev/null || return 0
+  local deadline=$((SECONDS + ${2:-5}))
+  while kill -0 -- "-$1" 2>/dev/null; do
+    [ "$SECONDS" -lt "$deadline" ] || { kill -KILL -- "-$1" 2>/dev/null; break; }
+    sleep 0.1
+  done
+  wait "$1" 2>/dev/null
+  return 0
+}
 
 # --- environment, once per run ---
 
@@ -62,8 +97,8 @@ check_build() {
 # descriptor, so two runs on one machine never take the same display.
 start_display() {
   : >"$RUN_DIR/display"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$RUN_DIR/display" >"$RUN_DIR/xvfb.log" 2>&1 &
-  XVFB_PID=$!
+  start_group Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$RUN_DIR/display" >"$RUN_DIR/xvfb.log" 2>&1
+  XVFB_PID=$BG_PID
   wait_until 30 "the display number" test -s "$RUN_DIR/display"
   E2E_DISPLAY=$(head -n 1 "$RUN_DIR/display")
   export DISPLAY=":$E2E_DISPLAY"
@@ -76,11 +111,11 @@ start_sound() {
   export XDG_RUNTIME_DIR="$RUN_DIR/xdg"
   mkdir -p -m 700 "$XDG_RUNTIME_DIR"
   export PULSE_SERVER="unix:$RUN_DIR/pulse.sock"
-  pulseaudio --daemonize=no --system=false --exit-idle-time=-1 -n --realtime=no \
+  start_group pulseaudio --daemonize=no --system=false --exit-idle-time=-1 -n --realtime=no \
     --load="module-null-sink sink_name=cap" \
     --load="module-native-protocol-unix auth-anonymous=1 socket=$RUN_DIR/pulse.sock" \
-    >"$RUN_DIR/pulse.log" 2>&1 &
-  PULSE_PID=$!
+    >"$RUN_DIR/pulse.log" 2>&1
+  PULSE_PID=$BG_PID
   wait_until 30 "the sound server" pactl info
   pactl set-default-sink cap
 }
@@ -91,9 +126,13 @@ start_wine() {
   # of waiting in the debugger.
   export WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
   mkdir -p "$WINEPREFIX"
+  # The server detaches into a session of its own; `wineserver -k` ends it
+  # and every program of the prefix.
   wineserver -p
-  "${WINE[@]}" wineboot -i >"$RUN_DIR/wineboot.log" 2>&1
-  "${WINE[@]}" reg add 'HKCU\Software\Wine\Drivers' /v Audio /d pulse /f >>"$RUN_DIR/wineboot.log" 2>&1
+  limited "$WINEBOOT_SECONDS" "${WINE[@]}" wineboot -i >"$RUN_DIR/wineboot.log" 2>&1 ||
+    { echo "wineboot failed or ran over ${WINEBOOT_SECONDS} s" >&2; return 1; }
+  limited 60 "${WINE[@]}" reg add 'HKCU\Software\Wine\Drivers' /v Audio /d pulse /f \
+    >>"$RUN_DIR/wineboot.log" 2>&1 || { echo "setting Wine's sound driver failed" >&2; return 1; }
 }
 
 env_start() {
@@ -103,11 +142,18 @@ env_start() {
   { choose_wine && check_build && start_display && start_sound && start_wine; } >"$RUN_DIR/setup.log" 2>&1
 }
 
+# Ends everything the run started; safe to call more than once.
 env_stop() {
-  [ -n "${WINEPREFIX:-}" ] && wineserver -k >/dev/null 2>&1
-  [ -n "${PULSE_PID:-}" ] && kill "$PULSE_PID" 2>/dev/null && wait "$PULSE_PID" 2>/dev/null
-  [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null && wait "$XVFB_PID" 2>/dev/null
+  if [ -n "${WINEPREFIX:-}" ] && [ -d "$WINEPREFIX" ]; then
+    wineserver -k >/dev/null 2>&1
+    timeout 20 wineserver -w >/dev/null 2>&1
+  fi
+  stop_group "${PULSE_PID:-}"
+  stop_group "${XVFB_PID:-}"
+  PULSE_PID= XVFB_PID=
+  [ -n "${RUN_DIR:-}" ] || return 0
   if [ -n "${E2E_KEEP:-}" ]; then echo "e2e files kept in $RUN_DIR" >&2; else rm -rf "$RUN_DIR"; fi
+  RUN_DIR=
 }
 
 # A picture of the screen for people to look at; tests assert on other things.
@@ -216,6 +262,7 @@ recorded_bytes() { stat -c %s "$REC_RAW"; }
 rec_start() {  # name
   REC_RAW="$TEST_DIR/$1.raw"
   : >"$REC_RAW"
+  rec_kill
   parec --latency-msec=50 -d cap.monitor --format=s16le --rate=22000 --channels=1 >"$REC_RAW" &
   REC_PID=$!
   wait_until 20 "the recorder" test -s "$REC_RAW" || fail "the recorder did not start"
@@ -231,36 +278,23 @@ rec_more() {
   done
 }
 
-# The recording as a telephone exchange takes it: a burst of tone shorter
-# than 25 ms is no key (DTMF receivers reject tones that short), and Wine's
-# sound output sometimes ends a sound played to its end with a stray ~16 ms
-# fragment of the last tone. Writes sox's text format for the converter.
-receiver_view() {  # raw recording
-  od -An -v -td2 -w2 "$1" | awk -v win=22 -v shortest=25 -v rate=22000 '
-    { x[NR] = $1; v = $1 < 0 ? -$1 : $1; w = int((NR - 1) / win); if (v > peak[w]) peak[w] = v }
-    END {
-      windows = int((NR - 1) / win) + 1
-      for (k = 0; k < windows; k++) if (peak[k] > top) top = peak[k]
-      for (k = 0; k <= windows; k++) {
-        if (k < windows && peak[k] > top / 10) { if (!run) start = k; run++; continue }
-        if (run && run < shortest) for (j = start; j < start + run; j++) quiet[j] = 1
-        run = 0
-      }
-      print "; Sample Rate " rate
-      print "; Channels 1"
-      for (i = 1; i <= NR; i++) printf "%.6f %.6f\n", (i - 1) / rate, quiet[int((i - 1) / win)] ? 0 : x[i] / 32768
-    }'
+# Stops a recorder that is still running (a test that failed while recording).
+rec_kill() {
+  [ -n "${REC_PID:-}" ] || return 0
+  kill "$REC_PID" 2>/dev/null
+  wait "$REC_PID" 2>/dev/null
+  REC_PID=
 }
 
 # Keeps a short tail, so that the last tone's way through the buffers is in,
-# then stops the recorder and writes $TEST_DIR/<name>.wav for the decoder.
+# then stops the recorder and writes $TEST_DIR/<name>.wav for the decoder:
+# the recording as it is, every burst of tone however short, so that a
+# stray fragment of a tone is heard as the extra key it would dial.
 rec_stop() {
   rec_more 400
-  kill "$REC_PID" 2>/dev/null
-  wait "$REC_PID" 2>/dev/null
+  rec_kill
   REC_WAV="${REC_RAW%.raw}.wav"
-  receiver_view "$REC_RAW" >"${REC_RAW%.raw}.dat"
-  sox -t dat "${REC_RAW%.raw}.dat" -b 16 "$REC_WAV" vol 0.5 rate 22050
+  sox -t raw -r 22000 -e signed -b 16 -c 1 "$REC_RAW" -b 16 "$REC_WAV" vol 0.5 rate 22050
 }
 
 # The keys heard in a recording, in order, as one string.
@@ -286,6 +320,7 @@ dial() {  # number procedure
   set_dial_texts "$1" "$2"
   rec_start "dial$(find "$TEST_DIR" -name 'dial*.raw' | wc -l)"
   drv click-wait "$IDC_DIAL" "$IDC_IMAGE_DIALING" "$WAIT_DIAL_MS" >/dev/null
+  drv wait-visible "$IDC_IMAGE_IDLE" 1 "$WAIT_DIALOG_MS" >/dev/null
   rec_stop
   decode "$REC_WAV"
 }
@@ -326,4 +361,27 @@ choose_shooter() {  # tone-ms silence-ms
   drv dlg-settext "$MODE_DIALOG" "$IDC_TONE_LENGTH" "$1" >/dev/null
   drv dlg-settext "$MODE_DIALOG" "$IDC_SILENCE_LENGTH" "$2" >/dev/null
   close_mode_dialog "$IDC_MODE_OK"
+}
+
+# --- start-up that may end in a message box ---
+
+# Starts tonvero.exe and waits for its main window or for a message box of
+# its own ("Tonvero"), whichever comes first. Sets STARTUP_SEEN to "window",
+# or to "box: " and the box's text.
+start_program_watching() {
+  (cd "$TEST_DIR" && PULSE_LATENCY_MSEC=60 exec "${WINE[@]}" tonvero.exe "$@" >>"$TEST_DIR/program.log" 2>&1) &
+  PROGRAM_PID=$!
+  local deadline=$((SECONDS + WAIT_WINDOW_MS / 1000))
+  while [ "$SECONDS" -lt "$deadline" ]; do
+    if drv_try wait-dialog Tonvero 0; then
+      STARTUP_SEEN="box: $(drv dlg-gettext Tonvero 65535)"
+      return
+    fi
+    if drv_try wait-window 0; then
+      STARTUP_SEEN=window
+      return
+    fi
+    sleep 0.2
+  done
+  fail "neither the main window nor a message box came up"
 }

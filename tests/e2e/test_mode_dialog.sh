@@ -67,3 +67,68 @@ test_mode_dialog_cancel_changes_nothing() {
   exit_program
   assert_stored_mode 1 0 50 40 0 1 0
 }
+
+# A key pressed in the dialog, then a wait until the focus is on `expected`.
+press_in_mode_dialog() {  # key expected-focus
+  drv dlg-key "$MODE_DIALOG" "$1" >/dev/null
+  local n focus
+  for n in $(seq 25); do
+    focus=$(drv dlg-focus "$MODE_DIALOG")
+    [ "$focus" = "$2" ] && return
+    sleep 0.2
+  done
+  fail "focus after $1 in the mode dialog: expected $2, got $focus"
+}
+
+mode_buttons() {
+  echo "$(drv dlg-ischecked "$MODE_DIALOG" "$IDC_MODE_QUEUE") $(drv dlg-ischecked "$MODE_DIALOG" \
+"$IDC_MODE_SHOOTER") $(drv dlg-ischecked "$MODE_DIALOG" "$IDC_MODE_MODEM")"
+}
+
+# Tab goes round the dialog with the three mode buttons as one stop, the
+# checked one, and changes nothing; the arrow keys move between the mode
+# buttons and check the one they reach; the space bar on OK keeps it.
+test_mode_dialog_keyboard() {
+  start_program
+  open_mode_dialog
+  local id
+  for id in "$IDC_MODE_QUEUE" "$IDC_TONE_LENGTH" "$IDC_SILENCE_LENGTH" "$IDC_COMM" "$IDC_GENERATOR" \
+    "$IDC_MODE_OK" "$IDC_MODE_CANCEL" "$IDC_MODE_QUEUE"; do
+    press_in_mode_dialog tab "$id"
+    assert_eq "1 0 0" "$(mode_buttons)" "mode buttons after Tab to $id"
+  done
+  press_in_mode_dialog down "$IDC_MODE_SHOOTER"
+  assert_eq "0 1 0" "$(mode_buttons)" "mode buttons after Down"
+  press_in_mode_dialog down "$IDC_MODE_MODEM"
+  assert_eq "0 0 1" "$(mode_buttons)" "mode buttons after Down twice"
+  press_in_mode_dialog up "$IDC_MODE_SHOOTER"
+  assert_eq "0 1 0" "$(mode_buttons)" "mode buttons after Up"
+  for id in "$IDC_TONE_LENGTH" "$IDC_SILENCE_LENGTH" "$IDC_COMM" "$IDC_GENERATOR" "$IDC_MODE_OK"; do
+    press_in_mode_dialog tab "$id"
+  done
+  assert_eq "0 1 0" "$(mode_buttons)" "mode buttons after Tab to OK"
+  drv dlg-key "$MODE_DIALOG" space >/dev/null
+  drv wait-gone "$MODE_DIALOG" "$WAIT_DIALOG_MS" >/dev/null
+  assert_eq "     Shooter Mode" "$(drv gettext "$IDC_MODE_LABEL")" "mode indicator after OK"
+}
+
+# A settings file with two mode flags set: the dialog shows one button
+# checked, the later of queue, shooter and modem; the indicator shows the
+# mode that dials (queue before shooter before modem).
+test_mode_dialog_two_flags_set() {
+  start_program
+  exit_program
+  local f="$TEST_DIR/tv.cn3" flags
+  for flags in "1 1 0 0 1 0 Fast    Queue    Slow" "1 0 1 0 0 1 Fast    Queue    Slow" \
+    "0 1 1 0 0 1      Shooter Mode"; do
+    read -r queue shooter modem want_q want_s want_m _ <<<"$flags"
+    printf "\\x$queue\\x$shooter" | dd of="$f" bs=1 seek=536 conv=notrunc status=none
+    printf "\\x$modem" | dd of="$f" bs=1 seek=546 conv=notrunc status=none
+    start_program
+    assert_eq "${flags:12}" "$(drv gettext "$IDC_MODE_LABEL")" "mode indicator with flags $queue $shooter $modem"
+    open_mode_dialog
+    assert_eq "$want_q $want_s $want_m" "$(mode_buttons)" "mode buttons with flags $queue $shooter $modem"
+    close_mode_dialog "$IDC_MODE_CANCEL"
+    exit_program
+  done
+}

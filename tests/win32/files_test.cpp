@@ -24,13 +24,34 @@ class FilesTest : public ::testing::Test {
       SetFileAttributesA((folder_ + name).c_str(), FILE_ATTRIBUTE_NORMAL);
       DeleteFileA((folder_ + name).c_str());
     }
+    RemoveDirectoryA((folder_ + "sub").c_str());
     RemoveDirectoryA(folder_.c_str());
   }
   std::string folder_;
 };
 
+// Only a file that is not there (nor its folder, nor anything but a folder
+// in its place) reads as absent, which lets the caller create it afresh.
 TEST_F(FilesTest, MissingFileIsNotAnError) {
   EXPECT_FALSE(ReadFileIfPresent(folder_ + "nothing.bin").has_value());
+  EXPECT_FALSE(ReadFileIfPresent(folder_ + "no\\such\\dir\\a.bin").has_value());
+  ASSERT_TRUE(CreateDirectoryA((folder_ + "sub").c_str(), nullptr));
+  EXPECT_FALSE(ReadFileIfPresent(folder_ + "sub").has_value());
+  EXPECT_FALSE(ReplaceFileContents(folder_ + "sub", Bytes{1}));
+  EXPECT_EQ(GetFileAttributesA((folder_ + "sub.new").c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+// A file that is there but cannot be opened (another program holds it) is a
+// failure to report, never taken for a missing one.
+TEST_F(FilesTest, AFileHeldByAnotherIsAFailureNotAbsent) {
+  const std::string path = folder_ + "a.bin";
+  ASSERT_TRUE(ReplaceFileContents(path, Bytes{4, 5}));
+  HANDLE held = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  EXPECT_THROW(ReadFileIfPresent(path), IoError);
+  CloseHandle(held);
+  EXPECT_EQ(ReadFileIfPresent(path), (Bytes{4, 5}));
 }
 
 TEST_F(FilesTest, ReplaceWritesWholeFileAndLeavesNoTemporary) {
@@ -52,6 +73,20 @@ TEST_F(FilesTest, ReadOnlyFileIsReadButNotReplaced) {
 
 TEST_F(FilesTest, FileInMissingFolderCannotBeCreated) {
   EXPECT_FALSE(ReplaceFileContents(folder_ + "no\\such\\dir\\a.bin", Bytes{1}));
+}
+
+// A write that fails half-way (here: the bytes to write cannot be read)
+// raises the failure, leaves the old file as it was and no temporary file.
+TEST_F(FilesTest, AFailedWriteLeavesTheOldFileAndNoTemporary) {
+  const std::string path = folder_ + "a.bin";
+  ASSERT_TRUE(ReplaceFileContents(path, Bytes{1, 2, 3}));
+  const DWORD page = 4096;
+  auto* unreadable = static_cast<uint8_t*>(VirtualAlloc(nullptr, page, MEM_COMMIT | MEM_RESERVE, PAGE_NOACCESS));
+  ASSERT_NE(unreadable, nullptr);
+  EXPECT_THROW(ReplaceFileContents(path, unreadable, page), IoError);
+  VirtualFree(unreadable, 0, MEM_RELEASE);
+  EXPECT_EQ(GetFileAttributesA((path + ".new").c_str()), INVALID_FILE_ATTRIBUTES);
+  EXPECT_EQ(ReadFileIfPresent(path), (Bytes{1, 2, 3}));
 }
 
 TEST(IoErrorTest, MessagesNameTheFailure) {

@@ -11,6 +11,7 @@ namespace tonvero {
 
 namespace {
 
+constexpr size_t kRiffLengthOffset = 4;
 constexpr size_t kDataLengthOffset = 40;
 constexpr size_t kBitsPerSampleOffset = 34;
 
@@ -31,6 +32,15 @@ ShooterBuffer::ShooterBuffer(const Bytes& headerSource) : bytes_(kSize, 0) {
   const size_t header = std::min(headerSource.size(), kWavHeaderSize);
   if (header > 0) std::memcpy(bytes_.data(), headerSource.data(), header);
   SetDataLength(0);
+  // The sound system reads as far as the RIFF length says; the one copied
+  // from a first key's image longer than this buffer is cut to the buffer.
+  uint8_t* riff = bytes_.data() + kRiffLengthOffset;
+  const uint32_t copied = static_cast<uint32_t>(riff[0]) | static_cast<uint32_t>(riff[1]) << 8 |
+                          static_cast<uint32_t>(riff[2]) << 16 | static_cast<uint32_t>(riff[3]) << 24;
+  const uint32_t most = static_cast<uint32_t>(kSize - 8);
+  if (copied > most) {
+    for (size_t i = 0; i < 4; ++i) riff[i] = static_cast<uint8_t>(most >> (8 * i));
+  }
 }
 
 int32_t ShooterBuffer::DataLength() const {
@@ -44,21 +54,44 @@ void ShooterBuffer::SetDataLength(int32_t length) {
   for (size_t i = 0; i < 4; ++i) bytes_[kDataLengthOffset + i] = static_cast<uint8_t>(v >> (8 * i));
 }
 
+// The data length only ever changes here, so it stays within 0..kCapacity.
+size_t ShooterBuffer::Room(size_t count) const {
+  return std::min(count, kCapacity - static_cast<size_t>(DataLength()));
+}
+
+uint8_t* ShooterBuffer::End() {
+  return bytes_.data() + kWavHeaderSize + static_cast<size_t>(DataLength());
+}
+
+// 0x80 for 8-bit unsigned PCM, 0 for the signed wider formats.
+uint8_t ShooterBuffer::SilenceByte() const { return bytes_[kBitsPerSampleOffset] == 8 ? 0x80 : 0x00; }
+
 void ShooterBuffer::Append(const Bytes& image, size_t count) {
   // The caller checks the room; this only makes sure nothing is written past
   // the buffer whatever it is asked.
-  const size_t length = std::min(static_cast<size_t>(std::max<int32_t>(DataLength(), 0)), kCapacity);
-  count = std::min(count, kCapacity - length);
-  uint8_t* to = bytes_.data() + kWavHeaderSize + length;
-
-  // Copy only the samples the image really holds; the rest is silence
-  // (0x80 for 8-bit unsigned PCM, 0 for the signed wider formats).
+  count = Room(count);
+  uint8_t* to = End();
+  // Copy only the samples the image really holds; the rest is silence.
   const size_t copied = std::min(count, ImageSampleBytes(image));
   if (copied > 0) std::memcpy(to, image.data() + kWavHeaderSize, copied);
-  const uint8_t silence = bytes_[kBitsPerSampleOffset] == 8 ? 0x80 : 0x00;
-  std::memset(to + copied, silence, count - copied);
+  std::memset(to + copied, SilenceByte(), count - copied);
+  SetDataLength(DataLength() + static_cast<int32_t>(count));
+}
 
-  SetDataLength(static_cast<int32_t>(length + count));
+void ShooterBuffer::AppendLooped(const Bytes& image, size_t count) {
+  count = Room(count);
+  const size_t held = ImageSampleBytes(image);
+  if (held == 0) {
+    Append(image, count);
+    return;
+  }
+  uint8_t* to = End();
+  for (size_t done = 0; done < count;) {
+    const size_t piece = std::min(held, count - done);
+    std::memcpy(to + done, image.data() + kWavHeaderSize, piece);
+    done += piece;
+  }
+  SetDataLength(DataLength() + static_cast<int32_t>(count));
 }
 
 void ShooterBuffer::Clear() { SetDataLength(0); }
@@ -69,6 +102,7 @@ void ShooterBuffer::Clear() { SetDataLength(0); }
 TonePlayer::TonePlayer(ToneBank bank, SoundOutput& sound, Clock& clock, Notice notice)
     : bank_(std::move(bank)),
       shooter_(bank_.images[1]),
+      queued_(bank_.images[1]),
       sound_(sound),
       clock_(clock),
       notice_(std::move(notice)) {}
@@ -85,11 +119,12 @@ void TonePlayer::StopSound() { sound_.Stop(); }
 void TonePlayer::PlayQueued(int index, int speedPosition) {
   if (!ValidIndex(index) || bank_.images[static_cast<size_t>(index)].empty()) return;
   // The speed bar runs 0..10; anything else is held to that range.
-  const unsigned p = static_cast<unsigned>(std::clamp(speedPosition, 0, 10));
-  sound_.StartLooped(bank_.images[static_cast<size_t>(index)].data());
-  WaitMs(clock_, p * 30 + 1);
-  sound_.Stop();
-  WaitMs(clock_, p * 10 + 1);
+  const int p = std::clamp(speedPosition, 0, 10);
+  queued_.Clear();
+  queued_.Append(bank_.images[kSilenceIndex], static_cast<size_t>(MsToBytes(kQueueLeadMs)));
+  queued_.AppendLooped(bank_.images[static_cast<size_t>(index)], static_cast<size_t>(MsToBytes(p * 30 + 1)));
+  queued_.Append(bank_.images[kSilenceIndex], static_cast<size_t>(MsToBytes(p * 10 + 1)));
+  sound_.PlayToEnd(queued_.Image());
 }
 
 void TonePlayer::ComposeSymbol(int index, int toneMs, int silenceMs) {

@@ -13,6 +13,9 @@ namespace {
 // PCM format of every image: 22000 Hz, 8-bit unsigned, mono.
 constexpr int kSampleRate = kBytesPerMs * 1000;  // 22000
 constexpr uint8_t kSilenceByte = 0x80;
+// The PCM format in a canonical header: tag, channels, rate, byte rate,
+// block align and bits per sample.
+constexpr size_t kFormatStart = 20, kFormatEnd = 36;
 
 // Loop-length search window, in samples: from 1000 ms to about 1180 ms.
 constexpr int kLoopSearchMin = kSampleRate;
@@ -145,6 +148,16 @@ std::optional<ToneBank> ParseToneFile(const Bytes& file) {
     }
     if (GetLE32(image.data() + 16) != 16 || GetLE16(image.data() + 20) != 1) {
       return std::nullopt;  // not a canonical PCM format chunk
+    }
+    // The sound system reads as far as the RIFF and data lengths say.
+    const size_t held = image.size();
+    if (GetLE32(image.data() + 4) > held - 8 || GetLE32(image.data() + 40) > held - kWavHeaderSize) {
+      return std::nullopt;
+    }
+    // The shooter plays every image's samples under the first one's header.
+    if (i > 0 && !std::equal(image.begin() + kFormatStart, image.begin() + kFormatEnd,
+                             bank.images[0].begin() + kFormatStart)) {
+      return std::nullopt;
     }
     bank.images[static_cast<size_t>(i)] = std::move(image);
   }

@@ -34,8 +34,10 @@ struct ToneBank {
 };
 
 // Reads the tone file's bytes: 17 records of a 4-byte little-endian length
-// and a WAV image. Returns nothing when the file is truncated or an image is
-// not a canonical RIFF/WAVE image, so a damaged file is treated as missing.
+// and a WAV image. Returns nothing when the file is truncated, an image is
+// not a canonical RIFF/WAVE image, declares (RIFF or data length) more bytes
+// than it holds, or has another PCM format than the first image, so a
+// damaged file is treated as missing.
 std::optional<ToneBank> ParseToneFile(const Bytes& file);
 
 // The generator: one canonical WAV image per tone index (empty for an index

@@ -132,4 +132,11 @@ std::optional<ModeIndicator> ModeIndicatorFor(const Settings& settings) {
   return std::nullopt;
 }
 
+ModeButton CheckedModeButton(const Settings& settings) {
+  if (settings.modemOn) return ModeButton::kModem;
+  if (settings.shooterOn) return ModeButton::kShooter;
+  if (settings.queueOn) return ModeButton::kQueue;
+  return ModeButton::kNone;
+}
+
 }  // namespace tonvero

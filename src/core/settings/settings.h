@@ -47,4 +47,10 @@ struct ModeIndicator {
 };
 std::optional<ModeIndicator> ModeIndicatorFor(const Settings& settings);
 
+// The mode button the dialog shows checked. The buttons are set from the
+// flags in the order queue, shooter, modem, and checking one clears the
+// others, so of two flags set the later one shows.
+enum class ModeButton { kNone, kQueue, kShooter, kModem };
+ModeButton CheckedModeButton(const Settings& settings);
+
 }  // namespace tonvero

@@ -66,3 +66,10 @@
 #define IDC_GENERATOR 1306
 #define IDC_MODE_OK 1
 #define IDC_MODE_CANCEL 2
+
+// Dialing procedures: the "DP Insert" dialog.
+#define IDC_DP_INSERT_FRAME 1400
+#define IDC_DP_INSERT_PROMPT 1401  // PanelDPName
+#define IDC_DP_INSERT_NAME 1402    // EditDPName
+#define IDC_DP_INSERT_ENTER 1      // BitBtnEnter: IDOK
+#define IDC_DP_INSERT_CANCEL 2     // BitBtnCancel: IDCANCEL

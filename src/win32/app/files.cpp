@@ -22,17 +22,22 @@ class FileHandle {
     h_ = INVALID_HANDLE_VALUE;
     if (!CloseHandle(h)) throw IoError(static_cast<int>(GetLastError()));
   }
+  // After a failure: closes what is still open and says nothing more.
+  void CloseQuietly() {
+    if (valid()) CloseHandle(h_);
+    h_ = INVALID_HANDLE_VALUE;
+  }
 
  private:
   HANDLE h_;
 };
 
-}  // namespace
+bool IsFolder(const std::string& path) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
 
-std::optional<Bytes> ReadFileIfPresent(const std::string& path) {
-  FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file.valid()) return std::nullopt;
+Bytes ReadWhole(const FileHandle& file) {
   LARGE_INTEGER size;
   if (!GetFileSizeEx(file.get(), &size)) throw IoError(static_cast<int>(GetLastError()));
   if (size.QuadPart > 64 * 1024 * 1024) throw IoError(ERROR_NOT_ENOUGH_MEMORY);
@@ -46,9 +51,32 @@ std::optional<Bytes> ReadFileIfPresent(const std::string& path) {
   return bytes;
 }
 
+}  // namespace
+
+std::optional<Bytes> ReadFileIfPresent(const std::string& path) {
+  FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.valid()) {
+    const DWORD error = GetLastError();
+    // No file there: none by that name, no such folder, or a folder in its place.
+    if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND || IsFolder(path)) {
+      return std::nullopt;
+    }
+    throw IoError(static_cast<int>(error));
+  }
+  return ReadWhole(file);
+}
+
 bool ReplaceFileContents(const std::string& path, const Bytes& bytes) {
+  return ReplaceFileContents(path, bytes.data(), bytes.size());
+}
+
+bool ReplaceFileContents(const std::string& path, const uint8_t* data, size_t size) {
   const DWORD attributes = GetFileAttributesA(path.c_str());
-  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) return false;
+  if (attributes != INVALID_FILE_ATTRIBUTES &&
+      (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY))) {
+    return false;
+  }
 
   const std::string temporary = path + ".new";
   FileHandle file(CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
@@ -56,10 +84,10 @@ bool ReplaceFileContents(const std::string& path, const Bytes& bytes) {
   if (!file.valid()) return false;
   try {
     DWORD written = 0;
-    if (!WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr)) {
+    if (!WriteFile(file.get(), data, static_cast<DWORD>(size), &written, nullptr)) {
       throw IoError(static_cast<int>(GetLastError()));
     }
-    if (written != bytes.size()) throw IoError(ERROR_DISK_FULL);
+    if (written != size) throw IoError(ERROR_DISK_FULL);
     if (!FlushFileBuffers(file.get())) throw IoError(static_cast<int>(GetLastError()));
     file.Close();
     if (!MoveFileExA(temporary.c_str(), path.c_str(),
@@ -67,6 +95,7 @@ bool ReplaceFileContents(const std::string& path, const Bytes& bytes) {
       throw IoError(static_cast<int>(GetLastError()));
     }
   } catch (...) {
+    file.CloseQuietly();  // an open temporary cannot be deleted
     DeleteFileA(temporary.c_str());
     throw;
   }

@@ -10,13 +10,17 @@
 
 namespace tonvero {
 
-// The file's bytes, opened read-only; nothing when it cannot be opened.
-// Throws IoError when reading fails after the file was opened.
+// The file's bytes, opened read-only; nothing when there is no such file
+// (nor folder, or a folder stands in its place), so the caller may create it.
+// Throws IoError for any other failure to open (locked, unreadable) and when
+// reading fails after the file was opened.
 std::optional<Bytes> ReadFileIfPresent(const std::string& path);
 
 // Replaces the file with `bytes`. Returns false, having changed nothing, when
-// the file cannot be created (read-only file or folder, bad path). Throws
-// IoError when writing, closing or moving into place fails.
+// the file cannot be created (read-only file or folder, a folder in its
+// place, bad path). Throws IoError when writing, closing or moving into place
+// fails; the old file is then unchanged and no temporary file is left.
 bool ReplaceFileContents(const std::string& path, const Bytes& bytes);
+bool ReplaceFileContents(const std::string& path, const uint8_t* data, size_t size);
 
 }  // namespace tonvero

@@ -6,6 +6,7 @@
 #include <exception>
 #include <vector>
 
+#include "core/app/io_error.h"
 #include "core/phonelist/fields.h"
 #include "win32/app/control_ids.h"
 #include "win32/app/files.h"
@@ -70,24 +71,6 @@ constexpr KeyLetters kKeyLetters[] = {
     {IDC_KEY_0 + 8, "t u v"}, {IDC_KEY_0 + 9, "w x y"}, {IDC_KEY_0, "o p r"},
 };
 
-// The command list shown while a dialing procedure is edited.
-std::string ProcedureHelpText() {
-  const char* const rows[][2] = {
-      {"@", "Dialing The Phone Number"}, {"P", "Pause"},
-      {"SXX", "Jump On XX Symbols Ahead"}, {"-", "1/3 Second Delay"},
-      {",", "1 Second Delay"},            {"(...)", "Comments"},
-      {"0...9,A...D,#,*", "Phone Number Symbols"},
-  };
-  std::string text = "\r\nDialing Procedure  Commands\r\n \r\n";
-  int number = 1;
-  for (const auto& row : rows) {
-    std::string command = row[0];
-    command.resize(29, ' ');
-    text += "    " + std::to_string(number++) + ".  " + command + "-  " + row[1] + "\r\n";
-  }
-  return text;
-}
-
 bool HasPrinter() {
   DWORD needed = 0, count = 0;
   EnumPrintersA(PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS, nullptr, 4, nullptr, 0, &needed,
@@ -129,17 +112,10 @@ std::vector<ControlSpec> MainControls() {
       {IDC_LOGO, "STATIC", "", 110, 226, 113, 113, kPicture | SS_NOTIFY, {}, CLR_INVALID,
        " Velmora Logo "},
       {IDC_BANNER, "STATIC", "", 8, 352, 217, 17, kPicture},
-      {IDC_DP_LABEL, "STATIC", "Dialing Proc.:", 7, 7, 65, 14, kLabel, {"Tahoma", 10}},
-      {IDC_DP_INSERT, "BUTTON", "Ins.", 72, 3, 33, 21, kButton, {}, CLR_INVALID,
-       " Insert A New Dialing Procedure After This One "},
-      {IDC_DP_DELETE, "BUTTON", "Del.", 104, 3, 33, 21, kButton | WS_DISABLED, {}, CLR_INVALID,
-       " Delete This Dialing Procedure "},
-      {IDC_DP_NAME, "COMBOBOX", "", 136, 3, 121, 24 + 10 * 14,
-       WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, {}, CLR_INVALID,
-       " Dialing Procedure Name "},
-      {IDC_DP_EDIT, "EDIT", "@", 256, 3, 313, 21,
-       WS_VISIBLE | WS_TABSTOP | WS_BORDER | ES_UPPERCASE | ES_AUTOHSCROLL, {}, CLR_INVALID,
-       "Dialing Procedure "},
+  });
+  const std::vector<ControlSpec> procedureBar = TProcedureBar::Controls();
+  c.insert(c.end(), procedureBar.begin(), procedureBar.end());
+  c.insert(c.end(), {
       {IDC_HELP_BUTTON, "BUTTON", "Help", 576, 3, 41, 22, kButton},
       {IDC_RULE_H, "STATIC", "", 2, 28, 621, 3, WS_VISIBLE | SS_ETCHEDHORZ},
       {IDC_RULE_V, "STATIC", "", 223, 32, 3, 338, WS_VISIBLE | SS_ETCHEDVERT},
@@ -157,8 +133,6 @@ std::vector<ControlSpec> MainControls() {
        WS_VISIBLE | WS_TABSTOP | WS_BORDER | WS_CLIPSIBLINGS | LVS_REPORT | LVS_SINGLESEL |
            LVS_SHOWSELALWAYS},
       {IDC_HELP_PICTURE, "STATIC", "", 232, 64, 385, 305, SS_BITMAP | SS_CENTERIMAGE},
-      {IDC_DP_MEMO, "EDIT", "", 232, 216, 385, 150,
-       WS_BORDER | ES_MULTILINE | ES_READONLY, kBoldFont},
   });
   return c;
 }
@@ -183,14 +157,9 @@ TTonvero::Pictures::~Pictures() {
 
 TTonvero::TTonvero()
     : screenBrush_(CreateSolidBrush(kBlue)),
-      procedureBrush_(CreateSolidBrush(kAqua)),
-      infoBrush_(CreateSolidBrush(GetSysColor(COLOR_INFOBK))) {}
+      procedureBar_([this](const std::string& question) { return AskQuestion(question); }) {}
 
-TTonvero::~TTonvero() {
-  DeleteObject(screenBrush_);
-  DeleteObject(procedureBrush_);
-  DeleteObject(infoBrush_);
-}
+TTonvero::~TTonvero() { DeleteObject(screenBrush_); }
 
 HWND TTonvero::Create(HINSTANCE instance, const char* firstArgument) {
   if (firstArgument) firstArgument_ = firstArgument;
@@ -237,7 +206,7 @@ LRESULT TTonvero::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORLISTBOX:
-      return OnControlColor(message, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+      return OnControlColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_ACTIVATE:  // keep the focused control across deactivation; the grid at first
       if (LOWORD(wParam) == WA_INACTIVE) focusBeforeDeactivation_ = GetFocus();
       else SetFocus(IsChild(hwnd_, focusBeforeDeactivation_) ? focusBeforeDeactivation_ : Item(IDC_GRID));
@@ -250,6 +219,7 @@ LRESULT TTonvero::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void TTonvero::FormCreate() {
   CreateControls();
+  SizeAndCentre(hwnd_, kClientWidth, kClientHeight);
   char directory[MAX_PATH] = {};
   GetCurrentDirectoryA(MAX_PATH, directory);
   startDir_ = directory;
@@ -262,8 +232,8 @@ void TTonvero::FormCreate() {
   }
   LoadTones();
   LoadSettings();
+  LoadDialingProcedures();
   if (!HasPrinter()) EnableWindow(Item(IDC_PRINT), FALSE);
-  SizeAndCentre(hwnd_, kClientWidth, kClientHeight);
 }
 
 void TTonvero::CreateControls() {
@@ -281,9 +251,8 @@ void TTonvero::CreateControls() {
   SCROLLINFO speed{sizeof speed, SIF_RANGE | SIF_POS, 0, 10, 0, 2, 0};
   SetScrollInfo(Item(IDC_SPEED), SB_CTL, &speed, FALSE);
 
-  SendMessageA(Item(IDC_DP_NAME), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("DEFAULT"));
-  SendMessageA(Item(IDC_DP_NAME), CB_SETCURSEL, 0, 0);
-  SetWindowTextA(Item(IDC_DP_MEMO), ProcedureHelpText().c_str());
+  procedureBar_.Attach(hwnd_);
+  procedureBar_.SetFocusTarget(Item(IDC_GRID));
 
   HWND grid = Item(IDC_GRID);
   SetWindowPos(grid, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);  // over the credit line
@@ -341,9 +310,23 @@ void TTonvero::ApplySettings(const Settings& stored) {
 
 void TTonvero::LoadSettings() {
   const std::string path = startDir_ + "tv.cn3";
-  std::optional<Bytes> file = ReadFileIfPresent(path);
+  std::optional<Bytes> file;
+  try {
+    file = ReadFileIfPresent(path);
+  } catch (const IoError& failure) {
+    // There but unreadable (locked, say): run on the defaults, and never
+    // write them over the user's settings.
+    settingsFileUnread_ = true;
+    ShowError(hwnd_, failure.what());
+    return;
+  }
   if (!file) {
-    ReplaceFileContents(path, EncodeSettings(CurrentSettings()));
+    // Created at once with the defaults; when that fails the program runs
+    // on them and says nothing.
+    try {
+      ReplaceFileContents(path, EncodeSettings(CurrentSettings()));
+    } catch (const IoError&) {
+    }
     return;
   }
   Settings stored = CurrentSettings();
@@ -353,7 +336,17 @@ void TTonvero::LoadSettings() {
   UpdateModeIndicator();
 }
 
+// A procedure file that cannot be read is reported; start-up goes on.
+void TTonvero::LoadDialingProcedures() {
+  try {
+    procedureBar_.Load(settings_.dbBase);
+  } catch (const std::exception& failure) {
+    ShowError(hwnd_, failure.what());
+  }
+}
+
 void TTonvero::SaveSettings() {
+  if (settingsFileUnread_) return;
   ReplaceFileContents(startDir_ + "tv.cn3", EncodeSettings(CurrentSettings()));
 }
 
@@ -381,9 +374,15 @@ void TTonvero::UpdateModeIndicator() {
 LRESULT CALLBACK TTonvero::ButtonProcedure(HWND button, UINT message, WPARAM wParam,
                                            LPARAM lParam, UINT_PTR id, DWORD_PTR data) {
   auto* self = reinterpret_cast<TTonvero*>(data);
+  // A fast second press of any button arrives as a double click: a press too.
   const bool down = message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK ||
-                    message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN;
+                    message == WM_RBUTTONDOWN || message == WM_RBUTTONDBLCLK ||
+                    message == WM_MBUTTONDOWN || message == WM_MBUTTONDBLCLK;
   const bool up = message == WM_LBUTTONUP || message == WM_RBUTTONUP || message == WM_MBUTTONUP;
+  if (message == WM_SETCURSOR && id != IDC_HELP_BUTTON) {  // the keys take the hand
+    SetCursor(LoadCursor(nullptr, IDC_HAND));
+    return TRUE;
+  }
   try {
     if (down && id == IDC_HELP_BUTTON) self->BitBtnHelpMouseDown();
     else if (down) self->KeyMouseDown(static_cast<int>(id));
@@ -398,6 +397,7 @@ LRESULT CALLBACK TTonvero::ButtonProcedure(HWND button, UINT message, WPARAM wPa
 }
 
 void TTonvero::OnCommand(int id, int code) {
+  if (procedureBar_.OnCommand(id, code)) return;
   switch (id) {
     case IDC_CLEAR: SetWindowTextA(Item(IDC_SCREEN), ""); break;
     case IDC_DIAL: DialCurrentNumber(); break;
@@ -414,21 +414,15 @@ void TTonvero::OnDrawItem(const DRAWITEMSTRUCT& item) {
   form_.DrawButton(item, item.CtlID == IDC_EXIT ? pictures_.exitGlyph : nullptr);
 }
 
-LRESULT TTonvero::OnControlColor(UINT message, HDC dc, HWND control) {
+LRESULT TTonvero::OnControlColor(HDC dc, HWND control) {
   const int id = GetDlgCtrlID(control);
   if (id == IDC_SCREEN) {
     SetTextColor(dc, kAqua);
     SetBkColor(dc, kBlue);
     return reinterpret_cast<LRESULT>(screenBrush_);
   }
-  if (id == IDC_DP_EDIT || id == IDC_DP_NAME || message == WM_CTLCOLORLISTBOX) {
-    SetBkColor(dc, kAqua);
-    return reinterpret_cast<LRESULT>(procedureBrush_);
-  }
-  if (id == IDC_DP_MEMO) {
-    SetBkColor(dc, GetSysColor(COLOR_INFOBK));
-    return reinterpret_cast<LRESULT>(infoBrush_);
-  }
+  LRESULT procedureBrush = 0;
+  if (procedureBar_.OnControlColor(dc, control, procedureBrush)) return procedureBrush;
   SetTextColor(dc, form_.TextColor(id));
   SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
   return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
@@ -505,7 +499,7 @@ void TTonvero::DialCurrentNumber() {
   ShowDialingIcon(true);
   const std::string number = WindowText(screen);
   SetWindowTextA(screen, "");
-  InterpretDialString(BuildDialString(WindowText(Item(IDC_DP_EDIT)), number), settings_.queueOn,
+  InterpretDialString(BuildDialString(procedureBar_.CurrentCommand(), number), settings_.queueOn,
                       *this);
   SetWindowTextA(screen, number.c_str());
   SendMessageA(screen, EM_SETSEL, number.size(), number.size());

@@ -13,6 +13,7 @@
 #include "win32/app/forms.h"
 #include "win32/app/message_dialogs.h"
 #include "win32/dialer/win_sound.h"
+#include "win32/procedures/procedure_bar.h"
 #include "win32/settings/mode_dialog.h"
 
 namespace tonvero {
@@ -39,6 +40,7 @@ class TTonvero : private DialTarget {
   void CreateControls();
   void LoadTones();
   void LoadSettings();
+  void LoadDialingProcedures();
   void SaveSettings();
   Settings CurrentSettings() const;
   void ApplySettings(const Settings& stored);
@@ -47,7 +49,7 @@ class TTonvero : private DialTarget {
   // Controls.
   void OnCommand(int id, int code);
   void OnDrawItem(const DRAWITEMSTRUCT& item);
-  LRESULT OnControlColor(UINT message, HDC dc, HWND control);
+  LRESULT OnControlColor(HDC dc, HWND control);
   void OnSpeedScroll(int request, int position);
   void KeyMouseDown(int id);
   void KeyMouseUp(int id);
@@ -76,6 +78,7 @@ class TTonvero : private DialTarget {
   std::string firstArgument_;
   std::string startDir_;
   Settings settings_;  // modes, lengths, port and paths; speed and widths live in their controls
+  bool settingsFileUnread_ = false;  // tv.cn3 is there but could not be read: leave it
   Form form_;
   WinSoundOutput sound_;
   WinClock clock_;
@@ -87,7 +90,8 @@ class TTonvero : private DialTarget {
     HBITMAP logo, idle, dialing, banner, exitGlyph, help;
     HICON bigIcon, smallIcon;
   } pictures_;
-  HBRUSH screenBrush_, procedureBrush_, infoBrush_;
+  HBRUSH screenBrush_;
+  TProcedureBar procedureBar_;
 
   TAboutBox aboutBox_;
   TPauseBox pauseBox_;

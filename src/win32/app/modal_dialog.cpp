@@ -33,6 +33,10 @@ std::vector<WORD> EmptyTemplate(const char* caption, bool closeBox) {
 ModalDialog::ModalDialog(const char* caption, int clientWidth, int clientHeight, bool closeBox)
     : caption_(caption), width_(clientWidth), height_(clientHeight), closeBox_(closeBox) {}
 
+ModalDialog::ModalDialog(const char* caption, OuterSize outer, bool closeBox)
+    : caption_(caption), width_(outer.width), height_(outer.height), closeBox_(closeBox),
+      outerSize_(true) {}
+
 int ModalDialog::Show(HWND owner) {
   Form form;
   form_ = &form;
@@ -64,7 +68,15 @@ INT_PTR ModalDialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_INITDIALOG: {
       form_->Create(hwnd_, Controls());
-      SizeAndCentre(hwnd_, width_, height_);
+      int width = width_, height = height_;
+      if (outerSize_) {  // less the frame and caption this dialog's styles give it
+        RECT frame{0, 0, 0, 0};
+        AdjustWindowRectEx(&frame, GetWindowLongA(hwnd_, GWL_STYLE), FALSE,
+                           GetWindowLongA(hwnd_, GWL_EXSTYLE));
+        width -= frame.right - frame.left;
+        height -= frame.bottom - frame.top;
+      }
+      SizeAndCentre(hwnd_, width, height);
       // Moving the focus the dialog's way also makes the focused button the
       // one that Enter presses.
       SendMessageA(hwnd_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(OnInit())), TRUE);

@@ -19,6 +19,11 @@ class ModalDialog {
 
  protected:
   ModalDialog(const char* caption, int clientWidth, int clientHeight, bool closeBox);
+  // A dialog whose size is given from outside: frame and caption included.
+  struct OuterSize {
+    int width, height;
+  };
+  ModalDialog(const char* caption, OuterSize outer, bool closeBox);
   virtual std::vector<ControlSpec> Controls() const = 0;
   // Fills the controls before the dialog is shown; returns the id to focus.
   virtual int OnInit() = 0;
@@ -36,6 +41,7 @@ class ModalDialog {
   const char* caption_;
   int width_, height_;
   bool closeBox_;
+  bool outerSize_ = false;
   HWND hwnd_ = nullptr;
   Form* form_ = nullptr;  // lives while the dialog is shown
 };

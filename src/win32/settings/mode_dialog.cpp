@@ -9,7 +9,9 @@ namespace tonvero {
 namespace {
 
 constexpr FontSpec kBold{"MS Sans Serif", 11, true};
-constexpr DWORD kRadio = WS_VISIBLE | WS_TABSTOP | BS_RADIOBUTTON;
+// The mode buttons are one group: one tab stop, the checked button (see
+// UpdateModeTabStop), and the arrow keys move between them and check.
+constexpr DWORD kRadio = WS_VISIBLE | BS_AUTORADIOBUTTON;
 constexpr DWORD kLabelPanel = WS_VISIBLE | SS_CENTER | SS_CENTERIMAGE;
 constexpr DWORD kRule = WS_VISIBLE | WS_DISABLED | SS_ETCHEDHORZ;
 constexpr DWORD kDropDown = WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST;
@@ -48,20 +50,20 @@ std::vector<ControlSpec> TDialingMode::Controls() const {
   constexpr int kRows = 9;
   return {
       {IDC_MODE_QUEUE, "BUTTON", "Queue Mode", 88, 8, 121, 17, kRadio | WS_GROUP, kBold},
-      {1310, "STATIC", "", 8, 32, 281, 3, kRule},
       {IDC_MODE_SHOOTER, "BUTTON", "Shooter Mode", 88, 40, 121, 17, kRadio, kBold},
+      {IDC_MODE_MODEM, "BUTTON", "Modem Mode", 88, 136, 121, 17, kRadio, kBold},
+      {1310, "STATIC", "", 8, 32, 281, 3, kRule | WS_GROUP},
       {1311, "STATIC", "Tone (ms)", 48, 64, 73, 25, kLabelPanel, {}, CLR_INVALID, nullptr,
        WS_EX_STATICEDGE},
       {1312, "STATIC", "Silence (ms)", 176, 64, 73, 25, kLabelPanel, {}, CLR_INVALID, nullptr,
        WS_EX_STATICEDGE},
-      {IDC_TONE_LENGTH, "EDIT", "", 48, 96, 73, 22, kSpinEdit | WS_GROUP},
-      {IDC_SILENCE_LENGTH, "EDIT", "", 176, 96, 73, 22, kSpinEdit},
       {1313, "STATIC", "", 8, 128, 281, 3, kRule},
-      {IDC_MODE_MODEM, "BUTTON", "Modem Mode", 88, 136, 121, 17, kRadio | WS_GROUP, kBold},
       {1314, "STATIC", "Com Port", 40, 160, 89, 25, kLabelPanel, {}, CLR_INVALID, nullptr,
        WS_EX_STATICEDGE},
       {1315, "STATIC", "Tone/Pulse", 168, 160, 89, 25, kLabelPanel, {}, CLR_INVALID, nullptr,
        WS_EX_STATICEDGE},
+      {IDC_TONE_LENGTH, "EDIT", "", 48, 96, 73, 22, kSpinEdit | WS_GROUP},
+      {IDC_SILENCE_LENGTH, "EDIT", "", 176, 96, 73, 22, kSpinEdit},
       {IDC_COMM, "COMBOBOX", "", 40, 192, 89, 24 + kRows * 16, kDropDown | WS_GROUP},
       {IDC_GENERATOR, "COMBOBOX", "", 168, 192, 89, 24 + 2 * 16, kDropDown},
       {IDC_MODE_OK, "BUTTON", "OK", 48, 240, 73, 28, kButton | WS_GROUP, kBold},
@@ -79,9 +81,13 @@ void TDialingMode::AddSpinButtons(int editId) {
 }
 
 int TDialingMode::OnInit() {
-  CheckDlgButton(Handle(), IDC_MODE_QUEUE, values_.queueOn ? BST_CHECKED : BST_UNCHECKED);
-  CheckDlgButton(Handle(), IDC_MODE_SHOOTER, values_.shooterOn ? BST_CHECKED : BST_UNCHECKED);
-  CheckDlgButton(Handle(), IDC_MODE_MODEM, values_.modemOn ? BST_CHECKED : BST_UNCHECKED);
+  switch (CheckedModeButton(values_)) {
+    case ModeButton::kQueue: CheckRadioButton(Handle(), IDC_MODE_QUEUE, IDC_MODE_MODEM, IDC_MODE_QUEUE); break;
+    case ModeButton::kShooter: CheckRadioButton(Handle(), IDC_MODE_QUEUE, IDC_MODE_MODEM, IDC_MODE_SHOOTER); break;
+    case ModeButton::kModem: CheckRadioButton(Handle(), IDC_MODE_QUEUE, IDC_MODE_MODEM, IDC_MODE_MODEM); break;
+    case ModeButton::kNone: break;
+  }
+  UpdateModeTabStop();
   AddSpinButtons(IDC_TONE_LENGTH);
   AddSpinButtons(IDC_SILENCE_LENGTH);
   SetDlgItemInt(Handle(), IDC_TONE_LENGTH, ClampSpinValue(values_.toneMs), FALSE);
@@ -91,13 +97,26 @@ int TDialingMode::OnInit() {
   return IDC_MODE_CANCEL;
 }
 
+// Tab stops at the checked mode button only (at "Queue Mode" when none is
+// checked): a button reached by Tab would be checked by reaching it.
+void TDialingMode::UpdateModeTabStop() {
+  const bool noneChecked = IsDlgButtonChecked(Handle(), IDC_MODE_QUEUE) != BST_CHECKED &&
+                           IsDlgButtonChecked(Handle(), IDC_MODE_SHOOTER) != BST_CHECKED &&
+                           IsDlgButtonChecked(Handle(), IDC_MODE_MODEM) != BST_CHECKED;
+  for (int id = IDC_MODE_QUEUE; id <= IDC_MODE_MODEM; ++id) {
+    const bool stop = IsDlgButtonChecked(Handle(), id) == BST_CHECKED || (noneChecked && id == IDC_MODE_QUEUE);
+    const LONG_PTR style = GetWindowLongPtrA(Item(id), GWL_STYLE);
+    SetWindowLongPtrA(Item(id), GWL_STYLE, stop ? style | WS_TABSTOP : style & ~static_cast<LONG_PTR>(WS_TABSTOP));
+  }
+}
+
 int TDialingMode::SpinValue(int editId) const {
   return ReadSpinValue(WindowText(Item(editId)));
 }
 
 void TDialingMode::OnCommand(int id, int code) {
   if (code == BN_CLICKED && id >= IDC_MODE_QUEUE && id <= IDC_MODE_MODEM) {
-    CheckRadioButton(Handle(), IDC_MODE_QUEUE, IDC_MODE_MODEM, id);
+    UpdateModeTabStop();
   } else if (code == EN_KILLFOCUS && (id == IDC_TONE_LENGTH || id == IDC_SILENCE_LENGTH)) {
     SetDlgItemInt(Handle(), id, SpinValue(id), FALSE);
   }

@@ -19,6 +19,7 @@ class TDialingMode : public ModalDialog {
   void OnOk() override;
   void OnCommand(int id, int code) override;
   void AddSpinButtons(int editId);
+  void UpdateModeTabStop();
   int SpinValue(int editId) const;
 
   Settings values_;

@@ -145,6 +145,11 @@ WPARAM KeyCode(const char* name) {
   if (std::strcmp(name, "esc") == 0) return VK_ESCAPE;
   if (std::strcmp(name, "enter") == 0) return VK_RETURN;
   if (std::strcmp(name, "space") == 0) return VK_SPACE;
+  if (std::strcmp(name, "tab") == 0) return VK_TAB;
+  if (std::strcmp(name, "up") == 0) return VK_UP;
+  if (std::strcmp(name, "down") == 0) return VK_DOWN;
+  if (std::strcmp(name, "left") == 0) return VK_LEFT;
+  if (std::strcmp(name, "right") == 0) return VK_RIGHT;
   Fail(std::string("unknown key: ") + name);
 }
 
@@ -178,17 +183,18 @@ void WaitVisible(char** a) {
   std::printf("ok\n");
 }
 
-// Clicks a button whose handler shows a busy sign (the dialing icon) while
-// it runs, and waits until the sign has come and gone. A sent message cannot
-// tell when such a handler ends: the program answers sent messages while it
-// waits on the sound system's own window thread.
+// Clicks a button whose handler runs a whole dial, and returns once the dial
+// has ended. The click is sent, not posted: the program takes it up itself
+// and the send returns when its handler has returned, however briefly the
+// busy sign was shown. Then the busy sign must be gone.
 void ClickWait(char** a) {
   HWND button = MainControl(a[0]);
   HWND busy = MainControl(a[1]);
   const int timeoutMs = ToInt(a[2]);
-  Post(button, BM_CLICK);
-  WaitFor(timeoutMs, [&] { return IsWindowVisible(busy) != 0; }, "the busy sign to show");
-  WaitFor(timeoutMs, [&] { return IsWindowVisible(busy) == 0; }, "the busy sign to hide");
+  DWORD_PTR result = 0;
+  if (!SendMessageTimeoutA(button, BM_CLICK, 0, 0, SMTO_NORMAL, static_cast<UINT>(timeoutMs), &result))
+    Fail("the click's handler did not return within " + std::string(a[2]) + " ms");
+  if (IsWindowVisible(busy)) Fail("the busy sign is still shown after the click's handler returned");
   std::printf("ok\n");
 }
 
@@ -279,17 +285,128 @@ void Rect(char** a) {
   std::printf("%ld,%ld,%ld,%ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
 }
 
-// --- release package ---
+// --- dialer commands: mouse buttons and the cursor over the keys ---
 
-// A double click as the mouse makes it: down, up, double-click, up.
-void DblClick(char** a) {
+struct MouseButton {
+  UINT down, up, doubleClick;
+  WPARAM held;
+};
+
+MouseButton ButtonNamed(const char* name) {
+  if (std::strcmp(name, "left") == 0) return {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, MK_LBUTTON};
+  if (std::strcmp(name, "right") == 0) return {WM_RBUTTONDOWN, WM_RBUTTONUP, WM_RBUTTONDBLCLK, MK_RBUTTON};
+  if (std::strcmp(name, "middle") == 0) return {WM_MBUTTONDOWN, WM_MBUTTONUP, WM_MBUTTONDBLCLK, MK_MBUTTON};
+  Fail(std::string("unknown mouse button: ") + name);
+}
+
+// What a fast double click of one button sends a window of a class that
+// takes double clicks: down, up, double click, up.
+void DoubleClick(char** a) {
   HWND control = MainControl(a[0]);
+  const MouseButton b = ButtonNamed(a[1]);
   const LPARAM at = CentreOf(control);
-  Post(control, WM_LBUTTONDOWN, MK_LBUTTON, at);
-  Post(control, WM_LBUTTONUP, 0, at);
-  Post(control, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
-  Post(control, WM_LBUTTONUP, 0, at);
+  Post(control, b.down, b.held, at);
+  Post(control, b.up, 0, at);
+  Post(control, b.doubleClick, b.held, at);
+  Post(control, b.up, 0, at);
   std::printf("ok\n");
+}
+
+// Moves the real mouse pointer over the middle of a control, lets the
+// program answer the move, and prints the handle of the cursor then shown.
+void CursorOver(char** a) {
+  HWND control = MainControl(a[0]);
+  RECT r;
+  GetWindowRect(control, &r);
+  SetForegroundWindow(MainWindow());
+  SetCursorPos((r.left + r.right) / 2 + 1, (r.top + r.bottom) / 2);
+  Sleep(100);
+  SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  Send(MainWindow(), WM_NULL);  // the move has been handled once this returns
+  Sleep(200);
+  CURSORINFO info{};
+  info.cbSize = sizeof info;
+  if (!GetCursorInfo(&info)) Fail("no cursor information");
+  std::printf("%llu\n", static_cast<unsigned long long>(reinterpret_cast<uintptr_t>(info.hCursor)));
+}
+
+// The main window's place and size on the screen.
+void WindowRect(char**) {
+  RECT r;
+  GetWindowRect(MainWindow(), &r);
+  std::printf("%ld,%ld,%ld,%ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
+}
+
+// --- dialing procedures: the name box, typing into a field, focus, a locked file ---
+
+// The items of a drop-down list, one per line. Wine copies an item's text
+// between processes correctly only for the wide message, so the item is
+// asked for in UTF-16 and written back in the system code page.
+void ComboItems(char** a) {
+  HWND combo = MainControl(a[0]);
+  const int count = static_cast<int>(Send(combo, CB_GETCOUNT));
+  for (int i = 0; i < count; ++i) {
+    const LRESULT length = Send(combo, CB_GETLBTEXTLEN, i);
+    std::wstring wide(static_cast<size_t>(length) + 1, L'\0');
+    DWORD_PTR got = 0;
+    if (!SendMessageTimeoutW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(wide.data()),
+                             SMTO_NORMAL, kSendTimeoutMs, &got))
+      Fail("the program does not answer");
+    wide.resize(static_cast<size_t>(got));
+    std::string item(wide.size() * 2 + 1, '\0');
+    item.resize(static_cast<size_t>(WideCharToMultiByte(CP_ACP, 0, wide.c_str(), static_cast<int>(wide.size()),
+                                                        item.data(), static_cast<int>(item.size()), nullptr, nullptr)));
+    std::printf("%s\n", item.c_str());
+  }
+}
+
+void ComboSel(char** a) { std::printf("%d\n", static_cast<int>(Send(MainControl(a[0]), CB_GETCURSEL))); }
+
+// Chooses an entry as the user's pick does: the box tells its parent.
+void ComboSelect(char** a) {
+  HWND combo = MainControl(a[0]);
+  if (Send(combo, CB_SETCURSEL, ToInt(a[1])) == CB_ERR) Fail("no such row");
+  Send(GetParent(combo), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE),
+       reinterpret_cast<LPARAM>(combo));
+  std::printf("%d\n", static_cast<int>(Send(combo, CB_GETCURSEL)));
+}
+
+// A click into a control, which takes the focus as a mouse click gives it.
+void ClickInto(char** a) {
+  HWND control = MainControl(a[0]);
+  Post(control, WM_LBUTTONDOWN, MK_LBUTTON, CentreOf(control));
+  Post(control, WM_LBUTTONUP, 0, CentreOf(control));
+  std::printf("ok\n");
+}
+
+// Characters typed into the focused control of the main window, after all
+// of its text is selected, so that they replace it; "\b" erases.
+void TypeText(char** a) {
+  HWND focus = FocusOf(MainWindow());
+  Send(focus, EM_SETSEL, 0, -1);
+  for (const char* p = a[0]; *p; ++p) Post(focus, WM_CHAR, static_cast<unsigned char>(*p), 1);
+  std::printf("ok\n");
+}
+
+void MainFocus(char**) { std::printf("%d\n", GetDlgCtrlID(FocusOf(MainWindow()))); }
+
+// The outer size of a shown dialog, frame and caption included.
+void DlgSize(char** a) {
+  RECT r;
+  GetWindowRect(Dialog(a[0]), &r);
+  std::printf("%ldx%ld\n", r.right - r.left, r.bottom - r.top);
+}
+
+// Holds a file open, shared with no one, as another program that has it
+// locked would: prints "held" once it is open, and closes it after ms.
+void HoldFile(char** a) {
+  HANDLE file = CreateFileA(a[0], GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) Fail("cannot open " + std::string(a[0]));
+  std::printf("held\n");
+  std::fflush(stdout);
+  Sleep(static_cast<DWORD>(ToInt(a[1])));
+  CloseHandle(file);
 }
 
 struct Command {
@@ -328,8 +445,19 @@ const Command kCommands[] = {
     {"dlg-close", 1, DlgClose, "<caption>"},
     {"dlg-focus", 1, DlgFocus, "<caption>"},
     {"close-main", 0, CloseMain, ""},
-    // release package
-    {"dblclick", 1, DblClick, "<id>"},
+    // dialer
+    {"dblclick", 2, DoubleClick, "<id> left|right|middle"},
+    {"cursor-over", 1, CursorOver, "<id>"},
+    {"window-rect", 0, WindowRect, ""},
+    {"hold-file", 2, HoldFile, "<path> <ms>"},
+    // dialing procedures
+    {"combo-items", 1, ComboItems, "<id>"},
+    {"combo-sel", 1, ComboSel, "<id>"},
+    {"combo-select", 2, ComboSelect, "<id> <index>"},
+    {"click-into", 1, ClickInto, "<id>"},
+    {"type", 1, TypeText, "<text>"},
+    {"main-focus", 0, MainFocus, ""},
+    {"dlg-size", 1, DlgSize, "<caption>"},
 };
 
 int Usage() {

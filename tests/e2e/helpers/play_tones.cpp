@@ -1,6 +1,6 @@
 // play_tones.exe: plays the sixteen key images of the tone file "one.wav"
-// beside it, in tone-index order, each for about 150 ms followed by 150 ms of
-// quiet, through the program's own sound output. A recording of it decodes as
+// beside it, in tone-index order, as queue mode plays them at speed position
+// 5 (151 ms of tone, then quiet), through the program's own sound output. A recording of it decodes as
 // "0123456789*#ABCD" when the tone file and the sound path are right.
 #include <windows.h>
 
@@ -10,13 +10,13 @@
 #include <string>
 
 #include "core/dialer/clock.h"
+#include "core/dialer/tone_player.h"
 #include "core/dialer/tones.h"
 #include "win32/dialer/win_sound.h"
 
 namespace {
 
-constexpr unsigned kToneMs = 150;
-constexpr unsigned kGapMs = 150;
+constexpr int kSpeedPosition = 5;
 constexpr unsigned kWarmUpMs = 500;
 constexpr int kKeyCount = 16;  // every tone index but silence
 
@@ -46,12 +46,8 @@ int main() {
   sound.StartLooped(bank->images[tonvero::kSilenceIndex].data());
   tonvero::WaitMs(clock, kWarmUpMs);
   sound.Stop();
-  for (int index = 0; index < kKeyCount; ++index) {
-    sound.StartLooped(bank->images[index].data());
-    tonvero::WaitMs(clock, kToneMs);
-    sound.Stop();
-    tonvero::WaitMs(clock, kGapMs);
-  }
+  tonvero::TonePlayer player(*bank, sound, clock, nullptr);
+  for (int index = 0; index < kKeyCount; ++index) player.PlayQueued(index, kSpeedPosition);
   std::printf("played %d keys\n", kKeyCount);
   return 0;
 }

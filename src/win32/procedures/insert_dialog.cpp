@@ -1,0 +1,52 @@
+#include "win32/procedures/insert_dialog.h"
+
+#include "win32/app/control_ids.h"
+#include "win32/app/modal_dialog.h"
+
+namespace tonvero {
+namespace {
+
+constexpr FontSpec kBold{"MS Sans Serif", 11, true};
+constexpr COLORREF kNavy = RGB(0, 0, 0x80);
+
+class TDPInsertBox : public ModalDialog {
+ public:
+  explicit TDPInsertBox(std::string name)
+      : ModalDialog("DP Insert", OuterSize{225, 148}, true), name_(std::move(name)) {}
+  const std::string& Name() const { return name_; }
+
+ private:
+  std::vector<ControlSpec> Controls() const override {
+    return {
+        {IDC_DP_INSERT_FRAME, "STATIC", "", 8, 8, 201, 73, WS_VISIBLE | SS_ETCHEDFRAME},
+        {IDC_DP_INSERT_PROMPT, "STATIC", "Enter The New DP Name ", 16, 16, 185, 25,
+         WS_VISIBLE | SS_CENTER | SS_CENTERIMAGE | SS_NOPREFIX, kBold, kNavy, nullptr,
+         WS_EX_STATICEDGE},
+        {IDC_DP_INSERT_NAME, "EDIT", "", 16, 48, 185, 21,
+         WS_VISIBLE | WS_TABSTOP | WS_BORDER | ES_UPPERCASE | ES_AUTOHSCROLL},
+        // Enter in the name field presses the default button, so it closes with OK.
+        {IDC_DP_INSERT_ENTER, "BUTTON", "Enter", 24, 88, 73, 28,
+         WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, kBold},
+        {IDC_DP_INSERT_CANCEL, "BUTTON", "Cancel", 120, 88, 73, 28,
+         WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, kBold},
+    };
+  }
+  int OnInit() override {
+    SetWindowTextA(Item(IDC_DP_INSERT_NAME), name_.c_str());
+    return IDC_DP_INSERT_NAME;
+  }
+  void OnOk() override { name_ = WindowText(Item(IDC_DP_INSERT_NAME)); }
+
+  std::string name_;
+};
+
+}  // namespace
+
+bool AskProcedureName(HWND owner, std::string& name) {
+  TDPInsertBox box(name);
+  if (box.Show(owner) != IDOK) return false;
+  name = box.Name();
+  return true;
+}
+
+}  // namespace tonvero

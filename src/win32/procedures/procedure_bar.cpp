@@ -1,0 +1,284 @@
+#include "win32/procedures/procedure_bar.h"
+
+#include "win32/app/control_ids.h"
+#include "win32/procedures/insert_dialog.h"
+#include "win32/procedures/procedure_file.h"
+
+namespace tonvero {
+namespace {
+
+constexpr COLORREF kAqua = RGB(0x00, 0xFF, 0xFF);
+constexpr DWORD kButton = WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW;
+constexpr int kDroppedRows = 10;
+
+// The command list shown while a dialing procedure is edited.
+std::string ProcedureHelpText() {
+  const char* const rows[][2] = {
+      {"@", "Dialing The Phone Number"}, {"P", "Pause"},
+      {"SXX", "Jump On XX Symbols Ahead"}, {"-", "1/3 Second Delay"},
+      {",", "1 Second Delay"},            {"(...)", "Comments"},
+      {"0...9,A...D,#,*", "Phone Number Symbols"},
+  };
+  std::string text = "\r\nDialing Procedure  Commands\r\n \r\n";
+  int number = 1;
+  for (const auto& row : rows) {
+    std::string command = row[0];
+    command.resize(29, ' ');
+    text += "    " + std::to_string(number++) + ".  " + command + "-  " + row[1] + "\r\n";
+  }
+  return text;
+}
+
+RECT RectIn(HWND parent, HWND child) {
+  RECT r;
+  GetWindowRect(child, &r);
+  MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
+void SetHeight(HWND window, int height) {
+  RECT r;
+  GetWindowRect(window, &r);
+  SetWindowPos(window, nullptr, 0, 0, r.right - r.left, height,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+}  // namespace
+
+TProcedureBar::TProcedureBar(AskQuestion ask)
+    : ask_(std::move(ask)),
+      fieldBrush_(CreateSolidBrush(kAqua)),
+      helpBrush_(CreateSolidBrush(GetSysColor(COLOR_INFOBK))) {}
+
+TProcedureBar::~TProcedureBar() {
+  DeleteObject(fieldBrush_);
+  DeleteObject(helpBrush_);
+}
+
+std::vector<ControlSpec> TProcedureBar::Controls() {
+  return {
+      {IDC_DP_LABEL, "STATIC", "Dialing Proc.:", 7, 7, 65, 14,
+       WS_VISIBLE | SS_LEFTNOWORDWRAP | SS_NOPREFIX, {"Tahoma", 10}},
+      {IDC_DP_INSERT, "BUTTON", "Ins.", 72, 3, 33, 21, kButton, {}, CLR_INVALID,
+       " Insert A New Dialing Procedure After This One "},
+      {IDC_DP_DELETE, "BUTTON", "Del.", 104, 3, 33, 21, kButton | WS_DISABLED, {}, CLR_INVALID,
+       " Delete This Dialing Procedure "},
+      {IDC_DP_NAME, "COMBOBOX", "", 136, 3, 121, 24 + kDroppedRows * 14,
+       WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, {}, CLR_INVALID,
+       " Dialing Procedure Name "},
+      {IDC_DP_EDIT, "EDIT", "@", 256, 3, 313, 21,
+       WS_VISIBLE | WS_TABSTOP | WS_BORDER | ES_UPPERCASE | ES_AUTOHSCROLL, {}, CLR_INVALID,
+       "Dialing Procedure "},
+      {IDC_DP_MEMO, "EDIT", "", 232, 216, 385, 150, WS_BORDER | ES_MULTILINE | ES_READONLY,
+       {"MS Sans Serif", 11, true}},
+  };
+}
+
+void TProcedureBar::Attach(HWND parent) {
+  parent_ = parent;
+  SetWindowTextA(Item(IDC_DP_MEMO), ProcedureHelpText().c_str());
+  ShowList();
+}
+
+void TProcedureBar::SetFocusTarget(HWND target) { focusTarget_ = target; }
+
+HWND TProcedureBar::Grid() const {
+  return focusTarget_ && IsChild(parent_, focusTarget_) ? focusTarget_ : nullptr;
+}
+
+// ---- the list and its file ----------------------------------------------------
+
+void TProcedureBar::Load(const std::string& dbBase) {
+  dbBase_ = dbBase;
+  readFailure_.reset();
+  list_ = ProcedureList();
+  std::optional<ProcedureList> read;
+  try {
+    read = ReadProcedureFile(dbBase);
+  } catch (const IoError& failure) {
+    readFailure_ = failure;
+    ShowList();
+    throw;
+  }
+  if (read) list_ = std::move(*read);
+  ShowList();
+  if (read) WriteProcedureBackup(dbBase, list_);
+}
+
+void TProcedureBar::Save() {
+  // A file that could not be read is not overwritten by the little that
+  // the list then holds.
+  if (readFailure_) throw *readFailure_;
+  SaveTo(dbBase_);
+}
+
+void TProcedureBar::SaveTo(const std::string& dbBase) const { WriteProcedureFile(dbBase, list_); }
+
+// ---- the controls ------------------------------------------------------------
+
+void TProcedureBar::ShowList() {
+  // The names go straight to the box's own list: the box carries its hint's
+  // subclass, which costs Wine a round trip to its server for every message,
+  // seconds for a long list.
+  HWND names = Item(IDC_DP_NAME), namesList = NamesList();
+  SendMessageA(names, CB_RESETCONTENT, 0, 0);
+  SendMessageA(namesList, WM_SETREDRAW, FALSE, 0);
+  size_t characters = 0;
+  for (const Procedure& p : list_.Entries()) characters += p.name.size() + 1;
+  SendMessageA(namesList, LB_INITSTORAGE, list_.Entries().size(), characters);
+  for (const Procedure& p : list_.Entries()) {
+    SendMessageA(namesList, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(p.name.c_str()));
+  }
+  SendMessageA(namesList, WM_SETREDRAW, TRUE, 0);
+  Select(0);
+  for (int id : {IDC_DP_NAME, IDC_DP_EDIT, IDC_DP_DELETE}) {
+    RedrawWindow(Item(id), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  }
+}
+
+HWND TProcedureBar::NamesList() const {
+  COMBOBOXINFO names{};
+  names.cbSize = sizeof names;
+  GetComboBoxInfo(Item(IDC_DP_NAME), &names);
+  return names.hwndList;
+}
+
+int TProcedureBar::Selected() const {
+  return static_cast<int>(SendMessageA(Item(IDC_DP_NAME), CB_GETCURSEL, 0, 0));
+}
+
+void TProcedureBar::Select(int index) {
+  SendMessageA(Item(IDC_DP_NAME), CB_SETCURSEL, index, 0);
+  ShowSelection();
+}
+
+void TProcedureBar::ShowSelection() {
+  SetWindowTextA(Item(IDC_DP_EDIT), list_.CommandOf(Selected()).c_str());
+  UpdateDeleteButton();
+}
+
+void TProcedureBar::UpdateDeleteButton() { EnableWindow(Item(IDC_DP_DELETE), Selected() > 0); }
+
+std::string TProcedureBar::CurrentCommand() const { return WindowText(Item(IDC_DP_EDIT)); }
+
+bool TProcedureBar::StepNext() {
+  const int next = Selected() + 1;
+  if (next >= list_.Size()) return false;
+  SendMessageA(Item(IDC_DP_NAME), CB_SETCURSEL, next, 0);
+  DPnameChange();
+  return true;
+}
+
+bool TProcedureBar::StepPrevious() {
+  const int previous = Selected() - 1;
+  if (previous < 0) return false;
+  SendMessageA(Item(IDC_DP_NAME), CB_SETCURSEL, previous, 0);
+  DPnameChange();
+  return true;
+}
+
+bool TProcedureBar::InsertProcedure(const std::string& name) {
+  const int position = list_.InsertAfter(Selected(), name);
+  if (position == kNoSelection) return false;
+  SendMessageA(Item(IDC_DP_NAME), CB_INSERTSTRING, position,
+               reinterpret_cast<LPARAM>(list_.At(position).name.c_str()));
+  Select(position);
+  Save();
+  return true;
+}
+
+void TProcedureBar::SetCommand(int index, const std::string& text) {
+  list_.SetCommand(index, text);
+  if (index == Selected()) ShowSelection();
+}
+
+// ---- handlers ------------------------------------------------------------------
+
+bool TProcedureBar::OnCommand(int id, int code) {
+  switch (id) {
+    case IDC_DP_NAME:
+      if (code == CBN_SELCHANGE) DPnameChange();
+      else if (code == CBN_SETFOCUS) DPnameEnter();
+      return true;
+    case IDC_DP_EDIT:
+      if (code == EN_SETFOCUS) DPEditClick();
+      else if (code == EN_KILLFOCUS) DPEditExit();
+      return true;
+    case IDC_DP_INSERT:
+      if (code == BN_CLICKED) BitBtnDPInsertClick();
+      return true;
+    case IDC_DP_DELETE:
+      if (code == BN_CLICKED) BitBtnDPDeleteClick();
+      return true;
+  }
+  return false;
+}
+
+void TProcedureBar::DPnameChange() {
+  ShowSelection();
+  SetFocus(focusTarget_ ? focusTarget_ : parent_);
+}
+
+void TProcedureBar::DPnameEnter() { UpdateDeleteButton(); }
+
+void TProcedureBar::DPEditClick() {
+  HWND memo = Item(IDC_DP_MEMO);
+  if (IsWindowVisible(memo)) return;
+  if (HWND grid = Grid()) {
+    const RECT gridRect = RectIn(parent_, grid);
+    gridHeight_ = gridRect.bottom - gridRect.top;
+    SetHeight(grid, RectIn(parent_, memo).top - gridRect.top - 2);
+    ShowScrollBar(grid, SB_BOTH, FALSE);
+  }
+  ShowWindow(memo, SW_SHOW);
+}
+
+void TProcedureBar::DPEditExit() {
+  HWND memo = Item(IDC_DP_MEMO);
+  if (IsWindowVisible(memo)) {
+    ShowWindow(memo, SW_HIDE);
+    if (HWND grid = Grid()) {
+      SetHeight(grid, gridHeight_);
+      ShowScrollBar(grid, SB_VERT, TRUE);
+    }
+  }
+  HWND edit = Item(IDC_DP_EDIT);
+  const std::string text = NormaliseProcedureText(WindowText(edit));
+  SetWindowTextA(edit, text.c_str());
+  // DEFAULT's text is never stored, so changing it leaves the file as it is.
+  const int selected = Selected();
+  if (list_.SetCommand(selected, text) && selected > 0) Save();
+}
+
+void TProcedureBar::BitBtnDPInsertClick() {
+  std::string name;
+  if (AskProcedureName(parent_, name)) InsertProcedure(name);
+}
+
+void TProcedureBar::BitBtnDPDeleteClick() {
+  const int selected = Selected();
+  if (selected > 0 && ask_("Delete This Dialing Procedure ?")) {
+    const int next = list_.Delete(selected);
+    SendMessageA(Item(IDC_DP_NAME), CB_DELETESTRING, selected, 0);
+    Select(next);
+    Save();
+  }
+  UpdateDeleteButton();
+}
+
+bool TProcedureBar::OnControlColor(HDC dc, HWND control, LRESULT& brush) {
+  const int id = GetDlgCtrlID(control);
+  if (id == IDC_DP_EDIT || id == IDC_DP_NAME || control == NamesList()) {
+    SetBkColor(dc, kAqua);
+    brush = reinterpret_cast<LRESULT>(fieldBrush_);
+    return true;
+  }
+  if (id == IDC_DP_MEMO) {
+    SetBkColor(dc, GetSysColor(COLOR_INFOBK));
+    brush = reinterpret_cast<LRESULT>(helpBrush_);
+    return true;
+  }
+  return false;
+}
+
+}  // namespace tonvero
