@@ -46,6 +46,19 @@ TEST(ExtractField, SplitsQuotedAndUnquotedLines) {
   }
 }
 
+// Splitting a line in one pass gives each field as taking it alone does.
+TEST(ExtractFields, AgreesWithExtractFieldOnEveryField) {
+  const std::string lines[] = {R"("MAREL","VOSSIK"," ","VELMORA")", R"("SMITH, JR","X")", R"("A,B)",
+                               "", R"(A"B"C,"A""B",C)", ",,x,,", "a,b,c,d,e,f,g", R"(",")"};
+  for (const std::string& line : lines) {
+    for (int count = 0; count <= 7; ++count) {
+      const std::vector<std::string> fields = ExtractFields(line, count);
+      ASSERT_EQ(static_cast<size_t>(count), fields.size()) << line;
+      for (int n = 1; n <= count; ++n) EXPECT_EQ(ExtractField(line, n), fields[n - 1]) << line << " field " << n;
+    }
+  }
+}
+
 TEST(FieldText, UpperAsciiChangesOnlyAsciiLetters) {
   EXPECT_EQ(UpperAscii("abc-xyz 1\xE9"), "ABC-XYZ 1\xE9");
   // the bytes just outside a..z stay as they are

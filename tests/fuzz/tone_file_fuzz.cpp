@@ -34,7 +34,8 @@ void CheckImage(const uint8_t* image, size_t size) {
   if (dataEnd > size) Fault("data length", dataEnd, size);
 }
 
-// Sound output that knows every buffer the player may hand it and checks
+// Sound output that knows every buffer the player may hand it (the bank's
+// images, the shooter buffer and the queued symbol's buffer) and checks
 // each image against the buffer it lies in.
 class CheckingSound : public tonvero::SoundOutput {
  public:
@@ -45,9 +46,11 @@ class CheckingSound : public tonvero::SoundOutput {
 
  private:
   void Check(const uint8_t* image) {
-    if (image == player_->Shooter().Image()) {
-      CheckImage(image, tonvero::ShooterBuffer::kSize);
-      return;
+    for (const tonvero::ShooterBuffer* composed : {&player_->Shooter(), &player_->QueuedSymbol()}) {
+      if (image == composed->Image()) {
+        CheckImage(image, tonvero::ShooterBuffer::kSize);
+        return;
+      }
     }
     for (const Bytes& bank : player_->Bank().images) {
       if (image == bank.data()) {

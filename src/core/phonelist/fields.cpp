@@ -18,6 +18,22 @@ std::string ExtractField(const std::string& line, int n) {
   return field;
 }
 
+std::vector<std::string> ExtractFields(std::string_view line, int count) {
+  std::vector<std::string> fields(count > 0 ? static_cast<size_t>(count) : 0);
+  size_t current = 0;
+  bool insideQuotes = false;
+  for (char c : line) {
+    if (c == '"') {
+      insideQuotes = !insideQuotes;
+    } else if (c == ',' && !insideQuotes) {
+      if (++current == fields.size()) break;
+    } else if (current < fields.size()) {
+      fields[current] += c;
+    }
+  }
+  return fields;
+}
+
 std::string UpperAscii(const std::string& text) {
   std::string upper = text;
   for (char& c : upper) {

@@ -3,12 +3,16 @@
 // stored field text, comparing texts and turning file names into base paths.
 // Texts are 8-bit strings in the system code page; positions count from 1.
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace tonvero {
 
 // Field n (from 1) of a comma-separated line; double quotes only group and
 // are never copied. n out of range gives "".
 std::string ExtractField(const std::string& line, int n);
+// Fields 1..count of a line, each as ExtractField gives it, in one pass.
+std::vector<std::string> ExtractFields(std::string_view line, int count);
 // a..z to A..Z; every other byte unchanged.
 std::string UpperAscii(const std::string& text);
 // Without leading and trailing spaces (0x20 only); "" becomes " ".

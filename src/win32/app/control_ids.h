@@ -73,3 +73,24 @@
 #define IDC_DP_INSERT_NAME 1402    // EditDPName
 #define IDC_DP_INSERT_ENTER 1      // BitBtnEnter: IDOK
 #define IDC_DP_INSERT_CANCEL 2     // BitBtnCancel: IDCANCEL
+
+// Phone list: the record dialog ("Edit Record" / "Insert Record") and the
+// "Sorting" dialog; their OK and Cancel buttons carry IDOK and IDCANCEL.
+#define IDC_FIELD_PANEL 1500        // the panel around labels and fields
+#define IDC_FIELD_LABEL_1 1501      // PanelField1..PanelField4 (1501..1504)
+#define IDC_FIELD_EDIT_1 1511       // EditField1..EditField4 (1511..1514)
+#define IDC_RECORD_OK 1             // BitBtnOK
+#define IDC_RECORD_CANCEL 2         // BitBtnCancel
+#define IDC_SORT_PANEL 1520
+#define IDC_SORT_RADIO_1 1521       // RadioButton1..RadioButton4 (1521..1524)
+#define IDC_SORT_OK 1               // OKButton
+#define IDC_SORT_CANCEL 2           // BitBtnCancel
+
+// Phone list: the grid answers these messages (the test driver asks them).
+#define IDM_GRID_SELECTED_ROW (0x8000 + 1500)  // WM_APP + 1500: the selected row, 0 for none
+#define IDM_GRID_TOP_ROW (0x8000 + 1501)       // the first record row in view
+#define IDM_GRID_ROW_COUNT (0x8000 + 1502)     // the number of record rows
+// Posted with a number in wParam after other posted input; sent, answers the
+// last number seen: the driver knows by it that what it posted before was handled.
+#define IDM_GRID_MARK (0x8000 + 1503)
+#define IDM_GRID_LAST_MARK (0x8000 + 1504)

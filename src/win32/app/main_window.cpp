@@ -129,9 +129,8 @@ std::vector<ControlSpec> MainControls() {
       {IDC_ADD, "BUTTON", "Add", 576, 38, 41, 22, kButton},
       {IDC_CREDIT, "STATIC", "Tonvero by Velmora", 320, 181, 100, 12, kLabel | WS_CLIPSIBLINGS,
        {"Small Fonts", 9, false}, kGrey},
-      {IDC_GRID, WC_LISTVIEWA, "", 232, 64, 385, 301,
-       WS_VISIBLE | WS_TABSTOP | WS_BORDER | WS_CLIPSIBLINGS | LVS_REPORT | LVS_SINGLESEL |
-           LVS_SHOWSELALWAYS},
+      {IDC_GRID, TPhoneGrid::WindowClass(), "", 232, 64, 385, 301,
+       WS_VISIBLE | WS_TABSTOP | WS_BORDER | WS_VSCROLL | WS_CLIPSIBLINGS},
       {IDC_HELP_PICTURE, "STATIC", "", 232, 64, 385, 305, SS_BITMAP | SS_CENTERIMAGE},
   });
   return c;
@@ -233,6 +232,7 @@ void TTonvero::FormCreate() {
   LoadTones();
   LoadSettings();
   LoadDialingProcedures();
+  LoadPhoneListAtStart();
   if (!HasPrinter()) EnableWindow(Item(IDC_PRINT), FALSE);
 }
 
@@ -240,6 +240,7 @@ void TTonvero::CreateControls() {
   INITCOMMONCONTROLSEX classes{sizeof classes, ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES |
                                                    ICC_UPDOWN_CLASS | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&classes);
+  TPhoneGrid::RegisterWindowClass(reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(hwnd_, GWLP_HINSTANCE)));
   form_.Create(hwnd_, MainControls());
 
   SendMessageA(Item(IDC_IMAGE_IDLE), STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(pictures_.idle));
@@ -256,16 +257,7 @@ void TTonvero::CreateControls() {
 
   HWND grid = Item(IDC_GRID);
   SetWindowPos(grid, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);  // over the credit line
-  ListView_SetExtendedListViewStyle(grid, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
-  const char* titles[kGridColumns] = {"", "FIRST NAME", "LAST NAME", "PHONE", "REMARKS"};
-  const Settings defaults;
-  for (int column = 0; column < kGridColumns; ++column) {
-    LVCOLUMNA info{};
-    info.mask = LVCF_TEXT | LVCF_WIDTH;
-    info.pszText = const_cast<char*>(titles[column]);
-    info.cx = defaults.columnWidths[column];
-    SendMessageA(grid, LVM_INSERTCOLUMNA, column, reinterpret_cast<LPARAM>(&info));
-  }
+  phoneGrid_.Attach(grid);
 
   // The keys and Help act on mouse down and up, not on click.
   for (const Key& key : kKeys) SetWindowSubclass(Item(key.id), ButtonProcedure, key.id, reinterpret_cast<DWORD_PTR>(this));
@@ -294,18 +286,17 @@ void TTonvero::LoadTones() {
 Settings TTonvero::CurrentSettings() const {
   Settings current = settings_;
   current.speedPosition = SpeedPosition();
-  for (int column = 0; column < kGridColumns; ++column) {
-    current.columnWidths[column] = ListView_GetColumnWidth(Item(IDC_GRID), column);
-  }
+  const ColumnWidths widths = phoneGrid_.Widths();
+  for (int column = 0; column < kGridColumns; ++column) current.columnWidths[column] = widths[column];
   return current;
 }
 
 void TTonvero::ApplySettings(const Settings& stored) {
   settings_ = stored;
   SetScrollPos(Item(IDC_SPEED), SB_CTL, stored.speedPosition, TRUE);
-  for (int column = 0; column < kGridColumns; ++column) {
-    ListView_SetColumnWidth(Item(IDC_GRID), column, stored.columnWidths[column]);
-  }
+  ColumnWidths widths;
+  for (int column = 0; column < kGridColumns; ++column) widths[column] = stored.columnWidths[column];
+  phoneGrid_.SetWidths(widths);
 }
 
 void TTonvero::LoadSettings() {
@@ -403,6 +394,11 @@ void TTonvero::OnCommand(int id, int code) {
     case IDC_DIAL: DialCurrentNumber(); break;
     case IDC_DIAL_MODE: DialModeClick(); break;
     case IDC_EXIT: BitBtnExitClick(); break;
+    case IDC_SORT: phoneGrid_.BitBtnSortClick(); break;
+    case IDC_EDIT: phoneGrid_.BitBtnEditClick(); break;
+    case IDC_INSERT: phoneGrid_.BitBtnInsertClick(); break;
+    case IDC_DELETE: phoneGrid_.BitBtnDeleteClick(); break;
+    case IDC_FILE: phoneGrid_.BitBtnFileClick(); break;
     case IDC_LOGO:
       if (code == STN_DBLCLK) Image1DblClick();
       else InvalidateRect(Item(IDC_LOGO), nullptr, TRUE);
@@ -487,6 +483,31 @@ void TTonvero::DialModeClick() {
 bool TTonvero::AskQuestion(const std::string& question) { return questionBox_.Ask(hwnd_, question); }
 
 void TTonvero::ShowNotice(const std::string& notice) { errorMessage_.Show(hwnd_, notice); }
+
+// ---- phone list ----------------------------------------------------------------
+
+// A list that cannot be read at start-up is reported, and the start-up goes
+// on with an empty list; no change is saved over the unread file.
+void TTonvero::LoadPhoneListAtStart() {
+  try {
+    phoneGrid_.Load(settings_.dbBase);
+  } catch (const std::exception& failure) {
+    ShowError(hwnd_, failure.what());
+  }
+  phoneGrid_.SortAndSelectFirst();
+}
+
+void TTonvero::DatabaseOpened(const std::string& dbBase) {
+  settings_.dbBase = dbBase;
+  LoadDialingProcedures();
+}
+
+void TTonvero::ShowNumber(const std::string& number) { SetWindowTextA(Item(IDC_SCREEN), number.c_str()); }
+
+void TTonvero::StepProcedure(int delta) {
+  if (delta > 0) procedureBar_.StepNext();
+  else procedureBar_.StepPrevious();
+}
 
 // ---- dialing -------------------------------------------------------------------
 

@@ -14,11 +14,12 @@
 #include "win32/app/message_dialogs.h"
 #include "win32/dialer/win_sound.h"
 #include "win32/procedures/procedure_bar.h"
+#include "win32/phonelist/phone_grid.h"
 #include "win32/settings/mode_dialog.h"
 
 namespace tonvero {
 
-class TTonvero : private DialTarget {
+class TTonvero : private DialTarget, private TPhoneGrid::Owner {
  public:
   TTonvero();
   ~TTonvero() override;
@@ -70,6 +71,14 @@ class TTonvero : private DialTarget {
   void Wait(unsigned ms) override;
   void Pause() override;
 
+  // Phone list.
+  void LoadPhoneListAtStart();
+  const std::string& DatabaseBase() const override { return settings_.dbBase; }
+  void DatabaseOpened(const std::string& dbBase) override;
+  void ShowNumber(const std::string& number) override;
+  void DialNumber() override { DialCurrentNumber(); }
+  void StepProcedure(int delta) override;
+
   HWND Item(int id) const { return form_.Item(id); }
   int SpeedPosition() const;
 
@@ -83,6 +92,7 @@ class TTonvero : private DialTarget {
   WinSoundOutput sound_;
   WinClock clock_;
   std::unique_ptr<TonePlayer> player_;
+  TPhoneGrid phoneGrid_{*this};
 
   struct Pictures {
     Pictures();

@@ -5,6 +5,7 @@
 // stderr and exits 1.
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -381,7 +382,7 @@ void ClickInto(char** a) {
 
 // Characters typed into the focused control of the main window, after all
 // of its text is selected, so that they replace it; "\b" erases.
-void TypeText(char** a) {
+void TypeReplacing(char** a) {
   HWND focus = FocusOf(MainWindow());
   Send(focus, EM_SETSEL, 0, -1);
   for (const char* p = a[0]; *p; ++p) Post(focus, WM_CHAR, static_cast<unsigned char>(*p), 1);
@@ -407,6 +408,129 @@ void HoldFile(char** a) {
   std::fflush(stdout);
   Sleep(static_cast<DWORD>(ToInt(a[1])));
   CloseHandle(file);
+}
+
+// --- phone list commands: keys as the keyboard sends them, the grid's rows ---
+
+WPARAM PhoneListKey(const char* name) {
+  const struct {
+    const char* name;
+    WPARAM key;
+  } keys[] = {{"tab", VK_TAB},       {"delete", VK_DELETE}, {"insert", VK_INSERT}, {"f4", VK_F4},
+              {"left", VK_LEFT},     {"right", VK_RIGHT},   {"up", VK_UP},         {"down", VK_DOWN},
+              {"pgup", VK_PRIOR},    {"pgdn", VK_NEXT},     {"home", VK_HOME},     {"end", VK_END},
+              {"backspace", VK_BACK}};
+  for (const auto& k : keys) {
+    if (std::strcmp(name, k.name) == 0) return k.key;
+  }
+  return KeyCode(name);
+}
+
+// Waits until the program has handled what was posted to it before. Keys
+// turn into characters as they are handled, and those come after a mark
+// posted with the keys, so the program is marked twice.
+void WaitHandled() {
+  HWND grid = Control(MainWindow(), IDC_GRID);
+  for (int round = 0; round < 2; ++round) {
+    const WPARAM mark = GetTickCount() + round + 1;
+    Post(grid, IDM_GRID_MARK, mark);
+    WaitFor(static_cast<int>(kSendTimeoutMs), [&] {
+      return static_cast<WPARAM>(Send(grid, IDM_GRID_LAST_MARK)) == mark;
+    }, "the program to handle the input");
+  }
+}
+
+void PostKey(HWND focus, WPARAM vk) {
+  const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyA(static_cast<UINT>(vk), MAPVK_VK_TO_VSC)) << 16;
+  Post(focus, WM_KEYDOWN, vk, scan | 1);
+  Post(focus, WM_KEYUP, vk, scan | 1 | (1 << 30) | (1u << 31));
+}
+
+// The window whose focused control takes the keys: "main" or a dialog's caption.
+HWND KeyTarget(const char* window) {
+  return FocusOf(std::strcmp(window, "main") == 0 ? MainWindow() : Dialog(window));
+}
+
+// Presses named keys one after the other, each to the control that has the
+// focus when it comes, through the program's message loop.
+void Press(char** a) {
+  const std::string names = a[1];
+  for (size_t start = 0; start <= names.size();) {
+    const size_t end = std::min(names.find(',', start), names.size());
+    PostKey(KeyTarget(a[0]), PhoneListKey(names.substr(start, end - start).c_str()));
+    WaitHandled();
+    start = end + 1;
+  }
+  std::printf("ok\n");
+}
+
+// Types text on the keyboard without Shift: letters arrive in small letters.
+void TypeText(char** a) {
+  for (const char* c = a[1]; *c; ++c) {
+    const SHORT scan = VkKeyScanA(*c);
+    if (scan == -1) Fail(std::string("no key types ") + *c);
+    PostKey(KeyTarget(a[0]), static_cast<WPARAM>(LOBYTE(scan)));
+    WaitHandled();
+  }
+  std::printf("ok\n");
+}
+
+// Presses a key that dials (Enter on the grid) and waits, as click-wait
+// does, until the dialing icon has come and gone.
+void PressDial(char** a) {
+  HWND busy = MainControl(a[1]);
+  const int timeoutMs = ToInt(a[2]);
+  PostKey(KeyTarget("main"), PhoneListKey(a[0]));
+  WaitFor(timeoutMs, [&] { return IsWindowVisible(busy) != 0; }, "the busy sign to show");
+  WaitFor(timeoutMs, [&] { return IsWindowVisible(busy) == 0; }, "the busy sign to hide");
+  std::printf("ok\n");
+}
+
+void Focused(char**) { std::printf("%d\n", GetDlgCtrlID(FocusOf(MainWindow()))); }
+
+HWND Grid() { return Control(MainWindow(), IDC_GRID); }
+void GridRow(char**) { std::printf("%d\n", static_cast<int>(Send(Grid(), IDM_GRID_SELECTED_ROW))); }
+void GridTop(char**) { std::printf("%d\n", static_cast<int>(Send(Grid(), IDM_GRID_TOP_ROW))); }
+void GridRows(char**) { std::printf("%d\n", static_cast<int>(Send(Grid(), IDM_GRID_ROW_COUNT))); }
+
+// The middle of a record row in view: a title row and record rows of 14
+// pixels, each with a line of 1 pixel below.
+LPARAM RowPoint(HWND grid, int row) {
+  const int top = static_cast<int>(Send(grid, IDM_GRID_TOP_ROW));
+  return MAKELPARAM(60, (row - top + 1) * 15 + 7);
+}
+
+void GridClick(char** a) {
+  HWND grid = Grid();
+  const LPARAM at = RowPoint(grid, ToInt(a[0]));
+  Post(grid, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  Post(grid, WM_LBUTTONUP, 0, at);
+  WaitHandled();
+  std::printf("ok\n");
+}
+
+// Drags with the left button along the title row from x1 to x2, as a user
+// resizing a column by its border does.
+void GridDrag(char** a) {
+  HWND grid = Grid();
+  const int y = 7;
+  Post(grid, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(ToInt(a[0]), y));
+  Post(grid, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM((ToInt(a[0]) + ToInt(a[1])) / 2, y));
+  Post(grid, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(ToInt(a[1]), y));
+  Post(grid, WM_LBUTTONUP, 0, MAKELPARAM(ToInt(a[1]), y));
+  WaitHandled();
+  std::printf("ok\n");
+}
+
+// Posted: a double click dials, which runs until the dialing ends.
+void GridDoubleClick(char** a) {
+  HWND grid = Grid();
+  const LPARAM at = RowPoint(grid, ToInt(a[0]));
+  Post(grid, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  Post(grid, WM_LBUTTONUP, 0, at);
+  Post(grid, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+  Post(grid, WM_LBUTTONUP, 0, at);
+  std::printf("ok\n");
 }
 
 struct Command {
@@ -455,9 +579,20 @@ const Command kCommands[] = {
     {"combo-sel", 1, ComboSel, "<id>"},
     {"combo-select", 2, ComboSelect, "<id> <index>"},
     {"click-into", 1, ClickInto, "<id>"},
-    {"type", 1, TypeText, "<text>"},
+    {"type-replace", 1, TypeReplacing, "<text>"},
     {"main-focus", 0, MainFocus, ""},
     {"dlg-size", 1, DlgSize, "<caption>"},
+    // phone list
+    {"press", 2, Press, "main|<caption> <key>[,<key>...]"},
+    {"type", 2, TypeText, "main|<caption> <text>"},
+    {"press-dial", 3, PressDial, "<key> <busy_id> <timeout_ms>"},
+    {"focused", 0, Focused, ""},
+    {"grid-row", 0, GridRow, ""},
+    {"grid-top", 0, GridTop, ""},
+    {"grid-rows", 0, GridRows, ""},
+    {"grid-click", 1, GridClick, "<row>"},
+    {"grid-dblclick", 1, GridDoubleClick, "<row>"},
+    {"grid-drag", 2, GridDrag, "<x1> <x2>"},
 };
 
 int Usage() {

@@ -1,0 +1,98 @@
+#pragma once
+// The phone-list grid window: a fixed title row and a fixed row-number
+// column, rows of 14 pixels, whole-row selection, columns resized by
+// dragging the title row's borders, a vertical scroll bar only. It paints
+// only the rows in view and asks its source for their cells, so a list of
+// any length scrolls and selects at once. What the user does is handed to
+// its events; the selection changes only when the owner selects a row.
+#include <windows.h>
+
+#include <array>
+#include <string>
+
+#include "core/phonelist/grid_look.h"
+
+namespace tonvero {
+
+constexpr int kGridColumnCount = 5;
+using ColumnWidths = std::array<int, kGridColumnCount>;
+
+
+class GridWindow {
+ public:
+  class Source {
+   public:
+    virtual ~Source() = default;
+    virtual int RecordRows() const = 0;
+    virtual std::string CellText(int row, int column) const = 0;
+    virtual CellLook Look(int row, int column, int selectedRow) const = 0;
+  };
+  class Events {
+   public:
+    virtual ~Events() = default;
+    // The user asked for another row (click, arrow keys, paging).
+    virtual void RowChosen(int row) = 0;
+    virtual void DoubleClicked() = 0;
+    // A typed character, Enter ('\r') included.
+    virtual void CharTyped(char typed) = 0;
+    // A key before the grid's own handling; true when it was taken.
+    virtual bool KeyPressed(int virtualKey) = 0;
+    virtual void FocusReceived() = 0;
+  };
+
+  static const char* ClassName();
+  static void RegisterClass(HINSTANCE instance);
+
+  GridWindow() = default;
+  ~GridWindow();
+  GridWindow(const GridWindow&) = delete;
+  GridWindow& operator=(const GridWindow&) = delete;
+
+  // Takes over a window of ClassName() created elsewhere.
+  void Attach(HWND window, Source& source, Events& events);
+  HWND Handle() const { return hwnd_; }
+
+  int SelectedRow() const { return selectedRow_; }
+  // Selects `row` (0: none) and scrolls it into view; no event.
+  void Select(int row);
+  // The number of rows or their contents changed.
+  void Refresh();
+
+  const ColumnWidths& Widths() const { return widths_; }
+  void SetWidths(const ColumnWidths& widths);
+
+ private:
+  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+  void OnPaint();
+  void PaintRow(HDC dc, int row, int top, int clientWidth);
+  void PaintCell(HDC dc, const RECT& cell, int row, int column);
+  void OnKeyDown(int virtualKey);
+  void OnMouseDown(int x, int y);
+  void OnMouseMove(int x);
+  void OnDoubleClick(int x, int y);
+  void OnVerticalScroll(int request);
+  LRESULT DialogCode(const MSG* message) const;
+
+  int ClientHeight() const;
+  int RowsInView() const;  // whole record rows below the title row
+  int RowAt(int y) const;  // 0 for the title row, -1 below the last row
+  int BorderAt(int x) const;  // the column whose right border is at x, or -1
+  void ScrollTo(int topRow);
+  void UpdateScrollBar();
+  void Choose(int row);
+
+  HWND hwnd_ = nullptr;
+  Source* source_ = nullptr;
+  Events* events_ = nullptr;
+  HFONT font_ = nullptr;
+  ColumnWidths widths_{27, 79, 76, 128, 55};
+  int topRow_ = 1;
+  int selectedRow_ = 0;
+  int resizing_ = -1;  // the column whose border is dragged
+  int dragStartX_ = 0, dragStartWidth_ = 0;
+  WPARAM lastMark_ = 0;
+};
+
+}  // namespace tonvero

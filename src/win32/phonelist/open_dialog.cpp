@@ -1,0 +1,29 @@
+#include "win32/phonelist/open_dialog.h"
+
+#include <commdlg.h>
+
+#include <vector>
+
+namespace tonvero {
+
+std::optional<std::string> ChooseDatabaseFile(HWND owner, const char* title,
+                                              const std::string& initialFile) {
+  static const char kFilter[] = "Tonvero DB (*.rbd)\0*.rbd\0All Files (*.*)\0*.*\0";
+  // Room for a long path; the initial name is cut if it is longer still.
+  std::vector<char> name(32768, '\0');
+  initialFile.copy(name.data(), name.size() - 1);
+  OPENFILENAMEA dialog{};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = owner;
+  dialog.lpstrFilter = kFilter;
+  dialog.nFilterIndex = 1;
+  dialog.lpstrFile = name.data();
+  dialog.nMaxFile = static_cast<DWORD>(name.size());
+  dialog.lpstrTitle = title;
+  // The working folder stays where it was: the settings and tone files live there.
+  dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_NOCHANGEDIR;
+  if (!GetOpenFileNameA(&dialog)) return std::nullopt;
+  return std::string(name.data());
+}
+
+}  // namespace tonvero
