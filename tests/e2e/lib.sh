@@ -254,11 +254,12 @@ new_folder() {
 # The folder as the program sees it through drive Z:.
 windows_path() { printf 'Z:%s' "${1//\//\\}"; }
 
-# Starts tonvero.exe in the test's folder (its working directory) and waits
-# for its main window. PULSE_LATENCY_MSEC gives Wine's sound stream a buffer
-# that rides over a busy machine without dropouts.
+# Starts tonvero.exe in the test's folder, or in $PROGRAM_DIR when a test
+# sets it (its working directory), and waits for its main window.
+# PULSE_LATENCY_MSEC gives Wine's sound stream a buffer that rides over a
+# busy machine without dropouts.
 start_program() {
-  (cd "$TEST_DIR" && PULSE_LATENCY_MSEC=60 exec "${WINE[@]}" tonvero.exe "$@" >>"$TEST_DIR/program.log" 2>&1) &
+  (cd "${PROGRAM_DIR:-$TEST_DIR}" && PULSE_LATENCY_MSEC=60 exec "${WINE[@]}" tonvero.exe "$@" >>"$TEST_DIR/program.log" 2>&1) &
   PROGRAM_PID=$!
   drv wait-window "$WAIT_WINDOW_MS" >/dev/null
 }

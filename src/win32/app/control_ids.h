@@ -55,6 +55,7 @@
 #define IDC_PAUSE_TEXT 1202     // PausePanel
 #define IDC_PAUSE_OK 1          // PauseOKButton: IDOK
 #define IDC_ABOUT_OK 1          // OKButton: IDOK
+#define IDC_ABOUT_VERSION 1253  // Version label of the about box
 
 #define IDC_MODE_QUEUE 1300
 #define IDC_MODE_SHOOTER 1301
