@@ -3,11 +3,6 @@
 #include "win32/app/files.h"
 
 namespace tonvero {
-namespace {
-
-Bytes ToBytes(const std::string& text) { return Bytes(text.begin(), text.end()); }
-
-}  // namespace
 
 std::optional<PhoneListFile> LoadPhoneListFile(const std::string& dbBase) {
   const std::string path = dbBase + ".rbd";
