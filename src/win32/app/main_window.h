@@ -13,6 +13,8 @@
 #include "win32/app/forms.h"
 #include "win32/app/message_dialogs.h"
 #include "win32/dialer/win_sound.h"
+#include "win32/modem/modem_dialer.h"
+#include "win32/serial/comm.h"
 #include "win32/procedures/procedure_bar.h"
 #include "win32/phonelist/phone_grid.h"
 #include "win32/settings/mode_dialog.h"
@@ -108,6 +110,9 @@ class TTonvero : private DialTarget, private TPhoneGrid::Owner {
   TQuestionBox questionBox_;
   TDialingMode dialingMode_;
   TErrorMessage errorMessage_;
+
+  TComm modem_;  // Modem: open only while a modem dial is under way
+  TModemDialer modemDialer_{modem_, errorMessage_};
 };
 
 }  // namespace tonvero

@@ -4,6 +4,7 @@
 // users expect; it closes with IDOK or IDCANCEL.
 #include <windows.h>
 
+#include <string>
 #include <vector>
 
 #include "win32/app/forms.h"
@@ -16,6 +17,9 @@ class ModalDialog {
   // Shows the dialog centred on the screen; returns IDOK or IDCANCEL
   // (Cancel is preset, so the close box gives IDCANCEL).
   int Show(HWND owner);
+  // The caption of the next Show.
+  void SetCaption(const std::string& caption) { caption_ = caption; }
+  const std::string& Caption() const { return caption_; }
 
  protected:
   ModalDialog(const char* caption, int clientWidth, int clientHeight, bool closeBox);
@@ -38,7 +42,7 @@ class ModalDialog {
   static INT_PTR CALLBACK Procedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
   INT_PTR Handle(UINT message, WPARAM wParam, LPARAM lParam);
 
-  const char* caption_;
+  std::string caption_;
   int width_, height_;
   bool closeBox_;
   bool outerSize_ = false;
