@@ -13,10 +13,12 @@ normal_startup_look() {
   rm -f "$TEST_DIR/tv.cn3"
 }
 
-# Each way that tv.cn3 cannot be written at start-up: the start goes on with
-# no message, sized, centred and set up. (Wine cannot delete the link to
-# /dev/full that makes the disk full here, so the removal of the temporary
-# after a failed write is tested in tests/win32.)
+# A tv.cn3 that cannot be written at start-up (a full disk): the start goes
+# on with no message, sized, centred and set up. A folder named tv.cn3 is
+# there but cannot be read: that is reported, the folder is left alone, and
+# the start goes on the same. (Wine cannot delete the link to /dev/full that
+# makes the disk full here, so the removal of the temporary after a failed
+# write is tested in tests/win32.)
 test_settings_file_unwritable_at_start_up() {
   normal_startup_look
   local way
@@ -26,9 +28,16 @@ test_settings_file_unwritable_at_start_up() {
       full-disk) ln -s /dev/full "$TEST_DIR/tv.cn3.new" ;;
     esac
     start_program_watching
-    assert_eq window "$STARTUP_SEEN" "start-up with tv.cn3 unwritable ($way)"
+    if [ "$way" = folder ]; then
+      assert_eq "box: File access denied" "$STARTUP_SEEN" "start-up with a folder named tv.cn3"
+      drv dlg-key Tonvero enter >/dev/null
+      drv wait-window "$WAIT_WINDOW_MS" >/dev/null
+    else
+      assert_eq window "$STARTUP_SEEN" "start-up with tv.cn3 unwritable ($way)"
+    fi
     assert_eq "$NORMAL_LOOK" "$(startup_look)" "window after a start that could not write tv.cn3 ($way)"
     [ "$way" != folder ] || [ ! -e "$TEST_DIR/tv.cn3.new" ] || fail "a temporary tv.cn3.new was left behind"
+    [ "$way" != folder ] || [ -d "$TEST_DIR/tv.cn3" ] || fail "the folder named tv.cn3 was replaced"
     rm -f "$TEST_DIR/tv.cn3.new"  # room on the disk again for the save at the end
     stop_program
     rm -rf "$TEST_DIR/tv.cn3"

@@ -30,20 +30,22 @@ class FilesTest : public ::testing::Test {
   std::string folder_;
 };
 
-// Only a file that is not there (nor its folder, nor anything but a folder
-// in its place) reads as absent, which lets the caller create it afresh.
+// Only a file that is not there (nor its folder) reads as absent, which lets
+// the caller create it afresh.
 TEST_F(FilesTest, MissingFileIsNotAnError) {
   EXPECT_FALSE(ReadFileIfPresent(folder_ + "nothing.bin").has_value());
   EXPECT_FALSE(ReadFileIfPresent(folder_ + "no\\such\\dir\\a.bin").has_value());
-  ASSERT_TRUE(CreateDirectoryA((folder_ + "sub").c_str(), nullptr));
-  EXPECT_FALSE(ReadFileIfPresent(folder_ + "sub").has_value());
-  EXPECT_FALSE(ReplaceFileContents(folder_ + "sub", Bytes{1}));
-  EXPECT_EQ(GetFileAttributesA((folder_ + "sub.new").c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
-// A file that is there but cannot be opened (another program holds it) is a
-// failure to report, never taken for a missing one.
-TEST_F(FilesTest, AFileHeldByAnotherIsAFailureNotAbsent) {
+// A file that is there but cannot be opened (another program holds it, a
+// folder has its name) is a failure to report, never taken for a missing
+// one; a folder of that name is not replaced either.
+TEST_F(FilesTest, AFileThatCannotBeOpenedIsAFailureNotAbsent) {
+  ASSERT_TRUE(CreateDirectoryA((folder_ + "sub").c_str(), nullptr));
+  EXPECT_THROW(ReadFileIfPresent(folder_ + "sub"), IoError);
+  EXPECT_FALSE(ReplaceFileContents(folder_ + "sub", Bytes{1}));
+  EXPECT_EQ(GetFileAttributesA((folder_ + "sub.new").c_str()), INVALID_FILE_ATTRIBUTES);
+
   const std::string path = folder_ + "a.bin";
   ASSERT_TRUE(ReplaceFileContents(path, Bytes{4, 5}));
   HANDLE held = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,

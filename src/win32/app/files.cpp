@@ -32,11 +32,6 @@ class FileHandle {
   HANDLE h_;
 };
 
-bool IsFolder(const std::string& path) {
-  const DWORD attributes = GetFileAttributesA(path.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
 Bytes ReadWhole(const FileHandle& file) {
   LARGE_INTEGER size;
   if (!GetFileSizeEx(file.get(), &size)) throw IoError(static_cast<int>(GetLastError()));
@@ -58,10 +53,9 @@ std::optional<Bytes> ReadFileIfPresent(const std::string& path) {
                               FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.valid()) {
     const DWORD error = GetLastError();
-    // No file there: none by that name, no such folder, or a folder in its place.
-    if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND || IsFolder(path)) {
-      return std::nullopt;
-    }
+    // Absent only when neither the file nor its folder exists; anything
+    // else there (locked, unreadable, a folder of that name) is a failure.
+    if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return std::nullopt;
     throw IoError(static_cast<int>(error));
   }
   return ReadWhole(file);

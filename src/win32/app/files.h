@@ -14,9 +14,9 @@ namespace tonvero {
 // A text file's content as the bytes to write.
 inline Bytes ToBytes(std::string_view text) { return Bytes(text.begin(), text.end()); }
 
-// The file's bytes, opened read-only; nothing when there is no such file
-// (nor folder, or a folder stands in its place), so the caller may create it.
-// Throws IoError for any other failure to open (locked, unreadable) and when
+// The file's bytes, opened read-only; nothing when there is no such file (or
+// no such folder), so the caller may create it. Throws IoError for any other
+// failure to open (locked, unreadable, a folder of that name) and when
 // reading fails after the file was opened.
 std::optional<Bytes> ReadFileIfPresent(const std::string& path);
 
