@@ -1,6 +1,7 @@
 # Cross build: tonvero.exe, the Windows-side tests and the e2e driver.
 enable_language(RC)
-add_link_options(-static -static-libgcc -static-libstdc++)
+# No link time in the PE header: the same sources give the same program bytes.
+add_link_options(-static -static-libgcc -static-libstdc++ -Wl,--no-insert-timestamp)
 
 file(GLOB_RECURSE WIN32_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/win32/*.cpp)
 list(FILTER WIN32_SOURCES EXCLUDE REGEX "/main\\.cpp$")
@@ -9,6 +10,8 @@ target_include_directories(tonvero_win32 PUBLIC ${CMAKE_SOURCE_DIR}/src)
 target_link_libraries(tonvero_win32 PUBLIC tonvero_core winmm comctl32 comdlg32 gdi32 user32 winspool)
 
 add_executable(tonvero WIN32 src/win32/app/main.cpp src/win32/app/tonvero.rc)
+set_source_files_properties(src/win32/app/tonvero.rc PROPERTIES
+  OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/src/win32/app/tonvero.manifest;${CMAKE_SOURCE_DIR}/src/core/app/version.h")
 target_link_libraries(tonvero PRIVATE tonvero_win32)
 
 add_executable(driver tests/e2e/driver/driver.cpp)
@@ -26,6 +29,11 @@ set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 file(GLOB_RECURSE WIN32_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win32/*.cpp)
 add_executable(win32_tests ${WIN32_TESTS})
-target_link_libraries(win32_tests PRIVATE tonvero_win32 gtest_main)
+target_link_libraries(win32_tests PRIVATE tonvero_win32 gtest_main version)
+# The tests read tonvero.exe's resources back, so it must be current.
+add_dependencies(win32_tests tonvero)
 enable_testing()
-add_test(NAME win32_tests COMMAND win32_tests)
+# Some tests need a real serial port pair and a display; the wrapper makes them.
+add_test(NAME win32_tests
+  COMMAND ${CMAKE_SOURCE_DIR}/tests/win32/environment ${CMAKE_CROSSCOMPILING_EMULATOR}
+          $<TARGET_FILE:win32_tests>)

@@ -136,11 +136,67 @@ start_wine() {
     >>"$RUN_DIR/wineboot.log" 2>&1 || { echo "setting Wine's sound driver failed" >&2; return 1; }
 }
 
+# A private CUPS server for the run, with one PDF printer "PDF" (cups-pdf);
+# Wine reaches it through CUPS_SERVER. It must be up before the prefix is
+# made, as Wine takes its printer list from CUPS when it starts. cups-pdf
+# writes each job to the PDF folder of the job's user (root: /root/PDF),
+# named after the job title; the tests fetch their own files from there.
+start_printing() {
+  local c="$RUN_DIR/cups"
+  mkdir -p "$c/conf/ppd" "$c/spool/tmp" "$c/cache" "$c/state" "$c/log"
+  # The filters run as an unprivileged user and must reach the spool folder.
+  chmod o+x "$RUN_DIR"
+  chmod 755 "$c"
+  cat >"$c/conf/cups-files.conf" <<CONF
+SystemGroup root
+ServerRoot $c/conf
+RequestRoot $c/spool
+TempDir $c/spool/tmp
+CacheDir $c/cache
+StateDir $c/state
+AccessLog $c/log/access_log
+ErrorLog $c/log/error_log
+PageLog $c/log/page_log
+Printcap $c/printcap
+CONF
+  cat >"$c/conf/cupsd.conf" <<CONF
+LogLevel info
+Listen $c/cups.sock
+Browsing No
+WebInterface No
+<Location />
+  Order allow,deny
+  Allow all
+</Location>
+<Policy default>
+  <Limit All>
+    Order deny,allow
+  </Limit>
+</Policy>
+CONF
+  start_group cupsd -f -c "$c/conf/cupsd.conf" -s "$c/conf/cups-files.conf" >"$c/log/cupsd.out" 2>&1
+  CUPSD_PID=$BG_PID
+  export CUPS_SERVER="$c/cups.sock"
+  wait_until 30 "the print server" print_server_running &&
+    lpadmin -p PDF -v cups-pdf:/ -E -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd &&
+    lpadmin -d PDF &&
+    PDF_DIR=$(getent passwd "$(id -un)" | cut -d: -f6)/PDF
+}
+
+# lpstat exits 0 either way; only its answer tells.
+print_server_running() { lpstat -r 2>/dev/null | grep -qx "scheduler is running"; }
+
+stop_printing() {
+  stop_group "${CUPSD_PID:-}"
+  CUPSD_PID=
+}
+
 env_start() {
   RUN_DIR=$(mktemp -d /tmp/tonvero-e2e.XXXXXX)
   export HOME="$RUN_DIR/home"
   mkdir -p "$HOME" "$RUN_DIR/tests"
-  { choose_wine && check_build && start_display && start_sound && start_wine; } >"$RUN_DIR/setup.log" 2>&1
+  { choose_wine && check_build && start_display && start_sound && start_printing && start_wine; } \
+    >"$RUN_DIR/setup.log" 2>&1
 }
 
 # Ends everything the run started; safe to call more than once.
@@ -149,6 +205,7 @@ env_stop() {
     wineserver -k >/dev/null 2>&1
     timeout 20 wineserver -w >/dev/null 2>&1
   fi
+  stop_printing
   stop_group "${PULSE_PID:-}"
   stop_group "${XVFB_PID:-}"
   PULSE_PID= XVFB_PID=
@@ -197,11 +254,12 @@ new_folder() {
 # The folder as the program sees it through drive Z:.
 windows_path() { printf 'Z:%s' "${1//\//\\}"; }
 
-# Starts tonvero.exe in the test's folder (its working directory) and waits
-# for its main window. PULSE_LATENCY_MSEC gives Wine's sound stream a buffer
-# that rides over a busy machine without dropouts.
+# Starts tonvero.exe in the test's folder, or in $PROGRAM_DIR when a test
+# sets it (its working directory), and waits for its main window.
+# PULSE_LATENCY_MSEC gives Wine's sound stream a buffer that rides over a
+# busy machine without dropouts.
 start_program() {
-  (cd "$TEST_DIR" && PULSE_LATENCY_MSEC=60 exec "${WINE[@]}" tonvero.exe "$@" >>"$TEST_DIR/program.log" 2>&1) &
+  (cd "${PROGRAM_DIR:-$TEST_DIR}" && PULSE_LATENCY_MSEC=60 exec "${WINE[@]}" tonvero.exe "$@" >>"$TEST_DIR/program.log" 2>&1) &
   PROGRAM_PID=$!
   drv wait-window "$WAIT_WINDOW_MS" >/dev/null
 }
@@ -228,6 +286,16 @@ stop_program() {
   program_running || return 0
   drv_try close-main
   wait_program_exit 15 || { kill -KILL "$PROGRAM_PID"; wait_program_exit 5; }
+}
+
+# Processes a test starts beside the program (a serial port pair, a
+# reader) are listed here and ended when the test ends, however it ends.
+track_helper() { echo "$1" >>"$TEST_DIR/helpers.pids"; }
+stop_helpers() {
+  [ -f "$TEST_DIR/helpers.pids" ] || return 0
+  local pid
+  while read -r pid; do kill "$pid" 2>/dev/null || true; done <"$TEST_DIR/helpers.pids"
+  rm -f "$TEST_DIR/helpers.pids"
 }
 
 restart_program() {

@@ -75,6 +75,22 @@ TEST_F(FilesTest, FileInMissingFolderCannotBeCreated) {
   EXPECT_FALSE(ReplaceFileContents(folder_ + "no\\such\\dir\\a.bin", Bytes{1}));
 }
 
+TEST_F(FilesTest, WriteReportsAFileThatCannotBeWrittenAndKeepsIt) {
+  const std::string path = folder_ + "ro.bin";
+  ASSERT_TRUE(ReplaceFileContents(path, Bytes{7, 7, 7}));
+  ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
+  try {
+    WriteFileContents(path, Bytes{1});
+    ADD_FAILURE() << "a read-only file was written";
+  } catch (const IoError& failure) {
+    EXPECT_STREQ(failure.what(), "File access denied");
+  }
+  EXPECT_EQ(ReadFileIfPresent(path), (Bytes{7, 7, 7}));
+  EXPECT_THROW(WriteFileContents(folder_ + "no\\such\\dir\\a.bin", Bytes{1}), IoError);
+  WriteFileContents(folder_ + "a.bin", Bytes{4, 2});
+  EXPECT_EQ(ReadFileIfPresent(folder_ + "a.bin"), (Bytes{4, 2}));
+}
+
 // A write that fails half-way (here: the bytes to write cannot be read)
 // raises the failure, leaves the old file as it was and no temporary file.
 TEST_F(FilesTest, AFailedWriteLeavesTheOldFileAndNoTemporary) {

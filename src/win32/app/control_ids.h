@@ -55,6 +55,7 @@
 #define IDC_PAUSE_TEXT 1202     // PausePanel
 #define IDC_PAUSE_OK 1          // PauseOKButton: IDOK
 #define IDC_ABOUT_OK 1          // OKButton: IDOK
+#define IDC_ABOUT_VERSION 1253  // Version label of the about box
 
 #define IDC_MODE_QUEUE 1300
 #define IDC_MODE_SHOOTER 1301
@@ -93,3 +94,11 @@
 // last number seen: the driver knows by it that what it posted before was handled.
 #define IDM_GRID_MARK (0x8000 + 1503)
 #define IDM_GRID_LAST_MARK (0x8000 + 1504)
+
+// Printing: the "Printer" options dialog.
+#define IDC_PRINTER_FONT 1600   // BitBtnFont
+#define IDC_PRINTER_ALL 1601    // BitBtnPrintAll: closes with the result All
+#define IDC_PRINTER_CANCEL 2    // BitBtnCancel: IDCANCEL
+#define IDC_PRINTER_FORM 1602   // RadioGroupFormat
+#define IDC_PRINTER_LIST 1603   // its item "List"
+#define IDC_PRINTER_BOOK 1604   // its item "Book"

@@ -102,4 +102,11 @@ bool ReplaceFileContents(const std::string& path, const uint8_t* data, size_t si
   return true;
 }
 
+void WriteFileContents(const std::string& path, const Bytes& bytes) {
+  SetLastError(ERROR_SUCCESS);
+  if (ReplaceFileContents(path, bytes)) return;
+  const DWORD error = GetLastError();
+  throw IoError(static_cast<int>(error != ERROR_SUCCESS ? error : ERROR_ACCESS_DENIED));
+}
+
 }  // namespace tonvero

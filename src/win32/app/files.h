@@ -23,4 +23,9 @@ std::optional<Bytes> ReadFileIfPresent(const std::string& path);
 bool ReplaceFileContents(const std::string& path, const Bytes& bytes);
 bool ReplaceFileContents(const std::string& path, const uint8_t* data, size_t size);
 
+// Replaces the file with `bytes` as ReplaceFileContents does, and reports a
+// file that cannot be created as a failure too: throws IoError, named by the
+// system's reason when it gives one, leaving the old file whole.
+void WriteFileContents(const std::string& path, const Bytes& bytes);
+
 }  // namespace tonvero

@@ -124,9 +124,11 @@ std::vector<ControlSpec> MainControls() {
       {IDC_INSERT, "BUTTON", "Insert", 312, 38, 37, 22, kButton},
       {IDC_DELETE, "BUTTON", "Delete", 350, 38, 37, 22, kButton},
       {IDC_FILE, "BUTTON", "Open", 388, 38, 33, 22, kButton},
-      {IDC_PRINT, "BUTTON", "Print", 424, 38, 41, 22, kButton},
-      {IDC_SYNC, "BUTTON", "Sync.", 528, 38, 45, 22, kButton},
-      {IDC_ADD, "BUTTON", "Add", 576, 38, 41, 22, kButton},
+      {IDC_PRINT, "BUTTON", "Print", 424, 38, 41, 22, kButton, {}, CLR_INVALID, " Print Tonvero DB "},
+      {IDC_SYNC, "BUTTON", "Sync.", 528, 38, 41, 22, kButton, kBoldFont, CLR_INVALID,
+       "Synchronization With Another DB File "},
+      {IDC_ADD, "BUTTON", "Add", 576, 38, 41, 22, kButton, kBoldFont, CLR_INVALID,
+       " Adding Records From Another Tonvero DB "},
       {IDC_CREDIT, "STATIC", "Tonvero by Velmora", 320, 181, 100, 12, kLabel | WS_CLIPSIBLINGS,
        {"Small Fonts", 9, false}, kGrey},
       {IDC_GRID, TPhoneGrid::WindowClass(), "", 232, 64, 385, 301,
@@ -393,6 +395,9 @@ void TTonvero::OnCommand(int id, int code) {
     case IDC_CLEAR: SetWindowTextA(Item(IDC_SCREEN), ""); break;
     case IDC_DIAL: DialCurrentNumber(); break;
     case IDC_DIAL_MODE: DialModeClick(); break;
+    case IDC_PRINT: BitBtnPrintClick(); break;
+    case IDC_SYNC: MergeClick(MergeKind::kSync); break;
+    case IDC_ADD: MergeClick(MergeKind::kAdd); break;
     case IDC_EXIT: BitBtnExitClick(); break;
     case IDC_SORT: phoneGrid_.BitBtnSortClick(); break;
     case IDC_EDIT: phoneGrid_.BitBtnEditClick(); break;
@@ -480,6 +485,20 @@ void TTonvero::DialModeClick() {
   UpdateModeIndicator();
 }
 
+void TTonvero::BitBtnPrintClick() {
+  PrintJob job;
+  job.caption = WindowText(hwnd_);
+  job.records = phoneGrid_.Records();
+  job.sortField = phoneGrid_.SortField();
+  printer_.BitBtnPrintClick(hwnd_, std::move(job));
+}
+
+void TTonvero::MergeClick(MergeKind kind) {
+  const MergeRooms rooms{[this](const std::string& question) { return AskQuestion(question); },
+                         procedureBar_, phoneGrid_};
+  MergeCommandClick(hwnd_, kind, settings_.dbBase, settings_.otherDbBase, rooms);
+}
+
 bool TTonvero::AskQuestion(const std::string& question) { return questionBox_.Ask(hwnd_, question); }
 
 void TTonvero::ShowNotice(const std::string& notice) { errorMessage_.Show(hwnd_, notice); }
@@ -528,7 +547,9 @@ void TTonvero::DialCurrentNumber() {
 }
 
 void TTonvero::DialByModem() {
-  // Modem dialing arrives with the serial port; until then modem mode dials nothing.
+  modemDialer_.Dial({hwnd_, Item(IDC_SCREEN), Item(IDC_GRID),
+                     [this](bool dialing) { ShowDialingIcon(dialing); }},
+                    procedureBar_.CurrentCommand(), settings_);
 }
 
 void TTonvero::ShowDialingIcon(bool dialing) {

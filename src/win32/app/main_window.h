@@ -13,6 +13,10 @@
 #include "win32/app/forms.h"
 #include "win32/app/message_dialogs.h"
 #include "win32/dialer/win_sound.h"
+#include "win32/modem/modem_dialer.h"
+#include "win32/serial/comm.h"
+#include "win32/merge/merge_command.h"
+#include "win32/printing/print_phone_list.h"
 #include "win32/procedures/procedure_bar.h"
 #include "win32/phonelist/phone_grid.h"
 #include "win32/settings/mode_dialog.h"
@@ -59,6 +63,8 @@ class TTonvero : private DialTarget, private TPhoneGrid::Owner {
   void BitBtnExitClick();
   void Image1DblClick();
   void DialModeClick();
+  void BitBtnPrintClick();
+  void MergeClick(MergeKind kind);  // "Sync." and "Add"
 
   // Dialing.
   void DialCurrentNumber();
@@ -108,6 +114,10 @@ class TTonvero : private DialTarget, private TPhoneGrid::Owner {
   TQuestionBox questionBox_;
   TDialingMode dialingMode_;
   TErrorMessage errorMessage_;
+
+  TComm modem_;  // Modem: open only while a modem dial is under way
+  TModemDialer modemDialer_{modem_, errorMessage_};
+  PhoneListPrinter printer_;
 };
 
 }  // namespace tonvero

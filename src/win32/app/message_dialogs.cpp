@@ -1,5 +1,6 @@
 #include "win32/app/message_dialogs.h"
 
+#include "core/app/version.h"
 #include "win32/app/control_ids.h"
 #include "win32/app/pictures.h"
 
@@ -77,7 +78,7 @@ std::vector<ControlSpec> TAboutBox::Controls() const {
   return {
       {kLogoId, "STATIC", "", 17, 17, 113, 113, WS_VISIBLE | SS_BITMAP},
       {1252, "STATIC", "Tonvero", 144, 20, 136, 22, kLabel, {"MS Sans Serif", 16, true}},
-      {1253, "STATIC", "Version 2.00", 144, 46, 136, 16, kLabel},
+      {IDC_ABOUT_VERSION, "STATIC", "Version " TONVERO_VERSION_TEXT, 144, 46, 136, 16, kLabel},
       {1254, "STATIC", "Telephone dialer", 144, 76, 140, 16, kLabel},
       {1255, "STATIC", "Velmora Software", 144, 94, 140, 16, kLabel},
       {1256, "STATIC", "Freeware for personal use.", 17, 138, 260, 14, kLabel},

@@ -13,9 +13,10 @@ void AppendWide(std::vector<WORD>& words, const char* text) {
 }
 
 // An in-memory dialog template with no controls; they come from the form table.
-std::vector<WORD> EmptyTemplate(const char* caption, bool closeBox) {
+std::vector<WORD> EmptyTemplate(const char* caption, bool closeBox, bool minimizeBox) {
   DLGTEMPLATE head{};
-  head.style = WS_POPUP | WS_CAPTION | DS_MODALFRAME | DS_SETFONT | (closeBox ? WS_SYSMENU : 0);
+  head.style = WS_POPUP | WS_CAPTION | DS_MODALFRAME | DS_SETFONT |
+               (closeBox || minimizeBox ? WS_SYSMENU : 0) | (minimizeBox ? WS_MINIMIZEBOX : 0);
   head.cx = 100;
   head.cy = 50;
   std::vector<WORD> words(sizeof head / sizeof(WORD));
@@ -30,8 +31,13 @@ std::vector<WORD> EmptyTemplate(const char* caption, bool closeBox) {
 
 }  // namespace
 
-ModalDialog::ModalDialog(const char* caption, int clientWidth, int clientHeight, bool closeBox)
-    : caption_(caption), width_(clientWidth), height_(clientHeight), closeBox_(closeBox) {}
+ModalDialog::ModalDialog(const char* caption, int clientWidth, int clientHeight, bool closeBox,
+                         bool minimizeBox)
+    : caption_(caption),
+      width_(clientWidth),
+      height_(clientHeight),
+      closeBox_(closeBox),
+      minimizeBox_(minimizeBox) {}
 
 ModalDialog::ModalDialog(const char* caption, OuterSize outer, bool closeBox)
     : caption_(caption), width_(outer.width), height_(outer.height), closeBox_(closeBox),
@@ -40,13 +46,13 @@ ModalDialog::ModalDialog(const char* caption, OuterSize outer, bool closeBox)
 int ModalDialog::Show(HWND owner) {
   Form form;
   form_ = &form;
-  std::vector<WORD> dialogTemplate = EmptyTemplate(caption_, closeBox_);
+  std::vector<WORD> dialogTemplate = EmptyTemplate(caption_.c_str(), closeBox_, minimizeBox_);
   INT_PTR result = DialogBoxIndirectParamA(
       GetModuleHandleA(nullptr), reinterpret_cast<LPCDLGTEMPLATEA>(dialogTemplate.data()), owner,
       Procedure, reinterpret_cast<LPARAM>(this));
   form_ = nullptr;
   hwnd_ = nullptr;
-  return result == IDOK ? IDOK : IDCANCEL;
+  return result <= 0 ? IDCANCEL : static_cast<int>(result);  // -1: the dialog could not be made
 }
 
 INT_PTR CALLBACK ModalDialog::Procedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {

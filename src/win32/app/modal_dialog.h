@@ -1,29 +1,39 @@
 #pragma once
 // A modal dialog whose controls come from a form table in pixels. It is a
 // standard dialog window, so Esc, Enter, Tab and the space bar behave as
-// users expect; it closes with IDOK or IDCANCEL.
+// users expect; it closes with IDOK, IDCANCEL or a result of its own.
 #include <windows.h>
 
+#include <string>
 #include <vector>
 
 #include "win32/app/forms.h"
 
 namespace tonvero {
 
+// The result of a dialog button that means "all" (as "Print All").
+constexpr int kResultAll = 8;
+
 class ModalDialog {
  public:
   virtual ~ModalDialog() = default;
-  // Shows the dialog centred on the screen; returns IDOK or IDCANCEL
-  // (Cancel is preset, so the close box gives IDCANCEL).
+  // Shows the dialog centred on the screen; returns IDOK, IDCANCEL (preset,
+  // so Esc and the close box give it) or the result passed to Close.
   int Show(HWND owner);
+  // The caption of the next Show.
+  void SetCaption(const std::string& caption) { caption_ = caption; }
+  const std::string& Caption() const { return caption_; }
 
  protected:
-  ModalDialog(const char* caption, int clientWidth, int clientHeight, bool closeBox);
+  ModalDialog(const char* caption, int clientWidth, int clientHeight, bool closeBox,
+              bool minimizeBox = false);
   // A dialog whose size is given from outside: frame and caption included.
   struct OuterSize {
     int width, height;
   };
   ModalDialog(const char* caption, OuterSize outer, bool closeBox);
+  // Ends the dialog with any result, for buttons other than OK and Cancel.
+  void Close(int result) { EndDialog(hwnd_, result); }
   virtual std::vector<ControlSpec> Controls() const = 0;
   // Fills the controls before the dialog is shown; returns the id to focus.
   virtual int OnInit() = 0;
@@ -38,9 +48,9 @@ class ModalDialog {
   static INT_PTR CALLBACK Procedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
   INT_PTR Handle(UINT message, WPARAM wParam, LPARAM lParam);
 
-  const char* caption_;
+  std::string caption_;
   int width_, height_;
-  bool closeBox_;
+  bool closeBox_, minimizeBox_ = false;
   bool outerSize_ = false;
   HWND hwnd_ = nullptr;
   Form* form_ = nullptr;  // lives while the dialog is shown

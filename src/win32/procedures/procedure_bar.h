@@ -61,6 +61,11 @@ class TProcedureBar {
   // shows it when the entry is selected.
   void SetCommand(int index, const std::string& text);
 
+  // A merge from another database changes the list directly, then shows it
+  // anew with DEFAULT selected.
+  ProcedureList& ListForMerge() { return list_; }
+  void ShowMergedList() { ShowList(); }
+
   // Routing from the parent: true when the message was the bar's.
   bool OnCommand(int id, int code);
   bool OnControlColor(HDC dc, HWND control, LRESULT& brush);

@@ -1,0 +1,93 @@
+#include "core/merge/merge.h"
+
+#include "core/app/io_error.h"
+
+namespace tonvero {
+namespace {
+
+constexpr MergeTexts kSyncTexts{"Synchronization With Tonvero DB",
+                                "Synchronize The Dialing Proc. List ?",
+                                "Synchronize The Phone List ?"};
+constexpr MergeTexts kAddTexts{"Adding Records From Tonvero DB", "Add Dialing Proc. Records ?",
+                               "Add Phone List Records ?"};
+
+// The other database's file, created with `defaults` when it does not exist;
+// nothing when it can be neither read nor created.
+std::optional<std::string> ReadOrCreate(MergeHost& host, const std::string& path,
+                                        const std::string& defaults) {
+  if (auto text = host.ReadFile(path)) return text;
+  if (!host.CreateFile(path, defaults)) return std::nullopt;
+  return host.ReadFile(path);
+}
+
+// "Add" only reads the other database, which may be read-only: a backup that
+// cannot be written there is left out. "Sync." must write there anyway.
+void WriteBackup(MergeKind kind, MergeHost& host, const std::string& path, const std::string& text) {
+  if (kind == MergeKind::kSync) {
+    host.WriteFile(path, text);
+    return;
+  }
+  try {
+    host.WriteFile(path, text);
+  } catch (const IoError&) {
+  }
+}
+
+}  // namespace
+
+const MergeTexts& TextsOf(MergeKind kind) { return kind == MergeKind::kSync ? kSyncTexts : kAddTexts; }
+
+bool MergeDialingProcedures(MergeKind kind, const std::string& currentBase,
+                            const std::string& otherBase, MergeHost& host) {
+  const auto file = ReadOrCreate(host, otherBase + ".dp", NewProcedureFile());
+  if (!file) return false;
+  const ProcedureList other = ProcedureList::FromFile(*file);
+  WriteBackup(kind, host, otherBase + ".dpb", other.ToFile());
+
+  for (int k = 1; k < other.Size(); ++k) {
+    const Procedure& procedure = other.At(k);
+    ProcedureList& list = host.Procedures();
+    if (HasDialingProcedure(list, procedure)) continue;
+    const auto name = host.AskProcedureName(procedure.name);
+    if (!name) continue;
+    const int index = list.InsertAfter(list.Size() - 1, *name);
+    if (index == kNoSelection) continue;  // the name was emptied
+    // The real text goes in before the first save, so no file ever holds
+    // the new-procedure placeholder for it.
+    list.SetCommand(index, procedure.command);
+    host.SaveProcedures(currentBase);
+  }
+  return true;
+}
+
+bool MergePhoneList(MergeKind kind, const std::string& otherBase, MergeHost& host) {
+  const auto file = ReadOrCreate(host, otherBase + ".rbd", NewPhoneListFileText());
+  if (!file) return false;
+  const PhoneListFile other = ParsePhoneList(*file);
+  WriteBackup(kind, host, otherBase + ".bak", EncodeBackup(other));
+
+  for (const Record& record : other.records) {
+    if (!HasRecord(host.Records(), record)) host.InsertRecordDialog(record);
+  }
+  return true;
+}
+
+MergeResult MergeDatabases(MergeKind kind, const std::string& currentBase,
+                           const std::string& otherBase, MergeHost& host) {
+  const MergeTexts& texts = TextsOf(kind);
+  MergeResult result;
+  if (host.AskQuestion(texts.procedureQuestion)) {
+    result.procedures = MergeDialingProcedures(kind, currentBase, otherBase, host);
+    host.SaveProcedures(currentBase);
+    if (kind == MergeKind::kSync) host.SaveProcedures(otherBase);
+  }
+  if (host.AskQuestion(texts.phoneListQuestion)) {
+    result.phoneList = MergePhoneList(kind, otherBase, host);
+    host.SortPhoneList();
+    host.SavePhoneList(currentBase);
+    if (kind == MergeKind::kSync) host.SavePhoneList(otherBase);
+  }
+  return result;
+}
+
+}  // namespace tonvero

@@ -1,0 +1,81 @@
+#pragma once
+// "Sync." and "Add": bringing the procedures and the records of another
+// database into the current one. What the other database has and the current
+// one lacks (the whole normalised procedure line, all four record fields) is
+// offered one item at a time in the other's file order; the current database
+// always wins. "Sync." then writes the merged lists over the other database.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/phonelist/phone_list.h"
+#include "core/procedures/procedure_list.h"
+
+namespace tonvero {
+
+enum class MergeKind { kSync, kAdd };
+
+struct MergeTexts {
+  const char* fileDialogTitle;
+  const char* procedureQuestion;
+  const char* phoneListQuestion;
+};
+const MergeTexts& TextsOf(MergeKind kind);
+
+// What the merge needs from the program around it: the user's answers, the
+// files, and the current database's lists with their saves.
+class MergeHost {
+ public:
+  virtual ~MergeHost() = default;
+
+  // The Yes/No question box: true for "Yes".
+  virtual bool AskQuestion(const std::string& question) = 0;
+  // The new-procedure dialog opened on `name`: the name the user accepted
+  // (possibly changed or emptied), or nothing for Cancel.
+  virtual std::optional<std::string> AskProcedureName(const std::string& name) = 0;
+  // The record dialog, "Insert Record", opened on `record`: on OK the record
+  // as the user edited it joins the current list, which is sorted and saved.
+  // True when it was added; Cancel changes nothing.
+  virtual bool InsertRecordDialog(const Record& record) = 0;
+
+  // A file's text; nothing when the file or its folder does not exist.
+  // Throws IoError on any other failure.
+  virtual std::optional<std::string> ReadFile(const std::string& path) = 0;
+  // Creates a missing file; false when it cannot be created.
+  virtual bool CreateFile(const std::string& path, const std::string& text) = 0;
+  // Replaces a file whole, or leaves the old one whole and throws IoError.
+  virtual void WriteFile(const std::string& path, const std::string& text) = 0;
+
+  virtual ProcedureList& Procedures() = 0;
+  virtual const std::vector<Record>& Records() = 0;
+  // The lists saved to the database `dbBase` (the current or the other one).
+  virtual void SaveProcedures(const std::string& dbBase) = 0;
+  virtual void SavePhoneList(const std::string& dbBase) = 0;
+  virtual void SortPhoneList() = 0;
+};
+
+// Which merges went through (their file was read), so that the window shows
+// those lists anew.
+struct MergeResult {
+  bool procedures = false;
+  bool phoneList = false;
+};
+
+// Offers the procedures of `otherBase` + ".dp" that the current list lacks;
+// an accepted one is appended under the name given, with the other's text,
+// and the current list saved. Creates a missing file with its default
+// content (quietly doing nothing when it cannot), rewrites the other's
+// ".dpb" with its lines in normal form. Returns false when it did nothing.
+bool MergeDialingProcedures(MergeKind kind, const std::string& currentBase,
+                            const std::string& otherBase, MergeHost& host);
+
+// The same for the records of `otherBase` + ".rbd" and its ".bak", each
+// offered in the record dialog.
+bool MergePhoneList(MergeKind kind, const std::string& otherBase, MergeHost& host);
+
+// The whole command once the other database is chosen: the two questions,
+// each merge and its saves, and for "Sync." the saves to the other database.
+MergeResult MergeDatabases(MergeKind kind, const std::string& currentBase,
+                           const std::string& otherBase, MergeHost& host);
+
+}  // namespace tonvero

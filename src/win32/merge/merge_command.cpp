@@ -1,0 +1,99 @@
+#include "win32/merge/merge_command.h"
+
+#include "core/phonelist/fields.h"
+#include "win32/app/files.h"
+#include "win32/phonelist/open_dialog.h"
+#include "win32/phonelist/phone_grid.h"
+#include "win32/procedures/insert_dialog.h"
+#include "win32/procedures/procedure_bar.h"
+
+namespace tonvero {
+namespace {
+
+Bytes ToBytes(const std::string& text) { return Bytes(text.begin(), text.end()); }
+
+class WinMergeHost : public MergeHost {
+ public:
+  WinMergeHost(HWND owner, const std::string& dbBase, const MergeRooms& rooms)
+      : owner_(owner), dbBase_(dbBase), rooms_(rooms) {}
+
+  bool AskQuestion(const std::string& question) override { return rooms_.askQuestion(question); }
+
+  std::optional<std::string> AskProcedureName(const std::string& name) override {
+    std::string chosen = name;
+    if (!tonvero::AskProcedureName(owner_, chosen)) return std::nullopt;
+    return chosen;
+  }
+
+  bool InsertRecordDialog(const Record& record) override {
+    return rooms_.phoneList.InsertRecordDialog(record);
+  }
+
+  std::optional<std::string> ReadFile(const std::string& path) override {
+    std::optional<Bytes> bytes = ReadFileIfPresent(path);
+    if (!bytes) return std::nullopt;
+    return std::string(bytes->begin(), bytes->end());
+  }
+
+  bool CreateFile(const std::string& path, const std::string& text) override {
+    return ReplaceFileContents(path, ToBytes(text));
+  }
+
+  void WriteFile(const std::string& path, const std::string& text) override {
+    WriteFileContents(path, ToBytes(text));
+  }
+
+  ProcedureList& Procedures() override { return rooms_.procedures.ListForMerge(); }
+  const std::vector<Record>& Records() override { return rooms_.phoneList.Records(); }
+
+  // The current database's saves go through the rooms' own, which know
+  // their file; the other database is named outright, so the current
+  // database's path never changes, whatever fails.
+  void SaveProcedures(const std::string& dbBase) override {
+    if (dbBase != dbBase_) {
+      rooms_.procedures.SaveTo(dbBase);
+      return;
+    }
+    rooms_.procedures.ShowMergedList();
+    rooms_.procedures.Save();
+  }
+
+  void SavePhoneList(const std::string& dbBase) override {
+    if (dbBase != dbBase_) rooms_.phoneList.SaveTo(dbBase);
+    else rooms_.phoneList.Save();
+  }
+
+  void SortPhoneList() override { rooms_.phoneList.SortAndSelectFirst(); }
+
+ private:
+  HWND owner_;
+  const std::string& dbBase_;
+  const MergeRooms& rooms_;
+};
+
+}  // namespace
+
+void MergeCommandClick(HWND owner, MergeKind kind, const std::string& dbBase,
+                       std::string& otherDbBase, const MergeRooms& rooms) {
+  HWND grid = rooms.phoneList.Handle();
+  const std::optional<std::string> chosen =
+      ChooseDatabaseFile(owner, TextsOf(kind).fileDialogTitle, otherDbBase + ".rbd");
+  if (!chosen) {
+    SetFocus(grid);
+    return;
+  }
+  otherDbBase = StripExtension(*chosen);
+  WinMergeHost host(owner, dbBase, rooms);
+  try {
+    const MergeResult merged = MergeDatabases(kind, dbBase, otherDbBase, host);
+    if (merged.procedures) rooms.procedures.ShowMergedList();
+  } catch (...) {
+    // What was accepted before the failure stays, and is shown.
+    rooms.procedures.ShowMergedList();
+    SetFocus(grid);
+    throw;
+  }
+  SetFocus(grid);
+}
+
+}  // namespace tonvero

@@ -1,0 +1,82 @@
+#include "win32/printing/printer_box.h"
+
+#include <commdlg.h>
+
+#include <cstring>
+
+#include "win32/app/control_ids.h"
+
+namespace tonvero {
+namespace {
+
+constexpr FontSpec kBold{"MS Sans Serif", 11, true};
+constexpr DWORD kButton = WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON;
+constexpr DWORD kRadio = WS_VISIBLE | BS_AUTORADIOBUTTON;
+
+int ScreenPixelsPerInch() {
+  HDC screen = GetDC(nullptr);
+  const int pixels = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  return pixels;
+}
+
+}  // namespace
+
+TPrinterBox::TPrinterBox() : ModalDialog("Printer", 201, 109, true, true) {}
+
+bool TPrinterBox::Choose(HWND owner, PrintFont& font) {
+  font_ = font;
+  if (Show(owner) != kResultAll) return false;
+  font = font_;
+  return true;
+}
+
+std::vector<ControlSpec> TPrinterBox::Controls() const {
+  return {
+      {IDC_PRINTER_FONT, "BUTTON", "Font", 8, 24, 97, 28, kButton, kBold},
+      {IDC_PRINTER_FORM, "BUTTON", " Form ", 120, 8, 73, 57, WS_VISIBLE | BS_GROUPBOX},
+      {IDC_PRINTER_LIST, "BUTTON", "List", 128, 24, 57, 17, kRadio | WS_GROUP | WS_TABSTOP},
+      {IDC_PRINTER_BOOK, "BUTTON", "Book", 128, 42, 57, 17, kRadio},
+      {IDC_PRINTER_ALL, "BUTTON", "Print All", 8, 72, 97, 28, kButton | WS_GROUP, kBold},
+      {IDC_PRINTER_CANCEL, "BUTTON", "Cancel", 120, 72, 73, 28, kButton, kBold},
+  };
+}
+
+int TPrinterBox::OnInit() {
+  const int chosen = form_ == PrintForm::kBook ? IDC_PRINTER_BOOK : IDC_PRINTER_LIST;
+  CheckRadioButton(Handle(), IDC_PRINTER_LIST, IDC_PRINTER_BOOK, chosen);
+  return IDC_PRINTER_CANCEL;
+}
+
+void TPrinterBox::OnCommand(int id, int code) {
+  if (code != BN_CLICKED) return;
+  switch (id) {
+    case IDC_PRINTER_FONT: BitBtnFontClick(); break;
+    case IDC_PRINTER_ALL: Close(kResultAll); break;
+    // The form is kept as soon as it is clicked, as the dialog's own state.
+    case IDC_PRINTER_LIST: form_ = PrintForm::kList; break;
+    case IDC_PRINTER_BOOK: form_ = PrintForm::kBook; break;
+  }
+}
+
+void TPrinterBox::BitBtnFontClick() {
+  LOGFONTA logFont{};
+  logFont.lfHeight = -MulDiv(font_.points, ScreenPixelsPerInch(), 72);
+  logFont.lfWeight = FW_NORMAL;
+  logFont.lfCharSet = font_.charSet;
+  logFont.lfPitchAndFamily = font_.pitchAndFamily;
+  lstrcpynA(logFont.lfFaceName, font_.name.c_str(), LF_FACESIZE);
+
+  CHOOSEFONTA choice{};
+  choice.lStructSize = sizeof choice;
+  choice.hwndOwner = Handle();
+  choice.lpLogFont = &logFont;
+  choice.Flags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT;
+  if (!ChooseFontA(&choice)) return;
+  font_.name = logFont.lfFaceName;
+  font_.points = choice.iPointSize > 0 ? choice.iPointSize / 10 : font_.points;
+  font_.charSet = logFont.lfCharSet;
+  font_.pitchAndFamily = logFont.lfPitchAndFamily;
+}
+
+}  // namespace tonvero

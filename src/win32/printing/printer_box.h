@@ -1,0 +1,37 @@
+#pragma once
+// The "Printer" options dialog: the printing font and the page form. Its
+// choices last for the run, so one print's choices are the next one's defaults.
+#include <string>
+
+#include "core/printing/page_layout.h"
+#include "win32/app/modal_dialog.h"
+
+namespace tonvero {
+
+// The font attributes the user chooses; style and colour are the layout's.
+struct PrintFont {
+  std::string name = "Arial";
+  int points = 10;
+  BYTE pitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
+  BYTE charSet = DEFAULT_CHARSET;
+};
+
+class TPrinterBox : public ModalDialog {
+ public:
+  TPrinterBox();
+  // Opens on `font`. True for "Print All", with the font chosen in the box
+  // copied into `font`; false (and `font` unchanged) for Cancel.
+  bool Choose(HWND owner, PrintFont& font);
+  PrintForm Form() const { return form_; }
+
+ private:
+  std::vector<ControlSpec> Controls() const override;
+  int OnInit() override;
+  void OnCommand(int id, int code) override;
+  void BitBtnFontClick();
+
+  PrintFont font_;
+  PrintForm form_ = PrintForm::kList;
+};
+
+}  // namespace tonvero

@@ -1,0 +1,340 @@
+#include "core/merge/merge.h"
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "core/app/io_error.h"
+
+namespace tonvero {
+namespace {
+
+using Fields = std::array<std::string, kRecordFields>;
+constexpr Fields kAsOffered = {"\x01"};  // script: accept the record dialog unchanged
+
+// A program around the merge whose files live in a map and whose user
+// follows a script. Every question, offer, save and write is logged.
+class ScriptedHost : public MergeHost {
+ public:
+  std::map<std::string, std::string> files;
+  std::set<std::string> readOnly;  // paths that can be neither created nor written
+  std::deque<bool> answers;
+  std::deque<std::optional<std::string>> names;
+  std::deque<std::optional<Fields>> edits;
+  std::vector<std::string> log;
+  std::vector<std::string> savedProcedureFiles;  // every current ".dp" written, in order
+  ProcedureList procedures;
+  std::vector<Record> records;
+
+  bool AskQuestion(const std::string& question) override {
+    log.push_back("ask " + question);
+    if (answers.empty()) return Unscripted("question " + question), false;
+    const bool yes = answers.front();
+    answers.pop_front();
+    return yes;
+  }
+  std::optional<std::string> AskProcedureName(const std::string& name) override {
+    log.push_back("offer " + name);
+    if (names.empty()) return Unscripted("procedure " + name), std::nullopt;
+    auto answer = names.front();
+    names.pop_front();
+    return answer;
+  }
+  // As the phone list's record dialog does: the edited record is added,
+  // the list sorted and saved.
+  bool InsertRecordDialog(const Record& record) override {
+    log.push_back("offer " + RecordLine(record));
+    if (edits.empty()) return Unscripted("record " + RecordLine(record)), false;
+    auto answer = edits.front();
+    edits.pop_front();
+    if (!answer) return false;
+    if (*answer == kAsOffered) answer = Fields{record.first, record.last, record.phone, record.remarks};
+    records.push_back(RecordFromInput(*answer));
+    SortPhoneList();
+    SavePhoneList("CUR");
+    return true;
+  }
+  std::optional<std::string> ReadFile(const std::string& path) override {
+    auto found = files.find(path);
+    if (found == files.end()) return std::nullopt;
+    return found->second;
+  }
+  bool CreateFile(const std::string& path, const std::string& text) override {
+    if (readOnly.count(path)) return false;
+    log.push_back("create " + path);
+    files[path] = text;
+    return true;
+  }
+  void WriteFile(const std::string& path, const std::string& text) override {
+    if (readOnly.count(path)) throw IoError(5);
+    log.push_back("write " + path);
+    files[path] = text;
+  }
+  ProcedureList& Procedures() override { return procedures; }
+  const std::vector<Record>& Records() override { return records; }
+  void SaveProcedures(const std::string& dbBase) override {
+    WriteFile(dbBase + ".dp", procedures.ToFile());
+    if (dbBase == "CUR") savedProcedureFiles.push_back(procedures.ToFile());
+  }
+  void SavePhoneList(const std::string& dbBase) override {
+    WriteFile(dbBase + ".rbd", EncodePhoneList(kTitles, records));
+  }
+  void SortPhoneList() override { log.push_back("sort"); }
+
+  static constexpr Titles kTitles = {"FIRST NAME", "LAST NAME", "PHONE", "REMARKS"};
+
+ private:
+  static void Unscripted(const std::string& what) { ADD_FAILURE() << "unexpected " << what; }
+};
+
+std::vector<std::string> Offers(const ScriptedHost& host) {
+  std::vector<std::string> offers;
+  for (const auto& entry : host.log) {
+    if (entry.rfind("offer ", 0) == 0) offers.push_back(entry.substr(6));
+  }
+  return offers;
+}
+
+std::vector<Procedure> UserProcedures(const ProcedureList& list) {
+  return {list.Entries().begin() + 1, list.Entries().end()};
+}
+
+struct ProcedureCase {
+  const char* what;
+  std::string current;  // the current ".dp"
+  std::string other;    // the other ".dp"
+  std::deque<std::optional<std::string>> names;
+  std::vector<std::string> offered;
+  std::vector<Procedure> after;  // the current user procedures afterwards
+};
+
+TEST(MergeDialingProcedures, OffersWhatTheCurrentListLacks) {
+  const std::string velmora = "\"VELMORA\",\"@\"\r\n";
+  const std::vector<ProcedureCase> cases = {
+      {"lower case and spaces still match", velmora, "\" velmora \",\"  @ \"\r\n", {}, {}, {{"VELMORA", "@"}}},
+      {"a known name with another text is offered", velmora, "\"VELMORA\",\"9,@\"\r\n", {"VELMORA"},
+       {"VELMORA"}, {{"VELMORA", "@"}, {"VELMORA", "9,@"}}},
+      {"accepted under a changed name, with the other's text", "", "\"OFFICE\",\"0P@\"\r\n", {"WORK"},
+       {"OFFICE"}, {{"WORK", "0P@"}}},
+      {"Cancel inserts nothing", velmora, "\"OFFICE\",\"0P@\"\r\n", {std::nullopt}, {"OFFICE"},
+       {{"VELMORA", "@"}}},
+      {"an emptied name inserts nothing", velmora, "\"OFFICE\",\"0P@\"\r\n", {""}, {"OFFICE"},
+       {{"VELMORA", "@"}}},
+      {"DEFAULT of the other database is offered like any other", "", "\"DEFAULT\",\"@\"\r\n", {"DEFAULT"},
+       {"DEFAULT"}, {{"DEFAULT", "@"}}},
+      {"a line held twice: accepted unchanged, the second is found", "", "\"A\",\"1@\"\r\n\"A\",\"1@\"\r\n",
+       {"A"}, {"A"}, {{"A", "1@"}}},
+      {"a line held twice: renamed, the second is offered again", "", "\"A\",\"1@\"\r\n\"A\",\"1@\"\r\n",
+       {"B", std::nullopt}, {"A", "A"}, {{"B", "1@"}}},
+      {"empty lines and LF line ends: every line is read", "", "\"A\",\"1@\"\n\n\n\"B\",\"2@\"\r\"C\",\"3@\"",
+       {"A", "B", "C"}, {"A", "B", "C"}, {{"A", "1@"}, {"B", "2@"}, {"C", "3@"}}},
+  };
+  for (const auto& c : cases) {
+    ScriptedHost host;
+    host.procedures = ProcedureList::FromFile(c.current);
+    host.files["OTHER.dp"] = c.other;
+    host.names = c.names;
+    EXPECT_TRUE(MergeDialingProcedures(MergeKind::kAdd, "CUR", "OTHER", host)) << c.what;
+    EXPECT_EQ(Offers(host), c.offered) << c.what;
+    EXPECT_EQ(UserProcedures(host.procedures), c.after) << c.what;
+    EXPECT_TRUE(host.names.empty()) << c.what << ": answers left over";
+    EXPECT_EQ(host.files["OTHER.dp"], c.other) << c.what << ": the other file was changed";
+  }
+}
+
+TEST(MergeDialingProcedures, NoSavedFileEverHoldsThePlaceholderText) {
+  ScriptedHost host;
+  host.files["OTHER.dp"] = "\"A\",\"1@\"\r\n\"B\",\"2@\"\r\n";
+  host.names = {"A", "B"};
+  MergeDialingProcedures(MergeKind::kAdd, "CUR", "OTHER", host);
+  ASSERT_EQ(host.savedProcedureFiles.size(), 2u);
+  EXPECT_EQ(host.savedProcedureFiles[0], "\"A\",\"1@\"\r\n");
+  EXPECT_EQ(host.savedProcedureFiles[1], "\"A\",\"1@\"\r\n\"B\",\"2@\"\r\n");
+}
+
+struct RecordCase {
+  const char* what;
+  std::vector<Record> current;
+  std::string other;  // the other ".rbd"
+  std::deque<std::optional<Fields>> edits;
+  std::vector<std::string> offered;
+  std::vector<Record> after;
+};
+
+TEST(MergePhoneList, OffersWhatTheCurrentListLacks) {
+  const std::string header = "\"F\",\"L\",\"P\",\"R\"\r\n";
+  const Record ann{"ANN", "BAY", "123", " "};
+  const std::vector<RecordCase> cases = {
+      {"lower case and spaces still match", {ann}, header + "\" ann\",\"bay  \",\"123\",\"\"\r\n", {}, {}, {ann}},
+      {"one field differing is offered", {ann}, header + "\"ANN\",\"BAY\",\"124\",\"\"\r\n", {kAsOffered},
+       {"\"ANN\",\"BAY\",\"124\",\" \""}, {ann, {"ANN", "BAY", "124", " "}}},
+      {"the record as edited, normalised", {}, header + "\"ANN\",\"BAY\",\"1\",\"\"\r\n",
+       {Fields{" ann ", "bay", "1", "say \"hi\""}}, {"\"ANN\",\"BAY\",\"1\",\" \""},
+       {{"ANN", "BAY", "1", "SAY 'HI'"}}},
+      {"Cancel adds nothing", {ann}, header + "\"CY\",\"DOE\",\"9\",\"\"\r\n", {std::nullopt},
+       {"\"CY\",\"DOE\",\"9\",\" \""}, {ann}},
+      {"a line held twice: accepted unchanged, the second is found", {},
+       header + "\"CY\",\"DOE\",\"9\",\"\"\r\n\"CY\",\"DOE\",\"9\",\"\"\r\n", {kAsOffered},
+       {"\"CY\",\"DOE\",\"9\",\" \""}, {{"CY", "DOE", "9", " "}}},
+      {"a line held twice: edited, the second is offered again", {},
+       header + "\"CY\",\"DOE\",\"9\",\"\"\r\n\"CY\",\"DOE\",\"9\",\"\"\r\n",
+       {Fields{"CY", "DOE", "8", ""}, std::nullopt}, {"\"CY\",\"DOE\",\"9\",\" \"", "\"CY\",\"DOE\",\"9\",\" \""},
+       {{"CY", "DOE", "8", " "}}},
+      {"the header alone offers nothing", {ann}, header, {}, {}, {ann}},
+      {"empty lines and LF line ends: every record is read", {},
+       header + "\"A\",\"1\",\"\",\"\"\n\n\"B\",\"2\",\"\",\"\"\n", {kAsOffered, kAsOffered},
+       {"\"A\",\"1\",\" \",\" \"", "\"B\",\"2\",\" \",\" \""}, {{"A", "1", " ", " "}, {"B", "2", " ", " "}}},
+  };
+  for (const auto& c : cases) {
+    ScriptedHost host;
+    host.records = c.current;
+    host.files["OTHER.rbd"] = c.other;
+    host.edits = c.edits;
+    EXPECT_TRUE(MergePhoneList(MergeKind::kAdd, "OTHER", host)) << c.what;
+    EXPECT_EQ(Offers(host), c.offered) << c.what;
+    EXPECT_EQ(host.records, c.after) << c.what;
+    EXPECT_TRUE(host.edits.empty()) << c.what << ": answers left over";
+    EXPECT_EQ(host.files["OTHER.rbd"], c.other) << c.what << ": the other file was changed";
+  }
+}
+
+// The backups of the other database hold what it had, in normal form.
+TEST(MergeDatabases, BackupsOfTheOtherDatabaseHoldItsLinesNormalised) {
+  for (MergeKind kind : {MergeKind::kAdd, MergeKind::kSync}) {
+    ScriptedHost host;
+    host.files["OTHER.dp"] = "\" a \",\"1@\"\n\n\"b\",\"2@\",\"x\"\n";
+    host.files["OTHER.rbd"] = "\"First\",\"Last\"\n\"ann\",\" bay\"\n\n\"cy\",\"doe\",\"9\",\"r\",\"extra\"\n";
+    host.answers = {true, true};
+    host.names = {std::nullopt, std::nullopt};
+    host.edits = {std::nullopt, std::nullopt};
+    MergeDatabases(kind, "CUR", "OTHER", host);
+    EXPECT_EQ(host.files["OTHER.dpb"], "\"A\",\"1@\"\r\n\"B\",\"2@\"\r\n");
+    EXPECT_EQ(host.files["OTHER.bak"],
+              "\"First\",\"Last\"\r\n\"ANN\",\"BAY\",\" \",\" \"\r\n\"CY\",\"DOE\",\"9\",\"R\"\r\n");
+  }
+}
+
+struct CommandCase {
+  const char* what;
+  MergeKind kind;
+  std::deque<bool> answers;
+  std::vector<std::string> log;  // questions, offers, saves and writes in order
+};
+
+TEST(MergeDatabases, QuestionsOffersAndWritesInOrder) {
+  const std::vector<CommandCase> cases = {
+      {"Add, Yes to both", MergeKind::kAdd, {true, true},
+       {"ask Add Dialing Proc. Records ?", "write OTHER.dpb", "offer OFFICE", "write CUR.dp", "write CUR.dp",
+        "ask Add Phone List Records ?", "write OTHER.bak", "offer \"CY\",\"DOE\",\"9\",\" \"", "sort", "write CUR.rbd",
+        "sort", "write CUR.rbd"}},
+      {"Sync, Yes to both", MergeKind::kSync, {true, true},
+       {"ask Synchronize The Dialing Proc. List ?", "write OTHER.dpb", "offer OFFICE", "write CUR.dp",
+        "write CUR.dp", "write OTHER.dp", "ask Synchronize The Phone List ?", "write OTHER.bak",
+        "offer \"CY\",\"DOE\",\"9\",\" \"", "sort", "write CUR.rbd", "sort", "write CUR.rbd", "write OTHER.rbd"}},
+      {"Sync, No then Yes: the phone list only", MergeKind::kSync, {false, true},
+       {"ask Synchronize The Dialing Proc. List ?", "ask Synchronize The Phone List ?", "write OTHER.bak",
+        "offer \"CY\",\"DOE\",\"9\",\" \"", "sort", "write CUR.rbd", "sort", "write CUR.rbd", "write OTHER.rbd"}},
+      {"Add, Yes then No: the procedures only", MergeKind::kAdd, {true, false},
+       {"ask Add Dialing Proc. Records ?", "write OTHER.dpb", "offer OFFICE", "write CUR.dp", "write CUR.dp",
+        "ask Add Phone List Records ?"}},
+  };
+  for (const auto& c : cases) {
+    ScriptedHost host;
+    host.procedures = ProcedureList::FromFile("\"VELMORA\",\"@\"\r\n");
+    host.records = {{"ANN", "BAY", "1", " "}};
+    host.files["OTHER.dp"] = "\"VELMORA\",\"@\"\r\n\"OFFICE\",\"0P@\"\r\n";
+    host.files["OTHER.rbd"] = "H\r\n\"ANN\",\"BAY\",\"1\",\" \"\r\n\"CY\",\"DOE\",\"9\",\" \"\r\n";
+    host.answers = c.answers;
+    host.names = {"OFFICE"};
+    host.edits = {kAsOffered};
+    const MergeResult result = MergeDatabases(c.kind, "CUR", "OTHER", host);
+    EXPECT_EQ(host.log, c.log) << c.what;
+    EXPECT_EQ(result.procedures, c.answers[0]) << c.what;
+    EXPECT_EQ(result.phoneList, c.answers[1]) << c.what;
+    if (c.kind == MergeKind::kSync && c.answers[1]) {
+      EXPECT_EQ(host.files["OTHER.rbd"], host.files["CUR.rbd"]) << c.what;
+    }
+    if (c.kind == MergeKind::kSync && c.answers[0]) {
+      EXPECT_EQ(host.files["OTHER.dp"], host.files["CUR.dp"]) << c.what;
+    }
+  }
+}
+
+TEST(MergeDatabases, ADatabaseThatDoesNotExistIsCreatedAndOfferedOnlyWhatTheCurrentLacks) {
+  struct Case {
+    const char* what;
+    std::string currentDp;
+    std::vector<Record> currentRecords;
+    std::vector<std::string> offered;
+  } cases[] = {
+      {"the current database lacks both defaults", "\"HOME\",\"@\"\r\n", {{"ANN", "BAY", "1", " "}},
+       {"VELMORA", "\"MAREL\",\"VOSSIK\",\" \",\"VELMORA\""}},
+      {"the current database holds both", "\"VELMORA\",\"@\"\r\n", {{"MAREL", "VOSSIK", " ", "VELMORA"}}, {}},
+  };
+  for (const auto& c : cases) {
+    ScriptedHost host;
+    host.procedures = ProcedureList::FromFile(c.currentDp);
+    host.records = c.currentRecords;
+    host.answers = {true, true};
+    host.names = {std::nullopt};
+    host.edits = {std::nullopt};
+    if (c.offered.empty()) host.names.clear(), host.edits.clear();
+    MergeDatabases(MergeKind::kSync, "CUR", "NEW", host);
+    EXPECT_EQ(Offers(host), c.offered) << c.what;
+    EXPECT_EQ(host.log.front(), "ask Synchronize The Dialing Proc. List ?") << c.what;
+    EXPECT_EQ(host.log[1], "create NEW.dp") << c.what;
+    // After Sync the new database is a copy of the current one.
+    EXPECT_EQ(host.files["NEW.dp"], host.files["CUR.dp"]) << c.what;
+    EXPECT_EQ(host.files["NEW.rbd"], host.files["CUR.rbd"]) << c.what;
+    EXPECT_EQ(host.files["NEW.dpb"], "\"VELMORA\",\"@\"\r\n") << c.what;
+  }
+}
+
+TEST(MergeDatabases, AddGoesOnWhenTheOtherDatabaseCannotBeWritten) {
+  ScriptedHost host;
+  host.files["RO.dp"] = "\"OFFICE\",\"0P@\"\r\n";
+  host.files["RO.rbd"] = "H\r\n\"CY\",\"DOE\",\"9\",\" \"\r\n";
+  host.readOnly = {"RO.dp", "RO.dpb", "RO.rbd", "RO.bak"};
+  host.answers = {true, true};
+  host.names = {"OFFICE"};
+  host.edits = {kAsOffered};
+  MergeDatabases(MergeKind::kAdd, "CUR", "RO", host);
+  EXPECT_EQ(UserProcedures(host.procedures), (std::vector<Procedure>{{"OFFICE", "0P@"}}));
+  EXPECT_EQ(host.records, (std::vector<Record>{{"CY", "DOE", "9", " "}}));
+}
+
+TEST(MergeDatabases, SyncStopsWhenTheOtherDatabaseCannotBeWritten) {
+  ScriptedHost host;
+  host.files["RO.dp"] = "\"OFFICE\",\"0P@\"\r\n";
+  host.readOnly = {"RO.dpb"};
+  host.answers = {true};
+  EXPECT_THROW(MergeDatabases(MergeKind::kSync, "CUR", "RO", host), IoError);
+  EXPECT_TRUE(Offers(host).empty());
+  EXPECT_EQ(host.procedures.UserCount(), 0);
+}
+
+TEST(MergeDatabases, AMissingFileThatCannotBeCreatedMergesNothing) {
+  for (MergeKind kind : {MergeKind::kAdd, MergeKind::kSync}) {
+    ScriptedHost host;
+    host.readOnly = {"RO.dp", "RO.dpb", "RO.rbd", "RO.bak"};
+    EXPECT_FALSE(MergeDialingProcedures(kind, "CUR", "RO", host));
+    EXPECT_FALSE(MergePhoneList(kind, "RO", host));
+    EXPECT_TRUE(host.log.empty());
+    host.answers = {true, true};
+    if (kind == MergeKind::kSync) {
+      // Sync's save to the other database then reports the failure.
+      EXPECT_THROW(MergeDatabases(kind, "CUR", "RO", host), IoError);
+    } else {
+      const MergeResult result = MergeDatabases(kind, "CUR", "RO", host);
+      EXPECT_FALSE(result.procedures);
+      EXPECT_FALSE(result.phoneList);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace tonvero

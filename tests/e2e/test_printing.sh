@@ -1,0 +1,162 @@
+# Printing the phone list through the private CUPS server to its PDF printer,
+# read back with pdftotext.
+
+PRINTER_BOX="Printer"
+WAIT_PDF_S=90
+
+# "Print", the options box (choosing the form when a radio id is given),
+# "Print All", then OK in the system print dialog.
+print_list() {  # [form radio id]
+  drv click "$IDC_PRINT" >/dev/null
+  drv wait-dialog "$PRINTER_BOX" "$WAIT_DIALOG_MS" >/dev/null
+  [ -z "${1:-}" ] || drv dlg-check "$PRINTER_BOX" "$1" >/dev/null
+  drv dlg-click "$PRINTER_BOX" "$IDC_PRINTER_ALL" >/dev/null
+  drv wait-gone "$PRINTER_BOX" "$WAIT_DIALOG_MS" >/dev/null
+  drv wait-dialog Print "$WAIT_DIALOG_MS" >/dev/null
+  drv dlg-click Print 1 >/dev/null
+  drv wait-gone Print "$WAIT_DIALOG_MS" >/dev/null
+}
+
+# Waits for the job's PDF (cups-pdf names it after the job title, which holds
+# the test's own folder) and prints its text, pages split by form feeds.
+printed_text() {  # marker file made before the print
+  local pdf="" deadline=$((SECONDS + WAIT_PDF_S))
+  while [ -z "$pdf" ]; do
+    [ "$SECONDS" -lt "$deadline" ] || fail "no PDF appeared in $PDF_DIR"
+    sleep 0.5
+    pdf=$(find "$PDF_DIR" -maxdepth 1 -name '*.pdf' -newer "$1" 2>/dev/null | head -n 1)
+  done
+  sleep 1  # the backend writes the file in one go, but give it time to close
+  mv "$pdf" "$TEST_DIR/"
+  basename "$pdf" >"$1.pdfname"
+  pdftotext -layout "$TEST_DIR/$(basename "$pdf")" - | sed 's/[[:space:]]*$//'
+}
+
+# The caption as the program shows it for the test folder's database.
+database_caption() { local base; base="$(windows_path "$TEST_DIR")\\Base"; echo "Tonvero + ${base^^}"; }
+
+# Prints in the given form and writes the text to $TEST_DIR/<name>.txt.
+print_to_text() {  # name [form radio id]
+  : >"$TEST_DIR/$1.marker"
+  print_list "${2:-}"
+  printed_text "$TEST_DIR/$1.marker" >"$TEST_DIR/$1.txt"
+}
+
+# Page n (from 1) of a printed text, pages split by form feeds.
+page_of() { awk -v n="$2" 'BEGIN { RS = "\f" } NR == n' "$1"; }
+page_count() { awk 'BEGIN { RS = "\f" } NF { n++ } END { print n + 0 }' "$1"; }
+# A text's lines with runs of blanks made one space.
+squeezed() { sed -E 's/[[:space:]]+/ /g; s/^ //; /^$/d'; }
+
+# List form: the header with the database and page number, one name line per
+# person, the detail lines under it.
+test_print_list_form() {
+  write_list "$TEST_DIR/Base.rbd" "$PL_HEADER" '"ANNA","BRAY","111","HOME"' '"ANNA","BRAY","222","WORK"' \
+    '"CARL","DOE","333",""'
+  start_program
+  print_to_text list
+  # cups-pdf names the file after the job title, the caption, with its
+  # blanks and path signs made "_".
+  local title
+  title=$(database_caption | tr ' :\\' '___')
+  case "$(cat "$TEST_DIR/list.marker.pdfname")" in
+    "${title:0:30}"*) ;;
+    *) fail "the job title is not the caption: file $(cat "$TEST_DIR/list.marker.pdfname")" ;;
+  esac
+  assert_eq 1 "$(page_count "$TEST_DIR/list.txt")" "pages"
+  assert_eq "$(database_caption), Page #1|ANNA BRAY|111 HOME|222 WORK|CARL DOE|333" \
+    "$(page_of "$TEST_DIR/list.txt" 1 | squeezed | paste -sd '|')" "printed lines"
+}
+
+# A list longer than a page goes on on page 2, which starts with a name line
+# although its first record belongs to the group of the page before.
+test_print_page_two() {
+  local lines=() i
+  for i in $(seq 100 219); do lines+=("\"ANNA\",\"BRAY\",\"$i\",\"\""); done
+  write_list "$TEST_DIR/Base.rbd" "$PL_HEADER" "${lines[@]}"
+  start_program
+  print_to_text long
+  local pages
+  pages=$(page_count "$TEST_DIR/long.txt")
+  [ "$pages" -ge 2 ] || fail "120 records printed on $pages page(s)"
+  local second
+  second=$(page_of "$TEST_DIR/long.txt" 2 | squeezed | head -n 3 | paste -sd '|')
+  local last_on_first
+  last_on_first=$(page_of "$TEST_DIR/long.txt" 1 | squeezed | tail -n 1)
+  assert_eq "$(database_caption), Page #2|ANNA BRAY|$((last_on_first + 1))" "$second" "start of page 2"
+  # Every record printed once, in order.
+  assert_eq "$(seq 100 219 | paste -sd ' ')" \
+    "$(squeezed <"$TEST_DIR/long.txt" | grep -E '^[0-9]+$' | paste -sd ' ')" "phones printed"
+}
+
+# Book form: a page per initial letter of the sort column, named by it; the
+# choice of form stays for the next print; Cancel prints nothing.
+test_print_book_form() {
+  write_list "$TEST_DIR/Base.rbd" "$PL_HEADER" '"ADA","XU","1",""' '"ALF","YATES","2",""' '"BEA","ZINN","3",""'
+  start_program
+  print_to_text book "$IDC_PRINTER_BOOK"
+  assert_eq 2 "$(page_count "$TEST_DIR/book.txt")" "pages"
+  assert_eq "$(database_caption), Page A|ADA XU|1|ALF YATES|2" \
+    "$(page_of "$TEST_DIR/book.txt" 1 | squeezed | paste -sd '|')" "page A"
+  assert_eq "$(database_caption), Page B|BEA ZINN|3" \
+    "$(page_of "$TEST_DIR/book.txt" 2 | squeezed | paste -sd '|')" "page B"
+
+  : >"$TEST_DIR/cancel.marker"
+  drv click "$IDC_PRINT" >/dev/null
+  drv wait-dialog "$PRINTER_BOX" "$WAIT_DIALOG_MS" >/dev/null
+  assert_eq "$IDC_PRINTER_CANCEL" "$(drv dlg-focus "$PRINTER_BOX")" "focused button of the Printer box"
+  assert_eq "0 1" "$(drv dlg-ischecked "$PRINTER_BOX" "$IDC_PRINTER_LIST") \
+$(drv dlg-ischecked "$PRINTER_BOX" "$IDC_PRINTER_BOOK")" "List and Book after printing a book"
+  drv dlg-click "$PRINTER_BOX" "$IDC_PRINTER_CANCEL" >/dev/null
+  drv wait-gone "$PRINTER_BOX" "$WAIT_DIALOG_MS" >/dev/null
+  assert_still_running "after Cancel in the Printer box"
+  sleep 3
+  [ -z "$(find "$PDF_DIR" -maxdepth 1 -name '*.pdf' -newer "$TEST_DIR/cancel.marker")" ] ||
+    fail "Cancel in the Printer box printed"
+}
+
+FONT_DIALOG="Font"
+FONT_FACE_BOX=1136  # cmb1 of the font dialog
+# Two TrueType faces of the machine's fonts (the DejaVu family).
+MONO_FACE="DejaVu Sans Mono"
+SERIF_FACE="DejaVu Serif"
+
+# Opens the Printer box, then its "Font" dialog; prints the face it offers.
+open_font_dialog() {
+  drv click "$IDC_PRINT" >/dev/null
+  drv wait-dialog "$PRINTER_BOX" "$WAIT_DIALOG_MS" >/dev/null
+  drv dlg-click "$PRINTER_BOX" "$IDC_PRINTER_FONT" >/dev/null
+  drv wait-dialog "$FONT_DIALOG" "$WAIT_DIALOG_MS" >/dev/null
+  drv dlg-gettext "$FONT_DIALOG" "$FONT_FACE_BOX"
+}
+
+close_dialog() {  # caption button
+  drv dlg-click "$1" "$2" >/dev/null
+  drv wait-gone "$1" "$WAIT_DIALOG_MS" >/dev/null
+}
+
+# The font chosen in the Printer box prints and is offered again; a font
+# chosen and then cancelled with the box is not kept.
+test_print_font_choice() {
+  write_list "$TEST_DIR/Base.rbd" "$PL_HEADER" '"ANNA","BRAY","111","HOME"'
+  start_program
+  open_font_dialog >/dev/null
+  drv dlg-combo-pick "$FONT_DIALOG" "$FONT_FACE_BOX" "$MONO_FACE" >/dev/null
+  close_dialog "$FONT_DIALOG" 1
+  close_dialog "$PRINTER_BOX" "$IDC_PRINTER_ALL"
+  : >"$TEST_DIR/font.marker"
+  drv wait-dialog Print "$WAIT_DIALOG_MS" >/dev/null
+  drv dlg-click Print 1 >/dev/null
+  printed_text "$TEST_DIR/font.marker" >"$TEST_DIR/font.txt"
+  pdffonts "$TEST_DIR/$(cat "$TEST_DIR/font.marker.pdfname")" >"$TEST_DIR/font.fonts"
+  grep -qiE 'dejavu ?sans ?mono' "$TEST_DIR/font.fonts" ||
+    fail "the print does not use $MONO_FACE: $(tail -n +3 "$TEST_DIR/font.fonts" | tr '\n' ' ')"
+
+  assert_eq "$MONO_FACE" "$(open_font_dialog)" "face offered after printing with it"
+  drv dlg-combo-pick "$FONT_DIALOG" "$FONT_FACE_BOX" "$SERIF_FACE" >/dev/null
+  close_dialog "$FONT_DIALOG" 1
+  close_dialog "$PRINTER_BOX" "$IDC_PRINTER_CANCEL"
+  assert_eq "$MONO_FACE" "$(open_font_dialog)" "face offered after a choice cancelled with the box"
+  close_dialog "$FONT_DIALOG" 2
+  close_dialog "$PRINTER_BOX" "$IDC_PRINTER_CANCEL"
+}
