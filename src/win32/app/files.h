@@ -5,10 +5,14 @@
 // half-written file.
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "core/dialer/tones.h"  // Bytes
 
 namespace tonvero {
+
+// A text file's content as the bytes to write.
+inline Bytes ToBytes(std::string_view text) { return Bytes(text.begin(), text.end()); }
 
 // The file's bytes, opened read-only; nothing when there is no such file
 // (nor folder, or a folder stands in its place), so the caller may create it.
