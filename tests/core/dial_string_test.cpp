@@ -99,6 +99,21 @@ INSTANTIATE_TEST_SUITE_P(
         DialCase{"ShooterComposes", "@", "123", false, Composed("123") + "flush"}),
     [](const testing::TestParamInfo<DialCase>& info) { return std::string(info.param.name); });
 
+// Every dialing mode sees the characters left by the skip, comment and
+// three-character rules; a skipped symbol arrives as a blank.
+TEST(DialStringWalk, HandsOnWhatTheRulesLeave) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"9,@", "9,@"},           {"S02-,12", "  12"},      {"S01A5", "A "},
+      {"(X)W1", "W1"},          {"1(X", "1"},             {"T12M34V56R781", "1"},
+      {"S01(1)P2", " 2"},       {"a-b", "a-b"},
+  };
+  for (const auto& [dial, expected] : cases) {
+    std::string seen;
+    ForEachDialSymbol(dial, [&](char c) { seen += c; });
+    EXPECT_EQ(seen, expected) << dial;
+  }
+}
+
 TEST(DialStringBuild, ReplacesEveryAtSign) {
   EXPECT_EQ(BuildDialString("@", kNumber), kNumber);
   EXPECT_EQ(BuildDialString("9,@,@P", "12"), "9,12,12P");

@@ -20,10 +20,11 @@ WINEBOOT_SECONDS=180
 
 # Starts a command in the background in a process group of its own, so that
 # a Ctrl-C at the terminal does not reach it and `kill -- -PID` ends it with
-# everything it started. Sets BG_PID.
+# everything it started. Its input is empty: a background group that reads
+# the terminal would be stopped. Sets BG_PID.
 start_group() {
   set -m
-  "$@" &
+  "$@" </dev/null &
   BG_PID=$!
   set +m
 }
@@ -284,6 +285,16 @@ stop_program() {
   program_running || return 0
   drv_try close-main
   wait_program_exit 15 || { kill -KILL "$PROGRAM_PID"; wait_program_exit 5; }
+}
+
+# Processes a test starts beside the program (a serial port pair, a
+# reader) are listed here and ended when the test ends, however it ends.
+track_helper() { echo "$1" >>"$TEST_DIR/helpers.pids"; }
+stop_helpers() {
+  [ -f "$TEST_DIR/helpers.pids" ] || return 0
+  local pid
+  while read -r pid; do kill "$pid" 2>/dev/null || true; done <"$TEST_DIR/helpers.pids"
+  rm -f "$TEST_DIR/helpers.pids"
 }
 
 restart_program() {

@@ -34,7 +34,7 @@ test_phonelist_first_start() {
   assert_file_bytes "$TEST_DIR/Base.rbd" "Base.rbd" "$PL_HEADER" '"Marel","Vossik","","Velmora"'
   assert_file_bytes "$TEST_DIR/Base.bak" "Base.bak" "$PL_HEADER" '"MAREL","VOSSIK"," ","VELMORA"'
   assert_eq "1 1" "$(drv grid-rows) $(drv grid-row)" "records and selected row"
-  assert_eq "$IDC_GRID" "$(drv focused)" "focused control"
+  assert_eq "$IDC_GRID" "$(drv main-focus)" "focused control"
   assert_eq "" "$(drv gettext "$IDC_SCREEN")" "Screen at start-up"
   screenshot first-start
 }
@@ -71,10 +71,25 @@ test_phonelist_arrow_keys_show_phones() {
   assert_eq "3:333" "$(drv grid-row):$(drv gettext "$IDC_SCREEN")" "Down on the last row"
   drv press main up,up >/dev/null
   assert_eq "1:111" "$(drv grid-row):$(drv gettext "$IDC_SCREEN")" "row and Screen after Up, Up"
-  drv press main left,right,right >/dev/null
-  assert_eq "1 1 $IDC_GRID" "$(drv grid-row) $(drv grid-top) $(drv focused)" "row, top row and focus after Left and Right"
+  drv press main left,right >/dev/null
+  assert_eq "1 1 $IDC_GRID" "$(drv grid-row) $(drv grid-top) $(drv main-focus)" "row, top row and focus after Left and Right"
   drv grid-click 3 >/dev/null
   assert_eq "3:333" "$(drv grid-row):$(drv gettext "$IDC_SCREEN")" "row and Screen after a click"
+}
+
+# Left and Right on the grid step through the dialing procedures, and stop
+# at either end; the selection and the view of the list stay.
+test_phonelist_left_right_step_procedures() {
+  printf '"OUTSIDE","9,,@"\r\n"CARD","S01@"\r\n' >"$TEST_DIR/Base.dp"
+  start_with_list '"ann","lee","111",""' '"bob","ray","222",""'
+  drv press main down >/dev/null
+  local step
+  for step in "right 1 9,,@" "right 2 S01@" "right 2 S01@" "left 1 9,,@" "left 0 @" "left 0 @"; do
+    set -- $step
+    drv press main "$1" >/dev/null
+    assert_eq "$2 $3" "$(drv combo-sel "$IDC_DP_NAME") $(drv gettext "$IDC_DP_EDIT")" "procedure after $1"
+    assert_eq "2 1 $IDC_GRID" "$(drv grid-row) $(drv grid-top) $(drv main-focus)" "row, top row and focus after $1"
+  done
 }
 
 # Enter on a record dials its phone; so does a double click.
@@ -264,14 +279,17 @@ test_phonelist_open_another_database() {
   assert_eq "Tonvero + ${work^^}" "$(drv caption)" "caption after Open"
   assert_file_bytes "$TEST_DIR/lists/WORK.rbd" "WORK.rbd" "$PL_HEADER" '"Marel","Vossik","","Velmora"'
   [ -f "$TEST_DIR/lists/WORK.bak" ] || fail "no WORK.bak"
+  [ -f "$TEST_DIR/lists/WORK.dp" ] || fail "no WORK.dp"
 
   write_list "$TEST_DIR/lists/HOME.rbd" "$PL_HEADER" '"zoe","x","9",""' '"abe","y","8",""'
+  printf '"HOMELINE","0@"\r\n' >"$TEST_DIR/lists/HOME.dp"
   drv click "$IDC_FILE" >/dev/null
   wait_for_dialog "Open Tonvero DB"
   drv dlg-settext "Open Tonvero DB" 1148 "$(windows_path "$TEST_DIR")\\lists\\HOME.rbd" >/dev/null
   drv press "Open Tonvero DB" enter >/dev/null
   wait_dialog_gone "Open Tonvero DB"
   assert_eq "2 1" "$(drv grid-rows) $(drv grid-row)" "records and row of HOME"
+  assert_eq "DEFAULT|HOMELINE" "$(drv combo-items "$IDC_DP_NAME" | paste -sd '|')" "procedures of HOME"
   drv press main down >/dev/null
   assert_eq "9" "$(drv gettext "$IDC_SCREEN")" "Screen after Down in HOME"
   drv press main delete >/dev/null
@@ -345,28 +363,61 @@ test_phonelist_header_only_list() {
   assert_eq "1:777" "$(drv grid-row):$(drv gettext "$IDC_SCREEN")" "row and Screen after the insertion"
 }
 
-# A list file that exists but cannot be opened (here a folder of that name)
+# Holds a file open, shared with no one, as another program that has it
+# locked would, for the given milliseconds; LOCK_PID is the holder.
+lock_file() {  # path ms
+  "${WINE[@]}" "$TONVERO_BUILD/driver.exe" hold-file "$(windows_path "$1")" "$2" >"$TEST_DIR/lock.out" 2>&1 &
+  LOCK_PID=$!
+  wait_until 30 "the lock" grep -q held "$TEST_DIR/lock.out" || fail "could not lock $1"
+}
+
+# A list file that exists but cannot be opened (another program holds it)
 # is reported; the list and the database shown before stay, and nothing is
-# written over it.
+# written over it or its backup.
 test_phonelist_unreadable_list_keeps_the_current_one() {
   start_with_list '"ann","lee","111",""'
   local caption
   caption=$(drv caption)
-  mkdir -p "$TEST_DIR/LOCKED.rbd"
+  write_list "$TEST_DIR/WORK.rbd" "$PL_HEADER" '"zoe","x","9",""'
+  cp "$TEST_DIR/WORK.rbd" "$TEST_DIR/work.before"
+  lock_file "$TEST_DIR/WORK.rbd" 20000
   drv click "$IDC_FILE" >/dev/null
   wait_for_dialog "Open Tonvero DB"
-  drv dlg-settext "Open Tonvero DB" 1148 "$(windows_path "$TEST_DIR")\\LOCKED.TXT" >/dev/null
+  drv dlg-settext "Open Tonvero DB" 1148 "$(windows_path "$TEST_DIR")\\WORK.TXT" >/dev/null
   drv press "Open Tonvero DB" enter >/dev/null
   drv wait-dialog Tonvero "$WAIT_DIALOG_MS" >/dev/null
-  assert_eq "File access denied" "$(drv dlg-gettext Tonvero 65535)" "message"
+  assert_eq "I/O error 32" "$(drv dlg-gettext Tonvero 65535)" "message (a sharing violation)"
   drv dlg-click Tonvero 1 >/dev/null
   wait_dialog_gone Tonvero
-  assert_eq "$caption" "$(drv caption)" "caption after the failed Open"
-  [ -d "$TEST_DIR/LOCKED.rbd" ] && [ ! -e "$TEST_DIR/LOCKED.bak" ] || fail "the unreadable list was touched"
+  assert_eq "$caption 1" "$(drv caption) $(drv grid-rows)" "caption and records after the failed Open"
   drv press main insert >/dev/null
   wait_for_dialog "Insert Record"
   drv dlg-settext "Insert Record" "$IDC_FIELD_EDIT_1" "bob" >/dev/null
   drv dlg-click "Insert Record" "$IDC_RECORD_OK" >/dev/null
   wait_dialog_gone "Insert Record"
   assert_rows "Base.rbd after an insertion" "ANN|LEE|111| " "BOB|LEE|111| "
+  wait "$LOCK_PID"
+  cmp -s "$TEST_DIR/work.before" "$TEST_DIR/WORK.rbd" && [ ! -e "$TEST_DIR/WORK.bak" ] ||
+    fail "the list that could not be read was touched"
+}
+
+# A list that cannot be read at start-up is reported before the window
+# shows; the window then comes up with no list, and Insert adds nothing that
+# a save could write over the file.
+test_phonelist_unreadable_list_at_start_up() {
+  write_list "$TEST_DIR/Base.rbd" "$PL_HEADER" '"zoe","x","9",""'
+  cp "$TEST_DIR/Base.rbd" "$TEST_DIR/base.before"
+  lock_file "$TEST_DIR/Base.rbd" 20000
+  (cd "$TEST_DIR" && exec "${WINE[@]}" tonvero.exe >>"$TEST_DIR/program.log" 2>&1) &
+  PROGRAM_PID=$!
+  drv wait-dialog Tonvero "$WAIT_WINDOW_MS" >/dev/null
+  assert_eq "I/O error 32" "$(drv dlg-gettext Tonvero 65535)" "message at start-up"
+  drv dlg-click Tonvero 1 >/dev/null
+  drv wait-window "$WAIT_WINDOW_MS" >/dev/null
+  assert_eq "Tonvero 0" "$(drv caption) $(drv grid-rows)" "caption and records"
+  drv press main insert >/dev/null
+  drv_try wait-dialog "Insert Record" 1000 && fail "Insert offered to add to a list never read"
+  wait "$LOCK_PID"
+  cmp -s "$TEST_DIR/base.before" "$TEST_DIR/Base.rbd" && [ ! -e "$TEST_DIR/Base.bak" ] ||
+    fail "the list that could not be read was touched"
 }

@@ -91,7 +91,7 @@ int ReadSkipCount(const std::string& text, size_t from) {
   return negative ? -value : value;
 }
 
-void InterpretDialString(const std::string& dial, bool queueOn, DialTarget& target) {
+void ForEachDialSymbol(const std::string& dial, const std::function<void(char)>& symbol) {
   int skipCount = 0;
   size_t pos = 0;
   while (pos < dial.size()) {
@@ -110,10 +110,14 @@ void InterpretDialString(const std::string& dial, bool queueOn, DialTarget& targ
         --skipCount;
         c = ' ';
       }
-      DialSymbol(c, queueOn, target);
+      symbol(c);
       ++pos;
     }
   }
+}
+
+void InterpretDialString(const std::string& dial, bool queueOn, DialTarget& target) {
+  ForEachDialSymbol(dial, [&](char c) { DialSymbol(c, queueOn, target); });
   target.Flush();
 }
 

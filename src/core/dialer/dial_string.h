@@ -3,6 +3,7 @@
 // "#" and A-D are dialed; "P" pauses, "," waits a second, "-" 200 ms; "Sxx"
 // skips the next xx countable symbols; "(...)" is a comment; "T", "M", "V"
 // and "R" pass over themselves and two more characters.
+#include <functional>
 #include <string>
 
 namespace tonvero {
@@ -13,6 +14,12 @@ std::string BuildDialString(const std::string& procedure, const std::string& num
 // The count after "S": up to two characters read leniently (leading blanks,
 // a sign, digits; "$" or "X" first makes it hexadecimal); no digits give 0.
 int ReadSkipCount(const std::string& text, size_t from);
+
+// Walks a dial string and calls `symbol` for every character that the skip,
+// comment and three-character rules leave; a countable symbol that a running
+// skip drops arrives as a blank. Each dialing mode gives the characters its
+// own meaning.
+void ForEachDialSymbol(const std::string& dial, const std::function<void(char)>& symbol);
 
 // What dialing one symbol does, implemented by the main window (and by
 // recording fakes in tests).

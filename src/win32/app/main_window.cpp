@@ -547,7 +547,9 @@ void TTonvero::DialCurrentNumber() {
 }
 
 void TTonvero::DialByModem() {
-  // Modem dialing arrives with the serial port; until then modem mode dials nothing.
+  modemDialer_.Dial({hwnd_, Item(IDC_SCREEN), Item(IDC_GRID),
+                     [this](bool dialing) { ShowDialingIcon(dialing); }},
+                    procedureBar_.CurrentCommand(), settings_);
 }
 
 void TTonvero::ShowDialingIcon(bool dialing) {

@@ -15,6 +15,8 @@
 #include "win32/dialer/win_sound.h"
 #include "win32/merge/merge_command.h"
 #include "win32/printing/print_phone_list.h"
+#include "win32/modem/modem_dialer.h"
+#include "win32/serial/comm.h"
 #include "win32/procedures/procedure_bar.h"
 #include "win32/phonelist/phone_grid.h"
 #include "win32/settings/mode_dialog.h"
@@ -113,6 +115,9 @@ class TTonvero : private DialTarget, private TPhoneGrid::Owner {
   TDialingMode dialingMode_;
   TErrorMessage errorMessage_;
   PhoneListPrinter printer_;
+
+  TComm modem_;  // Modem: open only while a modem dial is under way
+  TModemDialer modemDialer_{modem_, errorMessage_};
 };
 
 }  // namespace tonvero

@@ -46,7 +46,7 @@ ModalDialog::ModalDialog(const char* caption, OuterSize outer, bool closeBox)
 int ModalDialog::Show(HWND owner) {
   Form form;
   form_ = &form;
-  std::vector<WORD> dialogTemplate = EmptyTemplate(caption_, closeBox_, minimizeBox_);
+  std::vector<WORD> dialogTemplate = EmptyTemplate(caption_.c_str(), closeBox_, minimizeBox_);
   INT_PTR result = DialogBoxIndirectParamA(
       GetModuleHandleA(nullptr), reinterpret_cast<LPCDLGTEMPLATEA>(dialogTemplate.data()), owner,
       Procedure, reinterpret_cast<LPARAM>(this));

@@ -4,6 +4,7 @@
 // users expect; it closes with IDOK, IDCANCEL or a result of its own.
 #include <windows.h>
 
+#include <string>
 #include <vector>
 
 #include "win32/app/forms.h"
@@ -19,6 +20,9 @@ class ModalDialog {
   // Shows the dialog centred on the screen; returns IDOK, IDCANCEL (preset,
   // so Esc and the close box give it) or the result passed to Close.
   int Show(HWND owner);
+  // The caption of the next Show.
+  void SetCaption(const std::string& caption) { caption_ = caption; }
+  const std::string& Caption() const { return caption_; }
 
  protected:
   ModalDialog(const char* caption, int clientWidth, int clientHeight, bool closeBox,
@@ -44,7 +48,7 @@ class ModalDialog {
   static INT_PTR CALLBACK Procedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
   INT_PTR Handle(UINT message, WPARAM wParam, LPARAM lParam);
 
-  const char* caption_;
+  std::string caption_;
   int width_, height_;
   bool closeBox_, minimizeBox_ = false;
   bool outerSize_ = false;

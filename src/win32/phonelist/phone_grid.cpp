@@ -164,15 +164,15 @@ void TPhoneGrid::BitBtnEditClick() {
 }
 
 void TPhoneGrid::BitBtnInsertClick() {
-  if (!loaded_) {
-    FocusGrid();
-    return;
-  }
   const Record* selected = SelectedRecord();
   InsertRecordDialog(selected ? *selected : Record{});
 }
 
 bool TPhoneGrid::InsertRecordDialog(const Record& initial) {
+  if (!loaded_) {  // nothing to add to: the list of this database was never read
+    FocusGrid();
+    return false;
+  }
   Record record = initial;
   const bool ok = EditRecord(MainWindow(), "Insert Record", titles_, record);
   FocusGrid();

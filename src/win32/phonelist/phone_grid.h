@@ -70,7 +70,7 @@ class TPhoneGrid : private GridWindow::Source, private GridWindow::Events {
   void BitBtnFileClick();
   // Runs the record dialog as "Insert Record" with `initial` in its fields
   // and, on OK, adds the record, sorts, selects it and saves. True when a
-  // record was added.
+  // record was added; false at once when no list was ever loaded.
   bool InsertRecordDialog(const Record& initial);
 
  private:

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "core/settings/comm_ports.h"
 #include "core/settings/spin_value.h"
 #include "win32/app/control_ids.h"
 
@@ -18,8 +19,6 @@ constexpr DWORD kDropDown = WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNL
 constexpr DWORD kSpinEdit = WS_VISIBLE | WS_TABSTOP | WS_BORDER | ES_NUMBER | ES_AUTOHSCROLL;
 constexpr DWORD kButton = WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON;
 
-const char* const kPorts[] = {"COM1", "COM2", "COM3", "COM4", "COM5",
-                              "COM6", "COM7", "COM8", "COM9"};
 const char* const kGenerators[] = {"Touch Tone", "Pulse"};
 
 void FillList(HWND list, const char* const* items, int count, int selected) {
@@ -92,7 +91,8 @@ int TDialingMode::OnInit() {
   AddSpinButtons(IDC_SILENCE_LENGTH);
   SetDlgItemInt(Handle(), IDC_TONE_LENGTH, ClampSpinValue(values_.toneMs), FALSE);
   SetDlgItemInt(Handle(), IDC_SILENCE_LENGTH, ClampSpinValue(values_.silenceMs), FALSE);
-  FillList(Item(IDC_COMM), kPorts, 9, values_.commIndex);
+  FillList(Item(IDC_COMM), kCommPortNames.data(), static_cast<int>(kCommPortNames.size()),
+           values_.commIndex);
   FillList(Item(IDC_GENERATOR), kGenerators, 2, values_.generatorIndex);
   return IDC_MODE_CANCEL;
 }

@@ -286,6 +286,22 @@ void Rect(char** a) {
   std::printf("%ld,%ld,%ld,%ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
 }
 
+// ---- serial/modem room ----
+
+// Clicks like "click" and prints the system clock (milliseconds since
+// 1970, as the Linux side reads it) taken just before the click was posted.
+void ClickStamp(char** a) {
+  HWND button = MainControl(a[0]);
+  FILETIME now;
+  GetSystemTimePreciseAsFileTime(&now);
+  const unsigned long long ticks =
+      (static_cast<unsigned long long>(now.dwHighDateTime) << 32) | now.dwLowDateTime;
+  constexpr unsigned long long kUnixEpochTicks = 116444736000000000ULL;  // 100 ns units
+  Post(button, BM_CLICK);
+  std::printf("%.3f\n", static_cast<double>(ticks - kUnixEpochTicks) / 10000.0);
+}
+
+// ---- end of serial/modem room ----
 // --- dialer commands: mouse buttons and the cursor over the keys ---
 
 struct MouseButton {
@@ -338,7 +354,7 @@ void WindowRect(char**) {
   std::printf("%ld,%ld,%ld,%ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
 }
 
-// --- dialing procedures: the name box, typing into a field, focus, a locked file ---
+// --- dialing procedures: the name box, typing into a field, focus, a dialog's size ---
 
 // The items of a drop-down list, one per line. Wine copies an item's text
 // between processes correctly only for the wide message, so the item is
@@ -416,10 +432,8 @@ WPARAM PhoneListKey(const char* name) {
   const struct {
     const char* name;
     WPARAM key;
-  } keys[] = {{"tab", VK_TAB},       {"delete", VK_DELETE}, {"insert", VK_INSERT}, {"f4", VK_F4},
-              {"left", VK_LEFT},     {"right", VK_RIGHT},   {"up", VK_UP},         {"down", VK_DOWN},
-              {"pgup", VK_PRIOR},    {"pgdn", VK_NEXT},     {"home", VK_HOME},     {"end", VK_END},
-              {"backspace", VK_BACK}};
+  } keys[] = {{"delete", VK_DELETE}, {"insert", VK_INSERT}, {"f4", VK_F4},   {"pgup", VK_PRIOR},
+              {"pgdn", VK_NEXT},     {"home", VK_HOME},     {"end", VK_END}, {"backspace", VK_BACK}};
   for (const auto& k : keys) {
     if (std::strcmp(name, k.name) == 0) return k.key;
   }
@@ -485,8 +499,6 @@ void PressDial(char** a) {
   WaitFor(timeoutMs, [&] { return IsWindowVisible(busy) == 0; }, "the busy sign to hide");
   std::printf("ok\n");
 }
-
-void Focused(char**) { std::printf("%d\n", GetDlgCtrlID(FocusOf(MainWindow()))); }
 
 HWND Grid() { return Control(MainWindow(), IDC_GRID); }
 void GridRow(char**) { std::printf("%d\n", static_cast<int>(Send(Grid(), IDM_GRID_SELECTED_ROW))); }
@@ -594,6 +606,7 @@ const Command kCommands[] = {
     {"dlg-close", 1, DlgClose, "<caption>"},
     {"dlg-focus", 1, DlgFocus, "<caption>"},
     {"close-main", 0, CloseMain, ""},
+    {"click-stamp", 1, ClickStamp, "<id>"},
     // dialer
     {"dblclick", 2, DoubleClick, "<id> left|right|middle"},
     {"cursor-over", 1, CursorOver, "<id>"},
@@ -611,7 +624,6 @@ const Command kCommands[] = {
     {"press", 2, Press, "main|<caption> <key>[,<key>...]"},
     {"type", 2, TypeText, "main|<caption> <text>"},
     {"press-dial", 3, PressDial, "<key> <busy_id> <timeout_ms>"},
-    {"focused", 0, Focused, ""},
     {"grid-row", 0, GridRow, ""},
     {"grid-top", 0, GridTop, ""},
     {"grid-rows", 0, GridRows, ""},

@@ -1,0 +1,229 @@
+#include "win32/serial/comm.h"
+
+#include <mutex>
+
+#include "win32/app/forms.h"
+
+namespace tonvero {
+namespace {
+
+constexpr int32_t kAlreadyOpenCode = -1;
+constexpr const char* kAlreadyOpen = "Port already assigned (open)";
+
+}  // namespace
+
+ECommError::ECommError(const std::string& text, int32_t code)
+    : std::runtime_error(text + " (Error: " + std::to_string(code) + ") "), code_(code) {}
+
+// ---- flags word -------------------------------------------------------------
+
+uint32_t PackDcbFlags(const DCB& d) {
+  return d.fBinary | d.fParity << 1 | d.fOutxCtsFlow << 2 | d.fOutxDsrFlow << 3 |
+         d.fDtrControl << 4 | d.fDsrSensitivity << 6 | d.fTXContinueOnXoff << 7 |
+         d.fOutX << 8 | d.fInX << 9 | d.fErrorChar << 10 | d.fNull << 11 |
+         d.fRtsControl << 12 | d.fAbortOnError << 14;
+}
+
+void UnpackDcbFlags(uint32_t f, DCB& d) {
+  d.fBinary = f & 1;
+  d.fParity = f >> 1 & 1;
+  d.fOutxCtsFlow = f >> 2 & 1;
+  d.fOutxDsrFlow = f >> 3 & 1;
+  d.fDtrControl = f >> 4 & 3;
+  d.fDsrSensitivity = f >> 6 & 1;
+  d.fTXContinueOnXoff = f >> 7 & 1;
+  d.fOutX = f >> 8 & 1;
+  d.fInX = f >> 9 & 1;
+  d.fErrorChar = f >> 10 & 1;
+  d.fNull = f >> 11 & 1;
+  d.fRtsControl = f >> 12 & 3;
+  d.fAbortOnError = f >> 14 & 1;
+}
+
+// ---- special characters --------------------------------------------------------
+
+void TCommEventChars::Assign(const TCommEventChars& source) {
+  for (int i = 0; i < 5; ++i) chars_[i] = source.chars_[i];
+}
+
+void TCommEventChars::SetEventChar(int index, char c) {
+  chars_[index - 1] = c;
+  if (owner_) owner_->UpdateDataControlBlock();
+}
+
+// ---- the component ---------------------------------------------------------------
+
+TCustomComm::TCustomComm()
+    : OnHandlerFailure([](const std::string& message) { ShowError(GetActiveWindow(), message.c_str()); }) {
+  dcb_.DCBlength = sizeof dcb_;
+}
+
+TCustomComm::~TCustomComm() { Close(); }
+
+void TCustomComm::CheckOpen() const {
+  if (IsOpen()) throw ECommError(kAlreadyOpen, kAlreadyOpenCode);
+}
+
+void TCustomComm::CreateHandle() {
+  handle_ = CreateFileA(deviceName_.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                        OPEN_EXISTING, FILE_FLAG_OVERLAPPED, nullptr);
+  if (!IsOpen()) {
+    throw ECommError("Error accessing specified device", static_cast<int32_t>(GetLastError()));
+  }
+  if (GetFileType(handle_) != FILE_TYPE_CHAR) {
+    DestroyHandle();
+    throw ECommError("Invalid device handle, access denied", -1);
+  }
+}
+
+void TCustomComm::DestroyHandle() {
+  CloseHandle(handle_);
+  handle_ = INVALID_HANDLE_VALUE;
+}
+
+void TCustomComm::Open() {
+  CheckOpen();
+  CreateHandle();
+  if (!IsOpen()) return;
+  inQueueSeen_ = pendingErrors_ = 0;
+  wroteSinceLastBatch_ = false;
+  try {
+    UpdateCommTimeouts();
+    UpdateDataControlBlock();
+    if (writeBufSize_ < 0) throw std::out_of_range("Range check error");
+    if (!SetupComm(handle_, readBufSize_, writeBufSize_)) {
+      throw ECommError("Error initializing Read/Write Buffers", static_cast<int32_t>(GetLastError()));
+    }
+    // A device cannot wait for an empty set of events; no thread then.
+    if (!monitorEvents_.Empty()) {
+      eventThread_ = std::make_unique<TCommEventThread>(
+          handle_, monitorEvents_,
+          [this](TCommEventThread&, uint32_t mask) { return HandleCommEvent(mask); },
+          [this](const std::string& message) {
+            if (OnHandlerFailure) OnHandlerFailure(message);
+          });
+    }
+  } catch (...) {
+    DestroyHandle();
+    throw;
+  }
+}
+
+void TCustomComm::Close() {
+  if (!IsOpen()) return;
+  if (eventThread_) {
+    eventThread_->Stop();
+    eventThread_->WaitEnd();  // it purges the port on its way out
+    eventThread_.reset();
+  } else {
+    PurgeComm(handle_, PURGE_TXABORT | PURGE_RXABORT | PURGE_TXCLEAR | PURGE_RXCLEAR);
+  }
+  DestroyHandle();
+}
+
+int TCustomComm::Write(const void* buffer, int count) {
+  std::lock_guard<TCriticalSection> guard(writeLock_);
+  if (count < 0) throw std::out_of_range("Range check error");
+  OVERLAPPED overlapped{};
+  overlapped.hEvent = writeEvent_.Handle();
+  if (!WriteFile(handle_, buffer, static_cast<DWORD>(count), nullptr, &overlapped)) {
+    const DWORD failure = GetLastError();
+    if (failure != ERROR_IO_PENDING) throw ECommError("Write error", static_cast<int32_t>(failure));
+  }
+  DWORD written = 0;
+  if (writeEvent_.WaitFor(static_cast<DWORD>(writeTimeout_)) != wrSignaled) {
+    // Cancel and let the write finish, so that the next write never sees
+    // this one's completion in the shared event.
+    CancelIo(handle_);
+    GetOverlappedResult(handle_, &overlapped, &written, TRUE);
+    writeEvent_.ResetEvent();
+    lastWriteFailure_ = WAIT_TIMEOUT;
+    return -1;
+  }
+  const bool completed = GetOverlappedResult(handle_, &overlapped, &written, FALSE);
+  if (written > 0) wroteSinceLastBatch_ = true;
+  lastWriteFailure_ = completed ? 0 : GetLastError();
+  writeEvent_.ResetEvent();
+  return completed ? static_cast<int>(written) : -1;
+}
+
+void TCustomComm::UpdateCommTimeouts() {
+  COMMTIMEOUTS timeouts{MAXDWORD, 0, 0, 0, 0};
+  if (!SetCommTimeouts(handle_, &timeouts)) {
+    throw ECommError("Error updating CommTimeouts", static_cast<int32_t>(GetLastError()));
+  }
+}
+
+void TCustomComm::UpdateDataControlBlock() {
+  if (!IsOpen()) return;
+  GetCommState(handle_, &dcb_);
+  dcb_.BaudRate = BaudRateValue(baudRate_);
+  dcb_.Parity = static_cast<BYTE>(parity_);
+  dcb_.StopBits = static_cast<BYTE>(stopbits_);
+  dcb_.ByteSize = ByteSizeValue(databits_);
+  dcb_.XonChar = eventChars_.XonChar();
+  dcb_.XoffChar = eventChars_.XoffChar();
+  dcb_.ErrorChar = eventChars_.ErrorChar();
+  dcb_.EofChar = eventChars_.EofChar();
+  dcb_.EvtChar = eventChars_.EvtChar();
+  dcb_.XonLim = dcb_.XoffLim = XonXoffLimit(readBufSize_);
+  UnpackDcbFlags(DcbFlagsFor(PackDcbFlags(dcb_), flowControl_, options_), dcb_);
+  if (!SetCommState(handle_, &dcb_)) {
+    throw ECommError("Error updating DataControlBlock", static_cast<int32_t>(GetLastError()));
+  }
+}
+
+bool TCustomComm::HandleCommEvent(uint32_t mask) {
+  DWORD errors = 0;
+  COMSTAT status{};
+  ClearCommError(handle_, &errors, &status);
+  errors |= pendingErrors_;
+  mask = EffectiveEventMask(mask, EventMaskOf(monitorEvents_),
+                            {errors, status.cbInQue, inQueueSeen_, wroteSinceLastBatch_.exchange(false)});
+  for (TCommEventType event : EventHandlerOrder(mask, status.cbInQue)) {
+    switch (event) {
+      case evBreak: if (OnBreak) OnBreak(*this); break;
+      case evCts: if (OnCts) OnCts(*this); break;
+      case evDsr: if (OnDsr) OnDsr(*this); break;
+      case evError: if (OnError) OnError(*this, static_cast<int>(errors)); break;
+      case evRing: if (OnRing) OnRing(*this); break;
+      case evRlsd: if (OnRlsd) OnRlsd(*this); break;
+      case evRxChar: if (OnRxChar) OnRxChar(*this, static_cast<int>(status.cbInQue)); break;
+      case evRxFlag: if (OnRxFlag) OnRxFlag(*this); break;
+      case evTxEmpty: if (OnTxEmpty) OnTxEmpty(*this); break;
+    }
+  }
+  // What the handlers left: the count that new input must exceed.
+  ClearCommError(handle_, &pendingErrors_, &status);
+  inQueueSeen_ = status.cbInQue;
+  return mask != 0;
+}
+
+// ---- setters ---------------------------------------------------------------------
+
+template <typename T>
+void TCustomComm::SetFrozenSetting(T& field, T value) {
+  if (field == value) return;
+  CheckOpen();
+  field = value;
+}
+
+template <typename T>
+void TCustomComm::SetLineSetting(T& field, T value) {
+  if (field == value) return;
+  field = value;
+  UpdateDataControlBlock();
+}
+
+void TCustomComm::SetDeviceName(const std::string& name) { SetFrozenSetting(deviceName_, name); }
+void TCustomComm::SetReadBufSize(int size) { SetFrozenSetting(readBufSize_, size); }
+void TCustomComm::SetWriteBufSize(int size) { SetFrozenSetting(writeBufSize_, size); }
+void TCustomComm::SetMonitorEvents(TCommEventTypes events) { SetFrozenSetting(monitorEvents_, events); }
+void TCustomComm::SetBaudRate(TBaudrate rate) { SetLineSetting(baudRate_, rate); }
+void TCustomComm::SetParity(TParity parity) { SetLineSetting(parity_, parity); }
+void TCustomComm::SetStopbits(TStopbits stopbits) { SetLineSetting(stopbits_, stopbits); }
+void TCustomComm::SetDatabits(TDatabits databits) { SetLineSetting(databits_, databits); }
+void TCustomComm::SetOptions(TCommOptions options) { SetLineSetting(options_, options); }
+void TCustomComm::SetFlowControl(TFlowControl flow) { SetLineSetting(flowControl_, flow); }
+
+}  // namespace tonvero

@@ -1,0 +1,170 @@
+#pragma once
+// The serial port component: owns one communication device, opens it by
+// name, configures it from its properties, writes blocks with a bounded
+// wait and reports line and data events to its handlers on the
+// user-interface thread. Every failure is raised as ECommError.
+#include <windows.h>
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <stdexcept>
+#include <string>
+
+#include "core/serial/comm_settings.h"
+#include "win32/serial/comm_event_thread.h"
+#include "win32/serial/comm_objs.h"
+
+namespace tonvero {
+
+class ECommError : public std::runtime_error {
+ public:
+  // The message is the text followed by " (Error: <code>) ".
+  ECommError(const std::string& text, int32_t code);
+  int32_t ErrorCode() const { return code_; }
+
+ private:
+  int32_t code_;
+};
+
+class TCustomComm;
+
+// The five special characters of the port; changing one updates the open
+// device at once.
+class TCommEventChars {
+ public:
+  explicit TCommEventChars(TCustomComm* owner) : owner_(owner) {}
+  char XonChar() const { return chars_[0]; }
+  char XoffChar() const { return chars_[1]; }
+  char ErrorChar() const { return chars_[2]; }
+  char EofChar() const { return chars_[3]; }
+  char EvtChar() const { return chars_[4]; }
+  void SetXonChar(char c) { SetEventChar(1, c); }
+  void SetXoffChar(char c) { SetEventChar(2, c); }
+  void SetErrorChar(char c) { SetEventChar(3, c); }
+  void SetEofChar(char c) { SetEventChar(4, c); }
+  void SetEvtChar(char c) { SetEventChar(5, c); }
+  // Copies the characters; the device is not updated.
+  void Assign(const TCommEventChars& source);
+
+ private:
+  void SetEventChar(int index, char c);  // index 1..5 in the order above
+  TCustomComm* owner_;
+  char chars_[5] = {17, 19, 0, 0, 0};
+};
+
+class TCustomComm {
+ public:
+  using TNotifyEvent = std::function<void(TCustomComm& sender)>;
+  using TCommErrorEvent = std::function<void(TCustomComm& sender, int errors)>;
+  using TCommRxCharEvent = std::function<void(TCustomComm& sender, int count)>;
+
+  TCustomComm();
+  TCustomComm(const TCustomComm&) = delete;
+  TCustomComm& operator=(const TCustomComm&) = delete;
+  virtual ~TCustomComm();
+
+  // Opens and configures the device, then starts watching its events. All
+  // or nothing: on any failure the device is closed again and the error raised.
+  void Open();
+  // Stops the event thread (it has ended when Close returns), purges and
+  // closes the device. Does nothing while closed; never raises.
+  void Close();
+  // Writes `count` bytes under the write lock. Returns the bytes written,
+  // or -1 when the write did not complete within WriteTimeout (it is then
+  // cancelled) or completed with a failure.
+  int Write(const void* buffer, int count);
+  bool IsOpen() const { return handle_ != INVALID_HANDLE_VALUE; }
+  // The system's code for the last -1 of Write.
+  DWORD LastWriteFailure() const { return lastWriteFailure_; }
+
+  void UpdateCommTimeouts();
+  void UpdateDataControlBlock();
+
+  const std::string& DeviceName() const { return deviceName_; }
+  void SetDeviceName(const std::string& name);
+  int ReadTimeout() const { return readTimeout_; }
+  void SetReadTimeout(int ms) { readTimeout_ = ms; }
+  int WriteTimeout() const { return writeTimeout_; }
+  void SetWriteTimeout(int ms) { writeTimeout_ = ms; }
+  int ReadBufSize() const { return readBufSize_; }
+  void SetReadBufSize(int size);
+  int WriteBufSize() const { return writeBufSize_; }
+  void SetWriteBufSize(int size);
+  TCommEventTypes MonitorEvents() const { return monitorEvents_; }
+  void SetMonitorEvents(TCommEventTypes events);
+  TBaudrate BaudRate() const { return baudRate_; }
+  void SetBaudRate(TBaudrate rate);
+  TParity Parity() const { return parity_; }
+  void SetParity(TParity parity);
+  TStopbits Stopbits() const { return stopbits_; }
+  void SetStopbits(TStopbits stopbits);
+  TDatabits Databits() const { return databits_; }
+  void SetDatabits(TDatabits databits);
+  TCommEventChars& EventChars() { return eventChars_; }
+  TCommOptions Options() const { return options_; }
+  void SetOptions(TCommOptions options);
+  TFlowControl FlowControl() const { return flowControl_; }
+  void SetFlowControl(TFlowControl flow);
+
+  TNotifyEvent OnBreak, OnCts, OnDsr, OnRing, OnRlsd, OnRxFlag, OnTxEmpty;
+  TCommErrorEvent OnError;
+  TCommRxCharEvent OnRxChar;
+  // Where an exception raised by a handler is reported (on the
+  // user-interface thread); by default a message box.
+  std::function<void(const std::string& message)> OnHandlerFailure;
+
+ protected:
+  // Opens the device named DeviceName; a descendant may leave it closed.
+  virtual void CreateHandle();
+  void DestroyHandle();
+  void CheckOpen() const;
+  void Lock() { writeLock_.Enter(); }
+  void Unlock() { writeLock_.Leave(); }
+  // Calls the handlers of one batch of events, on the user-interface
+  // thread; false when the batch held nothing new.
+  bool HandleCommEvent(uint32_t mask);
+
+  HANDLE handle_ = INVALID_HANDLE_VALUE;
+
+ private:
+  template <typename T>
+  void SetLineSetting(T& field, T value);
+  template <typename T>
+  void SetFrozenSetting(T& field, T value);
+
+  std::string deviceName_ = "Com2";
+  int readTimeout_ = 1000;
+  int writeTimeout_ = 1000;
+  int readBufSize_ = 4096;
+  int writeBufSize_ = 2048;
+  TCommEventTypes monitorEvents_ = kAllCommEvents;
+  TBaudrate baudRate_ = br9600;
+  TParity parity_ = paNone;
+  TStopbits stopbits_ = sb10;
+  TDatabits databits_ = da8;
+  TCommEventChars eventChars_{this};
+  TCommOptions options_;
+  TFlowControl flowControl_ = fcDefault;
+
+  DCB dcb_{};
+  TSimpleEvent writeEvent_;
+  TCriticalSection writeLock_;
+  DWORD lastWriteFailure_ = 0;
+  // Left by the last batch: the input queue's count, and errors that came
+  // while its handlers ran (reported with the next batch).
+  DWORD inQueueSeen_ = 0;
+  DWORD pendingErrors_ = 0;
+  std::atomic<bool> wroteSinceLastBatch_{false};  // Write may run on any thread
+  std::unique_ptr<TCommEventThread> eventThread_;
+};
+
+class TComm : public TCustomComm {};
+
+// The flags word of a device control block, bit by bit, so that no code
+// depends on how a compiler lays out its bit fields.
+uint32_t PackDcbFlags(const DCB& dcb);
+void UnpackDcbFlags(uint32_t flags, DCB& dcb);
+
+}  // namespace tonvero

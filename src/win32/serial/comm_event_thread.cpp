@@ -1,0 +1,145 @@
+#include "win32/serial/comm_event_thread.h"
+
+#include <algorithm>
+#include <exception>
+#include <system_error>
+
+namespace tonvero {
+namespace {
+
+constexpr const char* kSyncClass = "TCommEventThreadSync";
+constexpr UINT kDeliverMessage = WM_APP + 1;
+// The loop rests before it waits again when a wait failed (a terminal
+// without modem lines refuses their events; some drivers end waits with a
+// failure) or when a delivery held nothing new (some drivers report states,
+// not changes); longer after each rest in a row, so that none of these
+// costs more than a trace of processor time.
+constexpr DWORD kFirstRestMs = 50;
+constexpr DWORD kLongestRestMs = 800;
+constexpr DWORD kPurgeAll = PURGE_TXABORT | PURGE_RXABORT | PURGE_TXCLEAR | PURGE_RXCLEAR;
+
+void RegisterSyncClass(WNDPROC procedure) {
+  WNDCLASSEXA windowClass{};
+  windowClass.cbSize = sizeof windowClass;
+  windowClass.lpfnWndProc = procedure;
+  windowClass.hInstance = GetModuleHandleA(nullptr);
+  windowClass.lpszClassName = kSyncClass;
+  RegisterClassExA(&windowClass);  // fails harmlessly once registered
+}
+
+}  // namespace
+
+TCommEventThread::TCommEventThread(HANDLE port, TCommEventTypes events, Signal onSignal,
+                                   FailureReport onFailure)
+    : port_(port),
+      onSignal_(std::move(onSignal)),
+      onFailure_(std::move(onFailure)),
+      restMs_(kFirstRestMs) {
+  RegisterSyncClass(SyncProcedure);
+  sync_ = CreateWindowExA(0, kSyncClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                          GetModuleHandleA(nullptr), nullptr);
+  SetWindowLongPtrA(sync_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  SetCommMask(port_, EventMaskOf(events));
+  thread_ = CreateThread(nullptr, 0, ThreadMain, this, CREATE_SUSPENDED, nullptr);
+  if (!thread_) {
+    const DWORD failure = GetLastError();
+    DestroyWindow(sync_);
+    throw std::system_error(static_cast<int>(failure), std::system_category(), "CreateThread");
+  }
+  SetThreadPriority(thread_, THREAD_PRIORITY_ABOVE_NORMAL);
+  ResumeThread(thread_);
+}
+
+TCommEventThread::~TCommEventThread() {
+  Stop();
+  WaitEnd();
+  CloseHandle(thread_);
+  DestroyWindow(sync_);
+}
+
+void TCommEventThread::Stop() {
+  terminated_ = true;
+  SetCommMask(port_, 0);  // completes a pending wait on the device
+  event_.SetEvent();
+}
+
+void TCommEventThread::WaitEnd() {
+  while (MsgWaitForMultipleObjects(1, &thread_, FALSE, INFINITE, QS_SENDMESSAGE) ==
+         WAIT_OBJECT_0 + 1) {
+    MSG message;
+    PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+  }
+}
+
+DWORD WINAPI TCommEventThread::ThreadMain(void* self) {
+  static_cast<TCommEventThread*>(self)->Run();
+  return 0;
+}
+
+void TCommEventThread::Run() {
+  OVERLAPPED overlapped{};
+  overlapped.hEvent = event_.Handle();
+  while (!terminated_) {
+    bool rest = true;
+    if (WaitForEvents(overlapped) && !terminated_) rest = !Deliver();
+    event_.ResetEvent();
+    if (rest) {
+      Rest();
+    } else {
+      restMs_ = kFirstRestMs;
+    }
+  }
+  PurgeComm(port_, kPurgeAll);
+}
+
+// One wait on the device; true when it ended with events, false when it
+// failed at once or completed with a failure (Stop included). The
+// overlapped record is free again when this returns.
+bool TCommEventThread::WaitForEvents(OVERLAPPED& overlapped) {
+  if (WaitCommEvent(port_, reinterpret_cast<DWORD*>(&eventMask_), &overlapped)) return true;
+  if (GetLastError() != ERROR_IO_PENDING) return false;
+  if (event_.WaitFor(INFINITE) != wrSignaled) return false;
+  DWORD unused = 0;
+  if (GetOverlappedResult(port_, &overlapped, &unused, FALSE)) return true;
+  if (GetLastError() == ERROR_IO_INCOMPLETE) {
+    // Woken by Stop before the device let go of the wait: cancel it and let
+    // it finish before the record is used again.
+    event_.ResetEvent();
+    CancelIo(port_);
+    GetOverlappedResult(port_, &overlapped, &unused, TRUE);
+  }
+  return false;
+}
+
+// Rests until Stop or the pause is over, longer after each rest in a row.
+void TCommEventThread::Rest() {
+  if (terminated_) return;  // Stop's wake-up may have been reset just now
+  event_.WaitFor(restMs_);
+  restMs_ = std::min(restMs_ * 2, kLongestRestMs);
+}
+
+bool TCommEventThread::Deliver() {
+  deliveryHeldNews_ = false;
+  SendMessageA(sync_, kDeliverMessage, 0, 0);
+  return deliveryHeldNews_;
+}
+
+LRESULT CALLBACK TCommEventThread::SyncProcedure(HWND window, UINT message, WPARAM wParam,
+                                                 LPARAM lParam) {
+  if (message != kDeliverMessage) return DefWindowProcA(window, message, wParam, lParam);
+  auto* self = reinterpret_cast<TCommEventThread*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  if (self) self->DeliverOnUserInterfaceThread();
+  return 0;
+}
+
+void TCommEventThread::DeliverOnUserInterfaceThread() {
+  if (terminated_ || !onSignal_) return;  // a delivery that Stop overtook is dropped
+  try {
+    deliveryHeldNews_ = onSignal_(*this, eventMask_);
+  } catch (const std::exception& failure) {
+    deliveryHeldNews_ = true;
+    if (onFailure_) onFailure_(failure.what());
+  }
+}
+
+}  // namespace tonvero

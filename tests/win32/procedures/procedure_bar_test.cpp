@@ -1,0 +1,83 @@
+// The procedure bar's stepping, as the phone list's Left and Right keys use
+// it, and its name box kept in step with the list.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <string>
+
+#include "win32/app/control_ids.h"
+#include "win32/procedures/procedure_bar.h"
+
+namespace tonvero {
+namespace {
+
+class ProcedureBarTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    base_ = std::string(temp) + "tonvero-bar-" + std::to_string(GetCurrentProcessId());
+    std::ofstream(base_ + ".dp", std::ios::binary) << "\"A\",\"1@\"\r\n\"B\",\"2@\"\r\n\"C\",\"3@\"\r\n";
+    window_ = CreateWindowA("STATIC", "bar", WS_OVERLAPPEDWINDOW, 0, 0, 640, 400, nullptr, nullptr,
+                            nullptr, nullptr);
+    form_.Create(window_, TProcedureBar::Controls());
+    bar_.Attach(window_);
+    bar_.Load(base_);
+  }
+  void TearDown() override {
+    DestroyWindow(window_);
+    DeleteFileA((base_ + ".dp").c_str());
+    DeleteFileA((base_ + ".dpb").c_str());
+  }
+  int BoxSelection() const {
+    return static_cast<int>(SendMessageA(GetDlgItem(window_, IDC_DP_NAME), CB_GETCURSEL, 0, 0));
+  }
+  int BoxCount() const {
+    return static_cast<int>(SendMessageA(GetDlgItem(window_, IDC_DP_NAME), CB_GETCOUNT, 0, 0));
+  }
+
+  std::string base_;
+  HWND window_ = nullptr;
+  Form form_;
+  TProcedureBar bar_{[](const std::string&) { return true; }};
+};
+
+TEST_F(ProcedureBarTest, StepsWithinTheListAndShowsTheCommand) {
+  const struct {
+    int from;
+    bool forward;
+    bool stepped;
+    int to;
+    const char* command;
+  } cases[] = {
+      {0, true, true, 1, "1@"},   {2, true, true, 3, "3@"},  {3, true, false, 3, "3@"},
+      {3, false, true, 2, "2@"},  {1, false, true, 0, "@"},  {0, false, false, 0, "@"},
+  };
+  for (const auto& c : cases) {
+    bar_.Select(c.from);
+    EXPECT_EQ(c.forward ? bar_.StepNext() : bar_.StepPrevious(), c.stepped) << c.from;
+    EXPECT_EQ(BoxSelection(), c.to) << c.from;
+    EXPECT_EQ(bar_.CurrentCommand(), c.command) << c.from;
+    EXPECT_EQ(IsWindowEnabled(GetDlgItem(window_, IDC_DP_DELETE)) != 0, c.to > 0) << c.from;
+  }
+}
+
+TEST_F(ProcedureBarTest, InsertingKeepsTheBoxInStepWithTheList) {
+  bar_.Select(3);
+  EXPECT_FALSE(bar_.InsertProcedure(""));
+  ASSERT_TRUE(bar_.InsertProcedure("d"));
+  EXPECT_EQ(BoxCount(), 5);
+  EXPECT_EQ(BoxSelection(), 4);
+  EXPECT_EQ(bar_.List().At(4).name, "D");
+  bar_.SetCommand(4, "4@");
+  EXPECT_EQ(bar_.CurrentCommand(), "4@");
+  bar_.Save();
+  std::ifstream in(base_ + ".dp", std::ios::binary);
+  const std::string file((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  EXPECT_EQ(file, "\"A\",\"1@\"\r\n\"B\",\"2@\"\r\n\"C\",\"3@\"\r\n\"D\",\"4@\"\r\n");
+}
+
+}  // namespace
+}  // namespace tonvero

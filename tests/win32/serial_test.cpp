@@ -1,0 +1,438 @@
+// The serial port component against a real port: a pseudo-terminal pair
+// that tests/win32/environment maps as COM5 (the port under test) and COM6
+// (its other end, driven here with plain blocking calls).
+#include <windows.h>
+#include <tlhelp32.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <functional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "win32/serial/comm.h"
+#include "win32/serial/comm_objs.h"
+
+namespace tonvero {
+namespace {
+
+constexpr const char* kPort = "COM5";
+constexpr const char* kPeerPort = "COM6";
+
+// The other end of the pair.
+class Peer {
+ public:
+  Peer() {
+    handle_ = CreateFileA(kPeerPort, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0,
+                          nullptr);
+    COMMTIMEOUTS timeouts{MAXDWORD, MAXDWORD, 50, 0, 1000};  // reads wait up to 50 ms
+    SetCommTimeouts(handle_, &timeouts);
+  }
+  ~Peer() { CloseHandle(handle_); }
+  bool Ok() const { return handle_ != INVALID_HANDLE_VALUE; }
+  void Send(const std::string& bytes) {
+    DWORD written = 0;
+    WriteFile(handle_, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+  }
+  // Reads until `count` bytes came or nothing more came for `quietMs`.
+  std::string Receive(size_t count, int quietMs = 2000) {
+    std::string got;
+    auto lastByte = std::chrono::steady_clock::now();
+    while (got.size() < count &&
+           std::chrono::steady_clock::now() - lastByte < std::chrono::milliseconds(quietMs)) {
+      char buffer[4096];
+      DWORD read = 0;
+      ReadFile(handle_, buffer, sizeof buffer, &read, nullptr);
+      if (read > 0) {
+        got.append(buffer, read);
+        lastByte = std::chrono::steady_clock::now();
+      }
+    }
+    return got;
+  }
+  void Drain() { Receive(SIZE_MAX, 300); }
+
+ private:
+  HANDLE handle_;
+};
+
+// Serves this thread's messages (and so the port's deliveries) until
+// `done` holds or the time is up.
+bool PumpUntil(const std::function<bool()>& done, int timeoutMs) {
+  const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+  while (!done()) {
+    if (std::chrono::steady_clock::now() > end) return false;
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+  }
+  return true;
+}
+void PumpFor(int ms) { PumpUntil([] { return false; }, ms); }
+
+DWORD ProcessHandleCount() {
+  DWORD count = 0;
+  GetProcessHandleCount(GetCurrentProcess(), &count);
+  return count;
+}
+
+std::vector<DWORD> ProcessThreads() {
+  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+  THREADENTRY32 entry{};
+  entry.dwSize = sizeof entry;
+  std::vector<DWORD> threads;
+  for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry)) {
+    if (entry.th32OwnerProcessID == GetCurrentProcessId()) threads.push_back(entry.th32ThreadID);
+  }
+  CloseHandle(snapshot);
+  return threads;
+}
+int ProcessThreadCount() { return static_cast<int>(ProcessThreads().size()); }
+
+// Processor time of a thread in milliseconds.
+double ThreadCpuMs(DWORD id) {
+  HANDLE thread = OpenThread(THREAD_QUERY_INFORMATION, FALSE, id);
+  FILETIME created, exited, kernel, user;
+  GetThreadTimes(thread, &created, &exited, &kernel, &user);
+  CloseHandle(thread);
+  auto ms = [](const FILETIME& t) {
+    return ((static_cast<unsigned long long>(t.dwHighDateTime) << 32) | t.dwLowDateTime) / 10000.0;
+  };
+  return ms(kernel) + ms(user);
+}
+
+// Exposes the port handle to check what reached the driver.
+class TestComm : public TComm {
+ public:
+  HANDLE Handle() const { return handle_; }
+};
+
+// Runs `action` and gives the ECommError it raised ("" and 0 when none).
+struct Raised {
+  std::string message;
+  int32_t code = 0;
+};
+Raised RaisedBy(const std::function<void()>& action) {
+  try {
+    action();
+  } catch (const ECommError& error) {
+    return {error.what(), error.ErrorCode()};
+  }
+  return {};
+}
+
+// The events a pseudo-terminal can report: it has no modem lines, and
+// Wine refuses waits that include their events on it.
+const TCommEventTypes kTerminalEvents = {evBreak, evError, evRxChar, evRxFlag, evTxEmpty};
+
+class SerialTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(peer_.Ok()) << "no COM6: run under tests/win32/environment";
+    comm_.SetDeviceName(kPort);
+    comm_.SetMonitorEvents(kTerminalEvents);
+  }
+  void TearDown() override {
+    comm_.Close();
+    peer_.Drain();
+  }
+  Peer peer_;
+  TestComm comm_;
+};
+
+TEST_F(SerialTest, OpensClosesAndReopens) {
+  comm_.Open();
+  EXPECT_TRUE(comm_.IsOpen());
+  comm_.Close();
+  EXPECT_FALSE(comm_.IsOpen());
+  comm_.Close();  // closed already: nothing happens
+  comm_.Open();   // the device was let go, so it opens again
+  EXPECT_TRUE(comm_.IsOpen());
+}
+
+TEST_F(SerialTest, FrozenSettingsAndOpenRefuseAnOpenPort) {
+  const std::pair<const char*, std::function<void()>> refused[] = {
+      {"Open", [&] { comm_.Open(); }},
+      {"DeviceName", [&] { comm_.SetDeviceName("COM3"); }},
+      {"ReadBufSize", [&] { comm_.SetReadBufSize(1024); }},
+      {"WriteBufSize", [&] { comm_.SetWriteBufSize(1024); }},
+      {"MonitorEvents", [&] { comm_.SetMonitorEvents({evRxChar}); }},
+  };
+  comm_.Open();
+  const HANDLE handle = comm_.Handle();
+  for (const auto& [what, action] : refused) {
+    const Raised raised = RaisedBy(action);
+    EXPECT_EQ(raised.message, "Port already assigned (open) (Error: -1) ") << what;
+    EXPECT_EQ(raised.code, -1) << what;
+    EXPECT_EQ(comm_.Handle(), handle) << what << " changed the open port";
+  }
+  EXPECT_EQ(comm_.DeviceName(), kPort);
+  EXPECT_EQ(comm_.ReadBufSize(), 4096);
+  // The values already held are no change.
+  EXPECT_EQ(RaisedBy([&] { comm_.SetDeviceName(kPort); }).message, "");
+  EXPECT_EQ(RaisedBy([&] { comm_.SetReadBufSize(4096); }).message, "");
+}
+
+TEST_F(SerialTest, MissingDeviceGivesSystemCodeAndStaysClosed) {
+  comm_.SetDeviceName("COM9");
+  const Raised raised = RaisedBy([&] { comm_.Open(); });
+  EXPECT_GT(raised.code, 0);
+  EXPECT_EQ(raised.message,
+            "Error accessing specified device (Error: " + std::to_string(raised.code) + ") ");
+  EXPECT_FALSE(comm_.IsOpen());
+}
+
+TEST_F(SerialTest, OrdinaryFileIsRefusedAndLetGo) {
+  char folder[MAX_PATH];
+  GetTempPathA(MAX_PATH, folder);
+  const std::string path =
+      std::string(folder) + "tonvero-serial-" + std::to_string(GetCurrentProcessId()) + ".txt";
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  ASSERT_NE(file, INVALID_HANDLE_VALUE);
+  CloseHandle(file);
+
+  comm_.SetDeviceName(path);
+  const Raised raised = RaisedBy([&] { comm_.Open(); });
+  EXPECT_EQ(raised.message, "Invalid device handle, access denied (Error: -1) ");
+  EXPECT_EQ(raised.code, -1);
+  EXPECT_FALSE(comm_.IsOpen());
+  // Only a closed handle lets the file be opened without sharing again.
+  file = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  EXPECT_NE(file, INVALID_HANDLE_VALUE) << "the file's handle was left open";
+  CloseHandle(file);
+  DeleteFileA(path.c_str());
+}
+
+TEST_F(SerialTest, FailureWhileConfiguringClosesThePort) {
+  comm_.SetReadBufSize(-4);  // rejected while the control block is set up
+  EXPECT_THROW(comm_.Open(), std::out_of_range);
+  EXPECT_FALSE(comm_.IsOpen());
+  comm_.SetReadBufSize(4096);
+  comm_.SetWriteBufSize(-1);  // rejected before the queues are set
+  EXPECT_THROW(comm_.Open(), std::out_of_range);
+  EXPECT_FALSE(comm_.IsOpen());
+  comm_.SetWriteBufSize(2048);
+  comm_.Open();  // the device was let go each time
+  EXPECT_TRUE(comm_.IsOpen());
+}
+
+TEST_F(SerialTest, WritesReachTheOtherEnd) {
+  comm_.Open();
+  const std::string command = "ATDT 5551234\r\n";
+  EXPECT_EQ(comm_.Write(command.data(), static_cast<int>(command.size())), 14);
+  EXPECT_EQ(peer_.Receive(command.size()), command);
+  EXPECT_EQ(comm_.Write("", 0), 0);
+  EXPECT_THROW(comm_.Write("x", -1), std::out_of_range);
+}
+
+TEST_F(SerialTest, WriteOnClosedPortRaisesWithSystemCode) {
+  const Raised raised = RaisedBy([&] { comm_.Write("x", 1); });
+  EXPECT_EQ(raised.code, ERROR_INVALID_HANDLE);
+  EXPECT_EQ(raised.message, "Write error (Error: 6) ");
+}
+
+// A write the device cannot take in time gives -1 and is cancelled: the
+// next write counts only its own bytes.
+TEST_F(SerialTest, TimedOutWriteIsCancelled) {
+  comm_.SetWriteTimeout(300);
+  comm_.Open();
+  const std::string flood(4 << 20, 'x');  // more than the terminals buffer while nobody reads
+  EXPECT_EQ(comm_.Write(flood.data(), static_cast<int>(flood.size())), -1);
+  EXPECT_EQ(comm_.LastWriteFailure(), static_cast<DWORD>(WAIT_TIMEOUT));
+  peer_.Drain();
+  comm_.SetWriteTimeout(1000);
+  EXPECT_EQ(comm_.Write("after", 5), 5);
+  std::string tail = peer_.Receive(SIZE_MAX, 500);
+  EXPECT_EQ(tail.substr(tail.size() >= 5 ? tail.size() - 5 : 0), "after");
+}
+
+TEST_F(SerialTest, LineSettingsReachAnOpenDevice) {
+  comm_.SetBaudRate(br2400);  // closed: only kept
+  comm_.Open();
+  DCB dcb{};
+  dcb.DCBlength = sizeof dcb;
+  ASSERT_TRUE(GetCommState(comm_.Handle(), &dcb));
+  EXPECT_EQ(dcb.BaudRate, 2400u) << "Open did not apply the stored rate";
+  comm_.SetBaudRate(br19200);
+  comm_.SetStopbits(sb20);
+  ASSERT_TRUE(GetCommState(comm_.Handle(), &dcb));
+  EXPECT_EQ(dcb.BaudRate, 19200u);
+  EXPECT_EQ(dcb.StopBits, TWOSTOPBITS);
+}
+
+// A pseudo-terminal keeps 8 data bits, so its driver refuses 7.
+TEST_F(SerialTest, RefusedLineSettingRaisesAndIsKept) {
+  comm_.Open();
+  const Raised raised = RaisedBy([&] { comm_.SetDatabits(da7); });
+  EXPECT_EQ(raised.message.rfind("Error updating DataControlBlock (Error: ", 0), 0u) << raised.message;
+  EXPECT_EQ(comm_.Databits(), da7);
+  EXPECT_TRUE(comm_.IsOpen());
+}
+
+TEST_F(SerialTest, ReceivedByteReachesOnRxCharOnceOnThisThread) {
+  struct Call {
+    int count;
+    DWORD thread;
+  };
+  std::vector<Call> calls;
+  comm_.OnRxChar = [&](TCustomComm& sender, int count) {
+    EXPECT_EQ(&sender, &comm_);
+    calls.push_back({count, GetCurrentThreadId()});
+  };
+  comm_.Open();
+  peer_.Send("R");
+  EXPECT_TRUE(PumpUntil([&] { return !calls.empty(); }, 3000));
+  PumpFor(300);
+  ASSERT_EQ(calls.size(), 1u);
+  EXPECT_EQ(calls[0].count, 1);
+  EXPECT_EQ(calls[0].thread, GetCurrentThreadId());
+}
+
+TEST_F(SerialTest, HandlerExceptionIsReportedAndDeliveriesGoOn) {
+  std::vector<std::string> reported;
+  int calls = 0;
+  DWORD reportingThread = 0;
+  comm_.OnHandlerFailure = [&](const std::string& message) {
+    reportingThread = GetCurrentThreadId();
+    reported.push_back(message);
+  };
+  comm_.OnRxChar = [&](TCustomComm& sender, int count) {
+    ++calls;
+    std::vector<char> buffer(count);
+    DWORD read = 0;
+    OVERLAPPED overlapped{};
+    overlapped.hEvent = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    ReadFile(static_cast<TestComm&>(sender).Handle(), buffer.data(), count, &read, &overlapped);
+    GetOverlappedResult(static_cast<TestComm&>(sender).Handle(), &overlapped, &read, TRUE);
+    CloseHandle(overlapped.hEvent);
+    throw std::runtime_error("handler failed");
+  };
+  comm_.Open();
+  peer_.Send("1");
+  EXPECT_TRUE(PumpUntil([&] { return calls == 1; }, 3000));
+  peer_.Send("2");
+  EXPECT_TRUE(PumpUntil([&] { return calls == 2; }, 3000));
+  EXPECT_EQ(reported, std::vector<std::string>(2, "handler failed"));
+  EXPECT_EQ(reportingThread, GetCurrentThreadId());
+}
+
+TEST_F(SerialTest, NoEventsMonitoredStartsNoThread) {
+  comm_.SetMonitorEvents({});
+  const int threads = ProcessThreadCount();
+  comm_.Open();
+  EXPECT_EQ(ProcessThreadCount(), threads);
+  EXPECT_EQ(comm_.Write("ok", 2), 2);
+  EXPECT_EQ(peer_.Receive(2), "ok");
+}
+
+// Open, write, serve deliveries, close, a thousand times, while the other
+// end keeps sending: nothing is left behind and no handler runs outside
+// the time the port is open.
+TEST_F(SerialTest, ManyCyclesLeaveNothingBehind) {
+  bool open = false;
+  int calls = 0, strayCalls = 0;
+  comm_.OnRxChar = [&](TCustomComm&, int) {
+    ++calls;
+    if (!open) ++strayCalls;
+  };
+  comm_.Open();  // the first open makes what stays for the process's life
+  comm_.Close();
+  PumpFor(100);
+  const DWORD handles = ProcessHandleCount();
+  const int threads = ProcessThreadCount();
+
+  std::atomic<bool> sending{true};
+  std::thread sender([&] {
+    while (sending) {
+      peer_.Send("z");
+      Sleep(1);
+    }
+  });
+  for (int cycle = 0; cycle < 1000; ++cycle) {
+    comm_.Open();
+    open = true;
+    comm_.Write("w", 1);
+    PumpFor(cycle % 10 == 0 ? 20 : 1);
+    open = false;
+    comm_.Close();
+  }
+  sending = false;
+  sender.join();
+  PumpFor(300);
+  EXPECT_EQ(strayCalls, 0);
+  EXPECT_GT(calls, 0) << "no delivery at all: the cycles proved nothing";
+  EXPECT_EQ(ProcessHandleCount(), handles);
+  EXPECT_EQ(ProcessThreadCount(), threads);
+}
+
+// While the port is open and nothing new happens the event thread waits:
+// with waits the device takes, with waits it refuses (a terminal refuses the
+// modem-line events of the full set), and with a byte nobody reads (which
+// some drivers keep reporting).
+TEST_F(SerialTest, IdleEventThreadUsesNoProcessor) {
+  struct Case {
+    const char* name;
+    TCommEventTypes events;
+    bool unreadByte;
+  };
+  const Case cases[] = {
+      {"waits taken", kTerminalEvents, false},
+      {"waits refused", kAllCommEvents, false},
+      {"unread byte", kTerminalEvents, true},
+  };
+  for (const Case& c : cases) {
+    comm_.SetMonitorEvents(c.events);
+    const std::vector<DWORD> before = ProcessThreads();
+    comm_.Open();
+    DWORD eventThread = 0;
+    for (DWORD id : ProcessThreads()) {
+      if (std::find(before.begin(), before.end(), id) == before.end()) eventThread = id;
+    }
+    ASSERT_NE(eventThread, 0u) << c.name << ": no event thread";
+    if (c.unreadByte) peer_.Send("u");
+    PumpFor(300);  // settles, and serves the first delivery
+    const double start = ThreadCpuMs(eventThread);
+    PumpFor(1500);
+    EXPECT_LT(ThreadCpuMs(eventThread) - start, 30.0) << c.name;
+    comm_.Close();
+    peer_.Drain();
+  }
+}
+
+TEST(CommObjs, WaitForReportsEachOutcome) {
+  TSimpleEvent event;
+  EXPECT_EQ(event.WaitFor(0), wrTimeout);
+  event.SetEvent();
+  EXPECT_EQ(event.WaitFor(0), wrSignaled);
+  EXPECT_EQ(event.WaitFor(0), wrSignaled) << "a manual-reset event stays signalled";
+  event.ResetEvent();
+  EXPECT_EQ(event.WaitFor(0), wrTimeout);
+
+  struct ClosedHandle : THandleObject {
+    ClosedHandle() : THandleObject(CreateEventA(nullptr, TRUE, TRUE, nullptr)) { CloseHandle(Handle()); }
+  } closed;
+  EXPECT_EQ(closed.WaitFor(0), wrError);
+  EXPECT_EQ(closed.LastError(), static_cast<DWORD>(ERROR_INVALID_HANDLE));
+}
+
+TEST(DcbFlags, EachFieldRoundTrips) {
+  const uint32_t words[] = {0x0001, 0x0002, 0x0004, 0x0008, 0x0010, 0x0020, 0x0030, 0x0040,
+                            0x0080, 0x0100, 0x0200, 0x0400, 0x0800, 0x1000, 0x2000, 0x3000,
+                            0x4000, 0x2303, 0x7FFF};
+  for (uint32_t word : words) {
+    DCB dcb{};
+    UnpackDcbFlags(word, dcb);
+    EXPECT_EQ(PackDcbFlags(dcb), word) << std::hex << word;
+  }
+  DCB dcb{};
+  dcb.fRtsControl = RTS_CONTROL_HANDSHAKE;
+  dcb.fBinary = TRUE;
+  EXPECT_EQ(PackDcbFlags(dcb), 0x2001u);
+}
+
+}  // namespace
+}  // namespace tonvero
