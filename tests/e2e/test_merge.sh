@@ -92,7 +92,7 @@ test_merge_add_from_another_database() {
     "other Work.bak"
   assert_procedures "DEFAULT|VELMORA|OFFICE" 0 "@" 0
   assert_eq "2 1" "$(drv grid-rows) $(drv grid-row)" "records and selected row after Add"
-  assert_eq "$IDC_GRID" "$(drv focused)" "focused control after Add"
+  assert_eq "$IDC_GRID" "$(drv main-focus)" "focused control after Add"
 }
 
 # "Sync." with a database that does not exist yet: its files are created,
