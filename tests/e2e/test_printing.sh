@@ -17,14 +17,16 @@ print_list() {  # [form radio id]
   drv wait-gone Print "$WAIT_DIALOG_MS" >/dev/null
 }
 
-# Waits for the job's PDF (cups-pdf names it after the job title, which holds
-# the test's own folder) and prints its text, pages split by form feeds.
+# Waits for the job's PDF and prints its text, pages split by form feeds.
+# cups-pdf names the file after the job title, the caption, which holds this
+# run's folder: other runs printing into the same folder are told apart.
 printed_text() {  # marker file made before the print
-  local pdf="" deadline=$((SECONDS + WAIT_PDF_S))
+  local pdf="" deadline=$((SECONDS + WAIT_PDF_S)) run
+  run=$(basename "$RUN_DIR")
   while [ -z "$pdf" ]; do
     [ "$SECONDS" -lt "$deadline" ] || fail "no PDF appeared in $PDF_DIR"
     sleep 0.5
-    pdf=$(find "$PDF_DIR" -maxdepth 1 -name '*.pdf' -newer "$1" 2>/dev/null | head -n 1)
+    pdf=$(find "$PDF_DIR" -maxdepth 1 -iname "*${run}*.pdf" -newer "$1" 2>/dev/null | head -n 1)
   done
   sleep 1  # the backend writes the file in one go, but give it time to close
   mv "$pdf" "$TEST_DIR/"
@@ -111,7 +113,7 @@ $(drv dlg-ischecked "$PRINTER_BOX" "$IDC_PRINTER_BOOK")" "List and Book after pr
   drv wait-gone "$PRINTER_BOX" "$WAIT_DIALOG_MS" >/dev/null
   assert_still_running "after Cancel in the Printer box"
   sleep 3
-  [ -z "$(find "$PDF_DIR" -maxdepth 1 -name '*.pdf' -newer "$TEST_DIR/cancel.marker")" ] ||
+  [ -z "$(find "$PDF_DIR" -maxdepth 1 -iname "*$(basename "$RUN_DIR")*.pdf" -newer "$TEST_DIR/cancel.marker")" ] ||
     fail "Cancel in the Printer box printed"
 }
 
