@@ -10,8 +10,6 @@
 namespace tonvero {
 namespace {
 
-Bytes ToBytes(const std::string& text) { return Bytes(text.begin(), text.end()); }
-
 class WinMergeHost : public MergeHost {
  public:
   WinMergeHost(HWND owner, const std::string& dbBase, const MergeRooms& rooms)
