@@ -239,13 +239,12 @@ assert_eq() {  # expected actual what
 drv() {
   local out status
   echo "driver $*" >&2
-  out=$("${WINE[@]}" "$TONVERO_BUILD/driver.exe" "$@" 2>"$TEST_DIR/driver.err")
-  status=$?
+  # The status is caught in the same statement, as the tests run under set -e.
+  out=$("${WINE[@]}" "$TONVERO_BUILD/driver.exe" "$@" 2>"$TEST_DIR/driver.err") && status=0 || status=$?
   if [ "$status" != 0 ] && [ ! -s "$TEST_DIR/driver.err" ]; then
     echo "driver $*: ended with status $status and no reason, output '${out//$'\r'/}'" >&2
     if [ -z "$out" ]; then
-      out=$("${WINE[@]}" "$TONVERO_BUILD/driver.exe" "$@" 2>"$TEST_DIR/driver.err")
-      status=$?
+      out=$("${WINE[@]}" "$TONVERO_BUILD/driver.exe" "$@" 2>"$TEST_DIR/driver.err") && status=0 || status=$?
     else
       status=0
     fi
