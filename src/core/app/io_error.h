@@ -10,9 +10,22 @@ namespace tonvero {
 // "File access denied", "Disk full", or "I/O error %d" for the others.
 std::string IoErrorMessage(int systemError);
 
+// System error numbers the program tells apart.
+constexpr int kFileNotFound = 2;    // ERROR_FILE_NOT_FOUND
+constexpr int kAccessDenied = 5;    // ERROR_ACCESS_DENIED
+constexpr int kWriteProtected = 19; // ERROR_WRITE_PROTECT
+
 class IoError : public std::runtime_error {
  public:
-  explicit IoError(int systemError) : std::runtime_error(IoErrorMessage(systemError)) {}
+  explicit IoError(int systemError)
+      : std::runtime_error(IoErrorMessage(systemError)), systemError_(systemError) {}
+  int SystemError() const { return systemError_; }
+  // The place cannot be written at all (a read-only share or medium), as
+  // against a write that failed on the way (a full disk, say).
+  bool IsReadOnlyPlace() const { return systemError_ == kAccessDenied || systemError_ == kWriteProtected; }
+
+ private:
+  int systemError_;
 };
 
 }  // namespace tonvero

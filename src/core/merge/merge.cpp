@@ -20,17 +20,19 @@ std::optional<std::string> ReadOrCreate(MergeHost& host, const std::string& path
   return host.ReadFile(path);
 }
 
-// "Add" only reads the other database, which may be read-only: a backup that
-// cannot be written there is left out. "Sync." must write there anyway.
+// "Add" only reads the other database, which may be on a read-only share: a
+// backup that cannot be written there is left out. Any other failure (a
+// full disk) is reported, and "Sync." must write there anyway.
 void WriteBackup(MergeKind kind, MergeHost& host, const std::string& path, const std::string& text) {
-  if (kind == MergeKind::kSync) {
-    host.WriteFile(path, text);
-    return;
-  }
   try {
     host.WriteFile(path, text);
-  } catch (const IoError&) {
+  } catch (const IoError& failure) {
+    if (kind == MergeKind::kSync || !failure.IsReadOnlyPlace()) throw;
   }
+}
+
+void RequireRead(const std::optional<IoError>& unread) {
+  if (unread) throw *unread;
 }
 
 }  // namespace
@@ -77,11 +79,13 @@ MergeResult MergeDatabases(MergeKind kind, const std::string& currentBase,
   const MergeTexts& texts = TextsOf(kind);
   MergeResult result;
   if (host.AskQuestion(texts.procedureQuestion)) {
+    RequireRead(host.ProceduresUnread());
     result.procedures = MergeDialingProcedures(kind, currentBase, otherBase, host);
     host.SaveProcedures(currentBase);
     if (kind == MergeKind::kSync) host.SaveProcedures(otherBase);
   }
   if (host.AskQuestion(texts.phoneListQuestion)) {
+    RequireRead(host.PhoneListUnread());
     result.phoneList = MergePhoneList(kind, otherBase, host);
     host.SortPhoneList();
     host.SavePhoneList(currentBase);

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "core/app/io_error.h"
 #include "core/phonelist/phone_list.h"
 #include "core/procedures/procedure_list.h"
 
@@ -46,6 +47,12 @@ class MergeHost {
   // Replaces a file whole, or leaves the old one whole and throws IoError.
   virtual void WriteFile(const std::string& path, const std::string& text) = 0;
 
+  // Why the current database's procedures or phone list were not read
+  // (their file was there but could not be read, or could not be made):
+  // such a list takes no part in a merge. Nothing when it was read.
+  virtual std::optional<IoError> ProceduresUnread() = 0;
+  virtual std::optional<IoError> PhoneListUnread() = 0;
+
   virtual ProcedureList& Procedures() = 0;
   virtual const std::vector<Record>& Records() = 0;
   // The lists saved to the database `dbBase` (the current or the other one).
@@ -75,6 +82,8 @@ bool MergePhoneList(MergeKind kind, const std::string& otherBase, MergeHost& hos
 
 // The whole command once the other database is chosen: the two questions,
 // each merge and its saves, and for "Sync." the saves to the other database.
+// A current list that was not read ends the command with the reason
+// (IoError) before anything of its merge is written to either database.
 MergeResult MergeDatabases(MergeKind kind, const std::string& currentBase,
                            const std::string& otherBase, MergeHost& host);
 

@@ -91,7 +91,7 @@ uint32_t EffectiveEventMask(uint32_t reported, uint32_t monitored, const DriverV
     mask &= monitored;
   }
   if (driver.inQueue <= driver.inQueueSeen) mask &= ~kEvRxChar;
-  if (!driver.wroteSinceLastBatch) mask &= ~kEvTxEmpty;
+  if (!driver.writeAwaitsEmpty) mask &= ~kEvTxEmpty;
   if (driver.errors == 0) mask &= ~kEvErr;
   return mask;
 }

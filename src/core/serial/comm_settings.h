@@ -68,7 +68,7 @@ struct DriverView {
   uint32_t errors = 0;              // the error mask the driver just cleared
   uint32_t inQueue = 0;             // bytes waiting in the input queue
   uint32_t inQueueSeen = 0;         // bytes the last batch's handlers left there
-  bool wroteSinceLastBatch = false;
+  bool writeAwaitsEmpty = false;    // a write that no empty-output event followed yet
 };
 
 // The events of a completed wait that are news, the driver consulted. Some
@@ -77,7 +77,8 @@ struct DriverView {
 // monitored events. Some report states rather than changes (characters
 // received while any are unread, the output queue empty while it stays
 // empty), so a received character counts only when the input queue holds
-// more than the last batch left, an empty output queue only after a write,
+// more than the last batch left, an empty output queue only once after each
+// write (however many batches came between),
 // and an error only when the driver had one.
 uint32_t EffectiveEventMask(uint32_t reported, uint32_t monitored, const DriverView& driver);
 

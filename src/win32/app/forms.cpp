@@ -123,8 +123,4 @@ std::string WindowText(HWND window) {
   return text;
 }
 
-void ShowError(HWND owner, const char* message) {
-  MessageBoxA(owner, message, "Tonvero", MB_OK | MB_ICONERROR);
-}
-
 }  // namespace tonvero

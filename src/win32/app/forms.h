@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "win32/ui/base_window.h"
+
 namespace tonvero {
 
 struct FontSpec {
@@ -59,8 +61,5 @@ void SizeAndCentre(HWND window, int width, int height);
 
 // The text of a window as a std::string.
 std::string WindowText(HWND window);
-
-// Shows a failure in a message box: the general error handler.
-void ShowError(HWND owner, const char* message);
 
 }  // namespace tonvero

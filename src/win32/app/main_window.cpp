@@ -166,7 +166,7 @@ HWND TTonvero::Create(HINSTANCE instance, const char* firstArgument) {
   if (firstArgument) firstArgument_ = firstArgument;
   WNDCLASSEXA windowClass{};
   windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = Procedure;
+  windowClass.lpfnWndProc = WindowProcedure;
   windowClass.hInstance = instance;
   windowClass.hIcon = pictures_.bigIcon;
   windowClass.hIconSm = pictures_.smallIcon;
@@ -178,23 +178,6 @@ HWND TTonvero::Create(HINSTANCE instance, const char* firstArgument) {
                          WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN,
                          CW_USEDEFAULT, CW_USEDEFAULT, kClientWidth, kClientHeight, nullptr,
                          nullptr, instance, this);
-}
-
-LRESULT CALLBACK TTonvero::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
-    auto* self = static_cast<TTonvero*>(create->lpCreateParams);
-    self->hwnd_ = window;
-    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<TTonvero*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-  if (!self) return DefWindowProcA(window, message, wParam, lParam);
-  try {
-    return self->HandleMessage(message, wParam, lParam);
-  } catch (const std::exception& failure) {  // the general error handler
-    ShowError(window, failure.what());
-    return 0;
-  }
 }
 
 LRESULT TTonvero::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -262,8 +245,8 @@ void TTonvero::CreateControls() {
   phoneGrid_.Attach(grid);
 
   // The keys and Help act on mouse down and up, not on click.
-  for (const Key& key : kKeys) SetWindowSubclass(Item(key.id), ButtonProcedure, key.id, reinterpret_cast<DWORD_PTR>(this));
-  SetWindowSubclass(Item(IDC_HELP_BUTTON), ButtonProcedure, IDC_HELP_BUTTON, reinterpret_cast<DWORD_PTR>(this));
+  for (const Key& key : kKeys) Subclass(Item(key.id), key.id);
+  Subclass(Item(IDC_HELP_BUTTON), IDC_HELP_BUTTON);
 }
 
 void TTonvero::LoadTones() {
@@ -364,9 +347,8 @@ void TTonvero::UpdateModeIndicator() {
 
 // ---- controls ------------------------------------------------------------------
 
-LRESULT CALLBACK TTonvero::ButtonProcedure(HWND button, UINT message, WPARAM wParam,
-                                           LPARAM lParam, UINT_PTR id, DWORD_PTR data) {
-  auto* self = reinterpret_cast<TTonvero*>(data);
+LRESULT TTonvero::HandleSubclassMessage(HWND button, UINT_PTR id, UINT message, WPARAM wParam,
+                                        LPARAM lParam) {
   // A fast second press of any button arrives as a double click: a press too.
   const bool down = message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK ||
                     message == WM_RBUTTONDOWN || message == WM_RBUTTONDBLCLK ||
@@ -376,17 +358,12 @@ LRESULT CALLBACK TTonvero::ButtonProcedure(HWND button, UINT message, WPARAM wPa
     SetCursor(LoadCursor(nullptr, IDC_HAND));
     return TRUE;
   }
-  try {
-    if (down && id == IDC_HELP_BUTTON) self->BitBtnHelpMouseDown();
-    else if (down) self->KeyMouseDown(static_cast<int>(id));
-    LRESULT result = DefSubclassProc(button, message, wParam, lParam);
-    if (up && id == IDC_HELP_BUTTON) self->BitBtnHelpMouseUp();
-    else if (up) self->KeyMouseUp(static_cast<int>(id));
-    return result;
-  } catch (const std::exception& failure) {
-    ShowError(self->hwnd_, failure.what());
-    return 0;
-  }
+  if (down && id == IDC_HELP_BUTTON) BitBtnHelpMouseDown();
+  else if (down) KeyMouseDown(static_cast<int>(id));
+  const LRESULT result = DefSubclassProc(button, message, wParam, lParam);
+  if (up && id == IDC_HELP_BUTTON) BitBtnHelpMouseUp();
+  else if (up) KeyMouseUp(static_cast<int>(id));
+  return result;
 }
 
 void TTonvero::OnCommand(int id, int code) {

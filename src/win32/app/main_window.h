@@ -20,10 +20,11 @@
 #include "win32/procedures/procedure_bar.h"
 #include "win32/phonelist/phone_grid.h"
 #include "win32/settings/mode_dialog.h"
+#include "win32/ui/base_window.h"
 
 namespace tonvero {
 
-class TTonvero : private DialTarget, private TPhoneGrid::Owner {
+class TTonvero : public BaseWindow<TTonvero>, private DialTarget, private TPhoneGrid::Owner {
  public:
   TTonvero();
   ~TTonvero() override;
@@ -34,10 +35,10 @@ class TTonvero : private DialTarget, private TPhoneGrid::Owner {
   void ShowNotice(const std::string& notice);
 
  private:
-  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  static LRESULT CALLBACK ButtonProcedure(HWND button, UINT message, WPARAM wParam,
-                                          LPARAM lParam, UINT_PTR id, DWORD_PTR self);
+  friend class BaseWindow<TTonvero>;
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  // The keys and Help, which act on mouse down and up.
+  LRESULT HandleSubclassMessage(HWND button, UINT_PTR id, UINT message, WPARAM wParam, LPARAM lParam);
 
   // Start-up and shutdown.
   void FormCreate();
@@ -88,7 +89,6 @@ class TTonvero : private DialTarget, private TPhoneGrid::Owner {
   HWND Item(int id) const { return form_.Item(id); }
   int SpeedPosition() const;
 
-  HWND hwnd_ = nullptr;
   HWND focusBeforeDeactivation_ = nullptr;
   std::string firstArgument_;
   std::string startDir_;

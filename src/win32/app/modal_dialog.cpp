@@ -1,7 +1,6 @@
 #include "win32/app/modal_dialog.h"
 
 #include <cstring>
-#include <exception>
 #include <string>
 
 namespace tonvero {
@@ -49,28 +48,18 @@ int ModalDialog::Show(HWND owner) {
   std::vector<WORD> dialogTemplate = EmptyTemplate(caption_.c_str(), closeBox_, minimizeBox_);
   INT_PTR result = DialogBoxIndirectParamA(
       GetModuleHandleA(nullptr), reinterpret_cast<LPCDLGTEMPLATEA>(dialogTemplate.data()), owner,
-      Procedure, reinterpret_cast<LPARAM>(this));
+      DialogProcedure, reinterpret_cast<LPARAM>(this));
   form_ = nullptr;
   hwnd_ = nullptr;
   return result <= 0 ? IDCANCEL : static_cast<int>(result);  // -1: the dialog could not be made
 }
 
-INT_PTR CALLBACK ModalDialog::Procedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_INITDIALOG) {
-    SetWindowLongPtrA(dialog, DWLP_USER, lParam);
-    reinterpret_cast<ModalDialog*>(lParam)->hwnd_ = dialog;
-  }
-  auto* self = reinterpret_cast<ModalDialog*>(GetWindowLongPtrA(dialog, DWLP_USER));
-  if (!self) return FALSE;
-  try {
-    return self->Handle(message, wParam, lParam);
-  } catch (const std::exception& failure) {
-    ShowError(dialog, failure.what());
-    return TRUE;
-  }
+LRESULT ModalDialog::HandleSubclassMessage(HWND control, UINT_PTR, UINT message, WPARAM wParam,
+                                           LPARAM lParam) {
+  return DefSubclassProc(control, message, wParam, lParam);
 }
 
-INT_PTR ModalDialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+INT_PTR ModalDialog::HandleDialogMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_INITDIALOG: {
       form_->Create(hwnd_, Controls());

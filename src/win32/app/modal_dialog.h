@@ -8,13 +8,14 @@
 #include <vector>
 
 #include "win32/app/forms.h"
+#include "win32/ui/base_window.h"
 
 namespace tonvero {
 
 // The result of a dialog button that means "all" (as "Print All").
 constexpr int kResultAll = 8;
 
-class ModalDialog {
+class ModalDialog : public BaseWindow<ModalDialog> {
  public:
   virtual ~ModalDialog() = default;
   // Shows the dialog centred on the screen; returns IDOK, IDCANCEL (preset,
@@ -41,18 +42,20 @@ class ModalDialog {
   virtual void OnOk() {}
   virtual void OnCommand(int /*id*/, int /*code*/) {}
 
+  // Messages of controls the dialog subclassed with Subclass.
+  virtual LRESULT HandleSubclassMessage(HWND control, UINT_PTR id, UINT message, WPARAM wParam,
+                                        LPARAM lParam);
+
   HWND Item(int id) const { return form_->Item(id); }
-  HWND Handle() const { return hwnd_; }
 
  private:
-  static INT_PTR CALLBACK Procedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
-  INT_PTR Handle(UINT message, WPARAM wParam, LPARAM lParam);
+  friend class BaseWindow<ModalDialog>;
+  INT_PTR HandleDialogMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
   std::string caption_;
   int width_, height_;
   bool closeBox_, minimizeBox_ = false;
   bool outerSize_ = false;
-  HWND hwnd_ = nullptr;
   Form* form_ = nullptr;  // lives while the dialog is shown
 };
 

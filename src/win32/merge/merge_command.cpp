@@ -41,6 +41,9 @@ class WinMergeHost : public MergeHost {
     WriteFileContents(path, ToBytes(text));
   }
 
+  std::optional<IoError> ProceduresUnread() override { return rooms_.procedures.ReadFailure(); }
+  std::optional<IoError> PhoneListUnread() override { return rooms_.phoneList.ReadFailure(); }
+
   ProcedureList& Procedures() override { return rooms_.procedures.ListForMerge(); }
   const std::vector<Record>& Records() override { return rooms_.phoneList.Records(); }
 

@@ -37,7 +37,7 @@ void GridWindow::RegisterClass(HINSTANCE instance) {
   WNDCLASSEXA windowClass{};
   windowClass.cbSize = sizeof windowClass;
   windowClass.style = CS_DBLCLKS;
-  windowClass.lpfnWndProc = Procedure;
+  windowClass.lpfnWndProc = WindowProcedure;
   windowClass.hInstance = instance;
   windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
   windowClass.lpszClassName = ClassName();
@@ -49,20 +49,13 @@ GridWindow::~GridWindow() {
 }
 
 void GridWindow::Attach(HWND window, Source& source, Events& events) {
-  hwnd_ = window;
   font_ = CreateFontA(-kFontPixels, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
                       "Small Fonts");
   source_ = &source;
   events_ = &events;
-  SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  AttachTo(window);
   Refresh();
-}
-
-LRESULT CALLBACK GridWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* self = reinterpret_cast<GridWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-  if (!self) return DefWindowProcA(window, message, wParam, lParam);
-  return self->HandleMessage(message, wParam, lParam);
 }
 
 LRESULT GridWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

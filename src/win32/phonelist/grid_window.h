@@ -11,6 +11,7 @@
 #include <string>
 
 #include "core/phonelist/grid_look.h"
+#include "win32/ui/base_window.h"
 
 namespace tonvero {
 
@@ -18,7 +19,7 @@ constexpr int kGridColumnCount = 5;
 using ColumnWidths = std::array<int, kGridColumnCount>;
 
 
-class GridWindow {
+class GridWindow : public BaseWindow<GridWindow> {
  public:
   class Source {
    public:
@@ -50,7 +51,6 @@ class GridWindow {
 
   // Takes over a window of ClassName() created elsewhere.
   void Attach(HWND window, Source& source, Events& events);
-  HWND Handle() const { return hwnd_; }
 
   int SelectedRow() const { return selectedRow_; }
   // Selects `row` (0: none) and scrolls it into view; no event.
@@ -62,7 +62,7 @@ class GridWindow {
   void SetWidths(const ColumnWidths& widths);
 
  private:
-  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  friend class BaseWindow<GridWindow>;
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
   void OnPaint();
@@ -83,7 +83,6 @@ class GridWindow {
   void UpdateScrollBar();
   void Choose(int row);
 
-  HWND hwnd_ = nullptr;
   Source* source_ = nullptr;
   Events* events_ = nullptr;
   HFONT font_ = nullptr;

@@ -33,8 +33,15 @@ const Record* TPhoneGrid::SelectedRecord() const {
 // ---- file ------------------------------------------------------------------------
 
 bool TPhoneGrid::Load(const std::string& dbBase) {
-  std::optional<PhoneListFile> file = LoadPhoneListFile(dbBase);
+  std::optional<PhoneListFile> file;
+  try {
+    file = LoadPhoneListFile(dbBase);
+  } catch (const IoError& failure) {
+    if (!loaded_) readFailure_ = failure;
+    throw;
+  }
   if (!file) return false;
+  readFailure_.reset();
   titles_ = std::move(file->titles);
   records_ = std::move(file->records);
   loaded_ = true;
@@ -47,6 +54,12 @@ bool TPhoneGrid::Load(const std::string& dbBase) {
   // The caption is also the text of the program's task-bar button.
   SetWindowTextA(MainWindow(), DatabaseCaption(dbBase).c_str());
   return true;
+}
+
+std::optional<IoError> TPhoneGrid::ReadFailure() const {
+  if (loaded_) return std::nullopt;
+  // A list that could not be made is not there at all.
+  return readFailure_ ? readFailure_ : IoError(kFileNotFound);
 }
 
 void TPhoneGrid::Save() const {

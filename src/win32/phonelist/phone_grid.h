@@ -5,9 +5,11 @@
 // the list loaded from the current database and saves it after every change.
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "core/app/io_error.h"
 #include "core/phonelist/phone_list.h"
 #include "core/phonelist/search.h"
 #include "win32/phonelist/grid_window.h"
@@ -47,6 +49,9 @@ class TPhoneGrid : private GridWindow::Source, private GridWindow::Events {
   // created. Throws IoError, changing nothing, when it exists but cannot be
   // read or its backup cannot be written. Does not sort.
   bool Load(const std::string& dbBase);
+  // Why no list is loaded: its file was there but could not be read, or
+  // could not be made. Nothing once a list is loaded.
+  std::optional<IoError> ReadFailure() const;
   // Writes the list to the current database, or to another one. Nothing
   // is written over a database whose list was never loaded.
   void Save() const;
@@ -106,6 +111,7 @@ class TPhoneGrid : private GridWindow::Source, private GridWindow::Events {
   int sortField_ = 1;
   SearchText search_;
   bool loaded_ = false;  // records may change only once a list is loaded
+  std::optional<IoError> readFailure_;  // why the first load failed
 };
 
 }  // namespace tonvero

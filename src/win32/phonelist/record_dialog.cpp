@@ -46,7 +46,7 @@ class TEditBox : public ModalDialog {
       SetWindowTextA(Item(IDC_FIELD_LABEL_1 + i), TrimField(titles_[i]).c_str());
       HWND field = Item(IDC_FIELD_EDIT_1 + i);
       SetWindowTextA(field, typed_[i].c_str());
-      SetWindowSubclass(field, FieldProcedure, static_cast<UINT_PTR>(i), 0);
+      Subclass(field, static_cast<UINT_PTR>(i));
     }
     return IDC_RECORD_CANCEL;
   }
@@ -56,8 +56,8 @@ class TEditBox : public ModalDialog {
   }
 
   // Enter in a field moves the focus on instead of pressing a button.
-  static LRESULT CALLBACK FieldProcedure(HWND field, UINT message, WPARAM wParam, LPARAM lParam,
-                                         UINT_PTR index, DWORD_PTR) {
+  LRESULT HandleSubclassMessage(HWND field, UINT_PTR index, UINT message, WPARAM wParam,
+                                LPARAM lParam) override {
     switch (message) {
       case WM_GETDLGCODE: {
         const auto* key = reinterpret_cast<const MSG*>(lParam);
@@ -69,10 +69,9 @@ class TEditBox : public ModalDialog {
       }
       case WM_KEYDOWN:
         if (wParam == VK_RETURN) {
-          HWND dialog = GetParent(field);
           const int next = index + 1 < kRecordFields ? IDC_FIELD_EDIT_1 + static_cast<int>(index) + 1
                                                      : IDC_RECORD_OK;
-          SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(dialog, next)), TRUE);
+          SendMessageA(Handle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(next)), TRUE);
           return 0;
         }
         break;
@@ -80,7 +79,7 @@ class TEditBox : public ModalDialog {
         if (wParam == '\r') return 0;  // no beep
         break;
       case WM_NCDESTROY:
-        RemoveWindowSubclass(field, FieldProcedure, index);
+        Unsubclass(field, index);
         break;
     }
     return DefSubclassProc(field, message, wParam, lParam);

@@ -37,6 +37,8 @@ class TProcedureBar {
   // be read: the list then holds DEFAULT alone and no save writes the file
   // until a load succeeds.
   void Load(const std::string& dbBase);
+  // Why the list holds DEFAULT alone: its file could not be read.
+  const std::optional<IoError>& ReadFailure() const { return readFailure_; }
   // Writes the user procedures to the loaded database's procedure file.
   void Save();
   // Writes them to another database's procedure file.

@@ -58,7 +58,10 @@ TCustomComm::TCustomComm()
   dcb_.DCBlength = sizeof dcb_;
 }
 
-TCustomComm::~TCustomComm() { Close(); }
+TCustomComm::~TCustomComm() {
+  Close();
+  endingThreads_.clear();
+}
 
 void TCustomComm::CheckOpen() const {
   if (IsOpen()) throw ECommError(kAlreadyOpen, kAlreadyOpenCode);
@@ -86,7 +89,8 @@ void TCustomComm::Open() {
   CreateHandle();
   if (!IsOpen()) return;
   inQueueSeen_ = pendingErrors_ = 0;
-  wroteSinceLastBatch_ = false;
+  writesAtLastEmpty_ = writes_;
+  LetEndedThreadsGo();
   try {
     UpdateCommTimeouts();
     UpdateDataControlBlock();
@@ -110,15 +114,26 @@ void TCustomComm::Open() {
 }
 
 void TCustomComm::Close() {
+  LetEndedThreadsGo();
   if (!IsOpen()) return;
-  if (eventThread_) {
+  if (eventThread_ && !eventThread_->Delivering()) {
     eventThread_->Stop();
     eventThread_->WaitEnd();  // it purges the port on its way out
     eventThread_.reset();
   } else {
+    // Called from a handler, the thread is waiting for this very call to
+    // return and cannot be waited for.
+    if (eventThread_) {
+      eventThread_->StopLeavingPort();
+      endingThreads_.push_back(std::move(eventThread_));
+    }
     PurgeComm(handle_, PURGE_TXABORT | PURGE_RXABORT | PURGE_TXCLEAR | PURGE_RXCLEAR);
   }
   DestroyHandle();
+}
+
+void TCustomComm::LetEndedThreadsGo() {
+  std::erase_if(endingThreads_, [](const auto& thread) { return !thread->Delivering(); });
 }
 
 int TCustomComm::Write(const void* buffer, int count) {
@@ -141,7 +156,7 @@ int TCustomComm::Write(const void* buffer, int count) {
     return -1;
   }
   const bool completed = GetOverlappedResult(handle_, &overlapped, &written, FALSE);
-  if (written > 0) wroteSinceLastBatch_ = true;
+  if (written > 0) ++writes_;
   lastWriteFailure_ = completed ? 0 : GetLastError();
   writeEvent_.ResetEvent();
   return completed ? static_cast<int>(written) : -1;
@@ -178,8 +193,10 @@ bool TCustomComm::HandleCommEvent(uint32_t mask) {
   COMSTAT status{};
   ClearCommError(handle_, &errors, &status);
   errors |= pendingErrors_;
+  const uint32_t writes = writes_;
   mask = EffectiveEventMask(mask, EventMaskOf(monitorEvents_),
-                            {errors, status.cbInQue, inQueueSeen_, wroteSinceLastBatch_.exchange(false)});
+                            {errors, status.cbInQue, inQueueSeen_, writes != writesAtLastEmpty_});
+  if (mask & EV_TXEMPTY) writesAtLastEmpty_ = writes;
   for (TCommEventType event : EventHandlerOrder(mask, status.cbInQue)) {
     switch (event) {
       case evBreak: if (OnBreak) OnBreak(*this); break;

@@ -11,6 +11,7 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "core/serial/comm_settings.h"
 #include "win32/serial/comm_event_thread.h"
@@ -68,8 +69,10 @@ class TCustomComm {
   // Opens and configures the device, then starts watching its events. All
   // or nothing: on any failure the device is closed again and the error raised.
   void Open();
-  // Stops the event thread (it has ended when Close returns), purges and
-  // closes the device. Does nothing while closed; never raises.
+  // Stops the event thread, purges and closes the device. The thread has
+  // ended when Close returns, unless one of its handlers called Close: it
+  // then ends as soon as that handler returns, without touching the port.
+  // Does nothing while closed; never raises.
   void Close();
   // Writes `count` bytes under the write lock. Returns the bytes written,
   // or -1 when the write did not complete within WriteTimeout (it is then
@@ -156,8 +159,16 @@ class TCustomComm {
   // while its handlers ran (reported with the next batch).
   DWORD inQueueSeen_ = 0;
   DWORD pendingErrors_ = 0;
-  std::atomic<bool> wroteSinceLastBatch_{false};  // Write may run on any thread
+  // Writes that moved bytes, and that count when the last empty-output
+  // event was delivered: an empty output queue is news once per write,
+  // even when other events' batches came between. Write may run on any thread.
+  std::atomic<uint32_t> writes_{0};
+  uint32_t writesAtLastEmpty_ = 0;
   std::unique_ptr<TCommEventThread> eventThread_;
+  // Threads whose port was closed by one of their own handlers: each ends
+  // once that handler has returned, and is let go at the next Open or Close.
+  std::vector<std::unique_ptr<TCommEventThread>> endingThreads_;
+  void LetEndedThreadsGo();
 };
 
 class TComm : public TCustomComm {};

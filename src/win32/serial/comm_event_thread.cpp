@@ -35,15 +35,14 @@ TCommEventThread::TCommEventThread(HANDLE port, TCommEventTypes events, Signal o
       onSignal_(std::move(onSignal)),
       onFailure_(std::move(onFailure)),
       restMs_(kFirstRestMs) {
-  RegisterSyncClass(SyncProcedure);
-  sync_ = CreateWindowExA(0, kSyncClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                          GetModuleHandleA(nullptr), nullptr);
-  SetWindowLongPtrA(sync_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  RegisterSyncClass(WindowProcedure);
+  CreateWindowExA(0, kSyncClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                  GetModuleHandleA(nullptr), this);
   SetCommMask(port_, EventMaskOf(events));
   thread_ = CreateThread(nullptr, 0, ThreadMain, this, CREATE_SUSPENDED, nullptr);
   if (!thread_) {
     const DWORD failure = GetLastError();
-    DestroyWindow(sync_);
+    DestroyWindow(hwnd_);
     throw std::system_error(static_cast<int>(failure), std::system_category(), "CreateThread");
   }
   SetThreadPriority(thread_, THREAD_PRIORITY_ABOVE_NORMAL);
@@ -54,13 +53,18 @@ TCommEventThread::~TCommEventThread() {
   Stop();
   WaitEnd();
   CloseHandle(thread_);
-  DestroyWindow(sync_);
+  DestroyWindow(hwnd_);
 }
 
 void TCommEventThread::Stop() {
   terminated_ = true;
-  SetCommMask(port_, 0);  // completes a pending wait on the device
+  if (!leavePort_) SetCommMask(port_, 0);  // completes a pending wait on the device
   event_.SetEvent();
+}
+
+void TCommEventThread::StopLeavingPort() {
+  leavePort_ = true;
+  Stop();
 }
 
 void TCommEventThread::WaitEnd() {
@@ -72,8 +76,10 @@ void TCommEventThread::WaitEnd() {
 }
 
 DWORD WINAPI TCommEventThread::ThreadMain(void* self) {
-  static_cast<TCommEventThread*>(self)->Run();
-  return 0;
+  return Guarded<DWORD>(nullptr, 1, [self] {
+    static_cast<TCommEventThread*>(self)->Run();
+    return DWORD{0};
+  });
 }
 
 void TCommEventThread::Run() {
@@ -89,7 +95,7 @@ void TCommEventThread::Run() {
       restMs_ = kFirstRestMs;
     }
   }
-  PurgeComm(port_, kPurgeAll);
+  if (!leavePort_) PurgeComm(port_, kPurgeAll);
 }
 
 // One wait on the device; true when it ended with events, false when it
@@ -120,26 +126,26 @@ void TCommEventThread::Rest() {
 
 bool TCommEventThread::Deliver() {
   deliveryHeldNews_ = false;
-  SendMessageA(sync_, kDeliverMessage, 0, 0);
+  SendMessageA(hwnd_, kDeliverMessage, 0, 0);
   return deliveryHeldNews_;
 }
 
-LRESULT CALLBACK TCommEventThread::SyncProcedure(HWND window, UINT message, WPARAM wParam,
-                                                 LPARAM lParam) {
-  if (message != kDeliverMessage) return DefWindowProcA(window, message, wParam, lParam);
-  auto* self = reinterpret_cast<TCommEventThread*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-  if (self) self->DeliverOnUserInterfaceThread();
+LRESULT TCommEventThread::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message != kDeliverMessage) return DefWindowProcA(hwnd_, message, wParam, lParam);
+  DeliverOnUserInterfaceThread();
   return 0;
 }
 
 void TCommEventThread::DeliverOnUserInterfaceThread() {
   if (terminated_ || !onSignal_) return;  // a delivery that Stop overtook is dropped
+  delivering_ = true;
   try {
     deliveryHeldNews_ = onSignal_(*this, eventMask_);
   } catch (const std::exception& failure) {
     deliveryHeldNews_ = true;
     if (onFailure_) onFailure_(failure.what());
   }
+  delivering_ = false;
 }
 
 }  // namespace tonvero

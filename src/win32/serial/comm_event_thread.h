@@ -11,10 +11,11 @@
 
 #include "core/serial/comm_settings.h"
 #include "win32/serial/comm_objs.h"
+#include "win32/ui/base_window.h"
 
 namespace tonvero {
 
-class TCommEventThread {
+class TCommEventThread : public BaseWindow<TCommEventThread> {
  public:
   // Returns whether the batch held anything new for the handlers.
   using Signal = std::function<bool(TCommEventThread& sender, uint32_t mask)>;
@@ -33,13 +34,20 @@ class TCommEventThread {
   // Ends the pending wait and asks the loop to end; does not wait. No
   // delivery reaches the handler after this call.
   void Stop();
+  // As Stop, for a port that is closed while this thread may still run:
+  // the thread then leaves the port alone (no purge on its way out).
+  void StopLeavingPort();
+  // True while a delivery's handlers run (on the user-interface thread).
+  bool Delivering() const { return delivering_; }
   // Waits for the thread to end (after Stop), serving the messages other
   // threads send to this one meanwhile. The port is purged before it ends.
   void WaitEnd();
 
  private:
+  friend class BaseWindow<TCommEventThread>;
   static DWORD WINAPI ThreadMain(void* self);
-  static LRESULT CALLBACK SyncProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  // The hidden window through which deliveries reach the user-interface thread.
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void Run();
   bool WaitForEvents(OVERLAPPED& overlapped);
   void Rest();
@@ -53,8 +61,9 @@ class TCommEventThread {
   TSimpleEvent event_;
   std::atomic<bool> terminated_{false};
   DWORD restMs_;
-  bool deliveryHeldNews_ = false;  // set on the user-interface thread during a delivery
-  HWND sync_ = nullptr;
+  bool deliveryHeldNews_ = false;
+  bool delivering_ = false;                 // both on the user-interface thread
+  std::atomic<bool> leavePort_{false};  // set on the user-interface thread during a delivery
   HANDLE thread_ = nullptr;
 };
 

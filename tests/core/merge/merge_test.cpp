@@ -22,6 +22,8 @@ class ScriptedHost : public MergeHost {
  public:
   std::map<std::string, std::string> files;
   std::set<std::string> readOnly;  // paths that can be neither created nor written
+  std::set<std::string> full;      // paths on a full disk
+  std::optional<IoError> proceduresUnread, phoneListUnread;
   std::deque<bool> answers;
   std::deque<std::optional<std::string>> names;
   std::deque<std::optional<Fields>> edits;
@@ -70,10 +72,13 @@ class ScriptedHost : public MergeHost {
     return true;
   }
   void WriteFile(const std::string& path, const std::string& text) override {
-    if (readOnly.count(path)) throw IoError(5);
+    if (readOnly.count(path)) throw IoError(kAccessDenied);
+    if (full.count(path)) throw IoError(112);
     log.push_back("write " + path);
     files[path] = text;
   }
+  std::optional<IoError> ProceduresUnread() override { return proceduresUnread; }
+  std::optional<IoError> PhoneListUnread() override { return phoneListUnread; }
   ProcedureList& Procedures() override { return procedures; }
   const std::vector<Record>& Records() override { return records; }
   void SaveProcedures(const std::string& dbBase) override {
@@ -294,17 +299,49 @@ TEST(MergeDatabases, ADatabaseThatDoesNotExistIsCreatedAndOfferedOnlyWhatTheCurr
   }
 }
 
-TEST(MergeDatabases, AddGoesOnWhenTheOtherDatabaseCannotBeWritten) {
-  ScriptedHost host;
-  host.files["RO.dp"] = "\"OFFICE\",\"0P@\"\r\n";
-  host.files["RO.rbd"] = "H\r\n\"CY\",\"DOE\",\"9\",\" \"\r\n";
-  host.readOnly = {"RO.dp", "RO.dpb", "RO.rbd", "RO.bak"};
-  host.answers = {true, true};
-  host.names = {"OFFICE"};
-  host.edits = {kAsOffered};
-  MergeDatabases(MergeKind::kAdd, "CUR", "RO", host);
-  EXPECT_EQ(UserProcedures(host.procedures), (std::vector<Procedure>{{"OFFICE", "0P@"}}));
-  EXPECT_EQ(host.records, (std::vector<Record>{{"CY", "DOE", "9", " "}}));
+// A read-only share lets "Add" go on without its backups; a full disk is a
+// failure to report.
+TEST(MergeDatabases, AddGoesOnOnlyWhenTheOtherDatabaseIsReadOnly) {
+  for (bool readOnly : {true, false}) {
+    ScriptedHost host;
+    host.files["RO.dp"] = "\"OFFICE\",\"0P@\"\r\n";
+    host.files["RO.rbd"] = "H\r\n\"CY\",\"DOE\",\"9\",\" \"\r\n";
+    (readOnly ? host.readOnly : host.full) = {"RO.dp", "RO.dpb", "RO.rbd", "RO.bak"};
+    host.answers = {true, true};
+    host.names = {"OFFICE"};
+    host.edits = {kAsOffered};
+    if (!readOnly) {
+      EXPECT_THROW(MergeDatabases(MergeKind::kAdd, "CUR", "RO", host), IoError);
+      EXPECT_TRUE(Offers(host).empty());
+      continue;
+    }
+    MergeDatabases(MergeKind::kAdd, "CUR", "RO", host);
+    EXPECT_EQ(UserProcedures(host.procedures), (std::vector<Procedure>{{"OFFICE", "0P@"}}));
+    EXPECT_EQ(host.records, (std::vector<Record>{{"CY", "DOE", "9", " "}}));
+  }
+}
+
+// A current list whose file could not be read (another program held it)
+// must not be merged, and above all not written over the other database.
+TEST(MergeDatabases, AnUnreadCurrentListEndsTheCommandWritingNothing) {
+  for (MergeKind kind : {MergeKind::kAdd, MergeKind::kSync}) {
+    for (bool proceduresUnread : {true, false}) {
+      ScriptedHost host;
+      host.files["OTHER.dp"] = "\"OFFICE\",\"0P@\"\r\n";
+      host.files["OTHER.rbd"] = "H\r\n\"CY\",\"DOE\",\"9\",\" \"\r\n";
+      const auto before = host.files;
+      (proceduresUnread ? host.proceduresUnread : host.phoneListUnread) = IoError(kAccessDenied);
+      host.answers = {proceduresUnread, true};
+      try {
+        MergeDatabases(kind, "CUR", "OTHER", host);
+        ADD_FAILURE() << "no failure reported";
+      } catch (const IoError& failure) {
+        EXPECT_STREQ(failure.what(), "File access denied");
+      }
+      EXPECT_EQ(host.files, before);
+      EXPECT_TRUE(Offers(host).empty());
+    }
+  }
 }
 
 TEST(MergeDatabases, SyncStopsWhenTheOtherDatabaseCannotBeWritten) {

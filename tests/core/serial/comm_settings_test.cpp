@@ -91,7 +91,7 @@ TEST_P(EffectiveMask, KeepsOnlyNews) {
   EXPECT_EQ(EffectiveEventMask(c.reported, c.monitored, c.driver), c.expected);
 }
 
-// errors, inQueue, inQueueSeen, wroteSinceLastBatch
+// errors, inQueue, inQueueSeen, writeAwaitsEmpty
 INSTANTIATE_TEST_SUITE_P(
     Mask, EffectiveMask,
     testing::Values(
