@@ -109,6 +109,8 @@ double ThreadCpuMs(DWORD id) {
 class TestComm : public TComm {
  public:
   HANDLE Handle() const { return handle_; }
+  // A batch of events as the event thread would deliver it.
+  bool Deliver(uint32_t mask) { return HandleCommEvent(mask); }
 };
 
 // Runs `action` and gives the ECommError it raised ("" and 0 when none).
@@ -318,6 +320,35 @@ TEST_F(SerialTest, HandlerExceptionIsReportedAndDeliveriesGoOn) {
   EXPECT_TRUE(PumpUntil([&] { return calls == 2; }, 3000));
   EXPECT_EQ(reported, std::vector<std::string>(2, "handler failed"));
   EXPECT_EQ(reportingThread, GetCurrentThreadId());
+}
+
+// A handler may close its own port, although the event thread is waiting
+// for that handler: the thread ends after it, and the port opens again.
+TEST_F(SerialTest, AHandlerMayCloseItsPort) {
+  const int threads = ProcessThreadCount();
+  comm_.OnRxChar = [](TCustomComm& sender, int) { sender.Close(); };
+  comm_.Open();
+  peer_.Send("x");
+  ASSERT_TRUE(PumpUntil([&] { return !comm_.IsOpen(); }, 3000));
+  comm_.Close();  // lets the ended thread go
+  EXPECT_EQ(ProcessThreadCount(), threads);
+  comm_.OnRxChar = nullptr;
+  comm_.Open();
+  EXPECT_EQ(comm_.Write("ok", 2), 2);
+  EXPECT_EQ(peer_.Receive(2), "ok");
+}
+
+// An empty output queue is news once after each write, also when other
+// events' batches came between the write and it.
+TEST_F(SerialTest, EmptyOutputIsDeliveredOnceAfterEachWrite) {
+  int empties = 0;
+  comm_.OnTxEmpty = [&](TCustomComm&) { ++empties; };
+  comm_.Open();
+  ASSERT_EQ(comm_.Write("a", 1), 1);
+  comm_.Deliver(EV_RXCHAR);
+  comm_.Deliver(EV_TXEMPTY);
+  comm_.Deliver(EV_TXEMPTY);  // no write since: a state, not news
+  EXPECT_EQ(empties, 1);
 }
 
 TEST_F(SerialTest, NoEventsMonitoredStartsNoThread) {
