@@ -119,11 +119,11 @@ std::vector<ControlSpec> MainControls() {
       {IDC_HELP_BUTTON, "BUTTON", "Help", 576, 3, 41, 22, kButton},
       {IDC_RULE_H, "STATIC", "", 2, 28, 621, 3, WS_VISIBLE | SS_ETCHEDHORZ},
       {IDC_RULE_V, "STATIC", "", 223, 32, 3, 338, WS_VISIBLE | SS_ETCHEDVERT},
-      {IDC_SORT, "BUTTON", "Sort", 232, 38, 33, 22, kButton},
-      {IDC_EDIT, "BUTTON", "Edit F4", 266, 38, 45, 22, kButton},
-      {IDC_INSERT, "BUTTON", "Insert", 312, 38, 37, 22, kButton},
-      {IDC_DELETE, "BUTTON", "Delete", 350, 38, 37, 22, kButton},
-      {IDC_FILE, "BUTTON", "Open", 388, 38, 33, 22, kButton},
+      {IDC_SORT, "BUTTON", "Sort", 232, 38, 33, 22, kButton, {}, CLR_INVALID, " Choose The Sorting Field "},
+      {IDC_EDIT, "BUTTON", "Edit F4", 266, 38, 45, 22, kButton, {}, CLR_INVALID, " Edit Current Record "},
+      {IDC_INSERT, "BUTTON", "Insert", 312, 38, 37, 22, kButton, {}, CLR_INVALID, " Insert A New Record "},
+      {IDC_DELETE, "BUTTON", "Delete", 350, 38, 37, 22, kButton, {}, CLR_INVALID, " Delete Current Record "},
+      {IDC_FILE, "BUTTON", "Open", 388, 38, 33, 22, kButton, {}, CLR_INVALID, " Open another DB File "},
       {IDC_PRINT, "BUTTON", "Print", 424, 38, 41, 22, kButton, {}, CLR_INVALID, " Print Tonvero DB "},
       {IDC_SYNC, "BUTTON", "Sync.", 528, 38, 41, 22, kButton, kBoldFont, CLR_INVALID,
        "Synchronization With Another DB File "},
@@ -238,7 +238,7 @@ void TTonvero::CreateControls() {
   SetScrollInfo(Item(IDC_SPEED), SB_CTL, &speed, FALSE);
 
   procedureBar_.Attach(hwnd_);
-  procedureBar_.SetFocusTarget(Item(IDC_GRID));
+  procedureBar_.SetFocusTarget(Item(IDC_GRID), [this](bool shown) { phoneGrid_.ShowScrollBar(shown); });
 
   HWND grid = Item(IDC_GRID);
   SetWindowPos(grid, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);  // over the credit line

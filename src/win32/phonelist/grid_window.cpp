@@ -142,8 +142,15 @@ int GridWindow::BorderAt(int x) const {
 
 // ---- scrolling and selection ---------------------------------------------------
 
+void GridWindow::ShowScrollBar(bool shown) {
+  scrollBarShown_ = shown;
+  ::ShowScrollBar(hwnd_, shown ? SB_VERT : SB_BOTH, shown);
+  UpdateScrollBar();
+}
+
 void GridWindow::UpdateScrollBar() {
-  if (!hwnd_) return;
+  // Setting the range would bring a taken-away scroll bar back.
+  if (!hwnd_ || !scrollBarShown_) return;
   const int rows = source_->RecordRows();
   SCROLLINFO info{};
   info.cbSize = sizeof info;

@@ -58,6 +58,10 @@ class GridWindow : public BaseWindow<GridWindow> {
   // The number of rows or their contents changed.
   void Refresh();
 
+  // Takes the scroll bar away (while another control needs the room) or
+  // gives it back; away, it stays away whatever the grid goes through.
+  void ShowScrollBar(bool shown);
+
   const ColumnWidths& Widths() const { return widths_; }
   void SetWidths(const ColumnWidths& widths);
 
@@ -92,6 +96,7 @@ class GridWindow : public BaseWindow<GridWindow> {
   int resizing_ = -1;  // the column whose border is dragged
   int dragStartX_ = 0, dragStartWidth_ = 0;
   WPARAM lastMark_ = 0;
+  bool scrollBarShown_ = true;
 };
 
 }  // namespace tonvero

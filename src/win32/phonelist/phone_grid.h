@@ -66,6 +66,7 @@ class TPhoneGrid : private GridWindow::Source, private GridWindow::Events {
   int SortField() const { return sortField_; }
   ColumnWidths Widths() const { return grid_.Widths(); }
   void SetWidths(const ColumnWidths& widths) { grid_.SetWidths(widths); }
+  void ShowScrollBar(bool shown) { grid_.ShowScrollBar(shown); }
 
   // The main window's buttons.
   void BitBtnSortClick();

@@ -21,7 +21,7 @@ constexpr int kFieldTops[kRecordFields] = {8, 40, 72, 104};
 class TEditBox : public ModalDialog {
  public:
   TEditBox(const char* caption, const Titles& titles, const Record& record)
-      : ModalDialog(caption, 297, 192, false), titles_(titles) {
+      : ModalDialog(caption, 297, 192, true), titles_(titles) {
     for (int column = 1; column <= kRecordFields; ++column) typed_[column - 1] = FieldOf(record, column);
   }
   const std::array<std::string, kRecordFields>& Typed() const { return typed_; }

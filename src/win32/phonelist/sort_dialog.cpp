@@ -14,7 +14,7 @@ constexpr int kRadioTops[kRecordFields] = {8, 32, 56, 80};
 class TSortingBox : public ModalDialog {
  public:
   TSortingBox(const Titles& titles, int sortField)
-      : ModalDialog("Sorting", 209, 161, false), titles_(titles), sortField_(sortField) {}
+      : ModalDialog("Sorting", 209, 161, true), titles_(titles), sortField_(sortField) {}
   int SortField() const { return sortField_; }
 
  private:

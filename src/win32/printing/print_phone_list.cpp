@@ -2,6 +2,8 @@
 
 #include <commdlg.h>
 
+#include <algorithm>
+
 #include "core/app/io_error.h"
 
 namespace tonvero {
@@ -23,7 +25,10 @@ class ChosenPrinter {
   explicit ChosenPrinter(HWND owner) {
     dialog_.lStructSize = sizeof dialog_;
     dialog_.hwndOwner = owner;
+    // Without PD_USEDEVMODECOPIESANDCOLLATE the copies are the program's
+    // to print: nCopies says how many.
     dialog_.Flags = PD_RETURNDC | PD_NOPAGENUMS | PD_NOSELECTION;
+    dialog_.nCopies = 1;
     if (!PrintDlgA(&dialog_)) dialog_.hDC = nullptr;
   }
   ~ChosenPrinter() {
@@ -36,6 +41,7 @@ class ChosenPrinter {
 
   HDC dc() const { return dialog_.hDC; }
   bool toFile() const { return (dialog_.Flags & PD_PRINTTOFILE) != 0; }
+  int copies() const { return std::max<int>(1, dialog_.nCopies); }
 
  private:
   PRINTDLGA dialog_{};
@@ -46,7 +52,7 @@ class ChosenPrinter {
 class PrinterSurface : public PrintSurface {
  public:
   PrinterSurface(HDC dc, const PrintFont& font) : dc_(dc) {
-    const int height = -MulDiv(font.points, GetDeviceCaps(dc, LOGPIXELSY), 72);
+    const int height = -MulDiv(font.tenthsOfPoint, GetDeviceCaps(dc, LOGPIXELSY), 720);
     regular_ = MakeFont(font, height, FW_NORMAL, FALSE);
     bold_ = MakeFont(font, height, FW_BOLD, FALSE);
     italic_ = MakeFont(font, height, FW_NORMAL, TRUE);
@@ -133,7 +139,8 @@ void PhoneListPrinter::BitBtnPrintClick(HWND owner, PrintJob job) {
   if (printer.toFile()) document.lpszOutput = "FILE:";
   if (StartDocA(dc, &document) <= 0) ThrowPrintFailure();
   try {
-    LayOutPhoneList(job, surface);
+    // Each copy whole, one after the other: collated, as users expect.
+    for (int copy = 0; copy < printer.copies(); ++copy) LayOutPhoneList(job, surface);
     surface.EndOpenPage();
     if (EndDoc(dc) <= 0) ThrowPrintFailure();
   } catch (...) {

@@ -2,7 +2,11 @@
 
 #include <commdlg.h>
 
+#include <winspool.h>
+
 #include <cstring>
+#include <memory>
+#include <type_traits>
 
 #include "win32/app/control_ids.h"
 
@@ -18,6 +22,19 @@ int ScreenPixelsPerInch() {
   const int pixels = GetDeviceCaps(screen, LOGPIXELSY);
   ReleaseDC(nullptr, screen);
   return pixels;
+}
+
+struct DcDeleter {
+  void operator()(HDC dc) const { DeleteDC(dc); }
+};
+using InformationContext = std::unique_ptr<std::remove_pointer_t<HDC>, DcDeleter>;
+
+// The default printer, for asking about its fonts; empty without one.
+InformationContext DefaultPrinterInformation() {
+  char name[512] = {};
+  DWORD size = sizeof name;
+  if (!GetDefaultPrinterA(name, &size)) return nullptr;
+  return InformationContext(CreateICA("WINSPOOL", name, nullptr, nullptr));
 }
 
 }  // namespace
@@ -61,7 +78,7 @@ void TPrinterBox::OnCommand(int id, int code) {
 
 void TPrinterBox::BitBtnFontClick() {
   LOGFONTA logFont{};
-  logFont.lfHeight = -MulDiv(font_.points, ScreenPixelsPerInch(), 72);
+  logFont.lfHeight = -MulDiv(font_.tenthsOfPoint, ScreenPixelsPerInch(), 720);
   logFont.lfWeight = FW_NORMAL;
   logFont.lfCharSet = font_.charSet;
   logFont.lfPitchAndFamily = font_.pitchAndFamily;
@@ -71,10 +88,13 @@ void TPrinterBox::BitBtnFontClick() {
   choice.lStructSize = sizeof choice;
   choice.hwndOwner = Handle();
   choice.lpLogFont = &logFont;
-  choice.Flags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT;
+    // The printer's own fonts too, beside the screen's.
+  const InformationContext printer = DefaultPrinterInformation();
+  choice.hDC = printer.get();
+  choice.Flags = (printer ? CF_BOTH : CF_SCREENFONTS) | CF_INITTOLOGFONTSTRUCT;
   if (!ChooseFontA(&choice)) return;
   font_.name = logFont.lfFaceName;
-  font_.points = choice.iPointSize > 0 ? choice.iPointSize / 10 : font_.points;
+  if (choice.iPointSize > 0) font_.tenthsOfPoint = choice.iPointSize;
   font_.charSet = logFont.lfCharSet;
   font_.pitchAndFamily = logFont.lfPitchAndFamily;
 }

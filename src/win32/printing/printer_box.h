@@ -11,7 +11,7 @@ namespace tonvero {
 // The font attributes the user chooses; style and colour are the layout's.
 struct PrintFont {
   std::string name = "Arial";
-  int points = 10;
+  int tenthsOfPoint = 100;  // 10.5 points are 105
   BYTE pitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
   BYTE charSet = DEFAULT_CHARSET;
 };

@@ -77,10 +77,20 @@ std::vector<ControlSpec> TProcedureBar::Controls() {
 void TProcedureBar::Attach(HWND parent) {
   parent_ = parent;
   SetWindowTextA(Item(IDC_DP_MEMO), ProcedureHelpText().c_str());
+  Subclass(Item(IDC_DP_EDIT), IDC_DP_EDIT);
   ShowList();
 }
 
-void TProcedureBar::SetFocusTarget(HWND target) { focusTarget_ = target; }
+void TProcedureBar::SetFocusTarget(HWND target, std::function<void(bool shown)> showScrollBar) {
+  focusTarget_ = target;
+  showTargetScrollBar_ = std::move(showScrollBar);
+}
+
+LRESULT TProcedureBar::HandleSubclassMessage(HWND control, UINT_PTR, UINT message, WPARAM wParam,
+                                             LPARAM lParam) {
+  if (message == WM_LBUTTONDOWN) DPEditClick();
+  return DefSubclassProc(control, message, wParam, lParam);
+}
 
 HWND TProcedureBar::Grid() const {
   return focusTarget_ && IsChild(parent_, focusTarget_) ? focusTarget_ : nullptr;
@@ -201,8 +211,7 @@ bool TProcedureBar::OnCommand(int id, int code) {
       else if (code == CBN_SETFOCUS) DPnameEnter();
       return true;
     case IDC_DP_EDIT:
-      if (code == EN_SETFOCUS) DPEditClick();
-      else if (code == EN_KILLFOCUS) DPEditExit();
+      if (code == EN_KILLFOCUS) DPEditExit();
       return true;
     case IDC_DP_INSERT:
       if (code == BN_CLICKED) BitBtnDPInsertClick();
@@ -227,8 +236,8 @@ void TProcedureBar::DPEditClick() {
   if (HWND grid = Grid()) {
     const RECT gridRect = RectIn(parent_, grid);
     gridHeight_ = gridRect.bottom - gridRect.top;
+    if (showTargetScrollBar_) showTargetScrollBar_(false);
     SetHeight(grid, RectIn(parent_, memo).top - gridRect.top - 2);
-    ShowScrollBar(grid, SB_BOTH, FALSE);
   }
   ShowWindow(memo, SW_SHOW);
 }
@@ -239,7 +248,7 @@ void TProcedureBar::DPEditExit() {
     ShowWindow(memo, SW_HIDE);
     if (HWND grid = Grid()) {
       SetHeight(grid, gridHeight_);
-      ShowScrollBar(grid, SB_VERT, TRUE);
+      if (showTargetScrollBar_) showTargetScrollBar_(true);
     }
   }
   HWND edit = Item(IDC_DP_EDIT);

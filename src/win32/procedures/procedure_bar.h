@@ -13,10 +13,11 @@
 #include "core/app/io_error.h"
 #include "core/procedures/procedure_list.h"
 #include "win32/app/forms.h"
+#include "win32/ui/base_window.h"
 
 namespace tonvero {
 
-class TProcedureBar {
+class TProcedureBar : public BaseWindow<TProcedureBar> {
  public:
   using AskQuestion = std::function<bool(const std::string& question)>;
   explicit TProcedureBar(AskQuestion ask);
@@ -29,8 +30,9 @@ class TProcedureBar {
   void Attach(HWND parent);
   // Where choosing a procedure moves the focus (the phone list); while it
   // is a child window, editing a command shortens it to make room for the
-  // help. Until it is set the focus goes to the parent window.
-  void SetFocusTarget(HWND target);
+  // help, and `showScrollBar` takes its scroll bar away meanwhile. Until it
+  // is set the focus goes to the parent window.
+  void SetFocusTarget(HWND target, std::function<void(bool shown)> showScrollBar);
 
   // Replaces the list by the procedures of `dbBase` and rewrites their
   // backup; selects DEFAULT. Throws IoError when the file exists but cannot
@@ -73,6 +75,10 @@ class TProcedureBar {
   bool OnControlColor(HDC dc, HWND control, LRESULT& brush);
 
  private:
+  friend class BaseWindow<TProcedureBar>;
+  // The command field: a click into it opens the help.
+  LRESULT HandleSubclassMessage(HWND control, UINT_PTR id, UINT message, WPARAM wParam, LPARAM lParam);
+
   void DPnameChange();
   void DPnameEnter();
   void DPEditClick();
@@ -90,6 +96,7 @@ class TProcedureBar {
   AskQuestion ask_;
   HWND parent_ = nullptr;
   HWND focusTarget_ = nullptr;
+  std::function<void(bool shown)> showTargetScrollBar_;
   int gridHeight_ = 0;  // the phone list's height while the help shows
   std::string dbBase_;
   ProcedureList list_;

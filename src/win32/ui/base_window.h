@@ -72,7 +72,7 @@ class BaseWindow {
   void AttachTo(HWND window) { Store(window); }
   // Routes `control`'s messages to HandleSubclassMessage with `id`.
   void Subclass(HWND control, UINT_PTR id) {
-    SetWindowSubclass(control, SubclassProcedure, id, reinterpret_cast<DWORD_PTR>(this));
+    SetWindowSubclass(control, SubclassProcedure, id, reinterpret_cast<DWORD_PTR>(static_cast<T*>(this)));
   }
   void Unsubclass(HWND control, UINT_PTR id) { RemoveWindowSubclass(control, SubclassProcedure, id); }
 

@@ -4,6 +4,7 @@
 // the result of one command on stdout and exits 0, or prints the reason on
 // stderr and exits 1.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -570,6 +571,62 @@ void DlgComboPick(char** a) {
   std::printf("%d\n", static_cast<int>(index));
 }
 
+// ---- hints, close boxes and scroll bars ----
+
+struct TipSearch {
+  HWND found;
+};
+
+BOOL CALLBACK MatchTip(HWND hwnd, LPARAM lp) {
+  char cls[64] = {};
+  GetClassNameA(hwnd, cls, sizeof cls);
+  if (std::strcmp(cls, "tooltips_class32") == 0 && IsWindowVisible(hwnd)) {
+    reinterpret_cast<TipSearch*>(lp)->found = hwnd;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+// The hint a user sees resting the pointer on a control of the main window:
+// a hint still shown is taken away, the pointer comes to the control's
+// centre, and the text of the program's tooltip that shows is printed.
+void Hint(char** a) {
+  HWND main = MainWindow(), control = MainControl(a[0]);
+  const DWORD thread = GetWindowThreadProcessId(main, nullptr);
+  const auto shownTip = [thread] {
+    TipSearch search{nullptr};
+    EnumThreadWindows(thread, MatchTip, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+  };
+  if (HWND tip = shownTip()) Send(tip, TTM_POP);
+  RECT r;
+  GetWindowRect(control, &r);
+  SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  char text[256] = {};
+  WaitFor(ToInt(a[1]), [&] {
+    HWND tip = shownTip();
+    return tip && Send(tip, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text)) > 0;
+  }, "a hint");
+  std::printf("%s\n", text);
+}
+
+// 1 when the dialog has a close box in its caption, 0 when not.
+void DlgCloseBox(char** a) {
+  PrintFlag(GetWindowLongA(Dialog(a[0]), GWL_STYLE) & WS_SYSMENU);
+}
+
+// 1 when the control shows its vertical scroll bar, 0 when not.
+void VerticalScrollBar(char** a) {
+  PrintFlag(GetWindowLongA(MainControl(a[0]), GWL_STYLE) & WS_VSCROLL);
+}
+
+void Resize(char** a) {
+  if (!SetWindowPos(MainControl(a[0]), nullptr, 0, 0, ToInt(a[1]), ToInt(a[2]),
+                    SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE))
+    Fail("cannot resize the control");
+  std::printf("ok\n");
+}
+
 struct Command {
   const char* name;
   int argc;
@@ -632,6 +689,11 @@ const Command kCommands[] = {
     {"grid-drag", 2, GridDrag, "<x1> <x2>"},
     // printing
     {"dlg-combo-pick", 3, DlgComboPick, "<caption> <id> <text>"},
+    // hints, close boxes and scroll bars
+    {"hint", 2, Hint, "<id> <timeout_ms>"},
+    {"dlg-close-box", 1, DlgCloseBox, "<caption>"},
+    {"vscroll", 1, VerticalScrollBar, "<id>"},
+    {"resize", 3, Resize, "<id> <width> <height>"},
 };
 
 int Usage() {
