@@ -9,7 +9,7 @@ E2E_ROOT=$(cd "$E2E_HERE/../.." && pwd)
 TONVERO_BUILD=${TONVERO_BUILD:-$E2E_ROOT/build/windows}
 
 # Control ids come from the program's own header.
-eval "$(sed -n 's/^#define \(IDC_[A-Z0-9_]*\) \([0-9][0-9]*\).*/\1=\2/p' "$E2E_ROOT/src/win32/app/control_ids.h")"
+eval "$(sed -n 's/^#define \(IDC_[A-Z0-9_]*\) \([0-9][0-9]*\).*/\1=\2/p' "$E2E_ROOT/src/win32/ui/control_ids.h")"
 
 BYTES_PER_MS=44  # the recording: 22000 Hz, 16-bit, mono
 WAIT_WINDOW_MS=60000

@@ -11,9 +11,10 @@
 #include <thread>
 #include <vector>
 
-#include "win32/app/control_ids.h"
-#include "win32/app/forms.h"
+#include "win32/ui/control_ids.h"
+#include "win32/ui/forms.h"
 #include "win32/modem/modem_dialer.h"
+#include "win32/ui/message_boxes.h"
 
 namespace tonvero {
 namespace {
@@ -84,6 +85,20 @@ class NoticeAnswerer {
   std::thread thread_;
 };
 
+// A dialer screen of its own, and the icons shown, in order.
+class TestDisplay : public ModemDialer::Display {
+ public:
+  HWND owner = nullptr, screen = nullptr;
+  std::vector<bool> icons;
+  HWND NoticeOwner() const override { return owner; }
+  std::string Number() const override { return WindowText(screen); }
+  void ShowDialing(bool dialing) override { icons.push_back(dialing); }
+  void ShowSent(const std::string& piece) override {
+    SetWindowTextA(screen, (WindowText(screen) + piece).c_str());
+  }
+  void PutNumberBack(const std::string& number) override { SetWindowTextA(screen, number.c_str()); }
+};
+
 class ModemDialerTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -93,7 +108,8 @@ class ModemDialerTest : public ::testing::Test {
     SetCommTimeouts(peer_, &timeouts);
     owner_ = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
     screen_ = CreateWindowExA(0, "EDIT", "", WS_CHILD, 0, 0, 100, 20, owner_, nullptr, nullptr, nullptr);
-    grid_ = CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 10, 10, owner_, nullptr, nullptr, nullptr);
+    display_.owner = owner_;
+    display_.screen = screen_;
     settings_.commIndex = kPortIndex;
   }
   void TearDown() override {
@@ -101,37 +117,33 @@ class ModemDialerTest : public ::testing::Test {
     ReadPeer(peer_, SIZE_MAX, 300);
     CloseHandle(peer_);
   }
-  ModemDialWindow Window() {
-    return {owner_, screen_, grid_, [this](bool dialing) { icons_.push_back(dialing); }};
-  }
 
   HANDLE peer_ = INVALID_HANDLE_VALUE;
-  HWND owner_ = nullptr, screen_ = nullptr, grid_ = nullptr;
-  std::vector<bool> icons_;
+  HWND owner_ = nullptr, screen_ = nullptr;
+  TestDisplay display_;
+  const std::vector<bool>& icons_ = display_.icons;
   Settings settings_;
   TComm modem_;
-  TErrorMessage notice_;
-  TModemDialer dialer_{modem_, notice_};
+  ModemDialer dialer_{modem_};
 };
 
 TEST_F(ModemDialerTest, SendsCommandShowsNoticeAndPutsScreenBack) {
   SetWindowTextA(screen_, "5551234");
   settings_.generatorIndex = 1;
   NoticeAnswerer answerer;
-  dialer_.Dial(Window(), "9P@", settings_);
+  dialer_.Dial(display_, "9P@", settings_);
   const std::vector<SeenNotice> seen = answerer.Seen();
 
   EXPECT_EQ(ReadPeer(peer_, 18), "ATDP 9,,,5551234\r\n");
   ASSERT_EQ(seen.size(), 1u);
   EXPECT_EQ(seen[0].caption, "Modem Dialing...");
   EXPECT_EQ(seen[0].text, "Pick up the handset when connected and press \"Continue\"");
-  EXPECT_EQ(notice_.Caption(), "Error Message");
   EXPECT_FALSE(modem_.IsOpen());
   EXPECT_EQ(WindowText(screen_), "5551234");
   EXPECT_EQ(icons_, (std::vector<bool>{true, false}));
 
-  NoticeAnswerer next;  // the same box, shown for anything else, has its own caption again
-  notice_.Show(owner_, "other");
+  NoticeAnswerer next;  // a notice shown for anything else has its own caption
+  ShowNotice(owner_, "other");
   const std::vector<SeenNotice> seenNext = next.Seen();
   ASSERT_EQ(seenNext.size(), 1u);
   EXPECT_EQ(seenNext[0].caption, "Error Message");
@@ -142,7 +154,7 @@ TEST_F(ModemDialerTest, MissingPortRaisesShowsNoNoticeAndRestores) {
   settings_.commIndex = 8;  // "COM9" is not mapped
   NoticeAnswerer answerer;
   try {
-    dialer_.Dial(Window(), "9,@", settings_);
+    dialer_.Dial(display_, "9,@", settings_);
     ADD_FAILURE() << "no error raised";
   } catch (const ECommError& error) {
     EXPECT_EQ(std::string(error.what()).rfind("Error accessing specified device (Error: ", 0), 0u);
@@ -186,7 +198,7 @@ TEST_F(ModemDialerTest, TimedOutWriteIsAFailure) {
   modem_.SetWriteTimeout(300);
   NoticeAnswerer answerer;
   try {
-    dialer_.Dial(Window(), "@", settings_);
+    dialer_.Dial(display_, "@", settings_);
     ADD_FAILURE() << "no error raised";
   } catch (const ECommError& error) {
     EXPECT_STREQ(error.what(), "Write error (Error: 258) ");

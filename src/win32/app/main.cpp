@@ -7,7 +7,7 @@
 #include "win32/app/main_window.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
-  tonvero::TTonvero mainWindow;
+  tonvero::MainWindow mainWindow;
   const char* firstArgument = __argc > 1 ? __argv[1] : nullptr;
   HWND window = mainWindow.Create(instance, firstArgument);
   if (!window) return 1;

@@ -1,122 +1,89 @@
 #pragma once
-// The main window: keypad and dialer screen on the left, the dialing
-// procedure along the top, the phone list on the right. It owns all of the
-// program's state.
+// The main window: a switchboard. It lays out the dialer on the left, the
+// dialing procedures along the top and the phone list on the right, routes
+// the messages of their controls to them, runs the start-up in order, and
+// has Exit, About and Help of its own.
 #include <windows.h>
 
 #include <memory>
 #include <string>
 
-#include "core/dialer/dial_string.h"
-#include "core/dialer/tone_player.h"
 #include "core/settings/settings.h"
-#include "win32/app/forms.h"
-#include "win32/app/message_dialogs.h"
-#include "win32/dialer/win_sound.h"
-#include "win32/modem/modem_dialer.h"
-#include "win32/serial/comm.h"
+#include "win32/dialer/dialer_panel.h"
 #include "win32/merge/merge_command.h"
+#include "win32/phonelist/phone_list_panel.h"
 #include "win32/printing/print_phone_list.h"
 #include "win32/procedures/procedure_bar.h"
-#include "win32/phonelist/phone_grid.h"
-#include "win32/settings/mode_dialog.h"
+#include "win32/settings/settings_file.h"
 #include "win32/ui/base_window.h"
+#include "win32/ui/forms.h"
 
 namespace tonvero {
 
-class TTonvero : public BaseWindow<TTonvero>, private DialTarget, private TPhoneGrid::Owner {
+class MainWindow : public BaseWindow<MainWindow>,
+                   private DialerPanel::Owner,
+                   private PhoneListPanel::Owner,
+                   private ProcedureBar::ListBelow {
  public:
-  TTonvero();
-  ~TTonvero() override;
+  MainWindow();
+  ~MainWindow();
   // Registers the class and creates the window; start-up runs inside.
   HWND Create(HINSTANCE instance, const char* firstArgument);
 
-  bool AskQuestion(const std::string& question);
-  void ShowNotice(const std::string& notice);
-
  private:
-  friend class BaseWindow<TTonvero>;
+  friend class BaseWindow<MainWindow>;
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-  // The keys and Help, which act on mouse down and up.
+  // The Help button shows its page while it is held down.
   LRESULT HandleSubclassMessage(HWND button, UINT_PTR id, UINT message, WPARAM wParam, LPARAM lParam);
 
-  // Start-up and shutdown.
-  void FormCreate();
-  void FormDestroy();
+  void OnCreate();
+  void OnDestroy();
+  void OnCommand(int id, int code);
+  LRESULT OnControlColor(HDC dc, HWND control);
+  void OnActivate(bool active);
   void CreateControls();
-  void LoadTones();
   void LoadSettings();
   void LoadDialingProcedures();
-  void SaveSettings();
+  void LoadPhoneList();
   Settings CurrentSettings() const;
-  void ApplySettings(const Settings& stored);
-  void UpdateModeIndicator();
 
-  // Controls.
-  void OnCommand(int id, int code);
-  void OnDrawItem(const DRAWITEMSTRUCT& item);
-  LRESULT OnControlColor(HDC dc, HWND control);
-  void OnSpeedScroll(int request, int position);
-  void KeyMouseDown(int id);
-  void KeyMouseUp(int id);
-  void BitBtnHelpMouseDown();
-  void BitBtnHelpMouseUp();
-  void BitBtnExitClick();
-  void Image1DblClick();
-  void DialModeClick();
-  void BitBtnPrintClick();
-  void MergeClick(MergeKind kind);  // "Sync." and "Add"
+  void ConfirmExit();
+  void ShowAbout();
+  void ShowHelpPage(bool shown);
+  void Print();
+  void Merge(MergeKind kind);
 
-  // Dialing.
-  void DialCurrentNumber();
-  void DialByModem();
-  void ShowDialingIcon(bool dialing);
-  void ShowSymbol(char symbol) override;
-  void Play(int toneIndex) override;
-  void Compose(int toneIndex) override;
-  void Flush() override;
-  void Wait(unsigned ms) override;
-  void Pause() override;
-
-  // Phone list.
-  void LoadPhoneListAtStart();
+  // DialerPanel::Owner
+  std::string ProcedureText() const override { return procedureBar_.CurrentCommand(); }
+  // PhoneListPanel::Owner
   const std::string& DatabaseBase() const override { return settings_.dbBase; }
   void DatabaseOpened(const std::string& dbBase) override;
-  void ShowNumber(const std::string& number) override;
-  void DialNumber() override { DialCurrentNumber(); }
+  void ShowNumber(const std::string& number) override { dialer_.ShowNumber(number); }
+  void DialNumber() override { dialer_.Dial(); }
   void StepProcedure(int delta) override;
+  void ShowDatabaseName(const std::string& caption) override { SetWindowTextA(hwnd_, caption.c_str()); }
+  // ProcedureBar::ListBelow
+  void Focus() override { phoneList_.Focus(); }
+  void GiveWay(int top) override { phoneList_.GiveWay(top); }
+  void TakeBackRoom() override { phoneList_.TakeBackRoom(); }
 
   HWND Item(int id) const { return form_.Item(id); }
-  int SpeedPosition() const;
 
-  HWND focusBeforeDeactivation_ = nullptr;
   std::string firstArgument_;
   std::string startDir_;
   Settings settings_;  // modes, lengths, port and paths; speed and widths live in their controls
-  bool settingsFileUnread_ = false;  // tv.cn3 is there but could not be read: leave it
+  std::unique_ptr<SettingsFile> settingsFile_;
+  HWND focusBeforeDeactivation_ = nullptr;
   Form form_;
-  WinSoundOutput sound_;
-  WinClock clock_;
-  std::unique_ptr<TonePlayer> player_;
-  TPhoneGrid phoneGrid_{*this};
-
   struct Pictures {
     Pictures();
     ~Pictures();
     HBITMAP logo, idle, dialing, banner, exitGlyph, help;
     HICON bigIcon, smallIcon;
   } pictures_;
-  HBRUSH screenBrush_;
-  TProcedureBar procedureBar_;
-
-  TAboutBox aboutBox_;
-  TPauseBox pauseBox_;
-  TQuestionBox questionBox_;
-  TDialingMode dialingMode_;
-  TErrorMessage errorMessage_;
-
-  TComm modem_;  // Modem: open only while a modem dial is under way
-  TModemDialer modemDialer_{modem_, errorMessage_};
+  DialerPanel dialer_{settings_, *this};
+  ProcedureBar procedureBar_;
+  PhoneListPanel phoneList_{*this};
   PhoneListPrinter printer_;
 };
 

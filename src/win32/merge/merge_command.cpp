@@ -1,11 +1,12 @@
 #include "win32/merge/merge_command.h"
 
 #include "core/phonelist/fields.h"
-#include "win32/app/files.h"
+#include "win32/files/files.h"
 #include "win32/phonelist/open_dialog.h"
-#include "win32/phonelist/phone_grid.h"
+#include "win32/phonelist/phone_list_panel.h"
 #include "win32/procedures/insert_dialog.h"
 #include "win32/procedures/procedure_bar.h"
+#include "win32/ui/message_boxes.h"
 
 namespace tonvero {
 namespace {
@@ -15,7 +16,7 @@ class WinMergeHost : public MergeHost {
   WinMergeHost(HWND owner, const std::string& dbBase, const MergeRooms& rooms)
       : owner_(owner), dbBase_(dbBase), rooms_(rooms) {}
 
-  bool AskQuestion(const std::string& question) override { return rooms_.askQuestion(question); }
+  bool AskQuestion(const std::string& question) override { return AskYesNo(owner_, question); }
 
   std::optional<std::string> AskProcedureName(const std::string& name) override {
     std::string chosen = name;
@@ -74,13 +75,12 @@ class WinMergeHost : public MergeHost {
 
 }  // namespace
 
-void MergeCommandClick(HWND owner, MergeKind kind, const std::string& dbBase,
-                       std::string& otherDbBase, const MergeRooms& rooms) {
-  HWND grid = rooms.phoneList.Handle();
+void RunMerge(HWND owner, MergeKind kind, const std::string& dbBase, std::string& otherDbBase,
+              const MergeRooms& rooms) {
   const std::optional<std::string> chosen =
       ChooseDatabaseFile(owner, TextsOf(kind).fileDialogTitle, otherDbBase + ".rbd");
   if (!chosen) {
-    SetFocus(grid);
+    rooms.phoneList.Focus();
     return;
   }
   otherDbBase = StripExtension(*chosen);
@@ -91,10 +91,10 @@ void MergeCommandClick(HWND owner, MergeKind kind, const std::string& dbBase,
   } catch (...) {
     // What was accepted before the failure stays, and is shown.
     rooms.procedures.ShowMergedList();
-    SetFocus(grid);
+    rooms.phoneList.Focus();
     throw;
   }
-  SetFocus(grid);
+  rooms.phoneList.Focus();
 }
 
 }  // namespace tonvero

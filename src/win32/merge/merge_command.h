@@ -5,25 +5,24 @@
 // bar and the phone list.
 #include <windows.h>
 
-#include <functional>
 #include <string>
 
 #include "core/merge/merge.h"
 
 namespace tonvero {
 
-class TProcedureBar;
-class TPhoneGrid;
+class ProcedureBar;
+class PhoneListPanel;
 
+// The lists a merge works on: the current database's, with their saves.
 struct MergeRooms {
-  std::function<bool(const std::string&)> askQuestion;
-  TProcedureBar& procedures;
-  TPhoneGrid& phoneList;
+  ProcedureBar& procedures;
+  PhoneListPanel& phoneList;
 };
 
 // The whole command on the current database `dbBase`. `otherDbBase` is the
 // database offered in the file dialog and becomes the one chosen there.
-void MergeCommandClick(HWND owner, MergeKind kind, const std::string& dbBase,
-                       std::string& otherDbBase, const MergeRooms& rooms);
+void RunMerge(HWND owner, MergeKind kind, const std::string& dbBase, std::string& otherDbBase,
+              const MergeRooms& rooms);
 
 }  // namespace tonvero

@@ -5,36 +5,36 @@
 // the dialing icon are back as they were.
 #include <windows.h>
 
-#include <functional>
 #include <string>
 
 #include "core/settings/settings.h"
-#include "win32/app/message_dialogs.h"
 #include "win32/serial/comm.h"
 
 namespace tonvero {
 
-// The parts of the main window that modem dialing touches.
-struct ModemDialWindow {
-  HWND owner;
-  HWND screen;  // the dialer screen: holds the number, shows the pieces sent
-  HWND grid;    // repainted once the notice has gone
-  std::function<void(bool dialing)> showDialingIcon;
-};
-
-class TModemDialer {
+class ModemDialer {
  public:
-  TModemDialer(TComm& modem, TErrorMessage& notice) : modem_(modem), notice_(notice) {}
-  // Dials the number in the screen with `procedure` by the port and method
-  // of `settings`. Port failures are raised as ECommError.
-  void Dial(const ModemDialWindow& window, const std::string& procedure, const Settings& settings);
+  // Where the dialing shows: the dialer screen and its icons.
+  class Display {
+   public:
+    virtual ~Display() = default;
+    virtual HWND NoticeOwner() const = 0;
+    virtual std::string Number() const = 0;
+    virtual void ShowDialing(bool dialing) = 0;
+    // Appends a piece of the command as it is built.
+    virtual void ShowSent(const std::string& piece) = 0;
+    virtual void PutNumberBack(const std::string& number) = 0;
+  };
+
+  explicit ModemDialer(TComm& modem) : modem_(modem) {}
+  // Dials the display's number with `procedure` by the port and method of
+  // `settings`. Port failures are raised as ECommError.
+  void Dial(Display& display, const std::string& procedure, const Settings& settings);
 
  private:
   void SendCommand(const std::string& command);
-  void ShowPickUpNotice(HWND owner);
 
   TComm& modem_;
-  TErrorMessage& notice_;
 };
 
 }  // namespace tonvero

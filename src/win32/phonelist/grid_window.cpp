@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "win32/app/control_ids.h"
+#include "win32/ui/control_ids.h"
 
 namespace tonvero {
 namespace {

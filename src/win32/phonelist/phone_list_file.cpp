@@ -1,6 +1,6 @@
 #include "win32/phonelist/phone_list_file.h"
 
-#include "win32/app/files.h"
+#include "win32/files/files.h"
 
 namespace tonvero {
 

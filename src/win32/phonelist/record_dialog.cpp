@@ -6,21 +6,20 @@
 #include <string>
 
 #include "core/phonelist/fields.h"
-#include "win32/app/control_ids.h"
-#include "win32/app/modal_dialog.h"
+#include "win32/ui/control_ids.h"
+#include "win32/ui/look.h"
+#include "win32/ui/modal_dialog.h"
 
 namespace tonvero {
 namespace {
 
-constexpr FontSpec kBold{"MS Sans Serif", 13, true};
-constexpr DWORD kLabelPanel = WS_VISIBLE | SS_CENTER | SS_CENTERIMAGE | SS_NOPREFIX;
+using namespace look;
 constexpr DWORD kField = WS_VISIBLE | WS_TABSTOP | WS_BORDER | ES_UPPERCASE | ES_AUTOHSCROLL;
-constexpr DWORD kButton = WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON;
 constexpr int kFieldTops[kRecordFields] = {8, 40, 72, 104};
 
-class TEditBox : public ModalDialog {
+class RecordBox : public ModalDialog {
  public:
-  TEditBox(const char* caption, const Titles& titles, const Record& record)
+  RecordBox(const char* caption, const Titles& titles, const Record& record)
       : ModalDialog(caption, 297, 192, true), titles_(titles) {
     for (int column = 1; column <= kRecordFields; ++column) typed_[column - 1] = FieldOf(record, column);
   }
@@ -33,11 +32,11 @@ class TEditBox : public ModalDialog {
     for (int i = 0; i < kRecordFields; ++i) {
       // Inside the panel, which begins at 8, 8.
       controls.push_back({IDC_FIELD_LABEL_1 + i, "STATIC", "", 16, 8 + kFieldTops[i], 121, 20,
-                          kLabelPanel, {}, CLR_INVALID, nullptr, WS_EX_STATICEDGE});
+                          kCentredPanel, {}, CLR_INVALID, nullptr, WS_EX_STATICEDGE});
       controls.push_back({IDC_FIELD_EDIT_1 + i, "EDIT", "", 144, 8 + kFieldTops[i], 137, 21, kField});
     }
-    controls.push_back({IDC_RECORD_OK, "BUTTON", "OK", 56, 152, 73, 28, kButton, kBold});
-    controls.push_back({IDC_RECORD_CANCEL, "BUTTON", "Cancel", 168, 152, 73, 28, kButton, kBold});
+    controls.push_back({IDC_RECORD_OK, "BUTTON", "OK", 56, 152, 73, 28, kPushButton, kDialogButtonFont});
+    controls.push_back({IDC_RECORD_CANCEL, "BUTTON", "Cancel", 168, 152, 73, 28, kPushButton, kDialogButtonFont});
     return controls;
   }
 
@@ -92,7 +91,7 @@ class TEditBox : public ModalDialog {
 }  // namespace
 
 bool EditRecord(HWND owner, const char* caption, const Titles& titles, Record& record) {
-  TEditBox box(caption, titles, record);
+  RecordBox box(caption, titles, record);
   if (box.Show(owner) != IDOK) return false;
   record = RecordFromInput(box.Typed());
   return true;

@@ -1,6 +1,7 @@
 #include "win32/printing/print_phone_list.h"
 
 #include <commdlg.h>
+#include <winspool.h>
 
 #include <algorithm>
 
@@ -120,7 +121,14 @@ class PrinterSurface : public PrintSurface {
 
 }  // namespace
 
-void PhoneListPrinter::BitBtnPrintClick(HWND owner, PrintJob job) {
+void PhoneListPrinter::Attach(HWND printButton) {
+  DWORD needed = 0, count = 0;
+  EnumPrintersA(PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS, nullptr, 4, nullptr, 0, &needed,
+                &count);
+  EnableWindow(printButton, needed > 0);
+}
+
+void PhoneListPrinter::Print(HWND owner, PrintJob job) {
   if (!printerBox_.Choose(owner, printerFont_)) return;
   job.form = printerBox_.Form();
 

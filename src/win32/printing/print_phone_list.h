@@ -10,14 +10,16 @@ namespace tonvero {
 
 class PhoneListPrinter {
  public:
+  // Takes over the "Print" button: enabled only when Windows lists a printer.
+  void Attach(HWND printButton);
   // The whole print of `job` (caption, records in the grid's order, sort
   // field); the box chooses the font and the form, the print dialog the
   // printer. Cancel in either prints nothing. A failure after the job began
   // aborts the job and throws IoError.
-  void BitBtnPrintClick(HWND owner, PrintJob job);
+  void Print(HWND owner, PrintJob job);
 
  private:
-  TPrinterBox printerBox_;
+  PrinterOptionsBox printerBox_;
   PrintFont printerFont_;  // the printer's drawing font, kept for the run
 };
 

@@ -8,14 +8,13 @@
 #include <memory>
 #include <type_traits>
 
-#include "win32/app/control_ids.h"
+#include "win32/ui/control_ids.h"
+#include "win32/ui/look.h"
 
 namespace tonvero {
 namespace {
 
-constexpr FontSpec kBold{"MS Sans Serif", 11, true};
-constexpr DWORD kButton = WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON;
-constexpr DWORD kRadio = WS_VISIBLE | BS_AUTORADIOBUTTON;
+using namespace look;
 
 int ScreenPixelsPerInch() {
   HDC screen = GetDC(nullptr);
@@ -39,36 +38,36 @@ InformationContext DefaultPrinterInformation() {
 
 }  // namespace
 
-TPrinterBox::TPrinterBox() : ModalDialog("Printer", 201, 109, true, true) {}
+PrinterOptionsBox::PrinterOptionsBox() : ModalDialog("Printer", 201, 109, true, true) {}
 
-bool TPrinterBox::Choose(HWND owner, PrintFont& font) {
+bool PrinterOptionsBox::Choose(HWND owner, PrintFont& font) {
   font_ = font;
   if (Show(owner) != kResultAll) return false;
   font = font_;
   return true;
 }
 
-std::vector<ControlSpec> TPrinterBox::Controls() const {
+std::vector<ControlSpec> PrinterOptionsBox::Controls() const {
   return {
-      {IDC_PRINTER_FONT, "BUTTON", "Font", 8, 24, 97, 28, kButton, kBold},
+      {IDC_PRINTER_FONT, "BUTTON", "Font", 8, 24, 97, 28, kPushButton, kBoldFont},
       {IDC_PRINTER_FORM, "BUTTON", " Form ", 120, 8, 73, 57, WS_VISIBLE | BS_GROUPBOX},
-      {IDC_PRINTER_LIST, "BUTTON", "List", 128, 24, 57, 17, kRadio | WS_GROUP | WS_TABSTOP},
-      {IDC_PRINTER_BOOK, "BUTTON", "Book", 128, 42, 57, 17, kRadio},
-      {IDC_PRINTER_ALL, "BUTTON", "Print All", 8, 72, 97, 28, kButton | WS_GROUP, kBold},
-      {IDC_PRINTER_CANCEL, "BUTTON", "Cancel", 120, 72, 73, 28, kButton, kBold},
+      {IDC_PRINTER_LIST, "BUTTON", "List", 128, 24, 57, 17, kRadioButton | WS_GROUP | WS_TABSTOP},
+      {IDC_PRINTER_BOOK, "BUTTON", "Book", 128, 42, 57, 17, kRadioButton},
+      {IDC_PRINTER_ALL, "BUTTON", "Print All", 8, 72, 97, 28, kPushButton | WS_GROUP, kBoldFont},
+      {IDC_PRINTER_CANCEL, "BUTTON", "Cancel", 120, 72, 73, 28, kPushButton, kBoldFont},
   };
 }
 
-int TPrinterBox::OnInit() {
+int PrinterOptionsBox::OnInit() {
   const int chosen = form_ == PrintForm::kBook ? IDC_PRINTER_BOOK : IDC_PRINTER_LIST;
   CheckRadioButton(Handle(), IDC_PRINTER_LIST, IDC_PRINTER_BOOK, chosen);
   return IDC_PRINTER_CANCEL;
 }
 
-void TPrinterBox::OnCommand(int id, int code) {
+void PrinterOptionsBox::OnCommand(int id, int code) {
   if (code != BN_CLICKED) return;
   switch (id) {
-    case IDC_PRINTER_FONT: BitBtnFontClick(); break;
+    case IDC_PRINTER_FONT: PickPrintingFont(); break;
     case IDC_PRINTER_ALL: Close(kResultAll); break;
     // The form is kept as soon as it is clicked, as the dialog's own state.
     case IDC_PRINTER_LIST: form_ = PrintForm::kList; break;
@@ -76,7 +75,7 @@ void TPrinterBox::OnCommand(int id, int code) {
   }
 }
 
-void TPrinterBox::BitBtnFontClick() {
+void PrinterOptionsBox::PickPrintingFont() {
   LOGFONTA logFont{};
   logFont.lfHeight = -MulDiv(font_.tenthsOfPoint, ScreenPixelsPerInch(), 720);
   logFont.lfWeight = FW_NORMAL;

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "core/printing/page_layout.h"
-#include "win32/app/modal_dialog.h"
+#include "win32/ui/modal_dialog.h"
 
 namespace tonvero {
 
@@ -16,9 +16,9 @@ struct PrintFont {
   BYTE charSet = DEFAULT_CHARSET;
 };
 
-class TPrinterBox : public ModalDialog {
+class PrinterOptionsBox : public ModalDialog {
  public:
-  TPrinterBox();
+  PrinterOptionsBox();
   // Opens on `font`. True for "Print All", with the font chosen in the box
   // copied into `font`; false (and `font` unchanged) for Cancel.
   bool Choose(HWND owner, PrintFont& font);
@@ -28,7 +28,7 @@ class TPrinterBox : public ModalDialog {
   std::vector<ControlSpec> Controls() const override;
   int OnInit() override;
   void OnCommand(int id, int code) override;
-  void BitBtnFontClick();
+  void PickPrintingFont();
 
   PrintFont font_;
   PrintForm form_ = PrintForm::kList;

@@ -1,17 +1,17 @@
 #include "win32/procedures/insert_dialog.h"
 
-#include "win32/app/control_ids.h"
-#include "win32/app/modal_dialog.h"
+#include "win32/ui/control_ids.h"
+#include "win32/ui/look.h"
+#include "win32/ui/modal_dialog.h"
 
 namespace tonvero {
 namespace {
 
-constexpr FontSpec kBold{"MS Sans Serif", 11, true};
-constexpr COLORREF kNavy = RGB(0, 0, 0x80);
+using namespace look;
 
-class TDPInsertBox : public ModalDialog {
+class ProcedureNameBox : public ModalDialog {
  public:
-  explicit TDPInsertBox(std::string name)
+  explicit ProcedureNameBox(std::string name)
       : ModalDialog("DP Insert", OuterSize{225, 148}, true), name_(std::move(name)) {}
   const std::string& Name() const { return name_; }
 
@@ -20,15 +20,15 @@ class TDPInsertBox : public ModalDialog {
     return {
         {IDC_DP_INSERT_FRAME, "STATIC", "", 8, 8, 201, 73, WS_VISIBLE | SS_ETCHEDFRAME},
         {IDC_DP_INSERT_PROMPT, "STATIC", "Enter The New DP Name ", 16, 16, 185, 25,
-         WS_VISIBLE | SS_CENTER | SS_CENTERIMAGE | SS_NOPREFIX, kBold, kNavy, nullptr,
+         kCentredPanel, kBoldFont, kNavy, nullptr,
          WS_EX_STATICEDGE},
         {IDC_DP_INSERT_NAME, "EDIT", "", 16, 48, 185, 21,
          WS_VISIBLE | WS_TABSTOP | WS_BORDER | ES_UPPERCASE | ES_AUTOHSCROLL},
         // Enter in the name field presses the default button, so it closes with OK.
         {IDC_DP_INSERT_ENTER, "BUTTON", "Enter", 24, 88, 73, 28,
-         WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, kBold},
+         kDefaultButton, kBoldFont},
         {IDC_DP_INSERT_CANCEL, "BUTTON", "Cancel", 120, 88, 73, 28,
-         WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, kBold},
+         kPushButton, kBoldFont},
     };
   }
   int OnInit() override {
@@ -43,7 +43,7 @@ class TDPInsertBox : public ModalDialog {
 }  // namespace
 
 bool AskProcedureName(HWND owner, std::string& name) {
-  TDPInsertBox box(name);
+  ProcedureNameBox box(name);
   if (box.Show(owner) != IDOK) return false;
   name = box.Name();
   return true;

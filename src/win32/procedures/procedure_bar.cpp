@@ -1,14 +1,15 @@
 #include "win32/procedures/procedure_bar.h"
 
-#include "win32/app/control_ids.h"
+#include "win32/ui/control_ids.h"
 #include "win32/procedures/insert_dialog.h"
 #include "win32/procedures/procedure_file.h"
+#include "win32/ui/look.h"
+#include "win32/ui/message_boxes.h"
 
 namespace tonvero {
 namespace {
 
-constexpr COLORREF kAqua = RGB(0x00, 0xFF, 0xFF);
-constexpr DWORD kButton = WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW;
+using namespace look;
 constexpr int kDroppedRows = 10;
 
 // The command list shown while a dialing procedure is edited.
@@ -29,39 +30,24 @@ std::string ProcedureHelpText() {
   return text;
 }
 
-RECT RectIn(HWND parent, HWND child) {
-  RECT r;
-  GetWindowRect(child, &r);
-  MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
-  return r;
-}
-
-void SetHeight(HWND window, int height) {
-  RECT r;
-  GetWindowRect(window, &r);
-  SetWindowPos(window, nullptr, 0, 0, r.right - r.left, height,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 }  // namespace
 
-TProcedureBar::TProcedureBar(AskQuestion ask)
-    : ask_(std::move(ask)),
-      fieldBrush_(CreateSolidBrush(kAqua)),
+ProcedureBar::ProcedureBar()
+    : fieldBrush_(CreateSolidBrush(kAqua)),
       helpBrush_(CreateSolidBrush(GetSysColor(COLOR_INFOBK))) {}
 
-TProcedureBar::~TProcedureBar() {
+ProcedureBar::~ProcedureBar() {
   DeleteObject(fieldBrush_);
   DeleteObject(helpBrush_);
 }
 
-std::vector<ControlSpec> TProcedureBar::Controls() {
+std::vector<ControlSpec> ProcedureBar::Controls() {
   return {
       {IDC_DP_LABEL, "STATIC", "Dialing Proc.:", 7, 7, 65, 14,
        WS_VISIBLE | SS_LEFTNOWORDWRAP | SS_NOPREFIX, {"Tahoma", 10}},
-      {IDC_DP_INSERT, "BUTTON", "Ins.", 72, 3, 33, 21, kButton, {}, CLR_INVALID,
+      {IDC_DP_INSERT, "BUTTON", "Ins.", 72, 3, 33, 21, kColouredButton, {}, CLR_INVALID,
        " Insert A New Dialing Procedure After This One "},
-      {IDC_DP_DELETE, "BUTTON", "Del.", 104, 3, 33, 21, kButton | WS_DISABLED, {}, CLR_INVALID,
+      {IDC_DP_DELETE, "BUTTON", "Del.", 104, 3, 33, 21, kColouredButton | WS_DISABLED, {}, CLR_INVALID,
        " Delete This Dialing Procedure "},
       {IDC_DP_NAME, "COMBOBOX", "", 136, 3, 121, 24 + kDroppedRows * 14,
        WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, {}, CLR_INVALID,
@@ -74,31 +60,27 @@ std::vector<ControlSpec> TProcedureBar::Controls() {
   };
 }
 
-void TProcedureBar::Attach(HWND parent) {
+void ProcedureBar::Attach(HWND parent) {
   parent_ = parent;
   SetWindowTextA(Item(IDC_DP_MEMO), ProcedureHelpText().c_str());
   Subclass(Item(IDC_DP_EDIT), IDC_DP_EDIT);
   ShowList();
 }
 
-void TProcedureBar::SetFocusTarget(HWND target, std::function<void(bool shown)> showScrollBar) {
-  focusTarget_ = target;
-  showTargetScrollBar_ = std::move(showScrollBar);
-}
-
-LRESULT TProcedureBar::HandleSubclassMessage(HWND control, UINT_PTR, UINT message, WPARAM wParam,
+LRESULT ProcedureBar::HandleSubclassMessage(HWND control, UINT_PTR, UINT message, WPARAM wParam,
                                              LPARAM lParam) {
-  if (message == WM_LBUTTONDOWN) DPEditClick();
+  if (message == WM_LBUTTONDOWN) OpenCommandHelp();
   return DefSubclassProc(control, message, wParam, lParam);
 }
 
-HWND TProcedureBar::Grid() const {
-  return focusTarget_ && IsChild(parent_, focusTarget_) ? focusTarget_ : nullptr;
+void ProcedureBar::FocusListBelow() {
+  if (listBelow_) listBelow_->Focus();
+  else SetFocus(parent_);
 }
 
 // ---- the list and its file ----------------------------------------------------
 
-void TProcedureBar::Load(const std::string& dbBase) {
+void ProcedureBar::Load(const std::string& dbBase) {
   dbBase_ = dbBase;
   readFailure_.reset();
   list_ = ProcedureList();
@@ -115,18 +97,18 @@ void TProcedureBar::Load(const std::string& dbBase) {
   if (read) WriteProcedureBackup(dbBase, list_);
 }
 
-void TProcedureBar::Save() {
+void ProcedureBar::Save() {
   // A file that could not be read is not overwritten by the little that
   // the list then holds.
   if (readFailure_) throw *readFailure_;
   SaveTo(dbBase_);
 }
 
-void TProcedureBar::SaveTo(const std::string& dbBase) const { WriteProcedureFile(dbBase, list_); }
+void ProcedureBar::SaveTo(const std::string& dbBase) const { WriteProcedureFile(dbBase, list_); }
 
 // ---- the controls ------------------------------------------------------------
 
-void TProcedureBar::ShowList() {
+void ProcedureBar::ShowList() {
   // The names go straight to the box's own list: the box carries its hint's
   // subclass, which costs Wine a round trip to its server for every message,
   // seconds for a long list.
@@ -146,48 +128,48 @@ void TProcedureBar::ShowList() {
   }
 }
 
-HWND TProcedureBar::NamesList() const {
+HWND ProcedureBar::NamesList() const {
   COMBOBOXINFO names{};
   names.cbSize = sizeof names;
   GetComboBoxInfo(Item(IDC_DP_NAME), &names);
   return names.hwndList;
 }
 
-int TProcedureBar::Selected() const {
+int ProcedureBar::Selected() const {
   return static_cast<int>(SendMessageA(Item(IDC_DP_NAME), CB_GETCURSEL, 0, 0));
 }
 
-void TProcedureBar::Select(int index) {
+void ProcedureBar::Select(int index) {
   SendMessageA(Item(IDC_DP_NAME), CB_SETCURSEL, index, 0);
   ShowSelection();
 }
 
-void TProcedureBar::ShowSelection() {
+void ProcedureBar::ShowSelection() {
   SetWindowTextA(Item(IDC_DP_EDIT), list_.CommandOf(Selected()).c_str());
   UpdateDeleteButton();
 }
 
-void TProcedureBar::UpdateDeleteButton() { EnableWindow(Item(IDC_DP_DELETE), Selected() > 0); }
+void ProcedureBar::UpdateDeleteButton() { EnableWindow(Item(IDC_DP_DELETE), Selected() > 0); }
 
-std::string TProcedureBar::CurrentCommand() const { return WindowText(Item(IDC_DP_EDIT)); }
+std::string ProcedureBar::CurrentCommand() const { return WindowText(Item(IDC_DP_EDIT)); }
 
-bool TProcedureBar::StepNext() {
+bool ProcedureBar::StepNext() {
   const int next = Selected() + 1;
   if (next >= list_.Size()) return false;
   SendMessageA(Item(IDC_DP_NAME), CB_SETCURSEL, next, 0);
-  DPnameChange();
+  OnNameChosen();
   return true;
 }
 
-bool TProcedureBar::StepPrevious() {
+bool ProcedureBar::StepPrevious() {
   const int previous = Selected() - 1;
   if (previous < 0) return false;
   SendMessageA(Item(IDC_DP_NAME), CB_SETCURSEL, previous, 0);
-  DPnameChange();
+  OnNameChosen();
   return true;
 }
 
-bool TProcedureBar::InsertProcedure(const std::string& name) {
+bool ProcedureBar::InsertProcedure(const std::string& name) {
   const int position = list_.InsertAfter(Selected(), name);
   if (position == kNoSelection) return false;
   SendMessageA(Item(IDC_DP_NAME), CB_INSERTSTRING, position,
@@ -197,59 +179,58 @@ bool TProcedureBar::InsertProcedure(const std::string& name) {
   return true;
 }
 
-void TProcedureBar::SetCommand(int index, const std::string& text) {
+void ProcedureBar::SetCommand(int index, const std::string& text) {
   list_.SetCommand(index, text);
   if (index == Selected()) ShowSelection();
 }
 
 // ---- handlers ------------------------------------------------------------------
 
-bool TProcedureBar::OnCommand(int id, int code) {
+bool ProcedureBar::OnCommand(int id, int code) {
   switch (id) {
     case IDC_DP_NAME:
-      if (code == CBN_SELCHANGE) DPnameChange();
-      else if (code == CBN_SETFOCUS) DPnameEnter();
+      if (code == CBN_SELCHANGE) OnNameChosen();
+      else if (code == CBN_SETFOCUS) OnNameFocused();
       return true;
     case IDC_DP_EDIT:
-      if (code == EN_KILLFOCUS) DPEditExit();
+      if (code == EN_KILLFOCUS) StoreEditedCommand();
       return true;
     case IDC_DP_INSERT:
-      if (code == BN_CLICKED) BitBtnDPInsertClick();
+      if (code == BN_CLICKED) AskAndInsert();
       return true;
     case IDC_DP_DELETE:
-      if (code == BN_CLICKED) BitBtnDPDeleteClick();
+      if (code == BN_CLICKED) AskAndDelete();
       return true;
   }
   return false;
 }
 
-void TProcedureBar::DPnameChange() {
+void ProcedureBar::OnNameChosen() {
   ShowSelection();
-  SetFocus(focusTarget_ ? focusTarget_ : parent_);
+  FocusListBelow();
 }
 
-void TProcedureBar::DPnameEnter() { UpdateDeleteButton(); }
+void ProcedureBar::OnNameFocused() { UpdateDeleteButton(); }
 
-void TProcedureBar::DPEditClick() {
+// A click into the command field shows the command help under it, where
+// the list below makes room.
+void ProcedureBar::OpenCommandHelp() {
   HWND memo = Item(IDC_DP_MEMO);
   if (IsWindowVisible(memo)) return;
-  if (HWND grid = Grid()) {
-    const RECT gridRect = RectIn(parent_, grid);
-    gridHeight_ = gridRect.bottom - gridRect.top;
-    if (showTargetScrollBar_) showTargetScrollBar_(false);
-    SetHeight(grid, RectIn(parent_, memo).top - gridRect.top - 2);
+  if (listBelow_) {
+    RECT help;
+    GetWindowRect(memo, &help);
+    MapWindowPoints(nullptr, parent_, reinterpret_cast<POINT*>(&help), 2);
+    listBelow_->GiveWay(help.top);
   }
   ShowWindow(memo, SW_SHOW);
 }
 
-void TProcedureBar::DPEditExit() {
+void ProcedureBar::StoreEditedCommand() {
   HWND memo = Item(IDC_DP_MEMO);
   if (IsWindowVisible(memo)) {
     ShowWindow(memo, SW_HIDE);
-    if (HWND grid = Grid()) {
-      SetHeight(grid, gridHeight_);
-      if (showTargetScrollBar_) showTargetScrollBar_(true);
-    }
+    if (listBelow_) listBelow_->TakeBackRoom();
   }
   HWND edit = Item(IDC_DP_EDIT);
   const std::string text = NormaliseProcedureText(WindowText(edit));
@@ -259,14 +240,14 @@ void TProcedureBar::DPEditExit() {
   if (list_.SetCommand(selected, text) && selected > 0) Save();
 }
 
-void TProcedureBar::BitBtnDPInsertClick() {
+void ProcedureBar::AskAndInsert() {
   std::string name;
   if (AskProcedureName(parent_, name)) InsertProcedure(name);
 }
 
-void TProcedureBar::BitBtnDPDeleteClick() {
+void ProcedureBar::AskAndDelete() {
   const int selected = Selected();
-  if (selected > 0 && ask_("Delete This Dialing Procedure ?")) {
+  if (selected > 0 && AskYesNo(parent_, "Delete This Dialing Procedure ?")) {
     const int next = list_.Delete(selected);
     SendMessageA(Item(IDC_DP_NAME), CB_DELETESTRING, selected, 0);
     Select(next);
@@ -275,7 +256,7 @@ void TProcedureBar::BitBtnDPDeleteClick() {
   UpdateDeleteButton();
 }
 
-bool TProcedureBar::OnControlColor(HDC dc, HWND control, LRESULT& brush) {
+bool ProcedureBar::OnControlColor(HDC dc, HWND control, LRESULT& brush) {
   const int id = GetDlgCtrlID(control);
   if (id == IDC_DP_EDIT || id == IDC_DP_NAME || control == NamesList()) {
     SetBkColor(dc, kAqua);

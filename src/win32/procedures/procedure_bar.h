@@ -5,34 +5,40 @@
 // current database and saves it after every change.
 #include <windows.h>
 
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "core/app/io_error.h"
 #include "core/procedures/procedure_list.h"
-#include "win32/app/forms.h"
+#include "win32/ui/forms.h"
 #include "win32/ui/base_window.h"
 
 namespace tonvero {
 
-class TProcedureBar : public BaseWindow<TProcedureBar> {
+class ProcedureBar : public BaseWindow<ProcedureBar> {
  public:
-  using AskQuestion = std::function<bool(const std::string& question)>;
-  explicit TProcedureBar(AskQuestion ask);
-  ~TProcedureBar();
-  TProcedureBar(const TProcedureBar&) = delete;
-  TProcedureBar& operator=(const TProcedureBar&) = delete;
+  // The list below the bar: it takes the focus once a procedure is chosen,
+  // and gives way to the command help while a command is edited.
+  class ListBelow {
+   public:
+    virtual ~ListBelow() = default;
+    virtual void Focus() = 0;
+    // Ends above `top` (in the parent's client area), without scroll bar.
+    virtual void GiveWay(int top) = 0;
+    virtual void TakeBackRoom() = 0;
+  };
+
+  ProcedureBar();
+  ~ProcedureBar();
+  ProcedureBar(const ProcedureBar&) = delete;
+  ProcedureBar& operator=(const ProcedureBar&) = delete;
 
   // The controls, for the parent's form table; Attach once they exist.
   static std::vector<ControlSpec> Controls();
   void Attach(HWND parent);
-  // Where choosing a procedure moves the focus (the phone list); while it
-  // is a child window, editing a command shortens it to make room for the
-  // help, and `showScrollBar` takes its scroll bar away meanwhile. Until it
-  // is set the focus goes to the parent window.
-  void SetFocusTarget(HWND target, std::function<void(bool shown)> showScrollBar);
+  // Until the list below is set the focus goes to the parent window.
+  void SetListBelow(ListBelow& list) { listBelow_ = &list; }
 
   // Replaces the list by the procedures of `dbBase` and rewrites their
   // backup; selects DEFAULT. Throws IoError when the file exists but cannot
@@ -75,29 +81,26 @@ class TProcedureBar : public BaseWindow<TProcedureBar> {
   bool OnControlColor(HDC dc, HWND control, LRESULT& brush);
 
  private:
-  friend class BaseWindow<TProcedureBar>;
+  friend class BaseWindow<ProcedureBar>;
   // The command field: a click into it opens the help.
   LRESULT HandleSubclassMessage(HWND control, UINT_PTR id, UINT message, WPARAM wParam, LPARAM lParam);
 
-  void DPnameChange();
-  void DPnameEnter();
-  void DPEditClick();
-  void DPEditExit();
-  void BitBtnDPInsertClick();
-  void BitBtnDPDeleteClick();
+  void OnNameChosen();
+  void OnNameFocused();
+  void OpenCommandHelp();
+  void StoreEditedCommand();
+  void AskAndInsert();
+  void AskAndDelete();
+  void FocusListBelow();
 
   void ShowList();
   void ShowSelection();
   void UpdateDeleteButton();
   HWND Item(int id) const { return GetDlgItem(parent_, id); }
-  HWND Grid() const;
   HWND NamesList() const;
 
-  AskQuestion ask_;
   HWND parent_ = nullptr;
-  HWND focusTarget_ = nullptr;
-  std::function<void(bool shown)> showTargetScrollBar_;
-  int gridHeight_ = 0;  // the phone list's height while the help shows
+  ListBelow* listBelow_ = nullptr;
   std::string dbBase_;
   ProcedureList list_;
   std::optional<IoError> readFailure_;  // the loaded file could not be read

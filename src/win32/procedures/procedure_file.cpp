@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "win32/app/files.h"
+#include "win32/files/files.h"
 
 namespace tonvero {
 namespace {

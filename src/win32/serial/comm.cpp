@@ -2,7 +2,7 @@
 
 #include <mutex>
 
-#include "win32/app/forms.h"
+#include "win32/ui/forms.h"
 
 namespace tonvero {
 namespace {

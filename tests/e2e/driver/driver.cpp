@@ -12,7 +12,7 @@
 #include <cstring>
 #include <string>
 
-#include "win32/app/control_ids.h"
+#include "win32/ui/control_ids.h"
 
 namespace {
 

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "win32/app/control_ids.h"
-#include "win32/app/forms.h"
+#include "win32/ui/control_ids.h"
+#include "win32/ui/forms.h"
 #include "win32/procedures/procedure_bar.h"
 #include "win32/procedures/procedure_file.h"
 
@@ -66,8 +66,8 @@ int main(int argc, char** argv) {
   HWND window = CreateWindowA("BenchProcedures", "bench", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
                               640, 400, nullptr, nullptr, windowClass.hInstance, nullptr);
   Form form;
-  form.Create(window, TProcedureBar::Controls());
-  TProcedureBar bar([](const std::string&) { return false; });
+  form.Create(window, ProcedureBar::Controls());
+  ProcedureBar bar;
   bar.Attach(window);
   Pump();
 

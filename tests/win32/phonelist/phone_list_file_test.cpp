@@ -8,7 +8,7 @@
 #include <string>
 
 #include "core/app/io_error.h"
-#include "win32/app/files.h"
+#include "win32/files/files.h"
 #include "win32/phonelist/phone_list_file.h"
 
 namespace tonvero {

@@ -7,7 +7,7 @@
 #include <fstream>
 #include <string>
 
-#include "win32/app/control_ids.h"
+#include "win32/ui/control_ids.h"
 #include "win32/procedures/procedure_bar.h"
 
 namespace tonvero {
@@ -22,7 +22,7 @@ class ProcedureBarTest : public ::testing::Test {
     std::ofstream(base_ + ".dp", std::ios::binary) << "\"A\",\"1@\"\r\n\"B\",\"2@\"\r\n\"C\",\"3@\"\r\n";
     window_ = CreateWindowA("STATIC", "bar", WS_OVERLAPPEDWINDOW, 0, 0, 640, 400, nullptr, nullptr,
                             nullptr, nullptr);
-    form_.Create(window_, TProcedureBar::Controls());
+    form_.Create(window_, ProcedureBar::Controls());
     bar_.Attach(window_);
     bar_.Load(base_);
   }
@@ -41,7 +41,7 @@ class ProcedureBarTest : public ::testing::Test {
   std::string base_;
   HWND window_ = nullptr;
   Form form_;
-  TProcedureBar bar_{[](const std::string&) { return true; }};
+  ProcedureBar bar_;
 };
 
 TEST_F(ProcedureBarTest, StepsWithinTheListAndShowsTheCommand) {

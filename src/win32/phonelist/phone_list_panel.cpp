@@ -1,38 +1,106 @@
-#include "win32/phonelist/phone_grid.h"
+#include "win32/phonelist/phone_list_panel.h"
 
 #include <algorithm>
 
 #include "core/phonelist/fields.h"
 #include "core/phonelist/sort.h"
-#include "win32/app/control_ids.h"
+#include "win32/ui/control_ids.h"
 #include "win32/phonelist/open_dialog.h"
 #include "win32/phonelist/phone_list_file.h"
 #include "win32/phonelist/record_dialog.h"
 #include "win32/phonelist/sort_dialog.h"
+#include "win32/ui/look.h"
+#include "win32/ui/message_boxes.h"
 
 namespace tonvero {
 
-TPhoneGrid::TPhoneGrid(Owner& owner)
+PhoneListPanel::PhoneListPanel(Owner& owner)
     : owner_(owner), titles_(ParsePhoneList(NewPhoneListFileText()).titles) {}
 
-void TPhoneGrid::Attach(HWND grid) { grid_.Attach(grid, *this, *this); }
-
-HWND TPhoneGrid::MainWindow() const { return GetParent(grid_.Handle()); }
-
-void TPhoneGrid::FocusGrid() const { SetFocus(grid_.Handle()); }
-
-void TPhoneGrid::EnableDelete(bool enable) const {
-  EnableWindow(GetDlgItem(MainWindow(), IDC_DELETE), enable);
+std::vector<ControlSpec> PhoneListPanel::Controls(HINSTANCE instance) {
+  using look::kColouredButton;
+  GridWindow::RegisterClass(instance);
+  return {
+      {IDC_SORT, "BUTTON", "Sort", 232, 38, 33, 22, kColouredButton, {}, CLR_INVALID,
+       " Choose The Sorting Field "},
+      {IDC_EDIT, "BUTTON", "Edit F4", 266, 38, 45, 22, kColouredButton, {}, CLR_INVALID,
+       " Edit Current Record "},
+      {IDC_INSERT, "BUTTON", "Insert", 312, 38, 37, 22, kColouredButton, {}, CLR_INVALID,
+       " Insert A New Record "},
+      {IDC_DELETE, "BUTTON", "Delete", 350, 38, 37, 22, kColouredButton, {}, CLR_INVALID,
+       " Delete Current Record "},
+      {IDC_FILE, "BUTTON", "Open", 388, 38, 33, 22, kColouredButton, {}, CLR_INVALID,
+       " Open another DB File "},
+  };
 }
 
-const Record* TPhoneGrid::SelectedRecord() const {
+// The grid comes last in the form, after the main window's own controls,
+// so that it lies over the credit line and takes the focus in its order.
+ControlSpec PhoneListPanel::GridControl() {
+  return {IDC_GRID, GridWindow::ClassName(), "", 232, 64, 385, 301,
+          WS_VISIBLE | WS_TABSTOP | WS_BORDER | WS_VSCROLL | WS_CLIPSIBLINGS};
+}
+
+void PhoneListPanel::Attach(HWND parent) {
+  parent_ = parent;
+  HWND grid = GetDlgItem(parent, IDC_GRID);
+  SetWindowPos(grid, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);  // over the credit line
+  grid_.Attach(grid, *this, *this);
+}
+
+void PhoneListPanel::Focus() const { SetFocus(grid_.Handle()); }
+
+namespace {
+
+RECT PlaceIn(HWND parent, HWND child) {
+  RECT r;
+  GetWindowRect(child, &r);
+  MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
+void SetHeight(HWND window, int width, int height) {
+  SetWindowPos(window, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+}  // namespace
+
+void PhoneListPanel::GiveWay(int top) {
+  const RECT place = PlaceIn(parent_, grid_.Handle());
+  fullHeight_ = place.bottom - place.top;
+  grid_.ShowScrollBar(false);
+  SetHeight(grid_.Handle(), place.right - place.left, top - place.top - 2);
+}
+
+void PhoneListPanel::TakeBackRoom() {
+  const RECT place = PlaceIn(parent_, grid_.Handle());
+  SetHeight(grid_.Handle(), place.right - place.left, fullHeight_);
+  grid_.ShowScrollBar(true);
+}
+
+void PhoneListPanel::EnableDelete(bool enable) const {
+  EnableWindow(GetDlgItem(parent_, IDC_DELETE), enable);
+}
+
+bool PhoneListPanel::OnCommand(int id) {
+  switch (id) {
+    case IDC_SORT: ChooseSortColumn(); return true;
+    case IDC_EDIT: EditSelected(); return true;
+    case IDC_INSERT: InsertRecord(); return true;
+    case IDC_DELETE: DeleteSelected(); return true;
+    case IDC_FILE: OpenDatabase(); return true;
+  }
+  return false;
+}
+
+const Record* PhoneListPanel::SelectedRecord() const {
   const int row = Selected();
   return row >= 1 && row <= RecordRows() ? &records_[row - 1] : nullptr;
 }
 
 // ---- file ------------------------------------------------------------------------
 
-bool TPhoneGrid::Load(const std::string& dbBase) {
+bool PhoneListPanel::Load(const std::string& dbBase) {
   std::optional<PhoneListFile> file;
   try {
     file = LoadPhoneListFile(dbBase);
@@ -51,44 +119,43 @@ bool TPhoneGrid::Load(const std::string& dbBase) {
   // first record afterwards shows its phone only when the row changes.
   grid_.Select(records_.empty() ? 0 : std::clamp(Selected(), 1, RecordRows()));
   grid_.Refresh();
-  // The caption is also the text of the program's task-bar button.
-  SetWindowTextA(MainWindow(), DatabaseCaption(dbBase).c_str());
+  owner_.ShowDatabaseName(DatabaseCaption(dbBase));
   return true;
 }
 
-std::optional<IoError> TPhoneGrid::ReadFailure() const {
+std::optional<IoError> PhoneListPanel::ReadFailure() const {
   if (loaded_) return std::nullopt;
   // A list that could not be made is not there at all.
   return readFailure_ ? readFailure_ : IoError(kFileNotFound);
 }
 
-void TPhoneGrid::Save() const {
+void PhoneListPanel::Save() const {
   if (loaded_) SaveTo(owner_.DatabaseBase());
 }
 
-void TPhoneGrid::SaveTo(const std::string& dbBase) const {
+void PhoneListPanel::SaveTo(const std::string& dbBase) const {
   SavePhoneListFile(dbBase, titles_, records_);
 }
 
-void TPhoneGrid::SortAndFollow() {
+void PhoneListPanel::SortAndFollow() {
   const int row = SortRecords(records_, sortField_, Selected() - 1) + 1;
   grid_.Refresh();
-  DBaseSelectCell(row, false);
+  SelectRow(row, false);
 }
 
-void TPhoneGrid::SortAndSelectFirst() {
+void PhoneListPanel::SortAndSelectFirst() {
   SortRecords(records_, sortField_, -1);
   grid_.Refresh();
-  if (!records_.empty()) DBaseSelectCell(1, false);
+  if (!records_.empty()) SelectRow(1, false);
 }
 
 // "Open": the chosen file names the database; its list and procedures are
 // loaded, and the previous ones stay when the list cannot be loaded.
-void TPhoneGrid::BitBtnFileClick() {
+void PhoneListPanel::OpenDatabase() {
   const std::optional<std::string> chosen =
-      ChooseDatabaseFile(MainWindow(), "Open Tonvero DB", owner_.DatabaseBase() + ".rbd");
+      ChooseDatabaseFile(parent_, "Open Tonvero DB", owner_.DatabaseBase() + ".rbd");
   // The grid has the focus also when loading fails and the failure is shown.
-  FocusGrid();
+  Focus();
   if (!chosen) return;
   const std::string dbBase = StripExtension(*chosen);
   if (!Load(dbBase)) return;
@@ -99,19 +166,19 @@ void TPhoneGrid::BitBtnFileClick() {
 
 // ---- the grid's cells and events ----------------------------------------------------
 
-std::string TPhoneGrid::CellText(int row, int column) const {
+std::string PhoneListPanel::CellText(int row, int column) const {
   if (column == 0) return row == 0 ? "N" : std::to_string(row);
   if (row == 0) return titles_[column - 1];
   return FieldOf(records_[row - 1], column);
 }
 
-CellLook TPhoneGrid::Look(int row, int column, int selectedRow) const {
+CellLook PhoneListPanel::Look(int row, int column, int selectedRow) const {
   return LookOf(records_, row, column, selectedRow, sortField_);
 }
 
 // A row becomes selected: its phone goes to the dialer screen. Only the
 // search's own moves keep the search text.
-void TPhoneGrid::DBaseSelectCell(int row, bool bySearch) {
+void PhoneListPanel::SelectRow(int row, bool bySearch) {
   if (row < 1 || row > RecordRows()) return;
   if (!bySearch) search_.Clear();
   if (row == Selected()) return;
@@ -119,7 +186,7 @@ void TPhoneGrid::DBaseSelectCell(int row, bool bySearch) {
   owner_.ShowNumber(records_[row - 1].phone);
 }
 
-void TPhoneGrid::DBaseDblClick() {
+void PhoneListPanel::DialSelected() {
   search_.Clear();
   const Record* record = SelectedRecord();
   if (!record) return;  // no record: nothing to dial
@@ -127,21 +194,21 @@ void TPhoneGrid::DBaseDblClick() {
   owner_.DialNumber();
 }
 
-void TPhoneGrid::DBaseKeyPress(char typed) {
+void PhoneListPanel::OnCharTyped(char typed) {
   if (typed == '\r') {
-    DBaseDblClick();
+    DialSelected();
     return;
   }
   if (!search_.Type(typed) || search_.Text().empty()) return;
   const int row = FindSearchRow(records_, sortField_, search_.Text()) + 1;
-  DBaseSelectCell(row, true);
+  SelectRow(row, true);
 }
 
-bool TPhoneGrid::DBaseKeyDown(int virtualKey) {
+bool PhoneListPanel::OnKey(int virtualKey) {
   switch (virtualKey) {
-    case VK_DELETE: BitBtnDeleteClick(); return true;
-    case VK_INSERT: BitBtnInsertClick(); return true;
-    case VK_F4: BitBtnEditClick(); return true;
+    case VK_DELETE: DeleteSelected(); return true;
+    case VK_INSERT: InsertRecord(); return true;
+    case VK_F4: EditSelected(); return true;
     // Left and Right step the dialing procedure and never scroll.
     case VK_LEFT: owner_.StepProcedure(-1); return true;
     case VK_RIGHT: owner_.StepProcedure(+1); return true;
@@ -151,44 +218,44 @@ bool TPhoneGrid::DBaseKeyDown(int virtualKey) {
 
 // ---- record commands -----------------------------------------------------------------
 
-void TPhoneGrid::BitBtnSortClick() {
+void PhoneListPanel::ChooseSortColumn() {
   int chosen = sortField_;
-  const bool ok = ChooseSortField(MainWindow(), titles_, chosen);
+  const bool ok = ChooseSortField(parent_, titles_, chosen);
   InvalidateRect(grid_.Handle(), nullptr, FALSE);
-  FocusGrid();
+  Focus();
   if (!ok) return;
   sortField_ = chosen;
   search_.Clear();
   SortAndFollow();
 }
 
-void TPhoneGrid::BitBtnEditClick() {
+void PhoneListPanel::EditSelected() {
   const Record* selected = SelectedRecord();
   if (!selected) {  // the title row is never edited
-    FocusGrid();
+    Focus();
     return;
   }
   Record record = *selected;
-  const bool ok = EditRecord(MainWindow(), "Edit Record", titles_, record);
-  FocusGrid();
+  const bool ok = EditRecord(parent_, "Edit Record", titles_, record);
+  Focus();
   if (!ok) return;
   records_[Selected() - 1] = record;
   SettleChangedRecord(Selected());
 }
 
-void TPhoneGrid::BitBtnInsertClick() {
+void PhoneListPanel::InsertRecord() {
   const Record* selected = SelectedRecord();
   InsertRecordDialog(selected ? *selected : Record{});
 }
 
-bool TPhoneGrid::InsertRecordDialog(const Record& initial) {
+bool PhoneListPanel::InsertRecordDialog(const Record& initial) {
   if (!loaded_) {  // nothing to add to: the list of this database was never read
-    FocusGrid();
+    Focus();
     return false;
   }
   Record record = initial;
-  const bool ok = EditRecord(MainWindow(), "Insert Record", titles_, record);
-  FocusGrid();
+  const bool ok = EditRecord(parent_, "Insert Record", titles_, record);
+  Focus();
   if (!ok) return false;
   records_.push_back(record);
   if (RecordRows() > 1) EnableDelete(true);
@@ -196,7 +263,7 @@ bool TPhoneGrid::InsertRecordDialog(const Record& initial) {
   return true;
 }
 
-void TPhoneGrid::SettleChangedRecord(int row) {
+void PhoneListPanel::SettleChangedRecord(int row) {
   const int sorted = SortRecords(records_, sortField_, row - 1) + 1;
   grid_.Select(sorted);
   grid_.Refresh();
@@ -207,21 +274,21 @@ void TPhoneGrid::SettleChangedRecord(int row) {
 
 // The last record is never deleted; the selection stays on its row, which
 // then holds the next record (or the new last one).
-void TPhoneGrid::BitBtnDeleteClick() {
+void PhoneListPanel::DeleteSelected() {
   if (RecordRows() <= 1) {
     EnableDelete(false);
-    FocusGrid();
+    Focus();
     return;
   }
-  if (SelectedRecord() && owner_.AskQuestion("Delete This Record ?")) {
-    FocusGrid();
+  if (SelectedRecord() && AskYesNo(parent_, "Delete This Record ?")) {
+    Focus();
     const int row = Selected();
     records_.erase(records_.begin() + (row - 1));
     grid_.Select(row <= RecordRows() ? row : RecordRows());
     grid_.Refresh();
     Save();
   }
-  FocusGrid();
+  Focus();
   if (RecordRows() <= 1) EnableDelete(false);
 }
 

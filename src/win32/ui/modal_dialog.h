@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "win32/app/forms.h"
+#include "win32/ui/forms.h"
 #include "win32/ui/base_window.h"
 
 namespace tonvero {

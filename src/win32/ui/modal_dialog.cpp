@@ -1,4 +1,4 @@
-#include "win32/app/modal_dialog.h"
+#include "win32/ui/modal_dialog.h"
 
 #include <cstring>
 #include <string>

@@ -1,4 +1,4 @@
-#include "win32/app/files.h"
+#include "win32/files/files.h"
 
 #include <windows.h>
 

@@ -1,8 +1,8 @@
 #pragma once
-// The phone list as the main window shows it: the grid `DBase` with its
-// records, sort column and type-ahead search, the record dialog behind
-// "Edit F4", "Insert" and "Delete", the "Sorting" dialog and "Open". It owns
-// the list loaded from the current database and saves it after every change.
+// The phone list on the right of the main window: the grid with its
+// records, sort column and type-ahead search, and its buttons "Sort",
+// "Edit F4", "Insert", "Delete" and "Open" with their dialogs. It owns the
+// list loaded from the current database and saves it after every change.
 #include <windows.h>
 
 #include <optional>
@@ -13,10 +13,11 @@
 #include "core/phonelist/phone_list.h"
 #include "core/phonelist/search.h"
 #include "win32/phonelist/grid_window.h"
+#include "win32/ui/forms.h"
 
 namespace tonvero {
 
-class TPhoneGrid : private GridWindow::Source, private GridWindow::Events {
+class PhoneListPanel : private GridWindow::Source, private GridWindow::Events {
  public:
   // What the list needs from the main window.
   class Owner {
@@ -33,16 +34,19 @@ class TPhoneGrid : private GridWindow::Source, private GridWindow::Events {
     virtual void DialNumber() = 0;
     // Steps the dialing procedure: -1 the previous one, +1 the next one.
     virtual void StepProcedure(int delta) = 0;
-    virtual bool AskQuestion(const std::string& question) = 0;
+    // Names the loaded database where the user sees it (the caption).
+    virtual void ShowDatabaseName(const std::string& caption) = 0;
   };
 
-  explicit TPhoneGrid(Owner& owner);
+  explicit PhoneListPanel(Owner& owner);
 
-  // Registers the grid's window class; the form then creates the window.
-  static const char* WindowClass() { return GridWindow::ClassName(); }
-  static void RegisterWindowClass(HINSTANCE instance) { GridWindow::RegisterClass(instance); }
-  void Attach(HWND grid);
+  // The buttons and the grid, for the main window's form (the grid's class
+  // is registered here); Attach once they exist.
+  static std::vector<ControlSpec> Controls(HINSTANCE instance);
+  static ControlSpec GridControl();
+  void Attach(HWND parent);
   HWND Handle() const { return grid_.Handle(); }
+  void Focus() const;
 
   // Replaces the list by the one of `dbBase` and names it in the caption.
   // False, changing nothing, when its file can be neither opened nor
@@ -66,14 +70,18 @@ class TPhoneGrid : private GridWindow::Source, private GridWindow::Events {
   int SortField() const { return sortField_; }
   ColumnWidths Widths() const { return grid_.Widths(); }
   void SetWidths(const ColumnWidths& widths) { grid_.SetWidths(widths); }
-  void ShowScrollBar(bool shown) { grid_.ShowScrollBar(shown); }
+  // Ends the grid above `top` without its scroll bar (for the command help
+  // below it), and gives it its room back.
+  void GiveWay(int top);
+  void TakeBackRoom();
 
-  // The main window's buttons.
-  void BitBtnSortClick();
-  void BitBtnEditClick();
-  void BitBtnInsertClick();
-  void BitBtnDeleteClick();
-  void BitBtnFileClick();
+  // Routing from the main window: true when the command was the panel's.
+  bool OnCommand(int id);
+  void ChooseSortColumn();
+  void EditSelected();
+  void InsertRecord();
+  void DeleteSelected();
+  void OpenDatabase();
   // Runs the record dialog as "Insert Record" with `initial` in its fields
   // and, on OK, adds the record, sorts, selects it and saves. True when a
   // record was added; false at once when no list was ever loaded.
@@ -85,32 +93,31 @@ class TPhoneGrid : private GridWindow::Source, private GridWindow::Events {
   std::string CellText(int row, int column) const override;
   CellLook Look(int row, int column, int selectedRow) const override;
   // GridWindow::Events
-  void RowChosen(int row) override { DBaseSelectCell(row, false); }
-  void DoubleClicked() override { DBaseDblClick(); }
-  void CharTyped(char typed) override { DBaseKeyPress(typed); }
-  bool KeyPressed(int virtualKey) override { return DBaseKeyDown(virtualKey); }
-  void FocusReceived() override { DBaseEnter(); }
+  void RowChosen(int row) override { SelectRow(row, false); }
+  void DoubleClicked() override { DialSelected(); }
+  void CharTyped(char typed) override { OnCharTyped(typed); }
+  bool KeyPressed(int virtualKey) override { return OnKey(virtualKey); }
+  void FocusReceived() override { search_.Clear(); }
 
-  void DBaseSelectCell(int row, bool bySearch);
-  void DBaseDblClick();
-  void DBaseKeyPress(char typed);
-  bool DBaseKeyDown(int virtualKey);
-  void DBaseEnter() { search_.Clear(); }
+  void SelectRow(int row, bool bySearch);
+  void DialSelected();
+  void OnCharTyped(char typed);
+  bool OnKey(int virtualKey);
 
   int Selected() const { return grid_.SelectedRow(); }
   const Record* SelectedRecord() const;
   // After an edit or insertion: sorted, the record selected and shown, saved.
   void SettleChangedRecord(int row);
   void EnableDelete(bool enable) const;
-  void FocusGrid() const;
-  HWND MainWindow() const;
 
   Owner& owner_;
+  HWND parent_ = nullptr;
   GridWindow grid_;
   Titles titles_;
   std::vector<Record> records_;
   int sortField_ = 1;
   SearchText search_;
+  int fullHeight_ = 0;  // the grid's height while it gives way
   bool loaded_ = false;  // records may change only once a list is loaded
   std::optional<IoError> readFailure_;  // why the first load failed
 };

@@ -1,4 +1,4 @@
-#include "win32/app/forms.h"
+#include "win32/ui/forms.h"
 
 #include <commctrl.h>
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "core/app/io_error.h"
-#include "win32/app/files.h"
+#include "win32/files/files.h"
 
 namespace tonvero {
 namespace {

@@ -1,0 +1,276 @@
+#include "win32/dialer/dialer_panel.h"
+
+#include <optional>
+
+#include "core/dialer/tones.h"
+#include "win32/files/files.h"
+#include "win32/settings/mode_dialog.h"
+#include "win32/ui/control_ids.h"
+#include "win32/ui/look.h"
+#include "win32/ui/message_boxes.h"
+
+namespace tonvero {
+namespace {
+
+using namespace look;
+
+constexpr FontSpec kKeyFont{"MS Sans Serif", 16, true};
+constexpr FontSpec kStarFont{"Courier New", 25, false};
+constexpr DWORD kPicture = WS_VISIBLE | SS_BITMAP;
+constexpr const char* kSilverBoxHint = " Silver Box Key ! Don`t Use It For Regular Dialing ! ";
+
+struct Key {
+  int id;
+  const char* caption;  // the symbol the key sends
+  int left, top;
+  char symbol() const { return caption[0]; }
+};
+// The keypad: "1".."9" row by row, then "*", "0", "#", and A..D beside them.
+constexpr Key kKeys[] = {
+    {IDC_KEY_0 + 1, "1", 8, 64},    {IDC_KEY_0 + 2, "2", 64, 64},   {IDC_KEY_0 + 3, "3", 120, 64},
+    {IDC_KEY_0 + 4, "4", 8, 104},   {IDC_KEY_0 + 5, "5", 64, 104},  {IDC_KEY_0 + 6, "6", 120, 104},
+    {IDC_KEY_0 + 7, "7", 8, 144},   {IDC_KEY_0 + 8, "8", 64, 144},  {IDC_KEY_0 + 9, "9", 120, 144},
+    {IDC_KEY_ST, "*", 8, 184},      {IDC_KEY_0, "0", 64, 184},      {IDC_KEY_NM, "#", 120, 184},
+    {IDC_KEY_A, "A", 176, 64},      {IDC_KEY_A + 1, "B", 176, 104}, {IDC_KEY_A + 2, "C", 176, 144},
+    {IDC_KEY_A + 3, "D", 176, 184},
+};
+
+const Key* FindKey(int id) {
+  for (const Key& key : kKeys) {
+    if (key.id == id) return &key;
+  }
+  return nullptr;
+}
+
+bool IsSilverBoxKey(const Key& key) { return key.symbol() >= 'A' && key.symbol() <= 'D'; }
+COLORREF PressedColor(const Key& key) { return IsSilverBoxKey(key) ? kFuchsia : kAqua; }
+COLORREF ReleasedColor(const Key& key) { return IsSilverBoxKey(key) ? kPurple : kTeal; }
+
+// The letters printed under the keys 2..9 and 0.
+struct KeyLetters {
+  int keyId;
+  const char* letters;
+};
+constexpr KeyLetters kKeyLetters[] = {
+    {IDC_KEY_0 + 2, "a b c"}, {IDC_KEY_0 + 3, "d e f"}, {IDC_KEY_0 + 4, "g h i"},
+    {IDC_KEY_0 + 5, "j k l"}, {IDC_KEY_0 + 6, "m n o"}, {IDC_KEY_0 + 7, "p r s"},
+    {IDC_KEY_0 + 8, "t u v"}, {IDC_KEY_0 + 9, "w x y"}, {IDC_KEY_0, "o p r"},
+};
+
+}  // namespace
+
+DialerPanel::DialerPanel(Settings& settings, Owner& owner)
+    : settings_(settings), owner_(owner), screenBrush_(CreateSolidBrush(kBlue)) {}
+
+DialerPanel::~DialerPanel() { DeleteObject(screenBrush_); }
+
+std::vector<ControlSpec> DialerPanel::Controls() {
+  std::vector<ControlSpec> c;
+  for (const Key& key : kKeys) {
+    const bool silverBox = IsSilverBoxKey(key);
+    const bool starOrHash = key.symbol() == '*' || key.symbol() == '#';
+    c.push_back({key.id, "BUTTON", key.caption, key.left, key.top, silverBox ? 41 : 49, 25,
+                 kColouredButton, starOrHash ? kStarFont : kKeyFont, ReleasedColor(key),
+                 silverBox ? kSilverBoxHint : nullptr});
+  }
+  int label = IDC_KEY_LABEL_FIRST;
+  for (const KeyLetters& letters : kKeyLetters) {
+    const Key* key = FindKey(letters.keyId);
+    c.push_back({label++, "STATIC", letters.letters, key->left, key->top + 25, 49, 13,
+                 WS_VISIBLE | SS_CENTER | SS_NOPREFIX, {}, kGrey});
+  }
+  c.insert(c.end(), {
+      {IDC_SCREEN, "EDIT", "", 40, 36, 177, 21,
+       WS_VISIBLE | WS_TABSTOP | WS_BORDER | ES_UPPERCASE | ES_AUTOHSCROLL | ES_NOHIDESEL,
+       kBoldFont, kAqua, " Dialer Screen "},
+      {IDC_IMAGE_IDLE, "STATIC", "", 4, 32, 33, 33, kPicture},
+      {IDC_IMAGE_DIALING, "STATIC", "", 4, 32, 33, 33, SS_BITMAP},
+      {IDC_CLEAR, "BUTTON", "Clear", 8, 224, 97, 25, kColouredButton, kBoldFont, kMaroon,
+       " Clear The Dialer Screen "},
+      {IDC_MODE_LABEL, "STATIC", "Fast    Queue    Slow", 6, 252, 104, 14, kLabel, {"Tahoma", 10}},
+      {IDC_SPEED, "SCROLLBAR", "", 8, 268, 97, 9, WS_VISIBLE | WS_TABSTOP | SBS_HORZ, {},
+       CLR_INVALID, " Speed Of Dialing "},
+      {IDC_DIAL, "BUTTON", "Dial", 8, 280, 44, 25, kColouredButton, kBoldFont, kNavy,
+       " Dialing Current Phone Number "},
+      {IDC_DIAL_MODE, "BUTTON", "Mode", 56, 280, 49, 25, kColouredButton, {}, CLR_INVALID,
+       "Choosing Dialing Mode "},
+  });
+  return c;
+}
+
+void DialerPanel::Attach(HWND parent, Form& form) {
+  parent_ = parent;
+  form_ = &form;
+  SCROLLINFO speed{sizeof speed, SIF_RANGE | SIF_POS, 0, 10, 0, 2, 0};
+  SetScrollInfo(Item(IDC_SPEED), SB_CTL, &speed, FALSE);
+  for (const Key& key : kKeys) Subclass(Item(key.id), key.id);
+}
+
+void DialerPanel::LoadTones(const std::string& path) {
+  std::optional<ToneBank> bank;
+  try {
+    if (auto file = ReadFileIfPresent(path)) bank = ParseToneFile(*file);
+  } catch (const std::exception&) {
+    bank.reset();
+  }
+  if (!bank) {
+    const std::string message = "The tone file " + path +
+                                " is missing or damaged.\nTonvero cannot dial without it and will close.";
+    MessageBoxA(nullptr, message.c_str(), "Tonvero", MB_OK | MB_ICONERROR);
+    ExitProcess(1);
+  }
+  player_ = std::make_unique<TonePlayer>(std::move(*bank), sound_, clock_,
+                                         [this](const std::string& text) { ShowNotice(parent_, text); });
+  sound_.OpenDevice(player_->Bank().images[kSilenceIndex].data());
+}
+
+void DialerPanel::StopSound() {
+  if (player_) player_->StopSound();
+  player_.reset();
+}
+
+int DialerPanel::Speed() const { return GetScrollPos(Item(IDC_SPEED), SB_CTL); }
+
+void DialerPanel::SetSpeed(int position) { SetScrollPos(Item(IDC_SPEED), SB_CTL, position, TRUE); }
+
+void DialerPanel::ShowMode() {
+  if (auto indicator = ModeIndicatorFor(settings_)) {
+    SetWindowTextA(Item(IDC_MODE_LABEL), indicator->caption.c_str());
+    EnableWindow(Item(IDC_SPEED), indicator->speedBarEnabled);
+  }
+  UpdateWindow(Item(IDC_MODE_LABEL));
+  UpdateWindow(Item(IDC_SPEED));
+}
+
+void DialerPanel::ShowNumber(const std::string& number) { SetWindowTextA(Item(IDC_SCREEN), number.c_str()); }
+
+// ---- routing ---------------------------------------------------------------------
+
+bool DialerPanel::OnCommand(int id) {
+  switch (id) {
+    case IDC_CLEAR: SetWindowTextA(Item(IDC_SCREEN), ""); return true;
+    case IDC_DIAL: Dial(); return true;
+    case IDC_DIAL_MODE: ChooseMode(); return true;
+  }
+  return false;
+}
+
+bool DialerPanel::OnControlColor(HDC dc, HWND control, LRESULT& brush) const {
+  if (GetDlgCtrlID(control) != IDC_SCREEN) return false;
+  SetTextColor(dc, kAqua);
+  SetBkColor(dc, kBlue);
+  brush = reinterpret_cast<LRESULT>(screenBrush_);
+  return true;
+}
+
+void DialerPanel::OnSpeedScroll(int request, int position) {
+  int speed = Speed();
+  switch (request) {
+    case SB_LINELEFT: case SB_PAGELEFT: --speed; break;
+    case SB_LINERIGHT: case SB_PAGERIGHT: ++speed; break;
+    case SB_LEFT: speed = 0; break;
+    case SB_RIGHT: speed = 10; break;
+    case SB_THUMBTRACK: case SB_THUMBPOSITION: speed = position; break;
+    default: return;
+  }
+  SetSpeed(speed);  // the bar clamps to 0..10
+}
+
+void DialerPanel::ChooseMode() {
+  if (ChooseDialingMode(parent_, settings_)) ShowMode();
+}
+
+// ---- the keypad ------------------------------------------------------------------
+
+LRESULT DialerPanel::HandleSubclassMessage(HWND key, UINT_PTR id, UINT message, WPARAM wParam,
+                                           LPARAM lParam) {
+  // A fast second press arrives as a double click: a press too.
+  const bool down = message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK ||
+                    message == WM_RBUTTONDOWN || message == WM_RBUTTONDBLCLK ||
+                    message == WM_MBUTTONDOWN || message == WM_MBUTTONDBLCLK;
+  const bool up = message == WM_LBUTTONUP || message == WM_RBUTTONUP || message == WM_MBUTTONUP;
+  if (message == WM_SETCURSOR) {  // the keys take the hand
+    SetCursor(LoadCursor(nullptr, IDC_HAND));
+    return TRUE;
+  }
+  if (down) PressKey(static_cast<int>(id));
+  const LRESULT result = DefSubclassProc(key, message, wParam, lParam);
+  if (up) ReleaseKey(static_cast<int>(id));
+  return result;
+}
+
+void DialerPanel::PressKey(int id) {
+  const Key* key = FindKey(id);
+  form_->SetTextColor(id, PressedColor(*key));
+  UpdateWindow(Item(id));
+  player_->StartTone(ToneIndexOf(key->symbol()));
+  HWND screen = Item(IDC_SCREEN);
+  SetWindowTextA(screen, (WindowText(screen) + key->symbol()).c_str());
+  UpdateWindow(screen);
+  player_->Wait(100);
+}
+
+void DialerPanel::ReleaseKey(int id) {
+  form_->SetTextColor(id, ReleasedColor(*FindKey(id)));
+  player_->StopSound();
+}
+
+// ---- dialing ---------------------------------------------------------------------
+
+void DialerPanel::Dial() {
+  if (settings_.modemOn) {
+    modemDialer_.Dial(*this, owner_.ProcedureText(), settings_);
+    return;
+  }
+  HWND screen = Item(IDC_SCREEN);
+  ShowDialing(true);
+  const std::string number = WindowText(screen);
+  SetWindowTextA(screen, "");
+  InterpretDialString(BuildDialString(owner_.ProcedureText(), number), settings_.queueOn, *this);
+  PutNumberBack(number);
+  ShowDialing(false);
+}
+
+std::string DialerPanel::Number() const { return WindowText(Item(IDC_SCREEN)); }
+
+void DialerPanel::ShowDialing(bool dialing) {
+  ShowWindow(Item(dialing ? IDC_IMAGE_IDLE : IDC_IMAGE_DIALING), SW_HIDE);
+  ShowWindow(Item(dialing ? IDC_IMAGE_DIALING : IDC_IMAGE_IDLE), SW_SHOW);
+  UpdateWindow(Item(dialing ? IDC_IMAGE_DIALING : IDC_IMAGE_IDLE));
+}
+
+void DialerPanel::ShowSent(const std::string& piece) {
+  HWND screen = Item(IDC_SCREEN);
+  const std::string text = WindowText(screen) + piece;
+  SetWindowTextA(screen, text.c_str());
+  SendMessageA(screen, EM_SETSEL, text.empty() ? 0 : text.size() - 1, text.size());
+  UpdateWindow(screen);
+}
+
+void DialerPanel::PutNumberBack(const std::string& number) {
+  HWND screen = Item(IDC_SCREEN);
+  SetWindowTextA(screen, number.c_str());
+  SendMessageA(screen, EM_SETSEL, number.size(), number.size());
+}
+
+void DialerPanel::ShowSymbol(char symbol) { ShowSent(std::string(1, symbol)); }
+
+void DialerPanel::Play(int toneIndex) { player_->PlayQueued(toneIndex, Speed()); }
+
+void DialerPanel::Compose(int toneIndex) {
+  if (settings_.shooterOn) player_->ComposeSymbol(toneIndex, settings_.toneMs, settings_.silenceMs);
+}
+
+void DialerPanel::Flush() {
+  if (settings_.shooterOn) player_->FlushShooter();
+}
+
+void DialerPanel::Wait(unsigned ms) { player_->Wait(ms); }
+
+void DialerPanel::Pause() {
+  ShowPauseBox(parent_);
+  // Whatever the box covered is painted at once, before dialing goes on.
+  RedrawWindow(parent_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+}
+
+}  // namespace tonvero

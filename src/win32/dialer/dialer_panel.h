@@ -1,0 +1,97 @@
+#pragma once
+// The dialer on the left of the main window: the keypad, the dialer screen
+// with its dialing icons, "Clear", the speed bar with the mode indicator,
+// "Dial" and "Mode". It owns the tone player and the modem port, and dials
+// the screen's number through the current procedure in the chosen mode.
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/dialer/dial_string.h"
+#include "core/dialer/tone_player.h"
+#include "core/settings/settings.h"
+#include "win32/dialer/win_sound.h"
+#include "win32/modem/modem_dialer.h"
+#include "win32/serial/comm.h"
+#include "win32/ui/base_window.h"
+#include "win32/ui/forms.h"
+
+namespace tonvero {
+
+class DialerPanel : public BaseWindow<DialerPanel>, private DialTarget, private ModemDialer::Display {
+ public:
+  // What dialing needs from around the panel.
+  class Owner {
+   public:
+    virtual ~Owner() = default;
+    // The text of the dialing procedure to dial the number through.
+    virtual std::string ProcedureText() const = 0;
+  };
+
+  // `settings` holds the modes, lengths and port the panel dials with.
+  DialerPanel(Settings& settings, Owner& owner);
+  ~DialerPanel();
+  DialerPanel(const DialerPanel&) = delete;
+  DialerPanel& operator=(const DialerPanel&) = delete;
+
+  // The controls, for the main window's form; Attach once they exist.
+  static std::vector<ControlSpec> Controls();
+  void Attach(HWND parent, Form& form);
+  // Reads the tone file; a missing or damaged one is said and ends the
+  // program, which cannot dial without it.
+  void LoadTones(const std::string& path);
+  void StopSound();
+
+  int Speed() const;
+  void SetSpeed(int position);
+  // The mode indicator above the speed bar, after the modes changed.
+  void ShowMode();
+  // Puts a number into the dialer screen.
+  void ShowNumber(const std::string& number);
+  // Dials what the screen holds.
+  void Dial();
+
+  // Routing from the main window: true when the message was the panel's.
+  bool OnCommand(int id);
+  bool OnControlColor(HDC dc, HWND control, LRESULT& brush) const;
+  void OnSpeedScroll(int request, int position);
+
+ private:
+  friend class BaseWindow<DialerPanel>;
+  // The keys sound while held: they act on mouse down and up, not on click.
+  LRESULT HandleSubclassMessage(HWND key, UINT_PTR id, UINT message, WPARAM wParam, LPARAM lParam);
+  void PressKey(int id);
+  void ReleaseKey(int id);
+  void ChooseMode();
+
+  // DialTarget
+  void ShowSymbol(char symbol) override;
+  void Play(int toneIndex) override;
+  void Compose(int toneIndex) override;
+  void Flush() override;
+  void Wait(unsigned ms) override;
+  void Pause() override;
+  // ModemDialer::Display
+  HWND NoticeOwner() const override { return parent_; }
+  std::string Number() const override;
+  void ShowDialing(bool dialing) override;
+  void ShowSent(const std::string& piece) override;
+  void PutNumberBack(const std::string& number) override;
+
+  HWND Item(int id) const { return GetDlgItem(parent_, id); }
+
+  Settings& settings_;
+  Owner& owner_;
+  HWND parent_ = nullptr;
+  Form* form_ = nullptr;
+  HBRUSH screenBrush_;
+  WinSoundOutput sound_;
+  WinClock clock_;
+  std::unique_ptr<TonePlayer> player_;
+  TComm modem_;  // open only while a modem dial is under way
+  ModemDialer modemDialer_{modem_};
+};
+
+}  // namespace tonvero

@@ -1,0 +1,34 @@
+#include "win32/settings/settings_file.h"
+
+#include "core/app/io_error.h"
+#include "win32/files/files.h"
+
+namespace tonvero {
+
+std::optional<Settings> SettingsFile::Load(const Settings& current) {
+  std::optional<Bytes> file;
+  try {
+    file = ReadFileIfPresent(path_);
+  } catch (const IoError&) {
+    unread_ = true;
+    throw;
+  }
+  if (!file) {
+    try {
+      ReplaceFileContents(path_, EncodeSettings(current));
+    } catch (const IoError&) {
+      // A full disk, say: the program runs on the defaults and says nothing.
+    }
+    return std::nullopt;
+  }
+  Settings stored = current;
+  if (!DecodeSettings(*file, stored)) return std::nullopt;
+  ClampSettings(stored);
+  return stored;
+}
+
+void SettingsFile::Save(const Settings& settings) const {
+  if (!unread_) ReplaceFileContents(path_, EncodeSettings(settings));
+}
+
+}  // namespace tonvero
