@@ -15,7 +15,8 @@ TEST(Utf8ToWindows1252, MapsWhatTheCodePageHoldsAndMarksTheRest) {
       {"\xC5\x81 \xC2\x81 \xF0\x9F\x98\x80", "? ? ?"},           // Ł, a C1 control, an emoji
       {"\xFF\x80\xC3", "???"},                                   // stray and truncated bytes
       {"\xE2\x82" "A", "??A"},
-      {"\xC0\xAF \xED\xA0\x80 \xF4\x90\x80\x80", "?? ??? ????"},  // overlong, surrogate, past U+10FFFF
+      // overlong forms, a surrogate, past U+10FFFF
+      {"\xC0\xAF \xE0\x80\xAF \xED\xA0\x80 \xF4\x90\x80\x80", "?? ??? ??? ????"},
   };
   for (const auto& c : cases) EXPECT_EQ(c.expected, Utf8ToWindows1252(c.utf8)) << c.utf8;
 }

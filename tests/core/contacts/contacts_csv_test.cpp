@@ -30,7 +30,8 @@ TEST(ContactsCsv, FindsNameAndPhoneColumns) {
        "A,B,1,2,3,4,5,6,7,8,9,10,11,12\n",
        "A|B|1|WORK/A|B|2|WORK/A|B|3|HOME/A|B|4|HOME/A|B|5|CELL/A|B|6|FAX/A|B|7|FAX/A|B|8|OTHER/"
        "A|B|9|OTHER/A|B|10|WORK/A|B|11|OTHER"},
-      {" name ,MOBILE phone,first name\nAnn van Lee,1,\nBo,,\nCy,2,Di\n", "ANN VAN|LEE|1|CELL/DI| |2|CELL"},
+      {" name ,MOBILE phone,first name,Last Name\nAnn van Lee,1,,\nBo,,,\nCy,2,Di,\nEd Gray,3,,Fox\n",
+       "ANN VAN|LEE|1|CELL/DI| |2|CELL/ |FOX|3|CELL"},
   });
 }
 
