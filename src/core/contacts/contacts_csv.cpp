@@ -1,6 +1,8 @@
 #include "core/contacts/contacts_csv.h"
 
+#include <functional>
 #include <initializer_list>
+#include <map>
 #include <optional>
 #include <string>
 #include <tuple>
@@ -62,14 +64,17 @@ struct PhoneColumn {
 class Header {
  public:
   explicit Header(const Row& row) {
-    for (const std::string& name : row) names_.push_back(UpperAscii(std::string(TrimBlanks(name))));
+    for (const std::string& name : row) {
+      names_.push_back(UpperAscii(std::string(TrimBlanks(name))));
+      columns_.emplace(names_.back(), names_.size() - 1);  // the first of a name counts
+    }
   }
 
+  // The column of the first of `wanted` that the header names.
   Column Find(std::initializer_list<std::string_view> wanted) const {
-    for (size_t i = 0; i < names_.size(); ++i) {
-      for (std::string_view name : wanted) {
-        if (names_[i] == name) return i;
-      }
+    for (std::string_view name : wanted) {
+      const auto found = columns_.find(name);
+      if (found != columns_.end()) return found->second;
     }
     return std::nullopt;
   }
@@ -91,6 +96,7 @@ class Header {
 
  private:
   std::vector<std::string> names_;
+  std::map<std::string, size_t, std::less<>> columns_;
 };
 
 }  // namespace
@@ -115,6 +121,7 @@ std::vector<Contact> ReadContactsCsv(std::string_view text) {
       std::tie(contact.first, contact.last) = SplitFullName(field(full));
     }
     for (const PhoneColumn& column : phoneColumns) {
+      if (column.value >= rows[r].size()) break;  // the columns are in header order
       const PhoneKind kind = column.label ? KindOfLabel(field(column.label)) : column.kind;
       std::string_view numbers = field(column.value);
       for (;;) {
