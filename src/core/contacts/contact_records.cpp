@@ -8,6 +8,10 @@
 namespace tonvero {
 namespace {
 
+// A damaged file could repeat a long name for each of many numbers; rather
+// than build records past this size, the file is refused.
+constexpr size_t kMaxRecordBytes = 32 << 20;
+
 // Field text in the program's code page, on one line: a line break or other
 // control character inside a name would break the phone-list file, so each
 // run of them becomes one space.
@@ -47,12 +51,15 @@ const char* KindWord(PhoneKind kind) {
 
 std::vector<Record> RecordsFromContacts(const std::vector<Contact>& contacts) {
   std::vector<Record> records;
+  size_t bytes = 0;
   for (const Contact& contact : contacts) {
+    const std::string first = FieldText(contact.first), last = FieldText(contact.last);
     for (const Phone& phone : contact.phones) {
       const std::string number = FieldText(phone.number);
       if (TrimField(number) == " ") continue;
-      records.push_back(RecordFromInput(
-          {FieldText(contact.first), FieldText(contact.last), number, KindWord(phone.kind)}));
+      bytes += first.size() + last.size() + number.size();
+      if (bytes > kMaxRecordBytes) throw ContactFileError("The file holds more than a phone list can take.");
+      records.push_back(RecordFromInput({first, last, number, KindWord(phone.kind)}));
     }
   }
   return records;

@@ -25,7 +25,8 @@ const char* KindWord(PhoneKind kind);
 // written and its kind word in the remarks, each normalised as the record
 // dialog stores typed text and turned from UTF-8 into Windows-1252. Control
 // characters (a line break within a name, say) become spaces. A contact
-// without a number gives no record.
+// without a number gives no record. Throws ContactFileError when the records
+// would pass 32 MB.
 std::vector<Record> RecordsFromContacts(const std::vector<Contact>& contacts);
 
 // The records of a whole contacts file. Throws ContactFileError, whose

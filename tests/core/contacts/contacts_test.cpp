@@ -134,6 +134,12 @@ TEST(ContactRecords, OneNormalisedRecordPerNumber) {
   }
 }
 
+TEST(ContactRecords, RefusesMoreTextThanAListCanTake) {
+  const std::string name(1 << 20, 'a');
+  EXPECT_EQ(3u, RecordsFromContacts({{name, "", std::vector<Phone>(3, {"1"})}}).size());
+  EXPECT_THROW(RecordsFromContacts({{name, "", std::vector<Phone>(40, {"1"})}}), ContactFileError);
+}
+
 TEST(ContactFormatOf, NamesTheFormatByExtension) {
   const std::pair<std::string, std::optional<ContactFormat>> cases[] = {
       {"a.vcf", ContactFormat::kVCard}, {"C:\\My.Dir\\A.VCF", ContactFormat::kVCard},
