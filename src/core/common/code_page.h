@@ -1,0 +1,13 @@
+#pragma once
+// Text from other programs arrives as UTF-8; the program's data files hold
+// 8-bit text in Windows-1252.
+#include <string>
+#include <string_view>
+
+namespace tonvero {
+
+// `utf8` in Windows-1252. A character that code page lacks becomes "?", and
+// so does each byte that does not belong to a well-formed UTF-8 sequence.
+std::string Utf8ToWindows1252(std::string_view utf8);
+
+}  // namespace tonvero

@@ -1,0 +1,17 @@
+#pragma once
+// Reading vCard files (versions 2.1, 3.0 and 4.0) as phones and address
+// books write them.
+#include <string_view>
+#include <vector>
+
+#include "core/contacts/contact.h"
+
+namespace tonvero {
+
+// Every card of the text, in file order, with its name and telephone
+// numbers; other properties are skipped. A card with no name parts takes
+// its formatted name (FN) cut at the last space. Throws ContactFileError
+// when the text holds no card or ends inside one.
+std::vector<Contact> ReadVCards(std::string_view text);
+
+}  // namespace tonvero

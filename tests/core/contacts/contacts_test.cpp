@@ -1,0 +1,153 @@
+#include <gtest/gtest.h>
+
+#include "core/contacts/contact_records.h"
+#include "core/contacts/vcard.h"
+
+namespace tonvero {
+namespace {
+
+struct Case {
+  std::string text, expected;
+};
+
+std::string Card(const std::string& version, const std::string& lines) {
+  return "BEGIN:VCARD\r\nVERSION:" + version + "\r\n" + lines + "END:VCARD\r\n";
+}
+
+// Records as "first|last|phone|remarks", joined by "/".
+std::string Shown(const std::vector<Record>& records) {
+  std::string text;
+  for (const Record& r : records) {
+    text += (text.empty() ? "" : "/") + r.first + '|' + r.last + '|' + r.phone + '|' + r.remarks;
+  }
+  return text;
+}
+
+void ExpectRead(ContactFormat format, const std::vector<Case>& cases) {
+  for (const Case& c : cases) {
+    try {
+      EXPECT_EQ(c.expected, Shown(ReadContactRecords(c.text, format))) << c.text;
+    } catch (const ContactFileError& error) {
+      EXPECT_EQ(c.expected, std::string("refused: ") + error.what()) << c.text;
+    }
+  }
+}
+
+TEST(VCard, UnfoldsLines) {
+  ExpectRead(ContactFormat::kVCard, {
+      {Card("3.0", "N:Mar\r\n tin;Zo\r\n\te\r\nTEL:5\r\n 55\r\n"), "ZOE|MARTIN|555|OTHER"},
+      {Card("2.1", "N:Martin;Jean\r\n Paul\r\nTEL:555\r\n"), "JEAN PAUL|MARTIN|555|OTHER"},
+      {"BEGIN:VCARD\nVERSION:4.0\nFN:Ann\n  Lee\nTEL:1\nEND:VCARD", "ANN|LEE|1|OTHER"},
+      {Card("2.1", "N;ENCODING=QUOTED-PRINTABLE:Mar=\r\ntin;J=\r\n=3Dx=\r\n\r\nTEL:555\r\n"),
+       "J=X|MARTIN|555|OTHER"},
+      {Card("2.1", "N:Lee=\r\nTEL:555\r\n"), " |LEE=|555|OTHER"},
+  });
+}
+
+TEST(VCard, ReadsEveryCardOrRefusesTheFile) {
+  const std::string unclosed = "refused: The file ends inside a vCard: END:VCARD is missing.";
+  ExpectRead(ContactFormat::kVCard, {
+      {Card("3.0", "FN:A B\r\nTEL:1\r\n") + "junk\r\n" + Card("3.0", "FN:C\r\nTEL:2\r\nTEL:3\r\n"),
+       "A|B|1|OTHER/C| |2|OTHER/C| |3|OTHER"},
+      {Card("2.1", "N:Lee;Ann\r\nEMAIL:a@b.c\r\nPHOTO;BASE64:AAAA\r\n BBBB\r\n\r\nAGENT:\r\n" +
+                       Card("2.1", "N:Ray;Bo\r\nTEL:9\r\n") + "TEL:1\r\n"),
+       "ANN|LEE|1|OTHER"},
+      {Card("4.0", "FN:Nobody\r\nTEL:\r\n") + Card("4.0", "FN:X\r\n"), ""},
+      {"First Name,Home Phone\r\nAnn,1\r\n", "refused: The file holds no vCard."},
+      {"BEGIN:VCARD\r\nTEL:1\r\n", unclosed},
+      {"BEGIN:VCARD\r\nBEGIN:VCARD\r\nEND:VCARD\r\n", unclosed},
+  });
+}
+
+TEST(VCard, TakesNamesFromNOrElseFn) {
+  ExpectRead(ContactFormat::kVCard, {
+      {Card("3.0", "N:Doe;John;Q;Dr;Jr\r\nFN:Dr John Q Doe\r\nTEL:1\r\n"), "JOHN|DOE|1|OTHER"},
+      {Card("4.0", "N:;;;;\r\nFN:Zo\xC3\xAB van Dijk\r\nTEL:1\r\n"), "ZO\xEB VAN|DIJK|1|OTHER"},
+      {Card("4.0", "FN:Cher\r\nTEL:1\r\n"), "CHER| |1|OTHER"},
+      {Card("3.0", "N:O\\;Brien\\, Jr;A\\\\b\r\nTEL:1\r\n"), "A\\B|O;BRIEN, JR|1|OTHER"},
+      {Card("2.1", "N;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:=C5=81uk;Zo=C3=AB\r\nTEL:1\r\n"),
+       "ZO\xEB|?UK|1|OTHER"},
+      {Card("2.1", "item2.n;quoted-printable: Lee =3D ;Ann\r\nTEL:1\r\n"), "ANN|LEE =|1|OTHER"},
+  });
+}
+
+TEST(VCard, ReadsTelephoneTypesOfEachVersion) {
+  const std::pair<std::string, Phone> cases[] = {
+      {"TEL;HOME;VOICE:1", {"1", PhoneKind::kHome}},
+      {"TEL;WORK;CELL:1", {"1", PhoneKind::kCell}},
+      {"TEL;TYPE=WORK,FAX:1", {"1", PhoneKind::kFax}},
+      {"TEL;TYPE=home;TYPE=voice:1", {"1", PhoneKind::kHome}},
+      {"TEL;TYPE=\"cell,voice\";VALUE=uri:tel:+1-555-0100", {"+1-555-0100", PhoneKind::kCell}},
+      {"TEL;VALUE=uri;TYPE=work:TEL:+1-555", {"+1-555", PhoneKind::kWork}},
+      {"item1.TEL;type=iPhone:1", {"1", PhoneKind::kCell}},
+      {"TEL;PREF;PAGER:1", {"1", PhoneKind::kOther}},
+      {"TEL;X-CELL=1:1", {"1", PhoneKind::kOther}},
+      {"TEL:(01) 23\\,4", {"(01) 23,4", PhoneKind::kOther}},
+  };
+  for (const auto& [line, phone] : cases) {
+    EXPECT_EQ(std::vector<Phone>{phone}, ReadVCards(Card("4.0", line + "\r\n")).at(0).phones) << line;
+  }
+}
+
+TEST(ContactsCsv, FindsNameAndPhoneColumns) {
+  const std::string noPhone = "refused: The file names no phone column.";
+  ExpectRead(ContactFormat::kCsv, {
+      {"Name,Given Name,Family Name,Phone 1 - Type,Phone 1 - Value,Phone 2 - Type,Phone 2 - Value\r\n"
+       "X Y,Zoe,Martin,* Mobile,+1 555 ::: 556 ,Work Fax,557\r\n",
+       "ZOE|MARTIN|+1 555|CELL/ZOE|MARTIN|556|CELL/ZOE|MARTIN|557|FAX"},
+      {"First Name,Last Name,Phone 1 - Label,Phone 1 - Value,Phone 2 - Value\nAnn,Lee,Home,1,2\n",
+       "ANN|LEE|1|HOME/ANN|LEE|2|OTHER"},
+      {"First Name,Last Name,Business Phone,Business Phone 2,Home Phone,Home Phone 2,Mobile Phone,"
+       "Business Fax,Home Fax,Other Phone,Car Phone,Company Main Phone,Primary Phone,Pager\n"
+       "A,B,1,2,3,4,5,6,7,8,9,10,11,12\n",
+       "A|B|1|WORK/A|B|2|WORK/A|B|3|HOME/A|B|4|HOME/A|B|5|CELL/A|B|6|FAX/A|B|7|FAX/A|B|8|OTHER/"
+       "A|B|9|OTHER/A|B|10|WORK/A|B|11|OTHER"},
+      {" name ,MOBILE phone,first name,Last Name\nAnn van Lee,1,,\nBo,,,\nCy,2,Di,\nEd Gray,3,,Fox\n",
+       "ANN VAN|LEE|1|CELL/DI| |2|CELL/ |FOX|3|CELL"},
+      {"", noPhone},
+      {"First Name,Last Name,Phone\r\nAnn,Lee,1\r\n", noPhone},
+  });
+}
+
+TEST(ContactsCsv, ReadsQuotedFieldsAndLineEnds) {
+  ExpectRead(ContactFormat::kCsv, {
+      {"\xEF\xBB\xBF" "First Name,Home Phone\r\nAnn,1", "ANN| |1|HOME"},
+      {"Name,Home Phone\r\n\"Lee, Ann\",\"1,2\"\r\n", "LEE,|ANN|1,2|HOME"},
+      {"First Name,Home Phone\r\n\"A \"\"B\"\"\r\nC\",1\r\n", "A 'B' C| |1|HOME"},
+      {"First Name,Home Phone\n\n\rAnn,1\r\rBo,2\r\n\r\n", "ANN| |1|HOME/BO| |2|HOME"},
+      {"First Name,Home Phone,Last Name\r\nAnn,1,Lee,extra\r\nBo\r\n", "ANN|LEE|1|HOME"},
+      {"Name,Home Phone\r\n\"Ann,1\r\n",
+       "refused: The file ends inside a quoted field: a closing \" is missing."},
+  });
+}
+
+TEST(ContactRecords, OneNormalisedRecordPerNumber) {
+  const std::pair<Contact, std::string> cases[] = {
+      {{" zo\xC3\xAB ", "o\"brien", {{" +1 (555) 0100 ", PhoneKind::kCell}}},
+       "ZO\xEB|O'BRIEN|+1 (555) 0100|CELL"},
+      {{"\xC5\x81uk", "\xFF", {{"1", PhoneKind::kHome}, {"2", PhoneKind::kWork}}}, "?UK|?|1|HOME/?UK|?|2|WORK"},
+      {{"Ann\r\nMarie", "", {{"1\t2", PhoneKind::kFax}}}, "ANN MARIE| |1 2|FAX"},
+      {{"Ann", "Lee", {{"  ", PhoneKind::kCell}, {"\n", PhoneKind::kCell}}}, ""},
+  };
+  for (const auto& [contact, records] : cases) {
+    EXPECT_EQ(records, Shown(RecordsFromContacts({contact}))) << records;
+  }
+}
+
+TEST(ContactRecords, RefusesMoreTextThanAListCanTake) {
+  const std::string name(1 << 20, 'a');
+  EXPECT_EQ(3u, RecordsFromContacts({{name, "", std::vector<Phone>(3, {"1"})}}).size());
+  EXPECT_THROW(RecordsFromContacts({{name, "", std::vector<Phone>(40, {"1"})}}), ContactFileError);
+}
+
+TEST(ContactFormatOf, NamesTheFormatByExtension) {
+  const std::pair<std::string, std::optional<ContactFormat>> cases[] = {
+      {"a.vcf", ContactFormat::kVCard}, {"C:\\My.Dir\\A.VCF", ContactFormat::kVCard},
+      {"list.Csv", ContactFormat::kCsv}, {"a.txt", std::nullopt}, {"vcf", std::nullopt},
+      {"dir.csv\\file", std::nullopt},  {"a.csv.bak", std::nullopt},
+  };
+  for (const auto& [path, format] : cases) EXPECT_EQ(format, ContactFormatOf(path)) << path;
+}
+
+}  // namespace
+}  // namespace tonvero

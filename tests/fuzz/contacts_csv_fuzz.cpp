@@ -1,0 +1,7 @@
+// The contacts CSV reader on any bytes (see contact_reader_checks.h).
+#include "contact_reader_checks.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  tonvero::fuzz::CheckContactFile(data, size, tonvero::ContactFormat::kCsv);
+  return 0;
+}
