@@ -2,10 +2,8 @@
 
 #include <commctrl.h>
 
-#include "core/app/io_error.h"
 #include "core/phonelist/fields.h"
 #include "win32/app/about_box.h"
-#include "win32/app/pictures.h"
 #include "win32/ui/control_ids.h"
 #include "win32/ui/look.h"
 #include "win32/ui/message_boxes.h"
@@ -56,25 +54,6 @@ void SetPicture(HWND control, HBITMAP picture) {
 }
 
 }  // namespace
-
-MainWindow::Pictures::Pictures()
-    : logo(CreateLogoPicture()),
-      idle(CreateIdlePicture()),
-      dialing(CreateDialingPicture()),
-      banner(CreateBannerPicture()),
-      exitGlyph(CreateExitGlyph()),
-      help(CreateHelpPicture()),
-      bigIcon(CreateWindowIcon(32)),
-      smallIcon(CreateWindowIcon(16)) {}
-
-MainWindow::Pictures::~Pictures() {
-  for (HBITMAP bitmap : {logo, idle, dialing, banner, exitGlyph, help}) DeleteObject(bitmap);
-  DestroyIcon(bigIcon);
-  DestroyIcon(smallIcon);
-}
-
-MainWindow::MainWindow() = default;
-MainWindow::~MainWindow() = default;
 
 HWND MainWindow::Create(HINSTANCE instance, const char* firstArgument) {
   if (firstArgument) firstArgument_ = firstArgument;
@@ -160,15 +139,12 @@ Settings MainWindow::CurrentSettings() const {
   return current;
 }
 
-// A settings file that cannot be read is reported; the program runs on the
-// defaults and never writes them over it.
+// Start-up goes on whatever fails to load; each failure is reported. A
+// settings file that cannot be read is never written over; a list that
+// cannot be read is shown empty and nothing is saved over its file.
 void MainWindow::LoadSettings() {
-  std::optional<Settings> stored;
-  try {
-    stored = settingsFile_->Load(CurrentSettings());
-  } catch (const IoError& failure) {
-    ShowError(hwnd_, failure.what());
-  }
+  const auto stored = Guarded<std::optional<Settings>>(
+      hwnd_, std::nullopt, [this] { return settingsFile_->Load(CurrentSettings()); });
   if (!stored) return;
   settings_ = *stored;
   dialer_.SetSpeed(stored->speedPosition);
@@ -178,32 +154,17 @@ void MainWindow::LoadSettings() {
   dialer_.ShowMode();
 }
 
-// A procedure file that cannot be read is reported; start-up goes on.
 void MainWindow::LoadDialingProcedures() {
-  try {
-    procedureBar_.Load(settings_.dbBase);
-  } catch (const std::exception& failure) {
-    ShowError(hwnd_, failure.what());
-  }
+  Guarded(hwnd_, false, [this] { return procedureBar_.Load(settings_.dbBase), true; });
 }
 
-// A list that cannot be read at start-up is reported, and the start-up goes
-// on with an empty list; no change is saved over the unread file.
 void MainWindow::LoadPhoneList() {
-  try {
-    phoneList_.Load(settings_.dbBase);
-  } catch (const std::exception& failure) {
-    ShowError(hwnd_, failure.what());
-  }
+  Guarded(hwnd_, false, [this] { return phoneList_.Load(settings_.dbBase); });
   phoneList_.SortAndSelectFirst();
 }
 
 void MainWindow::OnDestroy() {
-  try {
-    settingsFile_->Save(CurrentSettings());
-  } catch (const std::exception& failure) {
-    ShowError(hwnd_, failure.what());
-  }
+  Guarded(hwnd_, false, [this] { return settingsFile_->Save(CurrentSettings()), true; });
   dialer_.StopSound();
 }
 
@@ -242,13 +203,9 @@ void MainWindow::OnActivate(bool active) {
 
 LRESULT MainWindow::HandleSubclassMessage(HWND button, UINT_PTR, UINT message, WPARAM wParam,
                                           LPARAM lParam) {
-  const bool down = message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK ||
-                    message == WM_RBUTTONDOWN || message == WM_RBUTTONDBLCLK ||
-                    message == WM_MBUTTONDOWN || message == WM_MBUTTONDBLCLK;
-  const bool up = message == WM_LBUTTONUP || message == WM_RBUTTONUP || message == WM_MBUTTONUP;
-  if (down) ShowHelpPage(true);
+  if (IsMouseButtonDown(message)) ShowHelpPage(true);
   const LRESULT result = DefSubclassProc(button, message, wParam, lParam);
-  if (up) ShowHelpPage(false);
+  if (IsMouseButtonUp(message)) ShowHelpPage(false);
   return result;
 }
 

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "core/settings/settings.h"
+#include "win32/app/pictures.h"
 #include "win32/dialer/dialer_panel.h"
 #include "win32/merge/merge_command.h"
 #include "win32/phonelist/phone_list_panel.h"
@@ -25,8 +26,6 @@ class MainWindow : public BaseWindow<MainWindow>,
                    private PhoneListPanel::Owner,
                    private ProcedureBar::ListBelow {
  public:
-  MainWindow();
-  ~MainWindow();
   // Registers the class and creates the window; start-up runs inside.
   HWND Create(HINSTANCE instance, const char* firstArgument);
 
@@ -75,12 +74,7 @@ class MainWindow : public BaseWindow<MainWindow>,
   std::unique_ptr<SettingsFile> settingsFile_;
   HWND focusBeforeDeactivation_ = nullptr;
   Form form_;
-  struct Pictures {
-    Pictures();
-    ~Pictures();
-    HBITMAP logo, idle, dialing, banner, exitGlyph, help;
-    HICON bigIcon, smallIcon;
-  } pictures_;
+  Artwork pictures_;
   DialerPanel dialer_{settings_, *this};
   ProcedureBar procedureBar_;
   PhoneListPanel phoneList_{*this};

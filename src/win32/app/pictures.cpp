@@ -672,4 +672,20 @@ HICON CreateWindowIcon(int size) {
   return s.Icon();
 }
 
+Artwork::Artwork()
+    : logo(CreateLogoPicture()),
+      idle(CreateIdlePicture()),
+      dialing(CreateDialingPicture()),
+      banner(CreateBannerPicture()),
+      exitGlyph(CreateExitGlyph()),
+      help(CreateHelpPicture()),
+      bigIcon(CreateWindowIcon(32)),
+      smallIcon(CreateWindowIcon(16)) {}
+
+Artwork::~Artwork() {
+  for (HBITMAP bitmap : {logo, idle, dialing, banner, exitGlyph, help}) DeleteObject(bitmap);
+  DestroyIcon(bigIcon);
+  DestroyIcon(smallIcon);
+}
+
 }  // namespace tonvero

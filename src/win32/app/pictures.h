@@ -14,4 +14,14 @@ HBITMAP CreateExitGlyph();          // 24 x 24, on the button face colour
 HBITMAP CreateHelpPicture();        // 385 x 301, Image5: a page of help text
 HICON CreateWindowIcon(int size);   // 16 or 32 pixels square
 
+// All of the main window's pictures, made once and deleted with it.
+struct Artwork {
+  Artwork();
+  ~Artwork();
+  Artwork(const Artwork&) = delete;
+  Artwork& operator=(const Artwork&) = delete;
+  HBITMAP logo, idle, dialing, banner, exitGlyph, help;
+  HICON bigIcon, smallIcon;
+};
+
 }  // namespace tonvero

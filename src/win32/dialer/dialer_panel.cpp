@@ -184,18 +184,13 @@ void DialerPanel::ChooseMode() {
 
 LRESULT DialerPanel::HandleSubclassMessage(HWND key, UINT_PTR id, UINT message, WPARAM wParam,
                                            LPARAM lParam) {
-  // A fast second press arrives as a double click: a press too.
-  const bool down = message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK ||
-                    message == WM_RBUTTONDOWN || message == WM_RBUTTONDBLCLK ||
-                    message == WM_MBUTTONDOWN || message == WM_MBUTTONDBLCLK;
-  const bool up = message == WM_LBUTTONUP || message == WM_RBUTTONUP || message == WM_MBUTTONUP;
   if (message == WM_SETCURSOR) {  // the keys take the hand
     SetCursor(LoadCursor(nullptr, IDC_HAND));
     return TRUE;
   }
-  if (down) PressKey(static_cast<int>(id));
+  if (IsMouseButtonDown(message)) PressKey(static_cast<int>(id));
   const LRESULT result = DefSubclassProc(key, message, wParam, lParam);
-  if (up) ReleaseKey(static_cast<int>(id));
+  if (IsMouseButtonUp(message)) ReleaseKey(static_cast<int>(id));
   return result;
 }
 

@@ -117,6 +117,15 @@ void SizeAndCentre(HWND window, int width, int height) {
   SetWindowPos(window, nullptr, x, y, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+bool IsMouseButtonDown(UINT message) {
+  return message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK || message == WM_RBUTTONDOWN ||
+         message == WM_RBUTTONDBLCLK || message == WM_MBUTTONDOWN || message == WM_MBUTTONDBLCLK;
+}
+
+bool IsMouseButtonUp(UINT message) {
+  return message == WM_LBUTTONUP || message == WM_RBUTTONUP || message == WM_MBUTTONUP;
+}
+
 std::string WindowText(HWND window) {
   std::string text(static_cast<size_t>(GetWindowTextLengthA(window)) + 1, '\0');
   text.resize(static_cast<size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));

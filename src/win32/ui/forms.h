@@ -59,6 +59,11 @@ class Form {
 // The client size of `window` set to width x height, centred on the screen.
 void SizeAndCentre(HWND window, int width, int height);
 
+// A press of any mouse button (a fast second press arrives as a double
+// click: a press too), and a release.
+bool IsMouseButtonDown(UINT message);
+bool IsMouseButtonUp(UINT message);
+
 // The text of a window as a std::string.
 std::string WindowText(HWND window);
 
