@@ -94,4 +94,18 @@ MergeResult MergeDatabases(MergeKind kind, const std::string& currentBase,
   return result;
 }
 
+bool AddFromContacts(const std::string& currentBase, const std::string& path, ContactFormat format,
+                     MergeHost& host) {
+  if (!host.AskQuestion(TextsOf(MergeKind::kAdd).phoneListQuestion)) return false;
+  RequireRead(host.PhoneListUnread());
+  const std::optional<std::string> file = host.ReadFile(path);
+  if (!file) throw IoError(kFileNotFound);
+  for (const Record& record : ReadContactRecords(*file, format)) {
+    if (!HasRecord(host.Records(), record)) host.InsertRecordDialog(record);
+  }
+  host.SortPhoneList();
+  host.SavePhoneList(currentBase);
+  return true;
+}
+
 }  // namespace tonvero

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/app/io_error.h"
+#include "core/contacts/contact_records.h"
 #include "core/phonelist/phone_list.h"
 #include "core/procedures/procedure_list.h"
 
@@ -86,5 +87,14 @@ bool MergePhoneList(MergeKind kind, const std::string& otherBase, MergeHost& hos
 // (IoError) before anything of its merge is written to either database.
 MergeResult MergeDatabases(MergeKind kind, const std::string& currentBase,
                            const std::string& otherBase, MergeHost& host);
+
+// "Add" from a contact export (vCard or CSV) at `path`: the phone-list
+// question, then each record the contacts give that the current list lacks
+// is offered as another database's records are; the list is then sorted
+// and saved. The contact file is only read. Throws IoError when it cannot
+// be read and ContactFileError when it is damaged, before anything is
+// offered. Returns whether the merge went through.
+bool AddFromContacts(const std::string& currentBase, const std::string& path, ContactFormat format,
+                     MergeHost& host);
 
 }  // namespace tonvero

@@ -77,17 +77,24 @@ class WinMergeHost : public MergeHost {
 
 void RunMerge(HWND owner, MergeKind kind, const std::string& dbBase, std::string& otherDbBase,
               const MergeRooms& rooms) {
-  const std::optional<std::string> chosen =
-      ChooseDatabaseFile(owner, TextsOf(kind).fileDialogTitle, otherDbBase + ".rbd");
+  const std::optional<std::string> chosen = ChooseDatabaseFile(
+      owner, TextsOf(kind).fileDialogTitle, otherDbBase + ".rbd", kind == MergeKind::kAdd);
   if (!chosen) {
     rooms.phoneList.Focus();
     return;
   }
-  otherDbBase = StripExtension(*chosen);
   WinMergeHost host(owner, dbBase, rooms);
+  // "Add" also takes contact exports; they have no procedures, and the
+  // database offered next time stays the last one chosen.
+  const std::optional<ContactFormat> contacts =
+      kind == MergeKind::kAdd ? ContactFormatOf(*chosen) : std::nullopt;
+  if (!contacts) otherDbBase = StripExtension(*chosen);
   try {
-    const MergeResult merged = MergeDatabases(kind, dbBase, otherDbBase, host);
-    if (merged.procedures) rooms.procedures.ShowMergedList();
+    if (contacts) {
+      AddFromContacts(dbBase, *chosen, *contacts, host);
+    } else if (MergeDatabases(kind, dbBase, otherDbBase, host).procedures) {
+      rooms.procedures.ShowMergedList();
+    }
   } catch (...) {
     // What was accepted before the failure stays, and is shown.
     rooms.procedures.ShowMergedList();

@@ -10,7 +10,8 @@ namespace tonvero {
 // Runs the dialog with `title` and `initialFile` offered, filtering
 // "Tonvero DB (*.rbd)" first and "All Files (*.*)". The chosen name, which
 // need not exist yet; nothing when the user cancels.
+// `withContacts` also lists contact exports (vCard and CSV files).
 std::optional<std::string> ChooseDatabaseFile(HWND owner, const char* title,
-                                              const std::string& initialFile);
+                                              const std::string& initialFile, bool withContacts = false);
 
 }  // namespace tonvero

@@ -375,3 +375,46 @@ TEST(MergeDatabases, AMissingFileThatCannotBeCreatedMergesNothing) {
 
 }  // namespace
 }  // namespace tonvero
+
+namespace tonvero {
+namespace {
+
+// Contacts are offered as another database's records; the contact file is
+// only read, and a damaged one is refused before anything is offered.
+TEST(AddFromContacts, OffersTheNumbersTheListLacks) {
+  const std::string card =
+      "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Bay;Ann;;;\r\nTEL;TYPE=HOME:123\r\nTEL;TYPE=CELL:456\r\n"
+      "END:VCARD\r\n";
+  struct Case {
+    const char* what;
+    std::string file;
+    bool unread;
+    std::vector<std::string> offered;  // empty and `fails`: refused
+    bool fails;
+  } cases[] = {
+      {"the number the list lacks", card, false, {"\"ANN\",\"BAY\",\"456\",\"CELL\""}, false},
+      {"a damaged file", "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Bay;Ann\r\n", false, {}, true},
+      {"a list that was not read", card, true, {}, true},
+  };
+  for (const Case& c : cases) {
+    ScriptedHost host;
+    host.records = {{"ANN", "BAY", "123", "HOME"}};
+    host.files["C.vcf"] = c.file;
+    if (c.unread) host.phoneListUnread = IoError(kAccessDenied);
+    host.answers = {true};
+    host.edits = {std::nullopt};
+    if (c.fails) host.edits.clear();
+    try {
+      AddFromContacts("CUR", "C.vcf", ContactFormat::kVCard, host);
+      EXPECT_FALSE(c.fails) << c.what;
+    } catch (const std::exception&) {
+      EXPECT_TRUE(c.fails) << c.what;
+    }
+    EXPECT_EQ(Offers(host), c.offered) << c.what;
+    EXPECT_EQ(host.files["C.vcf"], c.file) << c.what;
+    EXPECT_EQ(host.files.count("CUR.rbd"), c.fails ? 0u : 1u) << c.what;
+  }
+}
+
+}  // namespace
+}  // namespace tonvero
