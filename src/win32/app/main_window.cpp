@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "core/app/io_error.h"
-#include "core/phonelist/fields.h"
+#include "core/common/text.h"
 #include "win32/app/control_ids.h"
 #include "win32/app/files.h"
 #include "win32/app/pictures.h"

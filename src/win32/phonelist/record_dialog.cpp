@@ -5,7 +5,7 @@
 #include <array>
 #include <string>
 
-#include "core/phonelist/fields.h"
+#include "core/common/text.h"
 #include "win32/app/control_ids.h"
 #include "win32/app/modal_dialog.h"
 
