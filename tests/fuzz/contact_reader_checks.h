@@ -8,7 +8,7 @@
 #include <string>
 
 #include "core/contacts/contact_records.h"
-#include "core/phonelist/fields.h"
+#include "core/common/text.h"
 
 namespace tonvero::fuzz {
 

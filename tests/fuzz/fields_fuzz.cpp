@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "core/phonelist/fields.h"
+#include "core/common/text.h"
 
 namespace {
 

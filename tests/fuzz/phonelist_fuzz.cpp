@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "core/phonelist/fields.h"
+#include "core/common/text.h"
 #include "core/phonelist/phone_list.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "core/common/lines.h"
-#include "core/phonelist/fields.h"
+#include "core/common/text.h"
 #include "core/procedures/procedure_list.h"
 
 namespace {

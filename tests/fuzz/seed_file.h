@@ -4,11 +4,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-#include <vector>
+
+#include "core/common/bytes.h"
 
 namespace tonvero::fuzz {
 
-inline void WriteSeed(const std::string& folder, const std::string& name, const std::vector<uint8_t>& bytes) {
+inline void WriteSeed(const std::string& folder, const std::string& name, const Bytes& bytes) {
   const std::string path = folder + "/" + name;
   std::FILE* out = std::fopen(path.c_str(), "wb");
   const bool written = out != nullptr && std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();

@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <vector>
 
 #include "core/settings/settings.h"
 
@@ -28,7 +27,7 @@ bool Same(const Settings& a, const Settings& b) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  const std::vector<uint8_t> file(data, data + size);
+  const tonvero::Bytes file(data, data + size);
   Settings settings;
   Require(tonvero::DecodeSettings(file, settings) == (size >= 4), "a file of 4 bytes or more is read");
   tonvero::ClampSettings(settings);
@@ -46,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   tonvero::ClampSettings(clampedTwice);
   Require(Same(clampedTwice, settings), "clamping twice changes nothing more");
 
-  const std::vector<uint8_t> written = tonvero::EncodeSettings(settings);
+  const tonvero::Bytes written = tonvero::EncodeSettings(settings);
   Require(written.size() == tonvero::kSettingsFileSize, "the written file has its fixed size");
   Settings readBack;
   Require(tonvero::DecodeSettings(written, readBack), "the written file is read");

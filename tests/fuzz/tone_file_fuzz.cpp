@@ -6,17 +6,13 @@
 #include <cstdio>
 #include <vector>
 
+#include "core/common/bytes.h"
 #include "core/dialer/tone_player.h"
 #include "core/dialer/tones.h"
 
 namespace {
 
 using tonvero::Bytes;
-
-uint32_t LE32(const uint8_t* p) {
-  return static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 |
-         static_cast<uint32_t>(p[2]) << 16 | static_cast<uint32_t>(p[3]) << 24;
-}
 
 [[noreturn]] void Fault(const char* what, uint64_t declared, uint64_t held) {
   std::fprintf(stderr, "%s: declares %llu bytes, holds %llu\n", what,
@@ -28,8 +24,8 @@ uint32_t LE32(const uint8_t* p) {
 // and the data chunk must both lie inside the image.
 void CheckImage(const uint8_t* image, size_t size) {
   if (size < tonvero::kWavHeaderSize) Fault("image shorter than its header", tonvero::kWavHeaderSize, size);
-  const uint64_t riffEnd = 8 + static_cast<uint64_t>(LE32(image + 4));
-  const uint64_t dataEnd = tonvero::kWavHeaderSize + static_cast<uint64_t>(LE32(image + 40));
+  const uint64_t riffEnd = 8 + static_cast<uint64_t>(tonvero::ReadLe32(image + 4));
+  const uint64_t dataEnd = tonvero::kWavHeaderSize + static_cast<uint64_t>(tonvero::ReadLe32(image + 40));
   if (riffEnd > size) Fault("RIFF length", riffEnd, size);
   if (dataEnd > size) Fault("data length", dataEnd, size);
 }

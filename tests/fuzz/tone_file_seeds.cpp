@@ -1,14 +1,11 @@
 // tone_file_seeds <folder>: the tone file the build makes, a small one of the
 // same shape (seventeen images of a few samples) that mutates fast, and one
 // whose first key's image is longer than the shooter buffer.
+#include "core/common/bytes.h"
 #include "core/dialer/tones.h"
 #include "seed_file.h"
 
 namespace {
-
-void PutLE32(tonvero::Bytes& b, size_t at, uint32_t v) {
-  for (size_t i = 0; i < 4; ++i) b[at + i] = static_cast<uint8_t>(v >> (8 * i));
-}
 
 // Every image cut or padded to its header and `samples` bytes (`first` for
 // the first key's image), its lengths to match.
@@ -17,11 +14,9 @@ tonvero::Bytes ToneFileOfLength(size_t samples, size_t first) {
   for (int i = 0; i < tonvero::kToneCount; ++i) {
     tonvero::Bytes image = tonvero::BuildToneImage(i);
     image.resize(tonvero::kWavHeaderSize + (i == 1 ? first : samples), 0x80);
-    PutLE32(image, 4, static_cast<uint32_t>(image.size() - 8));
-    PutLE32(image, 40, static_cast<uint32_t>(samples));
-    tonvero::Bytes length(4);
-    PutLE32(length, 0, static_cast<uint32_t>(image.size()));
-    file.insert(file.end(), length.begin(), length.end());
+    tonvero::WriteLe32(&image[4], static_cast<uint32_t>(image.size() - 8));
+    tonvero::WriteLe32(&image[40], static_cast<uint32_t>(samples));
+    tonvero::AppendLe32(file, static_cast<uint32_t>(image.size()));
     file.insert(file.end(), image.begin(), image.end());
   }
   return file;

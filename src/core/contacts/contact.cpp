@@ -1,6 +1,6 @@
 #include "core/contacts/contact.h"
 
-#include "core/phonelist/fields.h"
+#include "core/common/text.h"
 
 namespace tonvero {
 

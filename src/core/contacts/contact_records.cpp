@@ -3,7 +3,7 @@
 #include "core/common/code_page.h"
 #include "core/contacts/contacts_csv.h"
 #include "core/contacts/vcard.h"
-#include "core/phonelist/fields.h"
+#include "core/common/text.h"
 
 namespace tonvero {
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 #include <tuple>
 
-#include "core/phonelist/fields.h"
+#include "core/common/text.h"
 
 namespace tonvero {
 namespace {

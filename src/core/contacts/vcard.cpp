@@ -4,7 +4,7 @@
 #include <tuple>
 
 #include "core/common/lines.h"
-#include "core/phonelist/fields.h"
+#include "core/common/text.h"
 
 namespace tonvero {
 namespace {

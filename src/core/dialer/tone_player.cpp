@@ -7,6 +7,8 @@
 #include <cstring>
 #include <utility>
 
+#include "core/common/bytes.h"
+
 namespace tonvero {
 
 namespace {
@@ -35,23 +37,16 @@ ShooterBuffer::ShooterBuffer(const Bytes& headerSource) : bytes_(kSize, 0) {
   // The sound system reads as far as the RIFF length says; the one copied
   // from a first key's image longer than this buffer is cut to the buffer.
   uint8_t* riff = bytes_.data() + kRiffLengthOffset;
-  const uint32_t copied = static_cast<uint32_t>(riff[0]) | static_cast<uint32_t>(riff[1]) << 8 |
-                          static_cast<uint32_t>(riff[2]) << 16 | static_cast<uint32_t>(riff[3]) << 24;
   const uint32_t most = static_cast<uint32_t>(kSize - 8);
-  if (copied > most) {
-    for (size_t i = 0; i < 4; ++i) riff[i] = static_cast<uint8_t>(most >> (8 * i));
-  }
+  if (ReadLe32(riff) > most) WriteLe32(riff, most);
 }
 
 int32_t ShooterBuffer::DataLength() const {
-  const uint8_t* p = bytes_.data() + kDataLengthOffset;
-  return static_cast<int32_t>(static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 |
-                              static_cast<uint32_t>(p[2]) << 16 | static_cast<uint32_t>(p[3]) << 24);
+  return static_cast<int32_t>(ReadLe32(bytes_.data() + kDataLengthOffset));
 }
 
 void ShooterBuffer::SetDataLength(int32_t length) {
-  const auto v = static_cast<uint32_t>(length);
-  for (size_t i = 0; i < 4; ++i) bytes_[kDataLengthOffset + i] = static_cast<uint8_t>(v >> (8 * i));
+  WriteLe32(bytes_.data() + kDataLengthOffset, static_cast<uint32_t>(length));
 }
 
 // The data length only ever changes here, so it stays within 0..kCapacity.

@@ -35,24 +35,6 @@ constexpr int kHighHz[4] = {1209, 1336, 1477, 1633};
 constexpr int kRow[16] = {3, 0, 0, 0, 1, 1, 1, 2, 2, 2, 3, 3, 0, 1, 2, 3};
 constexpr int kColumn[16] = {1, 0, 1, 2, 0, 1, 2, 0, 1, 2, 0, 2, 3, 3, 3, 3};
 
-void PutLE16(Bytes& b, size_t at, uint16_t v) {
-  b[at] = static_cast<uint8_t>(v);
-  b[at + 1] = static_cast<uint8_t>(v >> 8);
-}
-
-void PutLE32(Bytes& b, size_t at, uint32_t v) {
-  for (size_t i = 0; i < 4; ++i) b[at + i] = static_cast<uint8_t>(v >> (8 * i));
-}
-
-uint32_t GetLE32(const uint8_t* p) {
-  return static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 |
-         static_cast<uint32_t>(p[2]) << 16 | static_cast<uint32_t>(p[3]) << 24;
-}
-
-uint16_t GetLE16(const uint8_t* p) {
-  return static_cast<uint16_t>(p[0] | p[1] << 8);
-}
-
 bool HasTag(const Bytes& b, size_t at, const char* tag) {
   return std::memcmp(b.data() + at, tag, 4) == 0;
 }
@@ -93,18 +75,18 @@ int SilenceLength() {
 Bytes WavImage(int samples) {
   Bytes b(kWavHeaderSize + static_cast<size_t>(samples), kSilenceByte);
   std::memcpy(&b[0], "RIFF", 4);
-  PutLE32(b, 4, static_cast<uint32_t>(b.size() - 8));
+  WriteLe32(&b[4], static_cast<uint32_t>(b.size() - 8));
   std::memcpy(&b[8], "WAVE", 4);
   std::memcpy(&b[12], "fmt ", 4);
-  PutLE32(b, 16, 16);           // fmt chunk length
-  PutLE16(b, 20, 1);            // PCM
-  PutLE16(b, 22, 1);            // mono
-  PutLE32(b, 24, kSampleRate);  // samples per second
-  PutLE32(b, 28, kSampleRate);  // bytes per second
-  PutLE16(b, 32, 1);            // block align
-  PutLE16(b, 34, 8);            // bits per sample
+  WriteLe32(&b[16], 16);           // fmt chunk length
+  WriteLe16(&b[20], 1);            // PCM
+  WriteLe16(&b[22], 1);            // mono
+  WriteLe32(&b[24], kSampleRate);  // samples per second
+  WriteLe32(&b[28], kSampleRate);  // bytes per second
+  WriteLe16(&b[32], 1);            // block align
+  WriteLe16(&b[34], 8);            // bits per sample
   std::memcpy(&b[36], "data", 4);
-  PutLE32(b, 40, static_cast<uint32_t>(samples));
+  WriteLe32(&b[40], static_cast<uint32_t>(samples));
   return b;
 }
 
@@ -120,7 +102,7 @@ int ToneIndexOf(char symbol) {
 
 size_t ImageSampleBytes(const Bytes& image) {
   if (image.size() < kWavHeaderSize) return 0;
-  const int32_t declared = static_cast<int32_t>(GetLE32(image.data() + 40));
+  const int32_t declared = static_cast<int32_t>(ReadLe32(image.data() + 40));
   if (declared <= 0) return 0;
   return std::min(image.size() - kWavHeaderSize, static_cast<size_t>(declared));
 }
@@ -135,7 +117,7 @@ std::optional<ToneBank> ParseToneFile(const Bytes& file) {
   size_t at = 0;
   for (int i = 0; i < kToneCount; ++i) {
     if (file.size() - at < 4) return std::nullopt;
-    const int32_t length = static_cast<int32_t>(GetLE32(file.data() + at));
+    const int32_t length = static_cast<int32_t>(ReadLe32(file.data() + at));
     at += 4;
     if (length < static_cast<int32_t>(kWavHeaderSize)) return std::nullopt;
     if (static_cast<size_t>(length) > file.size() - at) return std::nullopt;
@@ -146,12 +128,12 @@ std::optional<ToneBank> ParseToneFile(const Bytes& file) {
         !HasTag(image, 36, "data")) {
       return std::nullopt;
     }
-    if (GetLE32(image.data() + 16) != 16 || GetLE16(image.data() + 20) != 1) {
+    if (ReadLe32(image.data() + 16) != 16 || ReadLe16(image.data() + 20) != 1) {
       return std::nullopt;  // not a canonical PCM format chunk
     }
     // The sound system reads as far as the RIFF and data lengths say.
     const size_t held = image.size();
-    if (GetLE32(image.data() + 4) > held - 8 || GetLE32(image.data() + 40) > held - kWavHeaderSize) {
+    if (ReadLe32(image.data() + 4) > held - 8 || ReadLe32(image.data() + 40) > held - kWavHeaderSize) {
       return std::nullopt;
     }
     // The shooter plays every image's samples under the first one's header.
@@ -197,9 +179,7 @@ Bytes BuildToneFile() {
   Bytes file;
   for (int i = 0; i < kToneCount; ++i) {
     const Bytes image = BuildToneImage(i);
-    Bytes length(4);
-    PutLE32(length, 0, static_cast<uint32_t>(image.size()));
-    file.insert(file.end(), length.begin(), length.end());
+    AppendLe32(file, static_cast<uint32_t>(image.size()));
     file.insert(file.end(), image.begin(), image.end());
   }
   return file;

@@ -5,11 +5,10 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
-#include <vector>
+
+#include "core/common/bytes.h"
 
 namespace tonvero {
-
-using Bytes = std::vector<uint8_t>;
 
 constexpr int kToneCount = 17;
 constexpr int kSilenceIndex = 16;

@@ -1,7 +1,7 @@
 #include "core/phonelist/phone_list.h"
 
 #include "core/common/lines.h"
-#include "core/phonelist/fields.h"
+#include "core/common/text.h"
 
 namespace tonvero {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/phonelist/fields.h"
+#include "core/common/text.h"
 
 namespace tonvero {
 namespace {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <numeric>
 
-#include "core/phonelist/fields.h"
+#include "core/common/text.h"
 
 namespace tonvero {
 

@@ -1,6 +1,6 @@
 #include "core/printing/page_layout.h"
 
-#include "core/phonelist/fields.h"
+#include "core/common/text.h"
 
 namespace tonvero {
 namespace {

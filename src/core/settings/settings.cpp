@@ -14,17 +14,12 @@ constexpr int32_t kPortCount = 9;       // "COM1" .. "COM9"
 constexpr int32_t kMethodCount = 2;     // "Touch Tone", "Pulse"
 constexpr int32_t kMaxColumnWidth = 2000;
 
-void PutInt32(std::vector<uint8_t>& out, int32_t value) {
-  const auto bits = static_cast<uint32_t>(value);
-  for (int shift = 0; shift < 32; shift += 8) {
-    out.push_back(static_cast<uint8_t>(bits >> shift));
-  }
-}
+void PutInt32(Bytes& out, int32_t value) { AppendLe32(out, static_cast<uint32_t>(value)); }
 
-void PutFlag(std::vector<uint8_t>& out, bool value) { out.push_back(value ? 1 : 0); }
+void PutFlag(Bytes& out, bool value) { out.push_back(value ? 1 : 0); }
 
 // One length byte, the characters, then zeros up to the field's fixed size.
-void PutPath(std::vector<uint8_t>& out, const std::string& path) {
+void PutPath(Bytes& out, const std::string& path) {
   const size_t length = std::min(path.size(), kStoredPathLength);
   out.push_back(static_cast<uint8_t>(length));
   out.insert(out.end(), path.begin(), path.begin() + length);
@@ -35,14 +30,11 @@ void PutPath(std::vector<uint8_t>& out, const std::string& path) {
 // is left as it was, and so is every field after it.
 class FieldReader {
  public:
-  explicit FieldReader(const std::vector<uint8_t>& file) : file_(file) {}
+  explicit FieldReader(const Bytes& file) : file_(file) {}
 
   void ReadInt32(int32_t& value) {
     const uint8_t* bytes = Next(4);
-    if (!bytes) return;
-    uint32_t bits = 0;
-    for (int i = 0; i < 4; ++i) bits |= static_cast<uint32_t>(bytes[i]) << (8 * i);
-    value = static_cast<int32_t>(bits);
+    if (bytes) value = static_cast<int32_t>(ReadLe32(bytes));
   }
 
   void ReadFlag(bool& value) {
@@ -66,14 +58,14 @@ class FieldReader {
     return field;
   }
 
-  const std::vector<uint8_t>& file_;
+  const Bytes& file_;
   size_t offset_ = 0;
 };
 
 }  // namespace
 
-std::vector<uint8_t> EncodeSettings(const Settings& settings) {
-  std::vector<uint8_t> file;
+Bytes EncodeSettings(const Settings& settings) {
+  Bytes file;
   file.reserve(kSettingsFileSize);
   PutInt32(file, settings.speedPosition);
   PutPath(file, settings.dbBase);
@@ -89,7 +81,7 @@ std::vector<uint8_t> EncodeSettings(const Settings& settings) {
   return file;
 }
 
-bool DecodeSettings(const std::vector<uint8_t>& file, Settings& settings) {
+bool DecodeSettings(const Bytes& file, Settings& settings) {
   if (file.size() < 4) return false;
   FieldReader reader(file);
   reader.ReadInt32(settings.speedPosition);

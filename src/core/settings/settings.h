@@ -5,7 +5,8 @@
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <vector>
+
+#include "core/common/bytes.h"
 
 namespace tonvero {
 
@@ -27,12 +28,12 @@ struct Settings {
   int32_t generatorIndex = 0;  // "Touch Tone"
 };
 
-std::vector<uint8_t> EncodeSettings(const Settings& settings);
+Bytes EncodeSettings(const Settings& settings);
 
 // Takes the stored values over `settings`. A file under 4 bytes gives false
 // and changes nothing; a file that ends early leaves every field past its
 // end as it was. Values come back as stored: see ClampSettings.
-bool DecodeSettings(const std::vector<uint8_t>& file, Settings& settings);
+bool DecodeSettings(const Bytes& file, Settings& settings);
 
 // Brings stored values back into their ranges before anything uses them:
 // speed 0..10 and lengths 1..300 by clamping; a port outside 0..8, a method

@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "core/phonelist/fields.h"
+#include "core/common/text.h"
 #include "win32/app/about_box.h"
 #include "win32/ui/control_ids.h"
 #include "win32/ui/look.h"

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/dialer/tones.h"  // Bytes
+#include "core/common/bytes.h"
 
 namespace tonvero {
 

@@ -1,6 +1,6 @@
 #include "win32/merge/merge_command.h"
 
-#include "core/phonelist/fields.h"
+#include "core/common/text.h"
 #include "win32/files/files.h"
 #include "win32/phonelist/open_dialog.h"
 #include "win32/phonelist/phone_list_panel.h"

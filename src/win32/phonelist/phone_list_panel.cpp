@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/phonelist/fields.h"
+#include "core/common/text.h"
 #include "core/phonelist/sort.h"
 #include "win32/ui/control_ids.h"
 #include "win32/phonelist/open_dialog.h"

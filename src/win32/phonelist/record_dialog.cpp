@@ -5,7 +5,7 @@
 #include <array>
 #include <string>
 
-#include "core/phonelist/fields.h"
+#include "core/common/text.h"
 #include "win32/ui/control_ids.h"
 #include "win32/ui/look.h"
 #include "win32/ui/modal_dialog.h"

@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "core/phonelist/fields.h"
+#include "core/common/text.h"
 #include "core/phonelist/phone_list.h"
 #include "core/phonelist/sort.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "core/phonelist/fields.h"
+#include "core/common/text.h"
 #include "core/phonelist/sort.h"
 #include "phonelist/reference.h"
 

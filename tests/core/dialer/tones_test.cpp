@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "core/common/bytes.h"
 #include "core/dialer/tones.h"
 
 namespace tonvero {
@@ -22,15 +23,6 @@ namespace {
 
 constexpr double kRate = 22000.0;
 const char kSymbols[] = "0123456789*#ABCD";
-
-uint32_t Le32(const Bytes& b, size_t at) {
-  return static_cast<uint32_t>(b[at]) | static_cast<uint32_t>(b[at + 1]) << 8 |
-         static_cast<uint32_t>(b[at + 2]) << 16 | static_cast<uint32_t>(b[at + 3]) << 24;
-}
-uint16_t Le16(const Bytes& b, size_t at) { return static_cast<uint16_t>(b[at] | b[at + 1] << 8); }
-void PutLe32(Bytes& b, size_t at, uint32_t v) {
-  for (int i = 0; i < 4; ++i) b[at + i] = static_cast<uint8_t>(v >> (8 * i));
-}
 
 // Samples of an image, centred on zero.
 std::vector<double> Samples(const Bytes& image) {
@@ -170,18 +162,18 @@ TEST(ToneGenerator, HeadersAreCanonical8BitMono22000) {
     const Bytes img = BuildToneImage(i);
     ASSERT_GE(img.size(), kWavHeaderSize + kMinSampleBytes);
     EXPECT_EQ(std::memcmp(&img[0], "RIFF", 4), 0);
-    EXPECT_EQ(Le32(img, 4), img.size() - 8);
+    EXPECT_EQ(ReadLe32(&img[4]), img.size() - 8);
     EXPECT_EQ(std::memcmp(&img[8], "WAVE", 4), 0);
     EXPECT_EQ(std::memcmp(&img[12], "fmt ", 4), 0);
-    EXPECT_EQ(Le32(img, 16), 16u);
-    EXPECT_EQ(Le16(img, 20), 1);       // PCM
-    EXPECT_EQ(Le16(img, 22), 1);       // mono
-    EXPECT_EQ(Le32(img, 24), 22000u);  // samples per second
-    EXPECT_EQ(Le32(img, 28), 22000u);  // bytes per second: 22 per ms
-    EXPECT_EQ(Le16(img, 32), 1);       // block align
-    EXPECT_EQ(Le16(img, 34), 8);       // bits per sample
+    EXPECT_EQ(ReadLe32(&img[16]), 16u);
+    EXPECT_EQ(ReadLe16(&img[20]), 1);       // PCM
+    EXPECT_EQ(ReadLe16(&img[22]), 1);       // mono
+    EXPECT_EQ(ReadLe32(&img[24]), 22000u);  // samples per second
+    EXPECT_EQ(ReadLe32(&img[28]), 22000u);  // bytes per second: 22 per ms
+    EXPECT_EQ(ReadLe16(&img[32]), 1);       // block align
+    EXPECT_EQ(ReadLe16(&img[34]), 8);       // bits per sample
     EXPECT_EQ(std::memcmp(&img[36], "data", 4), 0);
-    EXPECT_EQ(Le32(img, 40), img.size() - kWavHeaderSize);
+    EXPECT_EQ(ReadLe32(&img[40]), img.size() - kWavHeaderSize);
   }
   EXPECT_TRUE(BuildToneImage(17).empty());
   EXPECT_TRUE(BuildToneImage(-1).empty());
@@ -314,7 +306,7 @@ TEST(ToneGenerator, LoopSeamHasNoClick) {
 
 Bytes Record(const Bytes& image) {
   Bytes r(4 + image.size());
-  PutLe32(r, 0, static_cast<uint32_t>(image.size()));
+  WriteLe32(&r[0], static_cast<uint32_t>(image.size()));
   std::copy(image.begin(), image.end(), r.begin() + 4);
   return r;
 }
@@ -322,7 +314,7 @@ Bytes Record(const Bytes& image) {
 // Offset of record `index` in a file made of the generator's images.
 size_t RecordOffset(const Bytes& file, int index) {
   size_t at = 0;
-  for (int i = 0; i < index; ++i) at += 4 + Le32(file, at);
+  for (int i = 0; i < index; ++i) at += 4 + ReadLe32(&file[at]);
   return at;
 }
 
@@ -368,7 +360,7 @@ TEST(ToneFile, BadLengthsAreRejected) {
   const size_t fifth = RecordOffset(file, 5);
   for (uint32_t bad : {0xFFFFFFFFu, 0x80000000u, 0x7FFFFFFFu, 0u, 43u}) {
     Bytes f = file;
-    PutLe32(f, fifth, bad);
+    WriteLe32(&f[fifth], bad);
     EXPECT_FALSE(ParseToneFile(f).has_value()) << bad;
   }
 }
@@ -398,9 +390,9 @@ TEST(ToneFile, SampleBytesIsTheSmallerOfHeldAndDeclared) {
   Bytes img = BuildToneImage(1);
   img.resize(kWavHeaderSize + 500);  // holds 500, declares 22000
   EXPECT_EQ(ImageSampleBytes(img), 500u);
-  PutLe32(img, 40, 300);  // holds 500, declares 300
+  WriteLe32(&img[40], 300);  // holds 500, declares 300
   EXPECT_EQ(ImageSampleBytes(img), 300u);
-  PutLe32(img, 40, 0xFFFFFFF0u);  // negative
+  WriteLe32(&img[40], 0xFFFFFFF0u);  // negative
   EXPECT_EQ(ImageSampleBytes(img), 0u);
   EXPECT_EQ(ImageSampleBytes(Bytes(20, 0)), 0u);
 }
@@ -417,11 +409,6 @@ Bytes FileWithChangedImage(int index, void (*change)(Bytes&)) {
   return file;
 }
 
-void PutLe16(Bytes& b, size_t at, uint16_t v) {
-  b[at] = static_cast<uint8_t>(v);
-  b[at + 1] = static_cast<uint8_t>(v >> 8);
-}
-
 struct ImageCase {
   const char* what;
   int index;
@@ -436,29 +423,29 @@ const ImageCase kImageCases[] = {
     {"cut short with honest lengths", 9,
      [](Bytes& b) {
        b.resize(kWavHeaderSize + 1000);
-       PutLe32(b, 4, static_cast<uint32_t>(b.size() - 8));
-       PutLe32(b, 40, 1000);
+       WriteLe32(&b[4], static_cast<uint32_t>(b.size() - 8));
+       WriteLe32(&b[40], 1000);
      },
      true},
     {"bytes past the declared lengths", 4, [](Bytes& b) { b.resize(b.size() + 10, 0x80); }, true},
     {"RIFF length one byte too long", 9,
-     [](Bytes& b) { PutLe32(b, 4, static_cast<uint32_t>(b.size() - 8 + 1)); }, false},
-    {"RIFF length huge", 0, [](Bytes& b) { PutLe32(b, 4, 0xFFFFFFFFu); }, false},
+     [](Bytes& b) { WriteLe32(&b[4], static_cast<uint32_t>(b.size() - 8 + 1)); }, false},
+    {"RIFF length huge", 0, [](Bytes& b) { WriteLe32(&b[4], 0xFFFFFFFFu); }, false},
     {"data length one byte too long", 9,
-     [](Bytes& b) { PutLe32(b, 40, static_cast<uint32_t>(b.size() - kWavHeaderSize + 1)); }, false},
-    {"data length negative", 16, [](Bytes& b) { PutLe32(b, 40, 0xFFFFFFF0u); }, false},
+     [](Bytes& b) { WriteLe32(&b[40], static_cast<uint32_t>(b.size() - kWavHeaderSize + 1)); }, false},
+    {"data length negative", 16, [](Bytes& b) { WriteLe32(&b[40], 0xFFFFFFF0u); }, false},
     {"cut short, lengths of the whole image", 9, [](Bytes& b) { b.resize(kWavHeaderSize + 1000); },
      false},
     {"16-bit samples", 7,
      [](Bytes& b) {
-       PutLe16(b, 34, 16);
-       PutLe16(b, 32, 2);
-       PutLe32(b, 28, 44000);
+       WriteLe16(&b[34], 16);
+       WriteLe16(&b[32], 2);
+       WriteLe32(&b[28], 44000);
      },
      false},
-    {"two channels", 12, [](Bytes& b) { PutLe16(b, 22, 2); }, false},
-    {"another sample rate", 16, [](Bytes& b) { PutLe32(b, 24, 11025); }, false},
-    {"first image differs from the rest", 0, [](Bytes& b) { PutLe32(b, 28, 22001); }, false},
+    {"two channels", 12, [](Bytes& b) { WriteLe16(&b[22], 2); }, false},
+    {"another sample rate", 16, [](Bytes& b) { WriteLe32(&b[24], 11025); }, false},
+    {"first image differs from the rest", 0, [](Bytes& b) { WriteLe32(&b[28], 22001); }, false},
 };
 
 TEST(ToneFile, ImagesMustHoldWhatTheyDeclareInOneFormat) {

@@ -1,4 +1,4 @@
-#include "core/phonelist/fields.h"
+#include "core/common/text.h"
 
 namespace tonvero {
 

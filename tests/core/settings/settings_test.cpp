@@ -24,11 +24,11 @@ void ExpectSameSettings(const Settings& actual, const Settings& expected) {
   EXPECT_EQ(actual.generatorIndex, expected.generatorIndex);
 }
 
-void Put(std::vector<uint8_t>& file, size_t offset, std::initializer_list<uint8_t> bytes) {
+void Put(Bytes& file, size_t offset, std::initializer_list<uint8_t> bytes) {
   for (uint8_t b : bytes) file.at(offset++) = b;
 }
 
-void PutText(std::vector<uint8_t>& file, size_t offset, const std::string& text) {
+void PutText(Bytes& file, size_t offset, const std::string& text) {
   for (char c : text) file.at(offset++) = static_cast<uint8_t>(c);
 }
 
@@ -49,8 +49,8 @@ Settings SampleSettings() {
   return s;
 }
 
-std::vector<uint8_t> SampleFile() {
-  std::vector<uint8_t> file(555, 0);
+Bytes SampleFile() {
+  Bytes file(555, 0);
   Put(file, 0, {7, 0, 0, 0});
   Put(file, 4, {10});
   PutText(file, 5, R"(C:\TV\HOME)");
@@ -85,7 +85,7 @@ TEST(SettingsCodec, DecodesTheFixedByteLayout) {
 TEST(SettingsCodec, RoundTripsDefaults) {
   Settings original;
   original.dbBase = original.otherDbBase = R"(C:\WORK\Base)";
-  const std::vector<uint8_t> file = EncodeSettings(original);
+  const Bytes file = EncodeSettings(original);
   EXPECT_EQ(file.size(), kSettingsFileSize);
   Settings decoded = SampleSettings();
   ASSERT_TRUE(DecodeSettings(file, decoded));
@@ -96,7 +96,7 @@ TEST(SettingsCodec, LongPathIsStoredAsItsFirst255Characters) {
   Settings original;
   original.dbBase = std::string(299, 'A') + "Z";
   original.otherDbBase = std::string(255, 'B');
-  const std::vector<uint8_t> file = EncodeSettings(original);
+  const Bytes file = EncodeSettings(original);
   ASSERT_EQ(file.size(), kSettingsFileSize);
   EXPECT_EQ(file[4], 255);
   EXPECT_EQ(file[260], 255);
@@ -110,14 +110,14 @@ TEST(SettingsDecode, FileUnderFourBytesChangesNothing) {
   const Settings before = SampleSettings();
   for (size_t size : {0, 1, 3}) {
     Settings settings = before;
-    EXPECT_FALSE(DecodeSettings(std::vector<uint8_t>(size, 9), settings)) << size;
+    EXPECT_FALSE(DecodeSettings(Bytes(size, 9), settings)) << size;
     ExpectSameSettings(settings, before);
   }
 }
 
 TEST(SettingsDecode, ShortFileTakesOnlyTheFieldsItHoldsCompletely) {
   const Settings stored = SampleSettings();
-  const std::vector<uint8_t> full = EncodeSettings(stored);
+  const Bytes full = EncodeSettings(stored);
   Settings previous;
   previous.dbBase = "OLD";
   previous.otherDbBase = "OLD OTHER";
@@ -167,7 +167,7 @@ TEST(SettingsDecode, ShortFileTakesOnlyTheFieldsItHoldsCompletely) {
 }
 
 TEST(SettingsDecode, AnyNonZeroModeByteIsSet) {
-  std::vector<uint8_t> file = SampleFile();
+  Bytes file = SampleFile();
   file[536] = 7;
   file[537] = 7;
   file[546] = 0x80;

@@ -1,4 +1,4 @@
-#include "core/phonelist/fields.h"
+#include "core/common/text.h"
 
 #include <gtest/gtest.h>
 

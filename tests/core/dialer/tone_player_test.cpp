@@ -6,20 +6,13 @@
 #include <string>
 #include <vector>
 
+#include "core/common/bytes.h"
 #include "core/dialer/tone_player.h"
 
 namespace tonvero {
 namespace {
 
-int32_t DataLengthOf(const uint8_t* image) {
-  return static_cast<int32_t>(static_cast<uint32_t>(image[40]) | static_cast<uint32_t>(image[41]) << 8 |
-                              static_cast<uint32_t>(image[42]) << 16 |
-                              static_cast<uint32_t>(image[43]) << 24);
-}
-
-void PutLe32(Bytes& b, size_t at, uint32_t v) {
-  for (int i = 0; i < 4; ++i) b[at + i] = static_cast<uint8_t>(v >> (8 * i));
-}
+int32_t DataLengthOf(const uint8_t* image) { return static_cast<int32_t>(ReadLe32(image + 40)); }
 
 // A monotonic clock that moves 10 us per reading and by the whole amount of
 // each sleep.
@@ -207,8 +200,8 @@ TEST(ShooterBuffer, AppendPadsPastAShortImageAndReadsNothingBeyond) {
   ToneBank bank = GeneratedBank();
   Bytes shortImage(kWavHeaderSize + 100);
   std::memcpy(shortImage.data(), bank.images[1].data(), kWavHeaderSize);
-  PutLe32(shortImage, 4, static_cast<uint32_t>(shortImage.size() - 8));
-  PutLe32(shortImage, 40, 100);
+  WriteLe32(&shortImage[4], static_cast<uint32_t>(shortImage.size() - 8));
+  WriteLe32(&shortImage[40], 100);
   for (int k = 0; k < 100; ++k) shortImage[kWavHeaderSize + k] = static_cast<uint8_t>(k + 1);
   bank.images[3] = shortImage;
 
@@ -229,12 +222,12 @@ TEST(ShooterBuffer, DeclaredLengthAndHeldBytesBothLimitTheCopy) {
   // Declares 1000 but holds 100.
   Bytes liar(kWavHeaderSize + 100, 7);
   std::memcpy(liar.data(), one.data(), kWavHeaderSize);
-  PutLe32(liar, 40, 1000);
+  WriteLe32(&liar[40], 1000);
   buffer.Append(liar, 300);
   // Holds 100 but declares 50.
   Bytes modest(kWavHeaderSize + 100, 9);
   std::memcpy(modest.data(), one.data(), kWavHeaderSize);
-  PutLe32(modest, 40, 50);
+  WriteLe32(&modest[40], 50);
   buffer.Append(modest, 300);
   // Shorter than a header, and empty.
   buffer.Append(Bytes(20, 5), 10);
@@ -263,14 +256,11 @@ TEST(ShooterBuffer, NeverWritesPastItsEnd) {
 // The sound system reads as far as the RIFF length says: copied from a first
 // key's image longer than the buffer, it is cut to the buffer's own size.
 TEST(ShooterBuffer, RiffLengthNeverExceedsTheBuffer) {
-  auto riffLength = [](const ShooterBuffer& buffer) {
-    const uint8_t* p = buffer.Image() + 4;
-    return static_cast<uint32_t>(p[0] | p[1] << 8 | p[2] << 16 | p[3] << 24);
-  };
+  auto riffLength = [](const ShooterBuffer& buffer) { return ReadLe32(buffer.Image() + 4); };
   Bytes longImage = GeneratedBank().images[1];
   longImage.resize(kWavHeaderSize + 70000, 0x80);
-  PutLe32(longImage, 4, static_cast<uint32_t>(longImage.size() - 8));
-  PutLe32(longImage, 40, 70000);
+  WriteLe32(&longImage[4], static_cast<uint32_t>(longImage.size() - 8));
+  WriteLe32(&longImage[40], 70000);
   ShooterBuffer cut(longImage);
   EXPECT_EQ(riffLength(cut), ShooterBuffer::kSize - 8);
   cut.Append(longImage, 65000);
@@ -366,11 +356,11 @@ TEST(QueuedSymbol, AShortImageIsRepeatedToTheWholeToneLength) {
   ToneBank bank = GeneratedBank();
   Bytes shortImage(kWavHeaderSize + 100);
   std::memcpy(shortImage.data(), bank.images[1].data(), kWavHeaderSize);
-  PutLe32(shortImage, 40, 100);
+  WriteLe32(&shortImage[40], 100);
   for (int k = 0; k < 100; ++k) shortImage[kWavHeaderSize + k] = static_cast<uint8_t>(k + 1);
   bank.images[4] = shortImage;
   bank.images[6].resize(kWavHeaderSize);
-  PutLe32(bank.images[6], 40, 0);
+  WriteLe32(&bank.images[6][40], 0);
 
   StepClock clock;
   RecordingSound sound(clock);
