@@ -58,4 +58,18 @@ std::string Utf8ToWindows1252(std::string_view utf8) {
   return text;
 }
 
+std::string UpperWindows1252(std::string text) {
+  for (char& c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if ((byte >= 'a' && byte <= 'z') || (byte >= 0xE0 && byte <= 0xFE && byte != 0xF7)) {
+      c = static_cast<char>(byte - 0x20);
+    } else if (byte == 0x9A || byte == 0x9C || byte == 0x9E) {  // š œ ž
+      c = static_cast<char>(byte - 0x10);
+    } else if (byte == 0xFF) {  // ÿ
+      c = static_cast<char>(0x9F);
+    }
+  }
+  return text;
+}
+
 }  // namespace tonvero

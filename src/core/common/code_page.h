@@ -10,4 +10,9 @@ namespace tonvero {
 // so does each byte that does not belong to a well-formed UTF-8 sequence.
 std::string Utf8ToWindows1252(std::string_view utf8);
 
+// Windows-1252 text in capitals, accented letters too, as the program's
+// upper-case edit fields store what is typed into them (ë becomes Ë; ß and
+// µ have no capital of their own and stay).
+std::string UpperWindows1252(std::string text);
+
 }  // namespace tonvero

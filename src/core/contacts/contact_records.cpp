@@ -12,13 +12,14 @@ namespace {
 // than build records past this size, the file is refused.
 constexpr size_t kMaxRecordBytes = 32 << 20;
 
-// Field text in the program's code page, on one line: a line break or other
-// control character inside a name would break the phone-list file, so each
-// run of them becomes one space.
+// Field text in the program's code page, in capitals as the record dialog
+// stores it (so that a contact already in the list is found), on one line:
+// a line break or other control character inside a name would break the
+// phone-list file, so each run of them becomes one space.
 std::string FieldText(std::string_view utf8) {
   std::string text;
   bool control = false;
-  for (const char c : Utf8ToWindows1252(utf8)) {
+  for (const char c : UpperWindows1252(Utf8ToWindows1252(utf8))) {
     const bool wasControl = control;
     control = static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
     if (!control) text += c;

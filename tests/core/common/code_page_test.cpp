@@ -22,3 +22,13 @@ TEST(Utf8ToWindows1252, MapsWhatTheCodePageHoldsAndMarksTheRest) {
 
 }  // namespace
 }  // namespace tonvero
+
+namespace tonvero {
+namespace {
+
+TEST(UpperWindows1252, CapitalsAccentedLettersAsTheEditFieldsDo) {
+  EXPECT_EQ(UpperWindows1252("zo\xEB \x9A\xFF \xDF\xB5\xF7"), "ZO\xCB \x8A\x9F \xDF\xB5\xF7");
+}
+
+}  // namespace
+}  // namespace tonvero
