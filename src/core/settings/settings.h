@@ -15,7 +15,7 @@ constexpr size_t kSettingsFileSize = 555;
 constexpr size_t kStoredPathLength = 255;
 
 struct Settings {
-  int32_t speedPosition = 2;  // ScrollBarSpeed, 0..10
+  int32_t speedPosition = 2;  // the speed bar, 0..10
   std::string dbBase;
   std::string otherDbBase;
   std::array<int32_t, kGridColumns> columnWidths{27, 79, 76, 128, 55};

@@ -31,7 +31,7 @@ void Fill(HDC dc, const RECT& r, COLORREF color) {
 
 }  // namespace
 
-const char* GridWindow::ClassName() { return "TDBaseGrid"; }
+const char* GridWindow::ClassName() { return "TonveroPhoneGrid"; }
 
 void GridWindow::RegisterClass(HINSTANCE instance) {
   WNDCLASSEXA windowClass{};
