@@ -267,7 +267,8 @@ damaged_files() {
 }
 
 # Runs one action under the fault and checks the three things; writes a line
-# to $TEST_DIR/rows and fails only by its status.
+# to $TEST_DIR/rows and fails only by its status. A program that the row
+# ended is started again, the fault lifted for its start, for the next row.
 run_row() {  # action expected
   local action=$1 want="" reason="" trail boxes damaged
   ACTION=$1
