@@ -627,6 +627,106 @@ void Resize(char** a) {
   std::printf("ok\n");
 }
 
+// --- fault injection: what the program shows after an action ---
+
+struct ShownSearch {
+  DWORD process;
+  HWND found;
+};
+
+BOOL CALLBACK MatchShown(HWND hwnd, LPARAM lp) {
+  auto* search = reinterpret_cast<ShownSearch*>(lp);
+  char cls[64] = {};
+  DWORD process = 0;
+  GetClassNameA(hwnd, cls, sizeof cls);
+  GetWindowThreadProcessId(hwnd, &process);
+  if (process != search->process || std::strcmp(cls, "#32770") != 0 || !IsWindowVisible(hwnd)) return TRUE;
+  search->found = hwnd;
+  return FALSE;
+}
+
+// A shown dialog or message box of the process that owns `main`.
+HWND ShownDialogOf(HWND main) {
+  ShownSearch search{0, nullptr};
+  GetWindowThreadProcessId(main, &search.process);
+  EnumWindows(MatchShown, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+// Waits until the program shows a dialog ("dialog <caption>"), a message
+// box of its own ("box <text>"), has handled every input posted before and
+// takes input again with nothing shown ("idle"), or has no main window any
+// more ("gone"). A dialog is made visible only when its message loop first
+// finds no input, but its owner is disabled before: so a main window that
+// takes input, after the program has handled a posted mark, means no
+// dialog is on its way.
+void Outcome(char** a) {
+  const int timeoutMs = ToInt(a[0]);
+  const DWORD start = GetTickCount();
+  for (;;) {
+    HWND main = FindWindowA(TONVERO_CLASS_MAIN, nullptr);
+    if (main == nullptr) {
+      std::printf("gone\n");
+      return;
+    }
+    if (HWND shown = ShownDialogOf(main)) {
+      const std::string caption = Text(shown);
+      if (caption == "Tonvero") std::printf("box %s\n", Text(Control(shown, 0xFFFF)).c_str());
+      else std::printf("dialog %s\n", caption.c_str());
+      return;
+    }
+    std::string failure;
+    if (IsWindowEnabled(main)) {
+      try {
+        WaitHandled();
+        if (IsWindowEnabled(main) && ShownDialogOf(main) == nullptr) {
+          std::printf("idle\n");
+          return;
+        }
+      } catch (const Failure& f) {  // the program may be ending: looked at again
+        failure = ": " + f.reason;
+      }
+    }
+    if (static_cast<int>(GetTickCount() - start) > timeoutMs)
+      Fail("timed out waiting for the program to settle" + failure);
+    Sleep(kPollMs);
+  }
+}
+
+// Clicks a dialog's button and waits until that dialog has closed, so that
+// a next dialog of the same caption is not taken for it.
+void DlgAnswer(char** a) {
+  HWND dialog = Dialog(a[0]);
+  Post(Control(dialog, ToInt(a[1])), BM_CLICK);
+  WaitFor(ToInt(a[2]), [&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); },
+          std::string("the end of ") + a[0]);
+  std::printf("ok\n");
+}
+
+// Holds every file of a list ("|" between paths) open, shared with no one,
+// as hold-file does one: prints "held" once all are open.
+void HoldFiles(char** a) {
+  const std::string paths = a[0];
+  for (size_t start = 0; start <= paths.size();) {
+    const size_t end = std::min(paths.find('|', start), paths.size());
+    const std::string path = paths.substr(start, end - start);
+    if (CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                    FILE_ATTRIBUTE_NORMAL, nullptr) == INVALID_HANDLE_VALUE)
+      Fail("cannot open " + path);
+    start = end + 1;
+  }
+  std::printf("held\n");
+  std::fflush(stdout);
+  Sleep(static_cast<DWORD>(ToInt(a[1])));
+}
+
+// Presses a key as "press" does, without waiting for the program: the key
+// may end it.
+void PostKeyCmd(char** a) {
+  PostKey(KeyTarget(a[0]), PhoneListKey(a[1]));
+  std::printf("ok\n");
+}
+
 struct Command {
   const char* name;
   int argc;
@@ -694,6 +794,11 @@ const Command kCommands[] = {
     {"dlg-close-box", 1, DlgCloseBox, "<caption>"},
     {"vscroll", 1, VerticalScrollBar, "<id>"},
     {"resize", 3, Resize, "<id> <width> <height>"},
+    // fault injection
+    {"outcome", 1, Outcome, "<timeout_ms>"},
+    {"dlg-answer", 3, DlgAnswer, "<caption> <id> <timeout_ms>"},
+    {"post-key", 2, PostKeyCmd, "main|<caption> <key>"},
+    {"hold-files", 2, HoldFiles, "<path>[|<path>...] <ms>"},
 };
 
 int Usage() {
