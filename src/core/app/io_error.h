@@ -14,6 +14,7 @@ std::string IoErrorMessage(int systemError);
 constexpr int kFileNotFound = 2;    // ERROR_FILE_NOT_FOUND
 constexpr int kAccessDenied = 5;    // ERROR_ACCESS_DENIED
 constexpr int kWriteProtected = 19; // ERROR_WRITE_PROTECT
+constexpr int kSharingViolation = 32;  // ERROR_SHARING_VIOLATION: held by another program
 
 class IoError : public std::runtime_error {
  public:

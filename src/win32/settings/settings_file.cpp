@@ -27,8 +27,16 @@ std::optional<Settings> SettingsFile::Load(const Settings& current) {
   return stored;
 }
 
+// A file that cannot be made or taken over (read-only, held by another
+// program) is given up in silence, as one that cannot be created; a write
+// that fails on the way (a full disk) is reported.
 void SettingsFile::Save(const Settings& settings) const {
-  if (!unread_) ReplaceFileContents(path_, EncodeSettings(settings));
+  if (unread_) return;
+  try {
+    ReplaceFileContents(path_, EncodeSettings(settings));
+  } catch (const IoError& failure) {
+    if (!failure.IsReadOnlyPlace() && failure.SystemError() != kSharingViolation) throw;
+  }
 }
 
 }  // namespace tonvero
