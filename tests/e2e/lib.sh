@@ -134,6 +134,11 @@ start_wine() {
     { echo "wineboot failed or ran over ${WINEBOOT_SECONDS} s" >&2; return 1; }
   limited 60 "${WINE[@]}" reg add 'HKCU\Software\Wine\Drivers' /v Audio /d pulse /f \
     >>"$RUN_DIR/wineboot.log" 2>&1 || { echo "setting Wine's sound driver failed" >&2; return 1; }
+  # There is no window manager on the display: with managed windows Wine
+  # waits about 2 s for one whenever a window goes away. Unmanaged, Wine
+  # draws the frames and moves the focus itself, as Windows does.
+  limited 60 "${WINE[@]}" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f \
+    >>"$RUN_DIR/wineboot.log" 2>&1 || { echo "setting unmanaged windows failed" >&2; return 1; }
 }
 
 # A private CUPS server for the run, with one PDF printer "PDF" (cups-pdf);
@@ -251,6 +256,15 @@ drv() {
   fi
   [ "$status" = 0 ] || fail "driver $* (status $status): $(tr -d '\r' <"$TEST_DIR/driver.err")"
   printf '%s\n' "${out//$'\r'/}"
+}
+
+# Ends a dialog with a driver command that prints the dialog's handle
+# (dlg-click, dlg-key, dlg-close) and waits until that window is gone. The
+# wait is for the window, not its caption: the next dialog may bear the same.
+end_dialog() {  # command args...
+  local handle
+  handle=$(drv "$@")
+  drv wait-gone "$handle" "$WAIT_DIALOG_MS" >/dev/null
 }
 
 # As drv, but only tells by its status whether the command succeeded.
@@ -432,8 +446,7 @@ open_mode_dialog() {
 }
 
 close_mode_dialog() {  # button id
-  drv dlg-click "$MODE_DIALOG" "$1" >/dev/null
-  drv wait-gone "$MODE_DIALOG" "$WAIT_DIALOG_MS" >/dev/null
+  end_dialog dlg-click "$MODE_DIALOG" "$1"
 }
 
 choose_shooter() {  # tone-ms silence-ms

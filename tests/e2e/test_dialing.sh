@@ -25,8 +25,7 @@ assert_pause_dial() {  # pause-answer...
     "idle and dialing icons during the pause"
   assert_eq "$IDC_PAUSE_OK" "$(drv dlg-focus Pause)" "focused button of the pause box"
   rec_start after-pause
-  drv "$@" >/dev/null
-  drv wait-gone Pause "$WAIT_DIALOG_MS" >/dev/null
+  end_dialog "$@"
   drv wait-visible "$IDC_IMAGE_DIALING" 0 "$WAIT_DIAL_MS" >/dev/null
   rec_stop
   assert_eq "5551234" "$(decode "$REC_WAV")" "keys heard after the pause box"

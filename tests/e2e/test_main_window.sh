@@ -76,8 +76,7 @@ test_exit_asks_and_saves_settings() {
   drv click "$IDC_EXIT" >/dev/null
   drv wait-dialog Question "$WAIT_DIALOG_MS" >/dev/null
   assert_eq "Is That What You Realy-Realy Want ?" "$(drv dlg-gettext Question "$IDC_QUESTION_TEXT")" "question"
-  drv dlg-click Question "$IDC_NO_BUTTON" >/dev/null
-  drv wait-gone Question "$WAIT_DIALOG_MS" >/dev/null
+  end_dialog dlg-click Question "$IDC_NO_BUTTON"
   assert_still_running "after No"
   [ ! -e "$TEST_DIR/tv.cn3" ] || fail "No wrote the settings file"
 

@@ -17,9 +17,8 @@ choose_other_database() {  # dialog title, Windows path
 answer_question() {  # expected question, Yes|No
   drv wait-dialog Question "$WAIT_DIALOG_MS" >/dev/null
   assert_eq "$1" "$(drv dlg-gettext Question "$IDC_QUESTION_TEXT")" "question"
-  if [ "$2" = Yes ]; then drv dlg-click Question "$IDC_YES_BUTTON" >/dev/null
-  else drv dlg-click Question "$IDC_NO_BUTTON" >/dev/null; fi
-  drv wait-gone Question "$WAIT_DIALOG_MS" >/dev/null
+  if [ "$2" = Yes ]; then end_dialog dlg-click Question "$IDC_YES_BUTTON"
+  else end_dialog dlg-click Question "$IDC_NO_BUTTON"; fi
 }
 
 # The "DP Insert" dialog offering a procedure: checks the name offered, puts
@@ -28,9 +27,8 @@ answer_procedure() {  # offered name, OK|Cancel, [new name]
   drv wait-dialog "$DP_INSERT" "$WAIT_DIALOG_MS" >/dev/null
   assert_eq "$1" "$(drv dlg-gettext "$DP_INSERT" "$IDC_DP_INSERT_NAME")" "procedure offered"
   [ -z "${3:-}" ] || drv dlg-settext "$DP_INSERT" "$IDC_DP_INSERT_NAME" "$3" >/dev/null
-  if [ "$2" = OK ]; then drv dlg-click "$DP_INSERT" "$IDC_DP_INSERT_ENTER" >/dev/null
-  else drv dlg-click "$DP_INSERT" "$IDC_DP_INSERT_CANCEL" >/dev/null; fi
-  drv wait-gone "$DP_INSERT" "$WAIT_DIALOG_MS" >/dev/null
+  if [ "$2" = OK ]; then end_dialog dlg-click "$DP_INSERT" "$IDC_DP_INSERT_ENTER"
+  else end_dialog dlg-click "$DP_INSERT" "$IDC_DP_INSERT_CANCEL"; fi
 }
 
 # The record dialog offering a record: checks its four fields, closes it.
@@ -42,9 +40,8 @@ answer_record() {  # "f1|f2|f3|f4" offered, OK|Cancel
     [ "$i" = 3 ] || fields+="|"
   done
   assert_eq "$1" "$fields" "record offered"
-  if [ "$2" = OK ]; then drv dlg-click "Insert Record" "$IDC_RECORD_OK" >/dev/null
-  else drv dlg-click "Insert Record" "$IDC_RECORD_CANCEL" >/dev/null; fi
-  drv wait-gone "Insert Record" "$WAIT_DIALOG_MS" >/dev/null
+  if [ "$2" = OK ]; then end_dialog dlg-click "Insert Record" "$IDC_RECORD_OK"
+  else end_dialog dlg-click "Insert Record" "$IDC_RECORD_CANCEL"; fi
 }
 
 # Waits until the command has ended: the main window answers and no dialog

@@ -162,8 +162,8 @@ test_phonelist_edit_insert_delete() {
   assert_eq "ZED 'Z'" "$(drv dlg-gettext "Insert Record" "$IDC_FIELD_EDIT_1")" "Insert's first field"
   drv dlg-settext "Insert Record" "$IDC_FIELD_EDIT_1" "bea" >/dev/null
   drv dlg-settext "Insert Record" $((IDC_FIELD_EDIT_1 + 2)) "222" >/dev/null
-  drv dlg-click "Insert Record" "$IDC_RECORD_OK" >/dev/null
-  wait_dialog_gone "Insert Record"
+  end_dialog dlg-click "Insert Record" "$IDC_RECORD_OK"
+  drv grid-rows >/dev/null
   assert_rows "Base.rbd after the insertion" "BEA|LEE|222|HOME" "CAT|DOE|333| " "ZED 'Z'|LEE| |HOME"
   assert_eq "1:222" "$(drv grid-row):$(drv gettext "$IDC_SCREEN")" "row and Screen after the insertion"
 
@@ -172,13 +172,13 @@ test_phonelist_edit_insert_delete() {
   drv press main delete >/dev/null
   wait_for_dialog Question
   assert_eq "Delete This Record ?" "$(drv dlg-gettext Question "$IDC_QUESTION_TEXT")" "question"
-  drv dlg-click Question "$IDC_NO_BUTTON" >/dev/null
-  wait_dialog_gone Question
+  end_dialog dlg-click Question "$IDC_NO_BUTTON"
+  drv grid-rows >/dev/null
   assert_eq "3" "$(list_rows | wc -l)" "records after No"
   drv click "$IDC_DELETE" >/dev/null
   wait_for_dialog Question
-  drv dlg-click Question "$IDC_YES_BUTTON" >/dev/null
-  wait_dialog_gone Question
+  end_dialog dlg-click Question "$IDC_YES_BUTTON"
+  drv grid-rows >/dev/null
   assert_rows "Base.rbd after the deletion" "CAT|DOE|333| " "ZED 'Z'|LEE| |HOME"
   assert_eq "1 2" "$(drv grid-row) $(drv grid-rows)" "selected row and records after the deletion"
   assert_eq "222" "$(drv gettext "$IDC_SCREEN")" "Screen after the deletion"
@@ -194,8 +194,8 @@ test_phonelist_delete_only_record() {
   assert_rows "Base.rbd" 'Marel|Vossik||Velmora'
   drv click "$IDC_INSERT" >/dev/null
   wait_for_dialog "Insert Record"
-  drv dlg-click "Insert Record" "$IDC_RECORD_OK" >/dev/null
-  wait_dialog_gone "Insert Record"
+  end_dialog dlg-click "Insert Record" "$IDC_RECORD_OK"
+  drv grid-rows >/dev/null
   assert_eq "1" "$(drv enabled "$IDC_DELETE")" "Delete enabled after an insertion"
   assert_rows "Base.rbd after inserting a copy" "MAREL|VOSSIK| |VELMORA" "MAREL|VOSSIK| |VELMORA"
 }
@@ -243,8 +243,8 @@ test_phonelist_sort_dialog() {
   assert_eq "$IDC_SORT_RADIO_1 1" \
     "$(($(drv dlg-focus Sorting) - 1)) $(drv dlg-ischecked Sorting $((IDC_SORT_RADIO_1 + 1)))" \
     "focus on the chosen button and its choice after Tab around"
-  drv dlg-click Sorting "$IDC_SORT_OK" >/dev/null
-  wait_dialog_gone Sorting
+  end_dialog dlg-click Sorting "$IDC_SORT_OK"
+  drv grid-rows >/dev/null
   assert_eq "1:2" "$(drv grid-row):$(drv gettext "$IDC_SCREEN")" "row and Screen of BOB ALPHA after the sort"
   assert_eq "$file" "$(od -An -c <"$TEST_DIR/Base.rbd")" "Base.rbd after sorting alone"
   drv type main z >/dev/null
@@ -253,13 +253,13 @@ test_phonelist_sort_dialog() {
   drv click "$IDC_SORT" >/dev/null
   wait_for_dialog Sorting
   drv dlg-check Sorting $((IDC_SORT_RADIO_1 + 2)) >/dev/null
-  drv dlg-click Sorting "$IDC_SORT_CANCEL" >/dev/null
-  wait_dialog_gone Sorting
+  end_dialog dlg-click Sorting "$IDC_SORT_CANCEL"
+  drv grid-rows >/dev/null
   drv press main insert >/dev/null
   wait_for_dialog "Insert Record"
   drv dlg-settext "Insert Record" $((IDC_FIELD_EDIT_1 + 1)) "beta" >/dev/null
-  drv dlg-click "Insert Record" "$IDC_RECORD_OK" >/dev/null
-  wait_dialog_gone "Insert Record"
+  end_dialog dlg-click "Insert Record" "$IDC_RECORD_OK"
+  drv grid-rows >/dev/null
   assert_rows "Base.rbd in last-name order after an insertion" \
     "BOB|ALPHA|2| " "ANN|BETA|1| " "CAT|MU|3| " "ANN|ZETA|1| "
 }
@@ -294,8 +294,8 @@ test_phonelist_open_another_database() {
   assert_eq "9" "$(drv gettext "$IDC_SCREEN")" "Screen after Down in HOME"
   drv press main delete >/dev/null
   wait_for_dialog Question
-  drv dlg-click Question "$IDC_YES_BUTTON" >/dev/null
-  wait_dialog_gone Question
+  end_dialog dlg-click Question "$IDC_YES_BUTTON"
+  drv grid-rows >/dev/null
   assert_eq "ABE|Y|8| " "$(list_rows lists/HOME)" "HOME.rbd after a deletion"
   assert_rows "Base.rbd untouched" 'Marel|Vossik||Velmora'
 }
@@ -315,8 +315,8 @@ test_phonelist_loads_every_record() {
   drv press main f4 >/dev/null
   wait_for_dialog "Edit Record"
   drv dlg-settext "Edit Record" $((IDC_FIELD_EDIT_1 + 3)) "last" >/dev/null
-  drv dlg-click "Edit Record" "$IDC_RECORD_OK" >/dev/null
-  wait_dialog_gone "Edit Record"
+  end_dialog dlg-click "Edit Record" "$IDC_RECORD_OK"
+  drv grid-rows >/dev/null
   assert_eq "2103" "$(grep -c $'\r$' "$TEST_DIR/Base.rbd")" "CR LF lines of Base.rbd after an edit"
   assert_eq "ANN|LEE|1| " "$(list_rows | head -n 1)" "first record after the edit"
   assert_eq "N3100|X|3100|LAST" "$(list_rows | tail -n 1)" "last record after the edit"
@@ -356,8 +356,8 @@ test_phonelist_header_only_list() {
   assert_eq "GIVEN" "$(drv dlg-gettext "Insert Record" "$IDC_FIELD_LABEL_1")" "first label"
   drv dlg-settext "Insert Record" "$IDC_FIELD_EDIT_1" "eve" >/dev/null
   drv dlg-settext "Insert Record" $((IDC_FIELD_EDIT_1 + 2)) "777" >/dev/null
-  drv dlg-click "Insert Record" "$IDC_RECORD_OK" >/dev/null
-  wait_dialog_gone "Insert Record"
+  end_dialog dlg-click "Insert Record" "$IDC_RECORD_OK"
+  drv grid-rows >/dev/null
   assert_file_bytes "$TEST_DIR/Base.rbd" "Base.rbd after the first insertion" \
     '"GIVEN","FAMILY","NUMBER","NOTE"' '"EVE"," ","777"," "'
   assert_eq "1:777" "$(drv grid-row):$(drv gettext "$IDC_SCREEN")" "row and Screen after the insertion"
@@ -387,14 +387,14 @@ test_phonelist_unreadable_list_keeps_the_current_one() {
   drv press "Open Tonvero DB" enter >/dev/null
   drv wait-dialog Tonvero "$WAIT_DIALOG_MS" >/dev/null
   assert_eq "I/O error 32" "$(drv dlg-gettext Tonvero 65535)" "message (a sharing violation)"
-  drv dlg-click Tonvero 1 >/dev/null
-  wait_dialog_gone Tonvero
+  end_dialog dlg-click Tonvero 1
+  drv grid-rows >/dev/null
   assert_eq "$caption 1" "$(drv caption) $(drv grid-rows)" "caption and records after the failed Open"
   drv press main insert >/dev/null
   wait_for_dialog "Insert Record"
   drv dlg-settext "Insert Record" "$IDC_FIELD_EDIT_1" "bob" >/dev/null
-  drv dlg-click "Insert Record" "$IDC_RECORD_OK" >/dev/null
-  wait_dialog_gone "Insert Record"
+  end_dialog dlg-click "Insert Record" "$IDC_RECORD_OK"
+  drv grid-rows >/dev/null
   assert_rows "Base.rbd after an insertion" "ANN|LEE|111| " "BOB|LEE|111| "
   wait "$LOCK_PID"
   cmp -s "$TEST_DIR/work.before" "$TEST_DIR/WORK.rbd" && [ ! -e "$TEST_DIR/WORK.bak" ] ||

@@ -42,17 +42,15 @@ insert_procedure() {  # name close-command...
   assert_eq "225x148" "$(drv dlg-size "$DP_INSERT")" "outer size of DP Insert"
   assert_eq "" "$(drv dlg-gettext "$DP_INSERT" "$IDC_DP_INSERT_NAME")" "name field when DP Insert opens"
   [ -z "$name" ] || drv dlg-settext "$DP_INSERT" "$IDC_DP_INSERT_NAME" "$name" >/dev/null
-  drv "$@" >/dev/null
-  drv wait-gone "$DP_INSERT" "$WAIT_DIALOG_MS" >/dev/null
+  end_dialog "$@"
 }
 
 delete_procedure() {  # Yes|No
   drv click "$IDC_DP_DELETE" >/dev/null
   drv wait-dialog Question "$WAIT_DIALOG_MS" >/dev/null
   assert_eq "Delete This Dialing Procedure ?" "$(drv dlg-gettext Question "$IDC_QUESTION_TEXT")" "question"
-  if [ "$1" = Yes ]; then drv dlg-click Question "$IDC_YES_BUTTON" >/dev/null
-  else drv dlg-click Question "$IDC_NO_BUTTON" >/dev/null; fi
-  drv wait-gone Question "$WAIT_DIALOG_MS" >/dev/null
+  if [ "$1" = Yes ]; then end_dialog dlg-click Question "$IDC_YES_BUTTON"
+  else end_dialog dlg-click Question "$IDC_NO_BUTTON"; fi
 }
 
 # Types into the command field and leaves it for the "Clear" button.
@@ -209,7 +207,6 @@ test_procedures_locked_file() {
 
   insert_procedure "NEW" dlg-key "$DP_INSERT" enter
   drv wait-dialog Tonvero "$WAIT_DIALOG_MS" >/dev/null
-  drv dlg-key Tonvero enter >/dev/null
-  drv wait-gone Tonvero "$WAIT_DIALOG_MS" >/dev/null
+  end_dialog dlg-key Tonvero enter
   assert_eq "$before" "$(file_lines "$TEST_DIR/Base.dp")" "Base.dp after a change"
 }

@@ -169,8 +169,21 @@ void WaitDialog(char** a) {
   std::printf("ok\n");
 }
 
+// The commands that end a dialog print its handle as "@<number>"; waiting
+// for that window to go is exact where the next dialog has the same caption.
+void PrintHandle(HWND dialog) {
+  std::printf("@%llu\n", static_cast<unsigned long long>(reinterpret_cast<uintptr_t>(dialog)));
+}
+
+// Waits until the dialog (a caption, or a handle "@<number>") is not shown.
 void WaitGone(char** a) {
-  WaitFor(ToInt(a[1]), [&] { return FindDialog(a[0]) == nullptr; }, std::string("the end of ") + a[0]);
+  if (a[0][0] == '@') {
+    HWND dialog = reinterpret_cast<HWND>(static_cast<uintptr_t>(std::strtoull(a[0] + 1, nullptr, 10)));
+    WaitFor(ToInt(a[1]), [&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); },
+            std::string("the end of dialog ") + a[0]);
+  } else {
+    WaitFor(ToInt(a[1]), [&] { return FindDialog(a[0]) == nullptr; }, std::string("the end of ") + a[0]);
+  }
   std::printf("ok\n");
 }
 
@@ -240,7 +253,11 @@ void ScrollSet(char** a) {
 
 void ScrollGet(char** a) { std::printf("%d\n", static_cast<int>(Send(MainControl(a[0]), SBM_GETPOS))); }
 
-void DlgClick(char** a) { Post(DialogControl(a[0], a[1]), BM_CLICK); std::printf("ok\n"); }
+void DlgClick(char** a) {
+  HWND dialog = Dialog(a[0]);
+  Post(Control(dialog, ToInt(a[1])), BM_CLICK);
+  PrintHandle(dialog);
+}
 void DlgGetText(char** a) { std::printf("%s\n", Text(DialogControl(a[0], a[1])).c_str()); }
 void DlgSetText(char** a) { SetText(DialogControl(a[0], a[1]), a[2]); std::printf("ok\n"); }
 
@@ -259,15 +276,20 @@ void DlgCombo(char** a) {
 // A key press as the keyboard makes it: down and up, to the focused control,
 // through the dialog's own message loop.
 void DlgKey(char** a) {
-  HWND focus = FocusOf(Dialog(a[0]));
+  HWND dialog = Dialog(a[0]);
+  HWND focus = FocusOf(dialog);
   const WPARAM vk = KeyCode(a[1]);
   const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyA(static_cast<UINT>(vk), MAPVK_VK_TO_VSC)) << 16;
   Post(focus, WM_KEYDOWN, vk, scan | 1);
   Post(focus, WM_KEYUP, vk, scan | 1 | (1 << 30) | (1u << 31));
-  std::printf("ok\n");
+  PrintHandle(dialog);
 }
 
-void DlgClose(char** a) { Post(Dialog(a[0]), WM_SYSCOMMAND, SC_CLOSE); std::printf("ok\n"); }
+void DlgClose(char** a) {
+  HWND dialog = Dialog(a[0]);
+  Post(dialog, WM_SYSCOMMAND, SC_CLOSE);
+  PrintHandle(dialog);
+}
 void DlgFocus(char** a) { std::printf("%d\n", GetDlgCtrlID(FocusOf(Dialog(a[0])))); }
 void CloseMain(char**) { Post(MainWindow(), WM_CLOSE); std::printf("ok\n"); }
 
@@ -580,7 +602,7 @@ struct Command {
 const Command kCommands[] = {
     {"wait-window", 1, WaitWindow, "<timeout_ms>"},
     {"wait-dialog", 2, WaitDialog, "<caption> <timeout_ms>"},
-    {"wait-gone", 2, WaitGone, "<caption> <timeout_ms>"},
+    {"wait-gone", 2, WaitGone, "<caption>|@<handle> <timeout_ms>"},
     {"wait-visible", 3, WaitVisible, "<id> 0|1 <timeout_ms>"},
     {"click-wait", 3, ClickWait, "<id> <busy_id> <timeout_ms>"},
     {"caption", 0, Caption, ""},
