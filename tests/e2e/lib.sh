@@ -267,6 +267,36 @@ end_dialog() {  # command args...
   drv wait-gone "$handle" "$WAIT_DIALOG_MS" >/dev/null
 }
 
+# --- real input: the X server's pointer, as a person's mouse ---
+
+# Moves the pointer to the middle of a control of the main window ("main")
+# or of a dialog and clicks the left button there: the program gets the
+# button's whole mouse path. The click comes as input, after anything sent
+# or posted to the program, so a test waits for what the click does.
+user_click() {  # main|caption id
+  local at
+  at=$(drv point "$1" "$2")
+  echo "pointer click at $at ($1 $2)" >&2
+  xdotool mousemove $at click 1
+}
+
+# A dialog's button clicked with the pointer; waits until that dialog is gone.
+user_end_dialog() {  # caption id
+  local handle
+  handle=$(drv dlg-handle "$1")
+  user_click "$1" "$2"
+  drv wait-gone "$handle" "$WAIT_DIALOG_MS" >/dev/null
+}
+
+# Waits until a control of the main window shows the text.
+wait_text() {  # id text what
+  local deadline=$((SECONDS + WAIT_DIALOG_MS / 1000)) text
+  until text=$(drv gettext "$1") && [ "$text" = "$2" ]; do
+    [ "$SECONDS" -lt "$deadline" ] || fail "$3: expected '$2', got '$text'"
+    sleep 0.05
+  done
+}
+
 # As drv, but only tells by its status whether the command succeeded.
 drv_try() { "${WINE[@]}" "$TONVERO_BUILD/driver.exe" "$@" >/dev/null 2>&1; }
 
@@ -337,9 +367,13 @@ assert_still_running() {  # when
   program_running || fail "the program ended $1"
 }
 
+# A key pressed with posted mouse messages; returns once the program has
+# handled them, so that what is sent next (a text, a click that dials)
+# cannot overtake them.
 press_key() {  # key id
   drv mousedown "$1" >/dev/null
   drv mouseup "$1" >/dev/null
+  drv handled >/dev/null
 }
 
 # "Exit", then "Yes" in the question box; waits for the process to end.
@@ -441,12 +475,12 @@ assert_dials() {  # number procedure expected-keys
 MODE_DIALOG="Dialing Mode"
 
 open_mode_dialog() {
-  drv click "$IDC_DIAL_MODE" >/dev/null
+  user_click main "$IDC_DIAL_MODE"
   drv wait-dialog "$MODE_DIALOG" "$WAIT_DIALOG_MS" >/dev/null
 }
 
 close_mode_dialog() {  # button id
-  end_dialog dlg-click "$MODE_DIALOG" "$1"
+  user_end_dialog "$MODE_DIALOG" "$1"
 }
 
 choose_shooter() {  # tone-ms silence-ms

@@ -27,7 +27,7 @@ answer_procedure() {  # offered name, OK|Cancel, [new name]
   drv wait-dialog "$DP_INSERT" "$WAIT_DIALOG_MS" >/dev/null
   assert_eq "$1" "$(drv dlg-gettext "$DP_INSERT" "$IDC_DP_INSERT_NAME")" "procedure offered"
   [ -z "${3:-}" ] || drv dlg-settext "$DP_INSERT" "$IDC_DP_INSERT_NAME" "$3" >/dev/null
-  if [ "$2" = OK ]; then end_dialog dlg-click "$DP_INSERT" "$IDC_DP_INSERT_ENTER"
+  if [ "$2" = OK ]; then user_end_dialog "$DP_INSERT" "$IDC_DP_INSERT_ENTER"
   else end_dialog dlg-click "$DP_INSERT" "$IDC_DP_INSERT_CANCEL"; fi
 }
 
@@ -40,7 +40,7 @@ answer_record() {  # "f1|f2|f3|f4" offered, OK|Cancel
     [ "$i" = 3 ] || fields+="|"
   done
   assert_eq "$1" "$fields" "record offered"
-  if [ "$2" = OK ]; then end_dialog dlg-click "Insert Record" "$IDC_RECORD_OK"
+  if [ "$2" = OK ]; then user_end_dialog "Insert Record" "$IDC_RECORD_OK"
   else end_dialog dlg-click "Insert Record" "$IDC_RECORD_CANCEL"; fi
 }
 
@@ -68,7 +68,7 @@ test_merge_add_from_another_database() {
   cp "$TEST_DIR/other/Work.dp" "$TEST_DIR/other/Work.dp.before"
   cp "$TEST_DIR/other/Work.rbd" "$TEST_DIR/other/Work.rbd.before"
   start_program
-  drv click "$IDC_ADD" >/dev/null
+  user_click main "$IDC_ADD"
   choose_other_database "$ADD_TITLE" "$(windows_path "$TEST_DIR/other")\\Work.rbd"
   answer_question "Add Dialing Proc. Records ?" Yes
   answer_procedure OFFICE OK
@@ -101,7 +101,7 @@ test_merge_sync_creates_a_new_database() {
   start_program
   local caption
   caption=$(drv caption)
-  drv click "$IDC_SYNC" >/dev/null
+  user_click main "$IDC_SYNC"
   choose_other_database "$SYNC_TITLE" "$(windows_path "$TEST_DIR")\\New.rbd"
   answer_question "Synchronize The Dialing Proc. List ?" Yes
   answer_question "Synchronize The Phone List ?" Yes

@@ -51,7 +51,7 @@ assert_modem_dials() {  # port number procedure expected-bytes screen-while-up
     "idle and dialing icons while the notice is up"
   wait_until 10 "the dial command" test "$(bytes_after "$file" "$before")" = "$4" || true
   assert_eq "$4" "$(bytes_after "$file" "$before")" "bytes read on the other end for '$2' with '$3'"
-  end_dialog dlg-click "$MODEM_NOTICE" "$IDC_CONTINUE"
+  user_end_dialog "$MODEM_NOTICE" "$IDC_CONTINUE"
   drv wait-visible "$IDC_IMAGE_IDLE" 1 "$WAIT_DIAL_MS" >/dev/null
   assert_dial_ended "$2"
 }

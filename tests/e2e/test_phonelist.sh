@@ -132,7 +132,7 @@ test_phonelist_edit_insert_delete() {
   assert_eq "$before" "$(list_rows)" "Base.rbd after Enter on Cancel"
 
   # Esc cancels too.
-  drv click "$IDC_EDIT" >/dev/null
+  user_click main "$IDC_EDIT"
   wait_for_dialog "Edit Record"
   drv dlg-settext "Edit Record" "$IDC_FIELD_EDIT_1" "ZED" >/dev/null
   drv press "Edit Record" esc >/dev/null
@@ -162,7 +162,7 @@ test_phonelist_edit_insert_delete() {
   assert_eq "ZED 'Z'" "$(drv dlg-gettext "Insert Record" "$IDC_FIELD_EDIT_1")" "Insert's first field"
   drv dlg-settext "Insert Record" "$IDC_FIELD_EDIT_1" "bea" >/dev/null
   drv dlg-settext "Insert Record" $((IDC_FIELD_EDIT_1 + 2)) "222" >/dev/null
-  end_dialog dlg-click "Insert Record" "$IDC_RECORD_OK"
+  user_end_dialog "Insert Record" "$IDC_RECORD_OK"
   drv grid-rows >/dev/null
   assert_rows "Base.rbd after the insertion" "BEA|LEE|222|HOME" "CAT|DOE|333| " "ZED 'Z'|LEE| |HOME"
   assert_eq "1:222" "$(drv grid-row):$(drv gettext "$IDC_SCREEN")" "row and Screen after the insertion"
@@ -175,9 +175,9 @@ test_phonelist_edit_insert_delete() {
   end_dialog dlg-click Question "$IDC_NO_BUTTON"
   drv grid-rows >/dev/null
   assert_eq "3" "$(list_rows | wc -l)" "records after No"
-  drv click "$IDC_DELETE" >/dev/null
+  user_click main "$IDC_DELETE"
   wait_for_dialog Question
-  end_dialog dlg-click Question "$IDC_YES_BUTTON"
+  user_end_dialog Question "$IDC_YES_BUTTON"
   drv grid-rows >/dev/null
   assert_rows "Base.rbd after the deletion" "CAT|DOE|333| " "ZED 'Z'|LEE| |HOME"
   assert_eq "1 2" "$(drv grid-row) $(drv grid-rows)" "selected row and records after the deletion"
@@ -192,7 +192,7 @@ test_phonelist_delete_only_record() {
   drv_try wait-dialog Question 1000 && fail "Delete asked about the only record"
   assert_eq "0" "$(drv enabled "$IDC_DELETE")" "Delete enabled after deleting the only record"
   assert_rows "Base.rbd" 'Marel|Vossik||Velmora'
-  drv click "$IDC_INSERT" >/dev/null
+  user_click main "$IDC_INSERT"
   wait_for_dialog "Insert Record"
   end_dialog dlg-click "Insert Record" "$IDC_RECORD_OK"
   drv grid-rows >/dev/null
@@ -228,7 +228,7 @@ test_phonelist_sort_dialog() {
   local file
   file=$(od -An -c <"$TEST_DIR/Base.rbd")
   drv press main down >/dev/null  # BOB ALPHA, row 2
-  drv click "$IDC_SORT" >/dev/null
+  user_click main "$IDC_SORT"
   wait_for_dialog Sorting
   assert_eq "$IDC_SORT_CANCEL" "$(drv dlg-focus Sorting)" "focus in the sorting dialog"
   assert_eq "FIRST NAME      " "$(drv dlg-gettext Sorting "$IDC_SORT_RADIO_1")" "first button's caption"
@@ -243,7 +243,7 @@ test_phonelist_sort_dialog() {
   assert_eq "$IDC_SORT_RADIO_1 1" \
     "$(($(drv dlg-focus Sorting) - 1)) $(drv dlg-ischecked Sorting $((IDC_SORT_RADIO_1 + 1)))" \
     "focus on the chosen button and its choice after Tab around"
-  end_dialog dlg-click Sorting "$IDC_SORT_OK"
+  user_end_dialog Sorting "$IDC_SORT_OK"
   drv grid-rows >/dev/null
   assert_eq "1:2" "$(drv grid-row):$(drv gettext "$IDC_SCREEN")" "row and Screen of BOB ALPHA after the sort"
   assert_eq "$file" "$(od -An -c <"$TEST_DIR/Base.rbd")" "Base.rbd after sorting alone"
@@ -271,7 +271,7 @@ test_phonelist_open_another_database() {
   mkdir -p "$TEST_DIR/lists"
   local work
   work="$(windows_path "$TEST_DIR")\\lists\\WORK"
-  drv click "$IDC_FILE" >/dev/null
+  user_click main "$IDC_FILE"
   wait_for_dialog "Open Tonvero DB"
   drv dlg-settext "Open Tonvero DB" 1148 "$work.TXT" >/dev/null
   drv press "Open Tonvero DB" enter >/dev/null
@@ -387,7 +387,7 @@ test_phonelist_unreadable_list_keeps_the_current_one() {
   drv press "Open Tonvero DB" enter >/dev/null
   drv wait-dialog Tonvero "$WAIT_DIALOG_MS" >/dev/null
   assert_eq "I/O error 32" "$(drv dlg-gettext Tonvero 65535)" "message (a sharing violation)"
-  end_dialog dlg-click Tonvero 1
+  user_end_dialog Tonvero 1
   drv grid-rows >/dev/null
   assert_eq "$caption 1" "$(drv caption) $(drv grid-rows)" "caption and records after the failed Open"
   drv press main insert >/dev/null

@@ -7,12 +7,12 @@ WAIT_PDF_S=90
 # "Print", the options box (choosing the form when a radio id is given),
 # "Print All", then OK in the system print dialog.
 print_list() {  # [form radio id]
-  drv click "$IDC_PRINT" >/dev/null
+  user_click main "$IDC_PRINT"
   drv wait-dialog "$PRINTER_BOX" "$WAIT_DIALOG_MS" >/dev/null
   [ -z "${1:-}" ] || drv dlg-check "$PRINTER_BOX" "$1" >/dev/null
-  end_dialog dlg-click "$PRINTER_BOX" "$IDC_PRINTER_ALL"
+  user_end_dialog "$PRINTER_BOX" "$IDC_PRINTER_ALL"
   drv wait-dialog Print "$WAIT_DIALOG_MS" >/dev/null
-  end_dialog dlg-click Print 1
+  user_end_dialog Print 1
 }
 
 print_queue_empty() { [ -z "$(lpstat -o 2>&1)" ]; }

@@ -32,21 +32,22 @@ assert_procedures() {  # names-joined-by-| selected-index command delete-enabled
   assert_eq "$4" "$(drv enabled "$IDC_DP_DELETE")" "Del. enabled"
 }
 
-# "Ins.", a name typed into the dialog, closed by the given driver command.
+# "Ins.", a name typed into the dialog, closed by the given command
+# (end_dialog with a driver command, or user_end_dialog).
 insert_procedure() {  # name close-command...
   local name=$1
   shift
-  drv click "$IDC_DP_INSERT" >/dev/null
+  user_click main "$IDC_DP_INSERT"
   drv wait-dialog "$DP_INSERT" "$WAIT_DIALOG_MS" >/dev/null
   assert_eq "$IDC_DP_INSERT_NAME" "$(drv dlg-focus "$DP_INSERT")" "focused field of DP Insert"
   assert_eq "225x148" "$(drv dlg-size "$DP_INSERT")" "outer size of DP Insert"
   assert_eq "" "$(drv dlg-gettext "$DP_INSERT" "$IDC_DP_INSERT_NAME")" "name field when DP Insert opens"
   [ -z "$name" ] || drv dlg-settext "$DP_INSERT" "$IDC_DP_INSERT_NAME" "$name" >/dev/null
-  end_dialog "$@"
+  "$@"
 }
 
 delete_procedure() {  # Yes|No
-  drv click "$IDC_DP_DELETE" >/dev/null
+  user_click main "$IDC_DP_DELETE"
   drv wait-dialog Question "$WAIT_DIALOG_MS" >/dev/null
   assert_eq "Delete This Dialing Procedure ?" "$(drv dlg-gettext Question "$IDC_QUESTION_TEXT")" "question"
   if [ "$1" = Yes ]; then end_dialog dlg-click Question "$IDC_YES_BUTTON"
@@ -89,12 +90,12 @@ test_procedures_load_normalises() {
 test_procedures_insert() {
   write_procedures '"A","1@"' '"B","2@"' '"C","3@"'
   start_program
-  insert_procedure "first" dlg-key "$DP_INSERT" enter
+  insert_procedure "first" end_dialog dlg-key "$DP_INSERT" enter
   assert_procedures "DEFAULT|FIRST|A|B|C" 1 "$NEW_SHOWN" 1
   assert_procedure_file '"FIRST","@ (New)"|"A","1@"|"B","2@"|"C","3@"|'
 
   drv combo-select "$IDC_DP_NAME" 3 >/dev/null  # B, the third user procedure
-  insert_procedure ' say "hi" ' dlg-click "$DP_INSERT" "$IDC_DP_INSERT_ENTER"
+  insert_procedure ' say "hi" ' user_end_dialog "$DP_INSERT" "$IDC_DP_INSERT_ENTER"
   assert_procedures "DEFAULT|FIRST|A|B|SAY 'HI'|C" 4 "$NEW_SHOWN" 1
   assert_procedure_file '"FIRST","@ (New)"|"A","1@"|"B","2@"|"SAY '"'HI'"'","@ (New)"|"C","3@"|'
   assert_eq '"A","1@"|"B","2@"|"C","3@"|' "$(file_lines "$TEST_DIR/Base.dpb")" "Base.dpb keeps the loaded lines"
@@ -105,10 +106,10 @@ test_procedures_insert_cancelled() {
   write_procedures '"A","1@"'
   start_program
   rm "$TEST_DIR/Base.dp"
-  insert_procedure "ONE" dlg-click "$DP_INSERT" "$IDC_DP_INSERT_CANCEL"
-  insert_procedure "TWO" dlg-key "$DP_INSERT" esc
-  insert_procedure "THREE" dlg-close "$DP_INSERT"
-  insert_procedure "" dlg-key "$DP_INSERT" enter
+  insert_procedure "ONE" end_dialog dlg-click "$DP_INSERT" "$IDC_DP_INSERT_CANCEL"
+  insert_procedure "TWO" end_dialog dlg-key "$DP_INSERT" esc
+  insert_procedure "THREE" end_dialog dlg-close "$DP_INSERT"
+  insert_procedure "" end_dialog dlg-key "$DP_INSERT" enter
   assert_still_running "after the dialogs"
   assert_procedures "DEFAULT|A" 0 "@" 0
   [ ! -e "$TEST_DIR/Base.dp" ] || fail "a cancelled insertion wrote Base.dp"
@@ -205,7 +206,7 @@ test_procedures_locked_file() {
   [ ! -e "$TEST_DIR/Base.dpb" ] || fail "a backup was written from a file that could not be read"
   wait "$lock_pid"
 
-  insert_procedure "NEW" dlg-key "$DP_INSERT" enter
+  insert_procedure "NEW" end_dialog dlg-key "$DP_INSERT" enter
   drv wait-dialog Tonvero "$WAIT_DIALOG_MS" >/dev/null
   end_dialog dlg-key Tonvero enter
   assert_eq "$before" "$(file_lines "$TEST_DIR/Base.dp")" "Base.dp after a change"

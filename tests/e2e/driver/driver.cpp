@@ -567,6 +567,33 @@ void GridDoubleClick(char** a) {
   std::printf("ok\n");
 }
 
+// --- real input: where a person's pointer goes, and syncing with posted input ---
+
+// The screen point in the middle of a control of the main window ("main")
+// or of a shown dialog, as "x y", for the X server's pointer (xdotool).
+void Point(char** a) {
+  HWND window = std::strcmp(a[0], "main") == 0 ? MainWindow() : Dialog(a[0]);
+  RECT r;
+  GetWindowRect(Control(window, ToInt(a[1])), &r);
+  std::printf("%ld %ld\n", (r.left + r.right) / 2, (r.top + r.bottom) / 2);
+}
+
+void DlgHandle(char** a) { PrintHandle(Dialog(a[0])); }
+
+// Returns once the program has handled what was posted to it before.
+void Handled(char**) { WaitHandled(); std::printf("ok\n"); }
+
+// Waits until a button of the main window is no longer held down, that is
+// until the mouse button's release has reached it, then until the program
+// is back in its message loop: its handler of the release has returned.
+void WaitReleased(char** a) {
+  HWND button = MainControl(a[0]);
+  WaitFor(ToInt(a[1]), [&] { return (Send(button, BM_GETSTATE) & BST_PUSHED) == 0; },
+          std::string("the release of ") + a[0]);
+  WaitHandled();
+  std::printf("ok\n");
+}
+
 // --- printing: picking an item of a dialog's drop-down list by its text ---
 
 // Selects the item whose text is `text` as a user's pick does: the list
@@ -652,6 +679,11 @@ const Command kCommands[] = {
     {"grid-click", 1, GridClick, "<row>"},
     {"grid-dblclick", 1, GridDoubleClick, "<row>"},
     {"grid-drag", 2, GridDrag, "<x1> <x2>"},
+    // real input
+    {"point", 2, Point, "main|<caption> <id>"},
+    {"dlg-handle", 1, DlgHandle, "<caption>"},
+    {"handled", 0, Handled, ""},
+    {"wait-released", 2, WaitReleased, "<id> <timeout_ms>"},
     // printing
     {"dlg-combo-pick", 3, DlgComboPick, "<caption> <id> <text>"},
 };
