@@ -197,7 +197,7 @@ test_procedures_locked_file() {
     >"$TEST_DIR/lock.out" 2>&1 &
   lock_pid=$!
   wait_until 30 "the lock" grep -q held "$TEST_DIR/lock.out" || fail "could not lock Base.dp"
-  (cd "$TEST_DIR" && exec "${WINE[@]}" tonvero.exe >>"$TEST_DIR/program.log" 2>&1) &
+  (cd "$TEST_DIR" && exec "${SOUND_RUN[@]}" "${WINE[@]}" tonvero.exe >>"$TEST_DIR/program.log" 2>&1) &
   PROGRAM_PID=$!
   drv wait-dialog Tonvero "$WAIT_WINDOW_MS" >/dev/null
   drv dlg-key Tonvero enter >/dev/null
