@@ -41,7 +41,13 @@ LRESULT Send(HWND hwnd, UINT msg, WPARAM wp = 0, LPARAM lp = 0, UINT timeoutMs =
 }
 
 void Post(HWND hwnd, UINT msg, WPARAM wp = 0, LPARAM lp = 0) {
-  if (!PostMessageA(hwnd, msg, wp, lp)) Fail("cannot post a message");
+  if (!PostMessageA(hwnd, msg, wp, lp)) {
+    char cls[64] = {};
+    GetClassNameA(hwnd, cls, sizeof cls);
+    Fail("cannot post message " + std::to_string(msg) + " to window " +
+         std::to_string(reinterpret_cast<uintptr_t>(hwnd)) + " (class \"" + cls + "\", id " +
+         std::to_string(GetDlgCtrlID(hwnd)) + "): error " + std::to_string(GetLastError()));
+  }
 }
 
 HWND MainWindow() {
