@@ -279,15 +279,20 @@ void DlgCombo(char** a) {
   std::printf("%d\n", static_cast<int>(Send(combo, CB_GETCURSEL)));
 }
 
-// A key press as the keyboard makes it: down and up, to the focused control,
-// through the dialog's own message loop.
-void DlgKey(char** a) {
-  HWND dialog = Dialog(a[0]);
-  HWND focus = FocusOf(dialog);
-  const WPARAM vk = KeyCode(a[1]);
+// A key press as the keyboard makes it: down and up, to the focused control.
+// The key-down may close the dialog (Enter, Esc) and so destroy the control
+// before the key-up is posted; the key-up then goes nowhere, as it would.
+void PostKey(HWND focus, WPARAM vk) {
   const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyA(static_cast<UINT>(vk), MAPVK_VK_TO_VSC)) << 16;
   Post(focus, WM_KEYDOWN, vk, scan | 1);
-  Post(focus, WM_KEYUP, vk, scan | 1 | (1 << 30) | (1u << 31));
+  if (!PostMessageA(focus, WM_KEYUP, vk, scan | 1 | (1 << 30) | (1u << 31)) && IsWindow(focus))
+    Fail("cannot post the key-up: error " + std::to_string(GetLastError()));
+}
+
+// A key pressed in a dialog, through the dialog's own message loop.
+void DlgKey(char** a) {
+  HWND dialog = Dialog(a[0]);
+  PostKey(FocusOf(dialog), KeyCode(a[1]));
   PrintHandle(dialog);
 }
 
@@ -480,12 +485,6 @@ void WaitHandled() {
       return static_cast<WPARAM>(Send(grid, IDM_GRID_LAST_MARK)) == mark;
     }, "the program to handle the input");
   }
-}
-
-void PostKey(HWND focus, WPARAM vk) {
-  const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyA(static_cast<UINT>(vk), MAPVK_VK_TO_VSC)) << 16;
-  Post(focus, WM_KEYDOWN, vk, scan | 1);
-  Post(focus, WM_KEYUP, vk, scan | 1 | (1 << 30) | (1u << 31));
 }
 
 // The window whose focused control takes the keys: "main" or a dialog's caption.
