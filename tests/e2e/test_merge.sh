@@ -34,12 +34,7 @@ answer_procedure() {  # offered name, OK|Cancel, [new name]
 # The record dialog offering a record: checks its four fields, closes it.
 answer_record() {  # "f1|f2|f3|f4" offered, OK|Cancel
   drv wait-dialog "Insert Record" "$WAIT_DIALOG_MS" >/dev/null
-  local fields="" i
-  for i in 0 1 2 3; do
-    fields+="$(drv dlg-gettext "Insert Record" $((IDC_FIELD_EDIT_1 + i)))"
-    [ "$i" = 3 ] || fields+="|"
-  done
-  assert_eq "$1" "$fields" "record offered"
+  assert_eq "$1" "$(record_fields "Insert Record" "$IDC_FIELD_EDIT_1")" "record offered"
   if [ "$2" = OK ]; then user_end_dialog "Insert Record" "$IDC_RECORD_OK"
   else end_dialog dlg-click "Insert Record" "$IDC_RECORD_CANCEL"; fi
 }

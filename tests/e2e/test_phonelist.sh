@@ -24,21 +24,6 @@ start_with_list() {  # line...
   start_program
 }
 
-# The first start in an empty folder creates Base.rbd and Base.bak and names
-# the database in the caption.
-test_phonelist_first_start() {
-  start_program
-  local base
-  base="$(windows_path "$TEST_DIR")\\Base"
-  assert_eq "Tonvero + ${base^^}" "$(drv caption)" "caption"
-  assert_file_bytes "$TEST_DIR/Base.rbd" "Base.rbd" "$PL_HEADER" '"Marel","Vossik","","Velmora"'
-  assert_file_bytes "$TEST_DIR/Base.bak" "Base.bak" "$PL_HEADER" '"MAREL","VOSSIK"," ","VELMORA"'
-  assert_eq "1 1" "$(drv grid-rows) $(drv grid-row)" "records and selected row"
-  assert_eq "$IDC_GRID" "$(drv main-focus)" "focused control"
-  assert_eq "" "$(drv gettext "$IDC_SCREEN")" "Screen at start-up"
-  screenshot first-start
-}
-
 # The rows of Base.rbd after the header, as "FIRST|LAST|PHONE|REMARKS".
 list_rows() {
   tail -n +2 "$TEST_DIR/${1:-Base}.rbd" | tr -d '\r' | sed 's/^"//; s/"$//; s/","/|/g'
@@ -48,6 +33,12 @@ assert_rows() {  # what row...
   local what=$1
   shift
   assert_eq "$(printf '%s\n' "$@")" "$(list_rows)" "$what"
+}
+
+# The four labels or fields of a record dialog, joined by "|".
+record_fields() {  # caption first-id
+  local i
+  for i in 0 1 2 3; do drv dlg-gettext "$1" $(($2 + i)); done | paste -sd'|'
 }
 
 wait_for_dialog() { drv wait-dialog "$1" "$WAIT_DIALOG_MS" >/dev/null; }
@@ -123,10 +114,8 @@ test_phonelist_edit_insert_delete() {
   drv press main f4 >/dev/null
   wait_for_dialog "Edit Record"
   assert_eq "$IDC_RECORD_CANCEL" "$(drv dlg-focus "Edit Record")" "focus in the record dialog"
-  assert_eq "FIRST NAME|LAST NAME|PHONE|REMARKS" \
-    "$(for i in 0 1 2 3; do drv dlg-gettext "Edit Record" $((IDC_FIELD_LABEL_1 + i)); done | paste -sd'|')" "labels"
-  assert_eq "ANN|LEE|111|HOME" \
-    "$(for i in 0 1 2 3; do drv dlg-gettext "Edit Record" $((IDC_FIELD_EDIT_1 + i)); done | paste -sd'|')" "fields"
+  assert_eq "FIRST NAME|LAST NAME|PHONE|REMARKS" "$(record_fields "Edit Record" "$IDC_FIELD_LABEL_1")" "labels"
+  assert_eq "ANN|LEE|111|HOME" "$(record_fields "Edit Record" "$IDC_FIELD_EDIT_1")" "fields"
   drv press "Edit Record" enter >/dev/null
   wait_dialog_gone "Edit Record"
   assert_eq "$before" "$(list_rows)" "Base.rbd after Enter on Cancel"

@@ -63,18 +63,6 @@ edit_command() {  # text
   drv wait-visible "$IDC_DP_MEMO" 0 "$WAIT_DIALOG_MS" >/dev/null
 }
 
-# A first start creates the procedure file with the VELMORA record.
-test_procedures_first_start() {
-  start_program
-  assert_procedures "DEFAULT|VELMORA" 0 "@" 0
-  assert_eq "1" "$(drv enabled "$IDC_DP_INSERT")" "Ins. enabled"
-  assert_eq "\"VELMORA\",\"@\"|" "$(file_lines "$TEST_DIR/Base.dp")" "Base.dp"
-  assert_eq 15 "$(stat -c %s "$TEST_DIR/Base.dp")" "Base.dp size"
-  assert_eq "\"VELMORA\",\"@\"|" "$(file_lines "$TEST_DIR/Base.dpb")" "Base.dpb"
-  assert_eq "0" "$(drv visible "$IDC_DP_MEMO")" "help shown at start"
-  assert_eq "256,3,313,21" "$(drv rect "$IDC_DP_EDIT")" "command field's place"
-}
-
 # Loading normalises each line and keeps all of them; the backup holds the
 # lines as loaded.
 test_procedures_load_normalises() {
