@@ -17,6 +17,11 @@ WAIT_DIALOG_MS=20000
 WAIT_DIAL_MS=120000
 E2E_TEST_SECONDS=${E2E_TEST_SECONDS:-300}  # a test still running after this fails
 WINEBOOT_SECONDS=180
+# How the programs whose sound is recorded run. A stream that is not fed in
+# time plays a gap, which splits a tone in two: on a busy machine (builds
+# and other suites beside) that happened to the first tone. The sound path
+# runs ahead of the rest, and Wine's stream keeps a buffer of 60 ms.
+SOUND_RUN=(nice -n -10 env PULSE_LATENCY_MSEC=60)
 
 # Starts a command in the background in a process group of its own, so that
 # a Ctrl-C at the terminal does not reach it and `kill -- -PID` ends it with
@@ -112,7 +117,7 @@ start_sound() {
   export XDG_RUNTIME_DIR="$RUN_DIR/xdg"
   mkdir -p -m 700 "$XDG_RUNTIME_DIR"
   export PULSE_SERVER="unix:$RUN_DIR/pulse.sock"
-  start_group pulseaudio --daemonize=no --system=false --exit-idle-time=-1 -n --realtime=no \
+  start_group nice -n -10 pulseaudio --daemonize=no --system=false --exit-idle-time=-1 -n --realtime=no \
     --load="module-null-sink sink_name=cap" \
     --load="module-native-protocol-unix auth-anonymous=1 socket=$RUN_DIR/pulse.sock" \
     >"$RUN_DIR/pulse.log" 2>&1
@@ -134,6 +139,11 @@ start_wine() {
     { echo "wineboot failed or ran over ${WINEBOOT_SECONDS} s" >&2; return 1; }
   limited 60 "${WINE[@]}" reg add 'HKCU\Software\Wine\Drivers' /v Audio /d pulse /f \
     >>"$RUN_DIR/wineboot.log" 2>&1 || { echo "setting Wine's sound driver failed" >&2; return 1; }
+  # There is no window manager on the display: with managed windows Wine
+  # waits about 2 s for one whenever a window goes away. Unmanaged, Wine
+  # draws the frames and moves the focus itself, as Windows does.
+  limited 60 "${WINE[@]}" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f \
+    >>"$RUN_DIR/wineboot.log" 2>&1 || { echo "setting unmanaged windows failed" >&2; return 1; }
 }
 
 # A private CUPS server for the run, with one PDF printer "PDF" (cups-pdf);
@@ -233,16 +243,20 @@ assert_eq() {  # expected actual what
 
 # Runs one driver command and prints its answer; a failed command fails the test.
 # The driver names the reason of every failure of its own. Now and then
-# (about once in a full run) Wine ends a driver run with status 1 and no
-# word at all; when it printed nothing either, the command never ran, and
-# it is run once more. Both cases are written to the test's log.
+# (about once in a full run, before dialogs closed at once) Wine ended a
+# driver run with status 1 and no word at all; when it printed nothing
+# either, the command never ran, and it is run once more. Its cause is not
+# known yet: it did not come back in 600 runs in a row nor in the suite
+# runs since, so each case is also written to build/test-logs/e2e/
+# driver-no-reason.log, which outlives the run, to be found.
 drv() {
   local out status
   echo "driver $*" >&2
   # The status is caught in the same statement, as the tests run under set -e.
   out=$("${WINE[@]}" "$TONVERO_BUILD/driver.exe" "$@" 2>"$TEST_DIR/driver.err") && status=0 || status=$?
   if [ "$status" != 0 ] && [ ! -s "$TEST_DIR/driver.err" ]; then
-    echo "driver $*: ended with status $status and no reason, output '${out//$'\r'/}'" >&2
+    echo "driver $*: ended with status $status and no reason, output '${out//$'\r'/}'" |
+      tee -a "${E2E_LOGS:-$E2E_ROOT/build/test-logs/e2e}/driver-no-reason.log" >&2
     if [ -z "$out" ]; then
       out=$("${WINE[@]}" "$TONVERO_BUILD/driver.exe" "$@" 2>"$TEST_DIR/driver.err") && status=0 || status=$?
     else
@@ -251,6 +265,45 @@ drv() {
   fi
   [ "$status" = 0 ] || fail "driver $* (status $status): $(tr -d '\r' <"$TEST_DIR/driver.err")"
   printf '%s\n' "${out//$'\r'/}"
+}
+
+# Ends a dialog with a driver command that prints the dialog's handle
+# (dlg-click, dlg-key, dlg-close) and waits until that window is gone. The
+# wait is for the window, not its caption: the next dialog may bear the same.
+end_dialog() {  # command args...
+  local handle
+  handle=$(drv "$@")
+  drv wait-gone "$handle" "$WAIT_DIALOG_MS" >/dev/null
+}
+
+# --- real input: the X server's pointer, as a person's mouse ---
+
+# Moves the pointer to the middle of a control of the main window ("main")
+# or of a dialog and clicks the left button there: the program gets the
+# button's whole mouse path. The click comes as input, after anything sent
+# or posted to the program, so a test waits for what the click does.
+user_click() {  # main|caption id
+  local at
+  at=$(drv point "$1" "$2")
+  echo "pointer click at $at ($1 $2)" >&2
+  xdotool mousemove $at click 1
+}
+
+# A dialog's button clicked with the pointer; waits until that dialog is gone.
+user_end_dialog() {  # caption id
+  local handle
+  handle=$(drv dlg-handle "$1")
+  user_click "$1" "$2"
+  drv wait-gone "$handle" "$WAIT_DIALOG_MS" >/dev/null
+}
+
+# Waits until a control of the main window shows the text.
+wait_text() {  # id text what
+  local deadline=$((SECONDS + WAIT_DIALOG_MS / 1000)) text
+  until text=$(drv gettext "$1") && [ "$text" = "$2" ]; do
+    [ "$SECONDS" -lt "$deadline" ] || fail "$3: expected '$2', got '$text'"
+    sleep 0.05
+  done
 }
 
 # As drv, but only tells by its status whether the command succeeded.
@@ -269,10 +322,8 @@ windows_path() { printf 'Z:%s' "${1//\//\\}"; }
 
 # Starts tonvero.exe in the test's folder, or in $PROGRAM_DIR when a test
 # sets it (its working directory), and waits for its main window.
-# PULSE_LATENCY_MSEC gives Wine's sound stream a buffer that rides over a
-# busy machine without dropouts.
 start_program() {
-  (cd "${PROGRAM_DIR:-$TEST_DIR}" && PULSE_LATENCY_MSEC=60 exec "${WINE[@]}" tonvero.exe "$@" >>"$TEST_DIR/program.log" 2>&1) &
+  (cd "${PROGRAM_DIR:-$TEST_DIR}" && exec "${SOUND_RUN[@]}" "${WINE[@]}" tonvero.exe "$@" >>"$TEST_DIR/program.log" 2>&1) &
   PROGRAM_PID=$!
   drv wait-window "$WAIT_WINDOW_MS" >/dev/null
 }
@@ -323,9 +374,13 @@ assert_still_running() {  # when
   program_running || fail "the program ended $1"
 }
 
+# A key pressed with posted mouse messages; returns once the program has
+# handled them, so that what is sent next (a text, a click that dials)
+# cannot overtake them.
 press_key() {  # key id
   drv mousedown "$1" >/dev/null
   drv mouseup "$1" >/dev/null
+  drv handled >/dev/null
 }
 
 # "Exit", then "Yes" in the question box; waits for the process to end.
@@ -427,13 +482,12 @@ assert_dials() {  # number procedure expected-keys
 MODE_DIALOG="Dialing Mode"
 
 open_mode_dialog() {
-  drv click "$IDC_DIAL_MODE" >/dev/null
+  user_click main "$IDC_DIAL_MODE"
   drv wait-dialog "$MODE_DIALOG" "$WAIT_DIALOG_MS" >/dev/null
 }
 
 close_mode_dialog() {  # button id
-  drv dlg-click "$MODE_DIALOG" "$1" >/dev/null
-  drv wait-gone "$MODE_DIALOG" "$WAIT_DIALOG_MS" >/dev/null
+  user_end_dialog "$MODE_DIALOG" "$1"
 }
 
 choose_shooter() {  # tone-ms silence-ms
@@ -450,7 +504,7 @@ choose_shooter() {  # tone-ms silence-ms
 # its own ("Tonvero"), whichever comes first. Sets STARTUP_SEEN to "window",
 # or to "box: " and the box's text.
 start_program_watching() {
-  (cd "$TEST_DIR" && PULSE_LATENCY_MSEC=60 exec "${WINE[@]}" tonvero.exe "$@" >>"$TEST_DIR/program.log" 2>&1) &
+  (cd "$TEST_DIR" && exec "${SOUND_RUN[@]}" "${WINE[@]}" tonvero.exe "$@" >>"$TEST_DIR/program.log" 2>&1) &
   PROGRAM_PID=$!
   local deadline=$((SECONDS + WAIT_WINDOW_MS / 1000))
   while [ "$SECONDS" -lt "$deadline" ]; do

@@ -17,9 +17,8 @@ choose_other_database() {  # dialog title, Windows path
 answer_question() {  # expected question, Yes|No
   drv wait-dialog Question "$WAIT_DIALOG_MS" >/dev/null
   assert_eq "$1" "$(drv dlg-gettext Question "$IDC_QUESTION_TEXT")" "question"
-  if [ "$2" = Yes ]; then drv dlg-click Question "$IDC_YES_BUTTON" >/dev/null
-  else drv dlg-click Question "$IDC_NO_BUTTON" >/dev/null; fi
-  drv wait-gone Question "$WAIT_DIALOG_MS" >/dev/null
+  if [ "$2" = Yes ]; then end_dialog dlg-click Question "$IDC_YES_BUTTON"
+  else end_dialog dlg-click Question "$IDC_NO_BUTTON"; fi
 }
 
 # The "DP Insert" dialog offering a procedure: checks the name offered, puts
@@ -28,23 +27,16 @@ answer_procedure() {  # offered name, OK|Cancel, [new name]
   drv wait-dialog "$DP_INSERT" "$WAIT_DIALOG_MS" >/dev/null
   assert_eq "$1" "$(drv dlg-gettext "$DP_INSERT" "$IDC_DP_INSERT_NAME")" "procedure offered"
   [ -z "${3:-}" ] || drv dlg-settext "$DP_INSERT" "$IDC_DP_INSERT_NAME" "$3" >/dev/null
-  if [ "$2" = OK ]; then drv dlg-click "$DP_INSERT" "$IDC_DP_INSERT_ENTER" >/dev/null
-  else drv dlg-click "$DP_INSERT" "$IDC_DP_INSERT_CANCEL" >/dev/null; fi
-  drv wait-gone "$DP_INSERT" "$WAIT_DIALOG_MS" >/dev/null
+  if [ "$2" = OK ]; then user_end_dialog "$DP_INSERT" "$IDC_DP_INSERT_ENTER"
+  else end_dialog dlg-click "$DP_INSERT" "$IDC_DP_INSERT_CANCEL"; fi
 }
 
 # The record dialog offering a record: checks its four fields, closes it.
 answer_record() {  # "f1|f2|f3|f4" offered, OK|Cancel
   drv wait-dialog "Insert Record" "$WAIT_DIALOG_MS" >/dev/null
-  local fields="" i
-  for i in 0 1 2 3; do
-    fields+="$(drv dlg-gettext "Insert Record" $((IDC_FIELD_EDIT_1 + i)))"
-    [ "$i" = 3 ] || fields+="|"
-  done
-  assert_eq "$1" "$fields" "record offered"
-  if [ "$2" = OK ]; then drv dlg-click "Insert Record" "$IDC_RECORD_OK" >/dev/null
-  else drv dlg-click "Insert Record" "$IDC_RECORD_CANCEL" >/dev/null; fi
-  drv wait-gone "Insert Record" "$WAIT_DIALOG_MS" >/dev/null
+  assert_eq "$1" "$(record_fields "Insert Record" "$IDC_FIELD_EDIT_1")" "record offered"
+  if [ "$2" = OK ]; then user_end_dialog "Insert Record" "$IDC_RECORD_OK"
+  else end_dialog dlg-click "Insert Record" "$IDC_RECORD_CANCEL"; fi
 }
 
 # Waits until the command has ended: the main window answers and no dialog
@@ -71,7 +63,7 @@ test_merge_add_from_another_database() {
   cp "$TEST_DIR/other/Work.dp" "$TEST_DIR/other/Work.dp.before"
   cp "$TEST_DIR/other/Work.rbd" "$TEST_DIR/other/Work.rbd.before"
   start_program
-  drv click "$IDC_ADD" >/dev/null
+  user_click main "$IDC_ADD"
   choose_other_database "$ADD_TITLE" "$(windows_path "$TEST_DIR/other")\\Work.rbd"
   answer_question "Add Dialing Proc. Records ?" Yes
   answer_procedure OFFICE OK
@@ -104,7 +96,7 @@ test_merge_sync_creates_a_new_database() {
   start_program
   local caption
   caption=$(drv caption)
-  drv click "$IDC_SYNC" >/dev/null
+  user_click main "$IDC_SYNC"
   choose_other_database "$SYNC_TITLE" "$(windows_path "$TEST_DIR")\\New.rbd"
   answer_question "Synchronize The Dialing Proc. List ?" Yes
   answer_question "Synchronize The Phone List ?" Yes

@@ -7,8 +7,7 @@ test_question_box_answers_no_unless_yes() {
     drv click "$IDC_EXIT" >/dev/null
     drv wait-dialog Question "$WAIT_DIALOG_MS" >/dev/null
     assert_eq "$IDC_NO_BUTTON" "$(drv dlg-focus Question)" "focused button when the question opens"
-    drv $how >/dev/null
-    drv wait-gone Question "$WAIT_DIALOG_MS" >/dev/null
+    end_dialog $how
     assert_still_running "after $how"
   done
   exit_program

@@ -107,8 +107,7 @@ test_mode_dialog_keyboard() {
     press_in_mode_dialog tab "$id"
   done
   assert_eq "0 1 0" "$(mode_buttons)" "mode buttons after Tab to OK"
-  drv dlg-key "$MODE_DIALOG" space >/dev/null
-  drv wait-gone "$MODE_DIALOG" "$WAIT_DIALOG_MS" >/dev/null
+  end_dialog dlg-key "$MODE_DIALOG" space
   assert_eq "     Shooter Mode" "$(drv gettext "$IDC_MODE_LABEL")" "mode indicator after OK"
 }
 

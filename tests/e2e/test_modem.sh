@@ -51,8 +51,7 @@ assert_modem_dials() {  # port number procedure expected-bytes screen-while-up
     "idle and dialing icons while the notice is up"
   wait_until 10 "the dial command" test "$(bytes_after "$file" "$before")" = "$4" || true
   assert_eq "$4" "$(bytes_after "$file" "$before")" "bytes read on the other end for '$2' with '$3'"
-  drv dlg-click "$MODEM_NOTICE" "$IDC_CONTINUE" >/dev/null
-  drv wait-gone "$MODEM_NOTICE" "$WAIT_DIALOG_MS" >/dev/null
+  user_end_dialog "$MODEM_NOTICE" "$IDC_CONTINUE"
   drv wait-visible "$IDC_IMAGE_IDLE" 1 "$WAIT_DIAL_MS" >/dev/null
   assert_dial_ended "$2"
 }
@@ -93,8 +92,7 @@ test_modem_missing_port() {
     *) fail "message for a missing port: '$message'" ;;
   esac
   drv_try wait-dialog "$MODEM_NOTICE" 200 && fail "the notice was shown for a missing port"
-  drv dlg-key Tonvero enter >/dev/null
-  drv wait-gone Tonvero "$WAIT_DIALOG_MS" >/dev/null
+  end_dialog dlg-key Tonvero enter
   assert_dial_ended 5551234
   # The port was let go: the same dial on a working port goes through.
   start_modem_port 9
@@ -113,8 +111,7 @@ test_modem_enter_on_a_record() {
   local file="$TEST_DIR/com2.bytes"
   wait_until 10 "the dial command" test "$(bytes_after "$file" 0)" = 'ATDT 2125550187\r\n' || true
   assert_eq 'ATDT 2125550187\r\n' "$(bytes_after "$file" 0)" "bytes read on the other end after Enter"
-  drv dlg-click "$MODEM_NOTICE" "$IDC_CONTINUE" >/dev/null
-  drv wait-gone "$MODEM_NOTICE" "$WAIT_DIALOG_MS" >/dev/null
+  end_dialog dlg-click "$MODEM_NOTICE" "$IDC_CONTINUE"
   drv wait-visible "$IDC_IMAGE_IDLE" 1 "$WAIT_DIAL_MS" >/dev/null
   assert_dial_ended 2125550187
 }

@@ -72,8 +72,7 @@ test_unpacked_package_runs() {
   drv dblclick "$IDC_LOGO" left >/dev/null
   drv wait-dialog About "$WAIT_DIALOG_MS" >/dev/null
   assert_eq "Version $PACKAGE_VERSION" "$(drv dlg-gettext About "$IDC_ABOUT_VERSION")" "version in the about box"
-  drv dlg-click About "$IDC_ABOUT_OK" >/dev/null
-  drv wait-gone About "$WAIT_DIALOG_MS" >/dev/null
+  user_end_dialog About "$IDC_ABOUT_OK"
 
   exit_program
   local file

@@ -24,21 +24,6 @@ start_with_list() {  # line...
   start_program
 }
 
-# The first start in an empty folder creates Base.rbd and Base.bak and names
-# the database in the caption.
-test_phonelist_first_start() {
-  start_program
-  local base
-  base="$(windows_path "$TEST_DIR")\\Base"
-  assert_eq "Tonvero + ${base^^}" "$(drv caption)" "caption"
-  assert_file_bytes "$TEST_DIR/Base.rbd" "Base.rbd" "$PL_HEADER" '"Marel","Vossik","","Velmora"'
-  assert_file_bytes "$TEST_DIR/Base.bak" "Base.bak" "$PL_HEADER" '"MAREL","VOSSIK"," ","VELMORA"'
-  assert_eq "1 1" "$(drv grid-rows) $(drv grid-row)" "records and selected row"
-  assert_eq "$IDC_GRID" "$(drv main-focus)" "focused control"
-  assert_eq "" "$(drv gettext "$IDC_SCREEN")" "Screen at start-up"
-  screenshot first-start
-}
-
 # The rows of Base.rbd after the header, as "FIRST|LAST|PHONE|REMARKS".
 list_rows() {
   tail -n +2 "$TEST_DIR/${1:-Base}.rbd" | tr -d '\r' | sed 's/^"//; s/"$//; s/","/|/g'
@@ -48,6 +33,12 @@ assert_rows() {  # what row...
   local what=$1
   shift
   assert_eq "$(printf '%s\n' "$@")" "$(list_rows)" "$what"
+}
+
+# The four labels or fields of a record dialog, joined by "|".
+record_fields() {  # caption first-id
+  local i
+  for i in 0 1 2 3; do drv dlg-gettext "$1" $(($2 + i)); done | paste -sd'|'
 }
 
 wait_for_dialog() { drv wait-dialog "$1" "$WAIT_DIALOG_MS" >/dev/null; }
@@ -123,16 +114,14 @@ test_phonelist_edit_insert_delete() {
   drv press main f4 >/dev/null
   wait_for_dialog "Edit Record"
   assert_eq "$IDC_RECORD_CANCEL" "$(drv dlg-focus "Edit Record")" "focus in the record dialog"
-  assert_eq "FIRST NAME|LAST NAME|PHONE|REMARKS" \
-    "$(for i in 0 1 2 3; do drv dlg-gettext "Edit Record" $((IDC_FIELD_LABEL_1 + i)); done | paste -sd'|')" "labels"
-  assert_eq "ANN|LEE|111|HOME" \
-    "$(for i in 0 1 2 3; do drv dlg-gettext "Edit Record" $((IDC_FIELD_EDIT_1 + i)); done | paste -sd'|')" "fields"
+  assert_eq "FIRST NAME|LAST NAME|PHONE|REMARKS" "$(record_fields "Edit Record" "$IDC_FIELD_LABEL_1")" "labels"
+  assert_eq "ANN|LEE|111|HOME" "$(record_fields "Edit Record" "$IDC_FIELD_EDIT_1")" "fields"
   drv press "Edit Record" enter >/dev/null
   wait_dialog_gone "Edit Record"
   assert_eq "$before" "$(list_rows)" "Base.rbd after Enter on Cancel"
 
   # Esc cancels too.
-  drv click "$IDC_EDIT" >/dev/null
+  user_click main "$IDC_EDIT"
   wait_for_dialog "Edit Record"
   drv dlg-settext "Edit Record" "$IDC_FIELD_EDIT_1" "ZED" >/dev/null
   drv press "Edit Record" esc >/dev/null
@@ -162,8 +151,8 @@ test_phonelist_edit_insert_delete() {
   assert_eq "ZED 'Z'" "$(drv dlg-gettext "Insert Record" "$IDC_FIELD_EDIT_1")" "Insert's first field"
   drv dlg-settext "Insert Record" "$IDC_FIELD_EDIT_1" "bea" >/dev/null
   drv dlg-settext "Insert Record" $((IDC_FIELD_EDIT_1 + 2)) "222" >/dev/null
-  drv dlg-click "Insert Record" "$IDC_RECORD_OK" >/dev/null
-  wait_dialog_gone "Insert Record"
+  user_end_dialog "Insert Record" "$IDC_RECORD_OK"
+  drv grid-rows >/dev/null
   assert_rows "Base.rbd after the insertion" "BEA|LEE|222|HOME" "CAT|DOE|333| " "ZED 'Z'|LEE| |HOME"
   assert_eq "1:222" "$(drv grid-row):$(drv gettext "$IDC_SCREEN")" "row and Screen after the insertion"
 
@@ -172,13 +161,13 @@ test_phonelist_edit_insert_delete() {
   drv press main delete >/dev/null
   wait_for_dialog Question
   assert_eq "Delete This Record ?" "$(drv dlg-gettext Question "$IDC_QUESTION_TEXT")" "question"
-  drv dlg-click Question "$IDC_NO_BUTTON" >/dev/null
-  wait_dialog_gone Question
+  end_dialog dlg-click Question "$IDC_NO_BUTTON"
+  drv grid-rows >/dev/null
   assert_eq "3" "$(list_rows | wc -l)" "records after No"
-  drv click "$IDC_DELETE" >/dev/null
+  user_click main "$IDC_DELETE"
   wait_for_dialog Question
-  drv dlg-click Question "$IDC_YES_BUTTON" >/dev/null
-  wait_dialog_gone Question
+  user_end_dialog Question "$IDC_YES_BUTTON"
+  drv grid-rows >/dev/null
   assert_rows "Base.rbd after the deletion" "CAT|DOE|333| " "ZED 'Z'|LEE| |HOME"
   assert_eq "1 2" "$(drv grid-row) $(drv grid-rows)" "selected row and records after the deletion"
   assert_eq "222" "$(drv gettext "$IDC_SCREEN")" "Screen after the deletion"
@@ -192,10 +181,10 @@ test_phonelist_delete_only_record() {
   drv_try wait-dialog Question 1000 && fail "Delete asked about the only record"
   assert_eq "0" "$(drv enabled "$IDC_DELETE")" "Delete enabled after deleting the only record"
   assert_rows "Base.rbd" 'Marel|Vossik||Velmora'
-  drv click "$IDC_INSERT" >/dev/null
+  user_click main "$IDC_INSERT"
   wait_for_dialog "Insert Record"
-  drv dlg-click "Insert Record" "$IDC_RECORD_OK" >/dev/null
-  wait_dialog_gone "Insert Record"
+  end_dialog dlg-click "Insert Record" "$IDC_RECORD_OK"
+  drv grid-rows >/dev/null
   assert_eq "1" "$(drv enabled "$IDC_DELETE")" "Delete enabled after an insertion"
   assert_rows "Base.rbd after inserting a copy" "MAREL|VOSSIK| |VELMORA" "MAREL|VOSSIK| |VELMORA"
 }
@@ -228,7 +217,7 @@ test_phonelist_sort_dialog() {
   local file
   file=$(od -An -c <"$TEST_DIR/Base.rbd")
   drv press main down >/dev/null  # BOB ALPHA, row 2
-  drv click "$IDC_SORT" >/dev/null
+  user_click main "$IDC_SORT"
   wait_for_dialog Sorting
   assert_eq "$IDC_SORT_CANCEL" "$(drv dlg-focus Sorting)" "focus in the sorting dialog"
   assert_eq "FIRST NAME      " "$(drv dlg-gettext Sorting "$IDC_SORT_RADIO_1")" "first button's caption"
@@ -243,8 +232,8 @@ test_phonelist_sort_dialog() {
   assert_eq "$IDC_SORT_RADIO_1 1" \
     "$(($(drv dlg-focus Sorting) - 1)) $(drv dlg-ischecked Sorting $((IDC_SORT_RADIO_1 + 1)))" \
     "focus on the chosen button and its choice after Tab around"
-  drv dlg-click Sorting "$IDC_SORT_OK" >/dev/null
-  wait_dialog_gone Sorting
+  user_end_dialog Sorting "$IDC_SORT_OK"
+  drv grid-rows >/dev/null
   assert_eq "1:2" "$(drv grid-row):$(drv gettext "$IDC_SCREEN")" "row and Screen of BOB ALPHA after the sort"
   assert_eq "$file" "$(od -An -c <"$TEST_DIR/Base.rbd")" "Base.rbd after sorting alone"
   drv type main z >/dev/null
@@ -253,13 +242,13 @@ test_phonelist_sort_dialog() {
   drv click "$IDC_SORT" >/dev/null
   wait_for_dialog Sorting
   drv dlg-check Sorting $((IDC_SORT_RADIO_1 + 2)) >/dev/null
-  drv dlg-click Sorting "$IDC_SORT_CANCEL" >/dev/null
-  wait_dialog_gone Sorting
+  end_dialog dlg-click Sorting "$IDC_SORT_CANCEL"
+  drv grid-rows >/dev/null
   drv press main insert >/dev/null
   wait_for_dialog "Insert Record"
   drv dlg-settext "Insert Record" $((IDC_FIELD_EDIT_1 + 1)) "beta" >/dev/null
-  drv dlg-click "Insert Record" "$IDC_RECORD_OK" >/dev/null
-  wait_dialog_gone "Insert Record"
+  end_dialog dlg-click "Insert Record" "$IDC_RECORD_OK"
+  drv grid-rows >/dev/null
   assert_rows "Base.rbd in last-name order after an insertion" \
     "BOB|ALPHA|2| " "ANN|BETA|1| " "CAT|MU|3| " "ANN|ZETA|1| "
 }
@@ -271,7 +260,7 @@ test_phonelist_open_another_database() {
   mkdir -p "$TEST_DIR/lists"
   local work
   work="$(windows_path "$TEST_DIR")\\lists\\WORK"
-  drv click "$IDC_FILE" >/dev/null
+  user_click main "$IDC_FILE"
   wait_for_dialog "Open Tonvero DB"
   drv dlg-settext "Open Tonvero DB" 1148 "$work.TXT" >/dev/null
   drv press "Open Tonvero DB" enter >/dev/null
@@ -294,8 +283,8 @@ test_phonelist_open_another_database() {
   assert_eq "9" "$(drv gettext "$IDC_SCREEN")" "Screen after Down in HOME"
   drv press main delete >/dev/null
   wait_for_dialog Question
-  drv dlg-click Question "$IDC_YES_BUTTON" >/dev/null
-  wait_dialog_gone Question
+  end_dialog dlg-click Question "$IDC_YES_BUTTON"
+  drv grid-rows >/dev/null
   assert_eq "ABE|Y|8| " "$(list_rows lists/HOME)" "HOME.rbd after a deletion"
   assert_rows "Base.rbd untouched" 'Marel|Vossik||Velmora'
 }
@@ -315,8 +304,8 @@ test_phonelist_loads_every_record() {
   drv press main f4 >/dev/null
   wait_for_dialog "Edit Record"
   drv dlg-settext "Edit Record" $((IDC_FIELD_EDIT_1 + 3)) "last" >/dev/null
-  drv dlg-click "Edit Record" "$IDC_RECORD_OK" >/dev/null
-  wait_dialog_gone "Edit Record"
+  end_dialog dlg-click "Edit Record" "$IDC_RECORD_OK"
+  drv grid-rows >/dev/null
   assert_eq "2103" "$(grep -c $'\r$' "$TEST_DIR/Base.rbd")" "CR LF lines of Base.rbd after an edit"
   assert_eq "ANN|LEE|1| " "$(list_rows | head -n 1)" "first record after the edit"
   assert_eq "N3100|X|3100|LAST" "$(list_rows | tail -n 1)" "last record after the edit"
@@ -356,8 +345,8 @@ test_phonelist_header_only_list() {
   assert_eq "GIVEN" "$(drv dlg-gettext "Insert Record" "$IDC_FIELD_LABEL_1")" "first label"
   drv dlg-settext "Insert Record" "$IDC_FIELD_EDIT_1" "eve" >/dev/null
   drv dlg-settext "Insert Record" $((IDC_FIELD_EDIT_1 + 2)) "777" >/dev/null
-  drv dlg-click "Insert Record" "$IDC_RECORD_OK" >/dev/null
-  wait_dialog_gone "Insert Record"
+  end_dialog dlg-click "Insert Record" "$IDC_RECORD_OK"
+  drv grid-rows >/dev/null
   assert_file_bytes "$TEST_DIR/Base.rbd" "Base.rbd after the first insertion" \
     '"GIVEN","FAMILY","NUMBER","NOTE"' '"EVE"," ","777"," "'
   assert_eq "1:777" "$(drv grid-row):$(drv gettext "$IDC_SCREEN")" "row and Screen after the insertion"
@@ -387,14 +376,14 @@ test_phonelist_unreadable_list_keeps_the_current_one() {
   drv press "Open Tonvero DB" enter >/dev/null
   drv wait-dialog Tonvero "$WAIT_DIALOG_MS" >/dev/null
   assert_eq "I/O error 32" "$(drv dlg-gettext Tonvero 65535)" "message (a sharing violation)"
-  drv dlg-click Tonvero 1 >/dev/null
-  wait_dialog_gone Tonvero
+  user_end_dialog Tonvero 1
+  drv grid-rows >/dev/null
   assert_eq "$caption 1" "$(drv caption) $(drv grid-rows)" "caption and records after the failed Open"
   drv press main insert >/dev/null
   wait_for_dialog "Insert Record"
   drv dlg-settext "Insert Record" "$IDC_FIELD_EDIT_1" "bob" >/dev/null
-  drv dlg-click "Insert Record" "$IDC_RECORD_OK" >/dev/null
-  wait_dialog_gone "Insert Record"
+  end_dialog dlg-click "Insert Record" "$IDC_RECORD_OK"
+  drv grid-rows >/dev/null
   assert_rows "Base.rbd after an insertion" "ANN|LEE|111| " "BOB|LEE|111| "
   wait "$LOCK_PID"
   cmp -s "$TEST_DIR/work.before" "$TEST_DIR/WORK.rbd" && [ ! -e "$TEST_DIR/WORK.bak" ] ||
@@ -408,7 +397,7 @@ test_phonelist_unreadable_list_at_start_up() {
   write_list "$TEST_DIR/Base.rbd" "$PL_HEADER" '"zoe","x","9",""'
   cp "$TEST_DIR/Base.rbd" "$TEST_DIR/base.before"
   lock_file "$TEST_DIR/Base.rbd" 20000
-  (cd "$TEST_DIR" && exec "${WINE[@]}" tonvero.exe >>"$TEST_DIR/program.log" 2>&1) &
+  (cd "$TEST_DIR" && exec "${SOUND_RUN[@]}" "${WINE[@]}" tonvero.exe >>"$TEST_DIR/program.log" 2>&1) &
   PROGRAM_PID=$!
   drv wait-dialog Tonvero "$WAIT_WINDOW_MS" >/dev/null
   assert_eq "I/O error 32" "$(drv dlg-gettext Tonvero 65535)" "message at start-up"

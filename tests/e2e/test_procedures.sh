@@ -32,27 +32,26 @@ assert_procedures() {  # names-joined-by-| selected-index command delete-enabled
   assert_eq "$4" "$(drv enabled "$IDC_DP_DELETE")" "Del. enabled"
 }
 
-# "Ins.", a name typed into the dialog, closed by the given driver command.
+# "Ins.", a name typed into the dialog, closed by the given command
+# (end_dialog with a driver command, or user_end_dialog).
 insert_procedure() {  # name close-command...
   local name=$1
   shift
-  drv click "$IDC_DP_INSERT" >/dev/null
+  user_click main "$IDC_DP_INSERT"
   drv wait-dialog "$DP_INSERT" "$WAIT_DIALOG_MS" >/dev/null
   assert_eq "$IDC_DP_INSERT_NAME" "$(drv dlg-focus "$DP_INSERT")" "focused field of DP Insert"
   assert_eq "225x148" "$(drv dlg-size "$DP_INSERT")" "outer size of DP Insert"
   assert_eq "" "$(drv dlg-gettext "$DP_INSERT" "$IDC_DP_INSERT_NAME")" "name field when DP Insert opens"
   [ -z "$name" ] || drv dlg-settext "$DP_INSERT" "$IDC_DP_INSERT_NAME" "$name" >/dev/null
-  drv "$@" >/dev/null
-  drv wait-gone "$DP_INSERT" "$WAIT_DIALOG_MS" >/dev/null
+  "$@"
 }
 
 delete_procedure() {  # Yes|No
-  drv click "$IDC_DP_DELETE" >/dev/null
+  user_click main "$IDC_DP_DELETE"
   drv wait-dialog Question "$WAIT_DIALOG_MS" >/dev/null
   assert_eq "Delete This Dialing Procedure ?" "$(drv dlg-gettext Question "$IDC_QUESTION_TEXT")" "question"
-  if [ "$1" = Yes ]; then drv dlg-click Question "$IDC_YES_BUTTON" >/dev/null
-  else drv dlg-click Question "$IDC_NO_BUTTON" >/dev/null; fi
-  drv wait-gone Question "$WAIT_DIALOG_MS" >/dev/null
+  if [ "$1" = Yes ]; then end_dialog dlg-click Question "$IDC_YES_BUTTON"
+  else end_dialog dlg-click Question "$IDC_NO_BUTTON"; fi
 }
 
 # Types into the command field and leaves it for the "Clear" button.
@@ -62,18 +61,6 @@ edit_command() {  # text
   drv type-replace "$1" >/dev/null
   press_key "$IDC_CLEAR"
   drv wait-visible "$IDC_DP_MEMO" 0 "$WAIT_DIALOG_MS" >/dev/null
-}
-
-# A first start creates the procedure file with the VELMORA record.
-test_procedures_first_start() {
-  start_program
-  assert_procedures "DEFAULT|VELMORA" 0 "@" 0
-  assert_eq "1" "$(drv enabled "$IDC_DP_INSERT")" "Ins. enabled"
-  assert_eq "\"VELMORA\",\"@\"|" "$(file_lines "$TEST_DIR/Base.dp")" "Base.dp"
-  assert_eq 15 "$(stat -c %s "$TEST_DIR/Base.dp")" "Base.dp size"
-  assert_eq "\"VELMORA\",\"@\"|" "$(file_lines "$TEST_DIR/Base.dpb")" "Base.dpb"
-  assert_eq "0" "$(drv visible "$IDC_DP_MEMO")" "help shown at start"
-  assert_eq "256,3,313,21" "$(drv rect "$IDC_DP_EDIT")" "command field's place"
 }
 
 # Loading normalises each line and keeps all of them; the backup holds the
@@ -91,12 +78,12 @@ test_procedures_load_normalises() {
 test_procedures_insert() {
   write_procedures '"A","1@"' '"B","2@"' '"C","3@"'
   start_program
-  insert_procedure "first" dlg-key "$DP_INSERT" enter
+  insert_procedure "first" end_dialog dlg-key "$DP_INSERT" enter
   assert_procedures "DEFAULT|FIRST|A|B|C" 1 "$NEW_SHOWN" 1
   assert_procedure_file '"FIRST","@ (New)"|"A","1@"|"B","2@"|"C","3@"|'
 
   drv combo-select "$IDC_DP_NAME" 3 >/dev/null  # B, the third user procedure
-  insert_procedure ' say "hi" ' dlg-click "$DP_INSERT" "$IDC_DP_INSERT_ENTER"
+  insert_procedure ' say "hi" ' user_end_dialog "$DP_INSERT" "$IDC_DP_INSERT_ENTER"
   assert_procedures "DEFAULT|FIRST|A|B|SAY 'HI'|C" 4 "$NEW_SHOWN" 1
   assert_procedure_file '"FIRST","@ (New)"|"A","1@"|"B","2@"|"SAY '"'HI'"'","@ (New)"|"C","3@"|'
   assert_eq '"A","1@"|"B","2@"|"C","3@"|' "$(file_lines "$TEST_DIR/Base.dpb")" "Base.dpb keeps the loaded lines"
@@ -107,10 +94,10 @@ test_procedures_insert_cancelled() {
   write_procedures '"A","1@"'
   start_program
   rm "$TEST_DIR/Base.dp"
-  insert_procedure "ONE" dlg-click "$DP_INSERT" "$IDC_DP_INSERT_CANCEL"
-  insert_procedure "TWO" dlg-key "$DP_INSERT" esc
-  insert_procedure "THREE" dlg-close "$DP_INSERT"
-  insert_procedure "" dlg-key "$DP_INSERT" enter
+  insert_procedure "ONE" end_dialog dlg-click "$DP_INSERT" "$IDC_DP_INSERT_CANCEL"
+  insert_procedure "TWO" end_dialog dlg-key "$DP_INSERT" esc
+  insert_procedure "THREE" end_dialog dlg-close "$DP_INSERT"
+  insert_procedure "" end_dialog dlg-key "$DP_INSERT" enter
   assert_still_running "after the dialogs"
   assert_procedures "DEFAULT|A" 0 "@" 0
   [ ! -e "$TEST_DIR/Base.dp" ] || fail "a cancelled insertion wrote Base.dp"
@@ -198,7 +185,7 @@ test_procedures_locked_file() {
     >"$TEST_DIR/lock.out" 2>&1 &
   lock_pid=$!
   wait_until 30 "the lock" grep -q held "$TEST_DIR/lock.out" || fail "could not lock Base.dp"
-  (cd "$TEST_DIR" && exec "${WINE[@]}" tonvero.exe >>"$TEST_DIR/program.log" 2>&1) &
+  (cd "$TEST_DIR" && exec "${SOUND_RUN[@]}" "${WINE[@]}" tonvero.exe >>"$TEST_DIR/program.log" 2>&1) &
   PROGRAM_PID=$!
   drv wait-dialog Tonvero "$WAIT_WINDOW_MS" >/dev/null
   drv dlg-key Tonvero enter >/dev/null
@@ -207,9 +194,8 @@ test_procedures_locked_file() {
   [ ! -e "$TEST_DIR/Base.dpb" ] || fail "a backup was written from a file that could not be read"
   wait "$lock_pid"
 
-  insert_procedure "NEW" dlg-key "$DP_INSERT" enter
+  insert_procedure "NEW" end_dialog dlg-key "$DP_INSERT" enter
   drv wait-dialog Tonvero "$WAIT_DIALOG_MS" >/dev/null
-  drv dlg-key Tonvero enter >/dev/null
-  drv wait-gone Tonvero "$WAIT_DIALOG_MS" >/dev/null
+  end_dialog dlg-key Tonvero enter
   assert_eq "$before" "$(file_lines "$TEST_DIR/Base.dp")" "Base.dp after a change"
 }

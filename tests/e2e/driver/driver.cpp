@@ -42,7 +42,13 @@ LRESULT Send(HWND hwnd, UINT msg, WPARAM wp = 0, LPARAM lp = 0, UINT timeoutMs =
 }
 
 void Post(HWND hwnd, UINT msg, WPARAM wp = 0, LPARAM lp = 0) {
-  if (!PostMessageA(hwnd, msg, wp, lp)) Fail("cannot post a message");
+  if (!PostMessageA(hwnd, msg, wp, lp)) {
+    char cls[64] = {};
+    GetClassNameA(hwnd, cls, sizeof cls);
+    Fail("cannot post message " + std::to_string(msg) + " to window " +
+         std::to_string(reinterpret_cast<uintptr_t>(hwnd)) + " (class \"" + cls + "\", id " +
+         std::to_string(GetDlgCtrlID(hwnd)) + "): error " + std::to_string(GetLastError()));
+  }
 }
 
 HWND MainWindow() {
@@ -170,8 +176,21 @@ void WaitDialog(char** a) {
   std::printf("ok\n");
 }
 
+// The commands that end a dialog print its handle as "@<number>"; waiting
+// for that window to go is exact where the next dialog has the same caption.
+void PrintHandle(HWND dialog) {
+  std::printf("@%llu\n", static_cast<unsigned long long>(reinterpret_cast<uintptr_t>(dialog)));
+}
+
+// Waits until the dialog (a caption, or a handle "@<number>") is not shown.
 void WaitGone(char** a) {
-  WaitFor(ToInt(a[1]), [&] { return FindDialog(a[0]) == nullptr; }, std::string("the end of ") + a[0]);
+  if (a[0][0] == '@') {
+    HWND dialog = reinterpret_cast<HWND>(static_cast<uintptr_t>(std::strtoull(a[0] + 1, nullptr, 10)));
+    WaitFor(ToInt(a[1]), [&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); },
+            std::string("the end of dialog ") + a[0]);
+  } else {
+    WaitFor(ToInt(a[1]), [&] { return FindDialog(a[0]) == nullptr; }, std::string("the end of ") + a[0]);
+  }
   std::printf("ok\n");
 }
 
@@ -241,7 +260,11 @@ void ScrollSet(char** a) {
 
 void ScrollGet(char** a) { std::printf("%d\n", static_cast<int>(Send(MainControl(a[0]), SBM_GETPOS))); }
 
-void DlgClick(char** a) { Post(DialogControl(a[0], a[1]), BM_CLICK); std::printf("ok\n"); }
+void DlgClick(char** a) {
+  HWND dialog = Dialog(a[0]);
+  Post(Control(dialog, ToInt(a[1])), BM_CLICK);
+  PrintHandle(dialog);
+}
 void DlgGetText(char** a) { std::printf("%s\n", Text(DialogControl(a[0], a[1])).c_str()); }
 void DlgSetText(char** a) { SetText(DialogControl(a[0], a[1]), a[2]); std::printf("ok\n"); }
 
@@ -257,18 +280,28 @@ void DlgCombo(char** a) {
   std::printf("%d\n", static_cast<int>(Send(combo, CB_GETCURSEL)));
 }
 
-// A key press as the keyboard makes it: down and up, to the focused control,
-// through the dialog's own message loop.
-void DlgKey(char** a) {
-  HWND focus = FocusOf(Dialog(a[0]));
-  const WPARAM vk = KeyCode(a[1]);
+// A key press as the keyboard makes it: down and up, to the focused control.
+// The key-down may close the dialog (Enter, Esc) and so destroy the control
+// before the key-up is posted; the key-up then goes nowhere, as it would.
+void PostKey(HWND focus, WPARAM vk) {
   const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyA(static_cast<UINT>(vk), MAPVK_VK_TO_VSC)) << 16;
   Post(focus, WM_KEYDOWN, vk, scan | 1);
-  Post(focus, WM_KEYUP, vk, scan | 1 | (1 << 30) | (1u << 31));
-  std::printf("ok\n");
+  if (!PostMessageA(focus, WM_KEYUP, vk, scan | 1 | (1 << 30) | (1u << 31)) && IsWindow(focus))
+    Fail("cannot post the key-up: error " + std::to_string(GetLastError()));
 }
 
-void DlgClose(char** a) { Post(Dialog(a[0]), WM_SYSCOMMAND, SC_CLOSE); std::printf("ok\n"); }
+// A key pressed in a dialog, through the dialog's own message loop.
+void DlgKey(char** a) {
+  HWND dialog = Dialog(a[0]);
+  PostKey(FocusOf(dialog), KeyCode(a[1]));
+  PrintHandle(dialog);
+}
+
+void DlgClose(char** a) {
+  HWND dialog = Dialog(a[0]);
+  Post(dialog, WM_SYSCOMMAND, SC_CLOSE);
+  PrintHandle(dialog);
+}
 void DlgFocus(char** a) { std::printf("%d\n", GetDlgCtrlID(FocusOf(Dialog(a[0])))); }
 void CloseMain(char**) { Post(MainWindow(), WM_CLOSE); std::printf("ok\n"); }
 
@@ -455,12 +488,6 @@ void WaitHandled() {
   }
 }
 
-void PostKey(HWND focus, WPARAM vk) {
-  const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyA(static_cast<UINT>(vk), MAPVK_VK_TO_VSC)) << 16;
-  Post(focus, WM_KEYDOWN, vk, scan | 1);
-  Post(focus, WM_KEYUP, vk, scan | 1 | (1 << 30) | (1u << 31));
-}
-
 // The window whose focused control takes the keys: "main" or a dialog's caption.
 HWND KeyTarget(const char* window) {
   return FocusOf(std::strcmp(window, "main") == 0 ? MainWindow() : Dialog(window));
@@ -543,6 +570,33 @@ void GridDoubleClick(char** a) {
   Post(grid, WM_LBUTTONUP, 0, at);
   Post(grid, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
   Post(grid, WM_LBUTTONUP, 0, at);
+  std::printf("ok\n");
+}
+
+// --- real input: where a person's pointer goes, and syncing with posted input ---
+
+// The screen point in the middle of a control of the main window ("main")
+// or of a shown dialog, as "x y", for the X server's pointer (xdotool).
+void Point(char** a) {
+  HWND window = std::strcmp(a[0], "main") == 0 ? MainWindow() : Dialog(a[0]);
+  RECT r;
+  GetWindowRect(Control(window, ToInt(a[1])), &r);
+  std::printf("%ld %ld\n", (r.left + r.right) / 2, (r.top + r.bottom) / 2);
+}
+
+void DlgHandle(char** a) { PrintHandle(Dialog(a[0])); }
+
+// Returns once the program has handled what was posted to it before.
+void Handled(char**) { WaitHandled(); std::printf("ok\n"); }
+
+// Waits until a button of the main window is no longer held down, that is
+// until the mouse button's release has reached it, then until the program
+// is back in its message loop: its handler of the release has returned.
+void WaitReleased(char** a) {
+  HWND button = MainControl(a[0]);
+  WaitFor(ToInt(a[1]), [&] { return (Send(button, BM_GETSTATE) & BST_PUSHED) == 0; },
+          std::string("the release of ") + a[0]);
+  WaitHandled();
   std::printf("ok\n");
 }
 
@@ -737,7 +791,7 @@ struct Command {
 const Command kCommands[] = {
     {"wait-window", 1, WaitWindow, "<timeout_ms>"},
     {"wait-dialog", 2, WaitDialog, "<caption> <timeout_ms>"},
-    {"wait-gone", 2, WaitGone, "<caption> <timeout_ms>"},
+    {"wait-gone", 2, WaitGone, "<caption>|@<handle> <timeout_ms>"},
     {"wait-visible", 3, WaitVisible, "<id> 0|1 <timeout_ms>"},
     {"click-wait", 3, ClickWait, "<id> <busy_id> <timeout_ms>"},
     {"caption", 0, Caption, ""},
@@ -787,6 +841,11 @@ const Command kCommands[] = {
     {"grid-click", 1, GridClick, "<row>"},
     {"grid-dblclick", 1, GridDoubleClick, "<row>"},
     {"grid-drag", 2, GridDrag, "<x1> <x2>"},
+    // real input
+    {"point", 2, Point, "main|<caption> <id>"},
+    {"dlg-handle", 1, DlgHandle, "<caption>"},
+    {"handled", 0, Handled, ""},
+    {"wait-released", 2, WaitReleased, "<id> <timeout_ms>"},
     // printing
     {"dlg-combo-pick", 3, DlgComboPick, "<caption> <id> <text>"},
     // hints, close boxes and scroll bars
