@@ -87,7 +87,7 @@ void PrinterOptionsBox::PickPrintingFont() {
   choice.lStructSize = sizeof choice;
   choice.hwndOwner = Handle();
   choice.lpLogFont = &logFont;
-    // The printer's own fonts too, beside the screen's.
+  // The printer's own fonts too, beside the screen's.
   const InformationContext printer = DefaultPrinterInformation();
   choice.hDC = printer.get();
   choice.Flags = (printer ? CF_BOTH : CF_SCREENFONTS) | CF_INITTOLOGFONTSTRUCT;
