@@ -362,6 +362,25 @@ stop_helpers() {
   rm -f "$TEST_DIR/helpers.pids"
 }
 
+# Holds a file open, shared with no one, as another program that has it
+# locked would, until unlock_file; LOCK_PID is the holder.
+lock_file() {  # path
+  LOCKED_FILE=$1
+  "${WINE[@]}" "$TONVERO_BUILD/driver.exe" hold-file "$(windows_path "$1")" $((E2E_TEST_SECONDS * 1000)) \
+    >"$TEST_DIR/lock.out" 2>&1 &
+  LOCK_PID=$!
+  track_helper "$LOCK_PID"
+  wait_until 30 "the lock" grep -q held "$TEST_DIR/lock.out" || fail "could not lock $1"
+}
+
+# Ends the holder and waits until the file opens shared with no one.
+unlock_file() {
+  kill -KILL "$LOCK_PID"
+  wait "$LOCK_PID" 2>/dev/null || true
+  wait_until 20 "the lock to go" drv_try hold-file "$(windows_path "$LOCKED_FILE")" 0 ||
+    fail "$LOCKED_FILE is still locked after its holder ended"
+}
+
 restart_program() {
   stop_program
   start_program "$@"

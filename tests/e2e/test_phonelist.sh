@@ -352,14 +352,6 @@ test_phonelist_header_only_list() {
   assert_eq "1:777" "$(drv grid-row):$(drv gettext "$IDC_SCREEN")" "row and Screen after the insertion"
 }
 
-# Holds a file open, shared with no one, as another program that has it
-# locked would, for the given milliseconds; LOCK_PID is the holder.
-lock_file() {  # path ms
-  "${WINE[@]}" "$TONVERO_BUILD/driver.exe" hold-file "$(windows_path "$1")" "$2" >"$TEST_DIR/lock.out" 2>&1 &
-  LOCK_PID=$!
-  wait_until 30 "the lock" grep -q held "$TEST_DIR/lock.out" || fail "could not lock $1"
-}
-
 # A list file that exists but cannot be opened (another program holds it)
 # is reported; the list and the database shown before stay, and nothing is
 # written over it or its backup.
@@ -369,7 +361,7 @@ test_phonelist_unreadable_list_keeps_the_current_one() {
   caption=$(drv caption)
   write_list "$TEST_DIR/WORK.rbd" "$PL_HEADER" '"zoe","x","9",""'
   cp "$TEST_DIR/WORK.rbd" "$TEST_DIR/work.before"
-  lock_file "$TEST_DIR/WORK.rbd" 20000
+  lock_file "$TEST_DIR/WORK.rbd"
   drv click "$IDC_FILE" >/dev/null
   wait_for_dialog "Open Tonvero DB"
   drv dlg-settext "Open Tonvero DB" 1148 "$(windows_path "$TEST_DIR")\\WORK.TXT" >/dev/null
@@ -385,7 +377,7 @@ test_phonelist_unreadable_list_keeps_the_current_one() {
   end_dialog dlg-click "Insert Record" "$IDC_RECORD_OK"
   drv grid-rows >/dev/null
   assert_rows "Base.rbd after an insertion" "ANN|LEE|111| " "BOB|LEE|111| "
-  wait "$LOCK_PID"
+  unlock_file
   cmp -s "$TEST_DIR/work.before" "$TEST_DIR/WORK.rbd" && [ ! -e "$TEST_DIR/WORK.bak" ] ||
     fail "the list that could not be read was touched"
 }
@@ -396,7 +388,7 @@ test_phonelist_unreadable_list_keeps_the_current_one() {
 test_phonelist_unreadable_list_at_start_up() {
   write_list "$TEST_DIR/Base.rbd" "$PL_HEADER" '"zoe","x","9",""'
   cp "$TEST_DIR/Base.rbd" "$TEST_DIR/base.before"
-  lock_file "$TEST_DIR/Base.rbd" 20000
+  lock_file "$TEST_DIR/Base.rbd"
   (cd "$TEST_DIR" && exec "${SOUND_RUN[@]}" "${WINE[@]}" tonvero.exe >>"$TEST_DIR/program.log" 2>&1) &
   PROGRAM_PID=$!
   drv wait-dialog Tonvero "$WAIT_WINDOW_MS" >/dev/null
@@ -406,7 +398,7 @@ test_phonelist_unreadable_list_at_start_up() {
   assert_eq "Tonvero 0" "$(drv caption) $(drv grid-rows)" "caption and records"
   drv press main insert >/dev/null
   drv_try wait-dialog "Insert Record" 1000 && fail "Insert offered to add to a list never read"
-  wait "$LOCK_PID"
+  unlock_file
   cmp -s "$TEST_DIR/base.before" "$TEST_DIR/Base.rbd" && [ ! -e "$TEST_DIR/Base.bak" ] ||
     fail "the list that could not be read was touched"
 }

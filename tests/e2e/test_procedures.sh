@@ -179,12 +179,9 @@ test_procedures_dial_chosen() {
 # not re-created, no backup, and no later change writes over it.
 test_procedures_locked_file() {
   write_procedures '"MINE","1@"'
-  local before lock_pid
+  local before
   before=$(file_lines "$TEST_DIR/Base.dp")
-  "${WINE[@]}" "$TONVERO_BUILD/driver.exe" hold-file "$(windows_path "$TEST_DIR/Base.dp")" 15000 \
-    >"$TEST_DIR/lock.out" 2>&1 &
-  lock_pid=$!
-  wait_until 30 "the lock" grep -q held "$TEST_DIR/lock.out" || fail "could not lock Base.dp"
+  lock_file "$TEST_DIR/Base.dp"
   (cd "$TEST_DIR" && exec "${SOUND_RUN[@]}" "${WINE[@]}" tonvero.exe >>"$TEST_DIR/program.log" 2>&1) &
   PROGRAM_PID=$!
   drv wait-dialog Tonvero "$WAIT_WINDOW_MS" >/dev/null
@@ -192,7 +189,7 @@ test_procedures_locked_file() {
   drv wait-window "$WAIT_WINDOW_MS" >/dev/null
   assert_procedures "DEFAULT" 0 "@" 0
   [ ! -e "$TEST_DIR/Base.dpb" ] || fail "a backup was written from a file that could not be read"
-  wait "$lock_pid"
+  unlock_file
 
   insert_procedure "NEW" end_dialog dlg-key "$DP_INSERT" enter
   drv wait-dialog Tonvero "$WAIT_DIALOG_MS" >/dev/null

@@ -52,10 +52,7 @@ test_settings_file_locked_is_kept() {
   exit_program
   cp "$TEST_DIR/tv.cn3" "$TEST_DIR/stored.cn3"
 
-  "${WINE[@]}" "$TONVERO_BUILD/driver.exe" hold-file "$(windows_path "$TEST_DIR")\\tv.cn3" 15000 \
-    >"$TEST_DIR/hold.out" 2>&1 &
-  local holder=$!
-  wait_until 30 "the lock on tv.cn3" grep -q held "$TEST_DIR/hold.out" || fail "could not lock tv.cn3"
+  lock_file "$TEST_DIR/tv.cn3"
   start_program_watching
   case $STARTUP_SEEN in
     box:*) drv dlg-key Tonvero enter >/dev/null ;;
@@ -63,7 +60,7 @@ test_settings_file_locked_is_kept() {
   esac
   drv wait-window "$WAIT_WINDOW_MS" >/dev/null
   assert_eq "Fast    Queue    Slow" "$(drv gettext "$IDC_MODE_LABEL")" "mode indicator while tv.cn3 is locked"
-  wait "$holder"
+  unlock_file
   cmp -s "$TEST_DIR/stored.cn3" "$TEST_DIR/tv.cn3" || fail "tv.cn3 changed while it was locked"
   exit_program
   cmp -s "$TEST_DIR/stored.cn3" "$TEST_DIR/tv.cn3" || fail "tv.cn3 overwritten at the end after it could not be read"
