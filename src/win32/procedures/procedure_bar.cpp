@@ -195,11 +195,13 @@ bool ProcedureBar::OnCommand(int id, int code) {
     case IDC_DP_EDIT:
       if (code == EN_KILLFOCUS) StoreEditedCommand();
       return true;
+    // The buttons draw themselves, and such a button reports a second
+    // click soon after the first as a double click: a press too.
     case IDC_DP_INSERT:
-      if (code == BN_CLICKED) AskAndInsert();
+      if (code == BN_CLICKED || code == BN_DOUBLECLICKED) AskAndInsert();
       return true;
     case IDC_DP_DELETE:
-      if (code == BN_CLICKED) AskAndDelete();
+      if (code == BN_CLICKED || code == BN_DOUBLECLICKED) AskAndDelete();
       return true;
   }
   return false;
