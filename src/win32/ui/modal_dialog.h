@@ -21,9 +21,6 @@ class ModalDialog : public BaseWindow<ModalDialog> {
   // Shows the dialog centred on the screen; returns IDOK, IDCANCEL (preset,
   // so Esc and the close box give it) or the result passed to Close.
   int Show(HWND owner);
-  // The caption of the next Show.
-  void SetCaption(const std::string& caption) { caption_ = caption; }
-  const std::string& Caption() const { return caption_; }
 
  protected:
   ModalDialog(const char* caption, int clientWidth, int clientHeight, bool closeBox,
