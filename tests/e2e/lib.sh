@@ -146,6 +146,16 @@ start_wine() {
     >>"$RUN_DIR/wineboot.log" 2>&1 || { echo "setting unmanaged windows failed" >&2; return 1; }
 }
 
+# Wine closes its desktop a moment after the last program on it ends, and
+# the next program to start opens a new one. Once some tests had run (the
+# fault table), that start waited 10 s for the new desktop every time. A
+# driver that stays on the desktop for the whole run keeps it open; it ends
+# with the Wine server.
+keep_desktop() {
+  "${WINE[@]}" "$TONVERO_BUILD/driver.exe" keep-desktop >"$RUN_DIR/keeper.out" 2>&1 &
+  wait_until 30 "the desktop keeper" grep -q kept "$RUN_DIR/keeper.out"
+}
+
 # A private CUPS server for the run, with one PDF printer "PDF" (cups-pdf);
 # Wine reaches it through CUPS_SERVER. It must be up before the prefix is
 # made, as Wine takes its printer list from CUPS when it starts. cups-pdf
@@ -205,7 +215,7 @@ env_start() {
   RUN_DIR=$(mktemp -d /tmp/tonvero-e2e.XXXXXX)
   export HOME="$RUN_DIR/home"
   mkdir -p "$HOME" "$RUN_DIR/tests"
-  { choose_wine && check_build && start_display && start_sound && start_printing && start_wine; } \
+  { choose_wine && check_build && start_display && start_sound && start_printing && start_wine && keep_desktop; } \
     >"$RUN_DIR/setup.log" 2>&1
 }
 
@@ -251,7 +261,7 @@ assert_eq() {  # expected actual what
 # driver-no-reason.log, which outlives the run, to be found.
 drv() {
   local out status
-  echo "driver $*" >&2
+  echo "[$EPOCHREALTIME] driver $*" >&2
   # The status is caught in the same statement, as the tests run under set -e.
   out=$("${WINE[@]}" "$TONVERO_BUILD/driver.exe" "$@" 2>"$TEST_DIR/driver.err") && status=0 || status=$?
   if [ "$status" != 0 ] && [ ! -s "$TEST_DIR/driver.err" ]; then

@@ -460,6 +460,17 @@ void HoldFile(char** a) {
   CloseHandle(file);
 }
 
+// Keeps the run's desktop open. Wine closes a desktop a moment after the
+// last program on it ends, and the next program starts a new one; after
+// some runs of the program that start waited 10 s for the new desktop to
+// become idle. A program that stays on the desktop all run long keeps it.
+void KeepDesktop(char**) {
+  GetDesktopWindow();
+  std::printf("kept\n");
+  std::fflush(stdout);
+  Sleep(INFINITE);
+}
+
 // --- phone list commands: keys as the keyboard sends them, the grid's rows ---
 
 WPARAM PhoneListKey(const char* name) {
@@ -858,6 +869,7 @@ const Command kCommands[] = {
     {"dlg-answer", 3, DlgAnswer, "<caption> <id> <timeout_ms>"},
     {"post-key", 2, PostKeyCmd, "main|<caption> <key>"},
     {"hold-files", 2, HoldFiles, "<path>[|<path>...] <ms>"},
+    {"keep-desktop", 0, KeepDesktop, ""},
 };
 
 int Usage() {
