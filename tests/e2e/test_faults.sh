@@ -133,21 +133,17 @@ fault_guard() {
 lift_every_fault() { chattr -R -i "$P" 2>/dev/null; umount -l "$P" 2>/dev/null; cupsaccept PDF; cupsenable PDF; }
 
 # Another program holds the files (Windows paths) open, shared with no one.
-# A holder that Wine ends with no word at all is started once more.
 hold() {  # path...
-  local paths out="$TEST_DIR/hold.$((HOLDS += 1))" try pid
+  local paths out="$TEST_DIR/hold.$((HOLDS += 1))" pid status
   paths=$(printf '%s|' "$@")
-  for try in 1 2; do
-    "${WINE[@]}" "$TONVERO_BUILD/driver.exe" hold-files "${paths%|}" 86400000 >"$out" 2>&1 &
-    pid=$!
-    echo "$pid" >>"$TEST_DIR/holders"
-    track_helper "$pid"
-    wait_until 60 "the hold" held_or_ended "$out" "$pid" || fail "no hold of $* in time"
-    ! grep -q held "$out" || return 0
-    [ ! -s "$out" ] || fail "could not hold $*: $(cat "$out")"
-    echo "the holder ended with no word; started once more" >&2
-  done
-  fail "could not hold $*"
+  "${WINE[@]}" "$TONVERO_BUILD/driver.exe" hold-files "${paths%|}" 86400000 >"$out" 2>&1 &
+  pid=$!
+  echo "$pid" >>"$TEST_DIR/holders"
+  track_helper "$pid"
+  wait_until 60 "the hold" held_or_ended "$out" "$pid" || fail "no hold of $* in time"
+  grep -q held "$out" && return 0
+  wait "$pid" && status=0 || status=$?
+  fail "could not hold $* (status $status): $(head -c 400 "$out")"
 }
 held_or_ended() { grep -q held "$1" || ! kill -0 "$2" 2>/dev/null; }
 
@@ -161,8 +157,7 @@ start_under_fault() {
 
 # Starts the program in its folder, answering the messages of its start-up.
 start_faulted() {
-  (cd "$P" && PULSE_LATENCY_MSEC=60 exec "${WINE[@]}" tonvero.exe >>"$TEST_DIR/program.log" 2>&1) &
-  PROGRAM_PID=$!
+  PROGRAM_DIR=$P launch_program
   until drv_try wait-window 200; do
     program_running || fail "the program ended at start-up under $FAULT"
     if drv_try wait-dialog Tonvero 200; then

@@ -389,8 +389,7 @@ test_phonelist_unreadable_list_at_start_up() {
   write_list "$TEST_DIR/Base.rbd" "$PL_HEADER" '"zoe","x","9",""'
   cp "$TEST_DIR/Base.rbd" "$TEST_DIR/base.before"
   lock_file "$TEST_DIR/Base.rbd"
-  (cd "$TEST_DIR" && exec "${SOUND_RUN[@]}" "${WINE[@]}" tonvero.exe >>"$TEST_DIR/program.log" 2>&1) &
-  PROGRAM_PID=$!
+  launch_program
   drv wait-dialog Tonvero "$WAIT_WINDOW_MS" >/dev/null
   assert_eq "I/O error 32" "$(drv dlg-gettext Tonvero 65535)" "message at start-up"
   drv dlg-click Tonvero 1 >/dev/null

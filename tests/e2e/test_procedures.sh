@@ -182,8 +182,7 @@ test_procedures_locked_file() {
   local before
   before=$(file_lines "$TEST_DIR/Base.dp")
   lock_file "$TEST_DIR/Base.dp"
-  (cd "$TEST_DIR" && exec "${SOUND_RUN[@]}" "${WINE[@]}" tonvero.exe >>"$TEST_DIR/program.log" 2>&1) &
-  PROGRAM_PID=$!
+  launch_program
   drv wait-dialog Tonvero "$WAIT_WINDOW_MS" >/dev/null
   drv dlg-key Tonvero enter >/dev/null
   drv wait-window "$WAIT_WINDOW_MS" >/dev/null
