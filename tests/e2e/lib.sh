@@ -8,6 +8,10 @@ E2E_HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 E2E_ROOT=$(cd "$E2E_HERE/../.." && pwd)
 TONVERO_BUILD=${TONVERO_BUILD:-$E2E_ROOT/build/windows}
 
+# How Wine runs here; the harness picks its own loader (choose_wine) and
+# debug channels (start_wine).
+source "$E2E_ROOT/scripts/wine-env"
+
 # Control ids come from the program's own header.
 eval "$(sed -n 's/^#define \(IDC_[A-Z0-9_]*\) \([0-9][0-9]*\).*/\1=\2/p' "$E2E_ROOT/src/win32/ui/control_ids.h")"
 
@@ -72,13 +76,14 @@ wait_until() {
 
 # The Wine loader. The 32-bit loader needs a kernel that runs 32-bit programs;
 # where it cannot, the 64-bit loader still runs 64-bit builds.
+# Every Wine process runs with the fixed address layout of scripts/wine-env.
 choose_wine() {
   WINE_CAN_RUN_32=0
   if wine --version >/dev/null 2>&1; then
-    WINE=(wine)
+    WINE=("${FIXED_LAYOUT[@]}" wine)
     WINE_CAN_RUN_32=1
   elif [ -x /usr/lib/wine/wine64 ]; then
-    WINE=(/usr/lib/wine/wine64)
+    WINE=("${FIXED_LAYOUT[@]}" /usr/lib/wine/wine64)
     export WINELOADER=/usr/lib/wine/wine64
   else
     echo "no usable Wine loader" >&2
