@@ -12,6 +12,9 @@ make_packages() {  # folder
 
 package_file() { printf '%s/tonvero-%s-%s.zip' "$1" "$PACKAGE_VERSION" "$2"; }  # folder suffix
 
+# The package that holds the build under test.
+own_package() { if pe_is_32bit "$TONVERO_BUILD/tonvero.exe"; then echo win32; else echo win64; fi; }
+
 # Each package holds exactly its folder, README.txt, one.wav and the program
 # of its build, in that order, all with one time stamp; README.txt is plain
 # ASCII with CR LF line ends and names the version.
@@ -40,8 +43,10 @@ test_package_contents() {
   done
   pe_is_32bit "$TEST_DIR/unzip-win32/$name/tonvero.exe" || fail "the win32 package holds no 32-bit program"
   pe_is_32bit "$TEST_DIR/unzip-win64/$name/tonvero.exe" && fail "the win64 package holds a 32-bit program"
-  cmp -s "$TEST_DIR/unzip-win64/$name/tonvero.exe" "$TONVERO_BUILD/tonvero.exe" ||
-    fail "the win64 package's program is not the build's"
+  local own
+  own=$(own_package)
+  cmp -s "$TEST_DIR/unzip-$own/$name/tonvero.exe" "$TONVERO_BUILD/tonvero.exe" ||
+    fail "the $own package's program is not the build's"
 }
 
 # Packed again a little later (zip keeps times to two seconds), the
@@ -57,14 +62,14 @@ test_package_is_reproducible() {
   done
 }
 
-# Unpacked into a fresh folder and started there, the program shows its
+# Unpacked (the package of the build under test) into a fresh folder and started there, the program shows its
 # window, dials, shows its version in the about box, and keeps its settings
 # and lists in that folder.
 test_unpacked_package_runs() {
   make_packages "$TEST_DIR/dist"
   local unpacked="$TEST_DIR/fresh"
   mkdir -p "$unpacked"
-  (cd "$unpacked" && unzip -q "$(package_file "$TEST_DIR/dist" win64)") || fail "unzip the win64 package"
+  (cd "$unpacked" && unzip -q "$(package_file "$TEST_DIR/dist" "$(own_package)")") || fail "unzip the $(own_package) package"
   PROGRAM_DIR="$unpacked/tonvero-$PACKAGE_VERSION"
   start_program
   assert_dials 5551234 "@" 5551234
