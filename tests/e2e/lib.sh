@@ -95,6 +95,16 @@ choose_wine() {
   fi
 }
 
+# A 32-bit build runs under the i386 tree's Wine, whose server and programs
+# share one mount namespace: the script starts again inside one of its own,
+# which ends with it. Called by a script with its own path and arguments.
+enter_wine_namespace() {  # script args...
+  if [ -z "${TONVERO_WINE32_NAMESPACE:-}" ] && [ -f "$TONVERO_BUILD/tonvero.exe" ] &&
+    pe_is_32bit "$TONVERO_BUILD/tonvero.exe" && "$E2E_ROOT/scripts/wine32" --check >/dev/null; then
+    exec "$E2E_ROOT/scripts/wine32" --namespace "$@"
+  fi
+}
+
 check_build() {
   local f
   for f in tonvero.exe driver.exe play_tones.exe one.wav; do
