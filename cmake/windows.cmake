@@ -2,12 +2,60 @@
 enable_language(RC)
 # No link time in the PE header: the same sources give the same program bytes.
 add_link_options(-static -static-libgcc -static-libstdc++ -Wl,--no-insert-timestamp)
+# Every DLL the program imports but kernel32 and the C runtime is delay-loaded:
+# loaded at its first call, after WinMain has limited the DLL search to the
+# system folder. Windows looks in the program's folder first for a DLL that
+# is not a known DLL (winmm, comctl32, winspool.drv), and under Wine, which
+# knows none, user32 itself brings version.dll along and comdlg32 brings
+# comctl32 and winspool.drv. A delay-load library names every function of the
+# toolchain's import library (i686 names carry their stdcall "@n", which
+# --kill-at drops from the name looked up).
+set(DELAY_LOAD_DIR ${CMAKE_BINARY_DIR}/delay-load)
+set(DELAY_LOADED_LIBRARIES)
+function(delay_load library dll)
+  find_library(${library}_IMPORT_LIBRARY ${library} REQUIRED)
+  set(import_library ${${library}_IMPORT_LIBRARY})
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${import_library})
+  execute_process(COMMAND ${CMAKE_NM} -g --defined-only ${import_library}
+    OUTPUT_VARIABLE symbols COMMAND_ERROR_IS_FATAL ANY)
+  string(REGEX MATCHALL " T [^\n]+" functions "${symbols}")
+  set(prefix "")
+  if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+    set(prefix "_")
+  endif()
+  list(TRANSFORM functions REPLACE "^ T ${prefix}" "")
+  list(REMOVE_DUPLICATES functions)
+  list(JOIN functions "\n" exports)
+  file(GENERATE OUTPUT ${DELAY_LOAD_DIR}/${library}.def CONTENT "LIBRARY ${dll}\nEXPORTS\n${exports}\n")
+  # Named relative to its folder: dlltool names the library's symbols after
+  # the path it is given, and the program's bytes must not hold the checkout's.
+  set(output lib${library}_delayed.a)
+  add_custom_command(OUTPUT ${DELAY_LOAD_DIR}/${output} DEPENDS ${DELAY_LOAD_DIR}/${library}.def
+    COMMAND ${CMAKE_DLLTOOL} --kill-at --input-def ${library}.def --dllname ${dll} --output-delaylib ${output}
+    WORKING_DIRECTORY ${DELAY_LOAD_DIR})
+  set(DELAY_LOADED_LIBRARIES ${DELAY_LOADED_LIBRARIES} ${DELAY_LOAD_DIR}/${output} PARENT_SCOPE)
+endfunction()
+delay_load(winmm WINMM.dll)
+delay_load(comctl32 COMCTL32.dll)
+delay_load(comdlg32 COMDLG32.dll)
+delay_load(winspool WINSPOOL.DRV)
+delay_load(gdi32 GDI32.dll)
+delay_load(user32 USER32.dll)
+add_custom_target(delay_loaded_libraries DEPENDS ${DELAY_LOADED_LIBRARIES})
+# i686 ld drops a delay-load thunk that no code calls by name, and code that
+# calls through a __declspec(dllimport) declaration reads the import slot
+# directly, which then holds 0. Declared without dllimport, the system
+# functions are called through their thunks.
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+  add_compile_definitions(DECLSPEC_IMPORT=)
+endif()
 
 file(GLOB_RECURSE WIN32_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/win32/*.cpp)
 list(FILTER WIN32_SOURCES EXCLUDE REGEX "/main\\.cpp$")
 add_library(tonvero_win32 STATIC ${WIN32_SOURCES})
 target_include_directories(tonvero_win32 PUBLIC ${CMAKE_SOURCE_DIR}/src)
-target_link_libraries(tonvero_win32 PUBLIC tonvero_core winmm comctl32 comdlg32 gdi32 user32 winspool)
+target_link_libraries(tonvero_win32 PUBLIC tonvero_core ${DELAY_LOADED_LIBRARIES})
+add_dependencies(tonvero_win32 delay_loaded_libraries)
 
 add_executable(tonvero WIN32 src/win32/app/main.cpp src/win32/app/tonvero.rc)
 set_source_files_properties(src/win32/app/tonvero.rc PROPERTIES

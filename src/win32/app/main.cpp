@@ -6,7 +6,27 @@
 
 #include "win32/app/main_window.h"
 
+namespace {
+
+// Windows looks for a DLL that is not a known DLL in the program's folder
+// first, and a downloads folder may hold anything. From here on only the
+// system folder is searched, for the program's delay-loaded DLLs and for
+// those the system DLLs load for it. Vista and 7 without the update that
+// brought SetDefaultDllDirectories at least leave out the current folder.
+void LimitDllSearchToSystemFolder() {
+  using SetDefaultDllDirectoriesFunction = BOOL(WINAPI*)(DWORD);
+  FARPROC found = GetProcAddress(GetModuleHandleA("kernel32.dll"), "SetDefaultDllDirectories");
+  auto setDefaultDllDirectories =
+      reinterpret_cast<SetDefaultDllDirectoriesFunction>(reinterpret_cast<void (*)()>(found));
+  if (!setDefaultDllDirectories || !setDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32)) {
+    SetDllDirectoryA("");
+  }
+}
+
+}  // namespace
+
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
+  LimitDllSearchToSystemFolder();
   tonvero::MainWindow mainWindow;
   const char* firstArgument = __argc > 1 ? __argv[1] : nullptr;
   HWND window = mainWindow.Create(instance, firstArgument);
