@@ -77,6 +77,10 @@ add_executable(driver tests/e2e/driver/driver.cpp)
 target_include_directories(driver PRIVATE ${CMAKE_SOURCE_DIR}/src)
 target_link_libraries(driver PRIVATE user32 gdi32)
 
+# The DLL the DLL-search test plants beside the program under system names.
+add_library(planted SHARED tests/e2e/planted/planted_dll.cpp)
+set_target_properties(planted PROPERTIES PREFIX "")
+
 file(GLOB E2E_HELPERS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/helpers/*.cpp)
 foreach(helper ${E2E_HELPERS})
   get_filename_component(name ${helper} NAME_WE)
