@@ -7,6 +7,7 @@
 #include "win32/ui/control_ids.h"
 #include "win32/ui/look.h"
 #include "win32/ui/message_boxes.h"
+#include "win32/ui/panel.h"
 
 namespace tonvero {
 namespace {
@@ -16,37 +17,32 @@ using namespace look;
 constexpr int kClientWidth = 625, kClientHeight = 372;
 constexpr DWORD kPicture = WS_VISIBLE | SS_BITMAP;
 
-// The main window's own controls around the panels', in the order that is
-// the tab order and, for overlapping ones, the z-order.
-std::vector<ControlSpec> MainControls(HINSTANCE instance) {
-  std::vector<ControlSpec> c = DialerPanel::Controls();
-  c.insert(c.end(), {
+// The panels' places in the client area.
+constexpr RECT kDialerPlace{0, 32, 223, 312};
+constexpr RECT kProcedureBarPlace{0, 0, 572, 28};
+constexpr RECT kCommandHelpPlace{232, 216, 617, 366};
+constexpr RECT kPhoneListPlace{232, 38, 617, 365};
+
+// The main window's own controls. The logo, the command help and the help
+// picture lie over panels' places, so they come before those panels: a
+// panel is clipped by the windows above it.
+std::vector<ControlSpec> LogoControl() {
+  return {{IDC_LOGO, "STATIC", "", 110, 226, 113, 113, kPicture | SS_NOTIFY, {}, CLR_INVALID,
+           " Velmora Logo "}};
+}
+std::vector<ControlSpec> ExitAndBanner() {
+  return {
       {IDC_EXIT, "BUTTON", "Exit", 8, 312, 97, 33, kColouredButton, {"MS Sans Serif", 19, true}, kGreen},
-      {IDC_LOGO, "STATIC", "", 110, 226, 113, 113, kPicture | SS_NOTIFY, {}, CLR_INVALID,
-       " Velmora Logo "},
       {IDC_BANNER, "STATIC", "", 8, 352, 217, 17, kPicture},
-  });
-  const std::vector<ControlSpec> procedures = ProcedureBar::Controls();
-  c.insert(c.end(), procedures.begin(), procedures.end());
-  c.insert(c.end(), {
+  };
+}
+std::vector<ControlSpec> HelpAndRules() {
+  return {
       {IDC_HELP_BUTTON, "BUTTON", "Help", 576, 3, 41, 22, kColouredButton},
       {IDC_RULE_H, "STATIC", "", 2, 28, 621, 3, WS_VISIBLE | SS_ETCHEDHORZ},
       {IDC_RULE_V, "STATIC", "", 223, 32, 3, 338, WS_VISIBLE | SS_ETCHEDVERT},
-  });
-  const std::vector<ControlSpec> phoneList = PhoneListPanel::Controls(instance);
-  c.insert(c.end(), phoneList.begin(), phoneList.end());
-  c.insert(c.end(), {
-      {IDC_PRINT, "BUTTON", "Print", 424, 38, 41, 22, kColouredButton, {}, CLR_INVALID, " Print Tonvero DB "},
-      {IDC_SYNC, "BUTTON", "Sync.", 528, 38, 41, 22, kColouredButton, kBoldFont, CLR_INVALID,
-       "Synchronization With Another DB File "},
-      {IDC_ADD, "BUTTON", "Add", 576, 38, 41, 22, kColouredButton, kBoldFont, CLR_INVALID,
-       " Adding Records From Another Tonvero DB "},
-      {IDC_CREDIT, "STATIC", "Tonvero by Velmora", 320, 181, 100, 12, kLabel | WS_CLIPSIBLINGS,
-       {"Small Fonts", 9, false}, kGrey},
-      PhoneListPanel::GridControl(),
       {IDC_HELP_PICTURE, "STATIC", "", 232, 64, 385, 305, SS_BITMAP | SS_CENTERIMAGE},
-  });
-  return c;
+  };
 }
 
 void SetPicture(HWND control, HBITMAP picture) {
@@ -83,13 +79,10 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       form_.DrawButton(item, item.CtlID == IDC_EXIT ? pictures_.exitGlyph : nullptr);
       return TRUE;
     }
-    case WM_HSCROLL: dialer_.OnSpeedScroll(LOWORD(wParam), HIWORD(wParam)); return 0;
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORLISTBOX:
-      return OnControlColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_ACTIVATE: OnActivate(LOWORD(wParam) != WA_INACTIVE); return 0;
   }
+  LRESULT result = 0;
+  if (HandleFormMessage(form_, message, wParam, lParam, result)) return result;
   return DefWindowProcA(hwnd_, message, wParam, lParam);
 }
 
@@ -111,23 +104,25 @@ void MainWindow::OnCreate() {
   LoadSettings();
   LoadDialingProcedures();
   LoadPhoneList();
-  printer_.Attach(Item(IDC_PRINT));
+  phoneList_.EnablePrint(printer_.PrinterInstalled());
 }
 
 void MainWindow::CreateControls() {
   INITCOMMONCONTROLSEX classes{sizeof classes, ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES |
                                                    ICC_UPDOWN_CLASS | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&classes);
-  form_.Create(hwnd_, MainControls(reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(hwnd_, GWLP_HINSTANCE))));
-  SetPicture(Item(IDC_IMAGE_IDLE), pictures_.idle);
-  SetPicture(Item(IDC_IMAGE_DIALING), pictures_.dialing);
+  // Created in the order that is the tab order.
+  form_.Create(hwnd_, LogoControl());
+  dialer_.Create(hwnd_, kDialerPlace);
+  form_.Create(hwnd_, ExitAndBanner());
+  procedureBar_.Create(hwnd_, kProcedureBarPlace, kCommandHelpPlace);
+  form_.Create(hwnd_, HelpAndRules());
+  phoneList_.Create(hwnd_, kPhoneListPlace);
+  dialer_.ShowPictures(pictures_.idle, pictures_.dialing);
   SetPicture(Item(IDC_LOGO), pictures_.logo);
   SetPicture(Item(IDC_BANNER), pictures_.banner);
   SetPicture(Item(IDC_HELP_PICTURE), pictures_.help);
-  dialer_.Attach(hwnd_, form_);
-  procedureBar_.Attach(hwnd_);
   procedureBar_.SetListBelow(*this);
-  phoneList_.Attach(hwnd_);
   Subclass(Item(IDC_HELP_BUTTON), IDC_HELP_BUTTON);
 }
 
@@ -171,27 +166,13 @@ void MainWindow::OnDestroy() {
 // ---- routing -------------------------------------------------------------------
 
 void MainWindow::OnCommand(int id, int code) {
-  if (procedureBar_.OnCommand(id, code) || dialer_.OnCommand(id) || phoneList_.OnCommand(id)) return;
   switch (id) {
-    case IDC_PRINT: Print(); break;
-    case IDC_SYNC: Merge(MergeKind::kSync); break;
-    case IDC_ADD: Merge(MergeKind::kAdd); break;
     case IDC_EXIT: ConfirmExit(); break;
     case IDC_LOGO:
       if (code == STN_DBLCLK) ShowAbout();
       else InvalidateRect(Item(IDC_LOGO), nullptr, TRUE);
       break;
   }
-}
-
-LRESULT MainWindow::OnControlColor(HDC dc, HWND control) {
-  LRESULT brush = 0;
-  if (dialer_.OnControlColor(dc, control, brush) || procedureBar_.OnControlColor(dc, control, brush)) {
-    return brush;
-  }
-  SetTextColor(dc, form_.TextColor(GetDlgCtrlID(control)));
-  SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-  return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
 }
 
 // The focused control is kept across deactivation; the phone list at first.
@@ -212,8 +193,9 @@ LRESULT MainWindow::HandleSubclassMessage(HWND button, UINT_PTR, UINT message, W
 // ---- the window's own commands ---------------------------------------------------
 
 void MainWindow::ShowHelpPage(bool shown) {
-  ShowWindow(Item(shown ? IDC_GRID : IDC_HELP_PICTURE), SW_HIDE);
-  ShowWindow(Item(shown ? IDC_HELP_PICTURE : IDC_GRID), SW_SHOW);
+  if (shown) phoneList_.ShowGrid(false);
+  ShowWindow(Item(IDC_HELP_PICTURE), shown ? SW_SHOW : SW_HIDE);
+  if (!shown) phoneList_.ShowGrid(true);
   if (!shown) phoneList_.Focus();
 }
 
@@ -226,7 +208,7 @@ void MainWindow::ShowAbout() {
   InvalidateRect(Item(IDC_LOGO), nullptr, TRUE);
 }
 
-void MainWindow::Print() {
+void MainWindow::PrintList() {
   PrintJob job;
   job.caption = WindowText(hwnd_);
   job.records = phoneList_.Records();
@@ -234,7 +216,7 @@ void MainWindow::Print() {
   printer_.Print(hwnd_, std::move(job));
 }
 
-void MainWindow::Merge(MergeKind kind) {
+void MainWindow::MergeAnotherDatabase(MergeKind kind) {
   RunMerge(hwnd_, kind, settings_.dbBase, settings_.otherDbBase, {procedureBar_, phoneList_});
 }
 

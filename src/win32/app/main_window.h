@@ -1,8 +1,8 @@
 #pragma once
-// The main window: a switchboard. It lays out the dialer on the left, the
-// dialing procedures along the top and the phone list on the right, routes
-// the messages of their controls to them, runs the start-up in order, and
-// has Exit, About and Help of its own.
+// The main window: a switchboard. It places the panels (the dialer on the
+// left, the dialing procedures along the top, the phone list on the right),
+// wires them together, runs the start-up in order, and has Exit, About and
+// Help of its own.
 #include <windows.h>
 
 #include <memory>
@@ -38,7 +38,6 @@ class MainWindow : public BaseWindow<MainWindow>,
   void OnCreate();
   void OnDestroy();
   void OnCommand(int id, int code);
-  LRESULT OnControlColor(HDC dc, HWND control);
   void OnActivate(bool active);
   void CreateControls();
   void LoadSettings();
@@ -49,8 +48,6 @@ class MainWindow : public BaseWindow<MainWindow>,
   void ConfirmExit();
   void ShowAbout();
   void ShowHelpPage(bool shown);
-  void Print();
-  void Merge(MergeKind kind);
 
   // DialerPanel::Owner
   std::string ProcedureText() const override { return procedureBar_.CurrentCommand(); }
@@ -61,9 +58,11 @@ class MainWindow : public BaseWindow<MainWindow>,
   void DialNumber() override { dialer_.Dial(); }
   void StepProcedure(int delta) override;
   void ShowDatabaseName(const std::string& caption) override { SetWindowTextA(hwnd_, caption.c_str()); }
+  void PrintList() override;
+  void MergeAnotherDatabase(MergeKind kind) override;
   // ProcedureBar::ListBelow
   void Focus() override { phoneList_.Focus(); }
-  void GiveWay(int top) override { phoneList_.GiveWay(top); }
+  void GiveWay(int screenTop) override { phoneList_.GiveWay(screenTop); }
   void TakeBackRoom() override { phoneList_.TakeBackRoom(); }
 
   HWND Item(int id) const { return form_.Item(id); }

@@ -8,6 +8,7 @@
 #include "win32/ui/control_ids.h"
 #include "win32/ui/look.h"
 #include "win32/ui/message_boxes.h"
+#include "win32/ui/panel.h"
 
 namespace tonvero {
 namespace {
@@ -25,14 +26,15 @@ struct Key {
   int left, top;
   char symbol() const { return caption[0]; }
 };
-// The keypad: "1".."9" row by row, then "*", "0", "#", and A..D beside them.
+// The keypad: "1".."9" row by row, then "*", "0", "#", and A..D beside them;
+// places in the panel's client area, as every control's here.
 constexpr Key kKeys[] = {
-    {IDC_KEY_0 + 1, "1", 8, 64},    {IDC_KEY_0 + 2, "2", 64, 64},   {IDC_KEY_0 + 3, "3", 120, 64},
-    {IDC_KEY_0 + 4, "4", 8, 104},   {IDC_KEY_0 + 5, "5", 64, 104},  {IDC_KEY_0 + 6, "6", 120, 104},
-    {IDC_KEY_0 + 7, "7", 8, 144},   {IDC_KEY_0 + 8, "8", 64, 144},  {IDC_KEY_0 + 9, "9", 120, 144},
-    {IDC_KEY_ST, "*", 8, 184},      {IDC_KEY_0, "0", 64, 184},      {IDC_KEY_NM, "#", 120, 184},
-    {IDC_KEY_A, "A", 176, 64},      {IDC_KEY_A + 1, "B", 176, 104}, {IDC_KEY_A + 2, "C", 176, 144},
-    {IDC_KEY_A + 3, "D", 176, 184},
+    {IDC_KEY_0 + 1, "1", 8, 32},    {IDC_KEY_0 + 2, "2", 64, 32},   {IDC_KEY_0 + 3, "3", 120, 32},
+    {IDC_KEY_0 + 4, "4", 8, 72},   {IDC_KEY_0 + 5, "5", 64, 72},  {IDC_KEY_0 + 6, "6", 120, 72},
+    {IDC_KEY_0 + 7, "7", 8, 112},   {IDC_KEY_0 + 8, "8", 64, 112},  {IDC_KEY_0 + 9, "9", 120, 112},
+    {IDC_KEY_ST, "*", 8, 152},      {IDC_KEY_0, "0", 64, 152},      {IDC_KEY_NM, "#", 120, 152},
+    {IDC_KEY_A, "A", 176, 32},      {IDC_KEY_A + 1, "B", 176, 72}, {IDC_KEY_A + 2, "C", 176, 112},
+    {IDC_KEY_A + 3, "D", 176, 152},
 };
 
 const Key* FindKey(int id) {
@@ -57,14 +59,7 @@ constexpr KeyLetters kKeyLetters[] = {
     {IDC_KEY_0 + 8, "t u v"}, {IDC_KEY_0 + 9, "w x y"}, {IDC_KEY_0, "o p r"},
 };
 
-}  // namespace
-
-DialerPanel::DialerPanel(Settings& settings, Owner& owner)
-    : settings_(settings), owner_(owner), screenBrush_(CreateSolidBrush(kBlue)) {}
-
-DialerPanel::~DialerPanel() { DeleteObject(screenBrush_); }
-
-std::vector<ControlSpec> DialerPanel::Controls() {
+std::vector<ControlSpec> Controls() {
   std::vector<ControlSpec> c;
   for (const Key& key : kKeys) {
     const bool silverBox = IsSilverBoxKey(key);
@@ -80,27 +75,34 @@ std::vector<ControlSpec> DialerPanel::Controls() {
                  WS_VISIBLE | SS_CENTER | SS_NOPREFIX, {}, kGrey});
   }
   c.insert(c.end(), {
-      {IDC_SCREEN, "EDIT", "", 40, 36, 177, 21,
+      {IDC_SCREEN, "EDIT", "", 40, 4, 177, 21,
        WS_VISIBLE | WS_TABSTOP | WS_BORDER | ES_UPPERCASE | ES_AUTOHSCROLL | ES_NOHIDESEL,
        kBoldFont, kAqua, " Dialer Screen "},
-      {IDC_IMAGE_IDLE, "STATIC", "", 4, 32, 33, 33, kPicture},
-      {IDC_IMAGE_DIALING, "STATIC", "", 4, 32, 33, 33, SS_BITMAP},
-      {IDC_CLEAR, "BUTTON", "Clear", 8, 224, 97, 25, kColouredButton, kBoldFont, kMaroon,
+      {IDC_IMAGE_IDLE, "STATIC", "", 4, 0, 33, 33, kPicture},
+      {IDC_IMAGE_DIALING, "STATIC", "", 4, 0, 33, 33, SS_BITMAP},
+      {IDC_CLEAR, "BUTTON", "Clear", 8, 192, 97, 25, kColouredButton, kBoldFont, kMaroon,
        " Clear The Dialer Screen "},
-      {IDC_MODE_LABEL, "STATIC", "Fast    Queue    Slow", 6, 252, 104, 14, kLabel, {"Tahoma", 10}},
-      {IDC_SPEED, "SCROLLBAR", "", 8, 268, 97, 9, WS_VISIBLE | WS_TABSTOP | SBS_HORZ, {},
+      {IDC_MODE_LABEL, "STATIC", "Fast    Queue    Slow", 6, 220, 104, 14, kLabel, {"Tahoma", 10}},
+      {IDC_SPEED, "SCROLLBAR", "", 8, 236, 97, 9, WS_VISIBLE | WS_TABSTOP | SBS_HORZ, {},
        CLR_INVALID, " Speed Of Dialing "},
-      {IDC_DIAL, "BUTTON", "Dial", 8, 280, 44, 25, kColouredButton, kBoldFont, kNavy,
+      {IDC_DIAL, "BUTTON", "Dial", 8, 248, 44, 25, kColouredButton, kBoldFont, kNavy,
        " Dialing Current Phone Number "},
-      {IDC_DIAL_MODE, "BUTTON", "Mode", 56, 280, 49, 25, kColouredButton, {}, CLR_INVALID,
+      {IDC_DIAL_MODE, "BUTTON", "Mode", 56, 248, 49, 25, kColouredButton, {}, CLR_INVALID,
        "Choosing Dialing Mode "},
   });
   return c;
 }
 
-void DialerPanel::Attach(HWND parent, Form& form) {
-  parent_ = parent;
-  form_ = &form;
+}  // namespace
+
+DialerPanel::DialerPanel(Settings& settings, Owner& owner)
+    : settings_(settings), owner_(owner), screenBrush_(CreateSolidBrush(kBlue)) {}
+
+DialerPanel::~DialerPanel() { DeleteObject(screenBrush_); }
+
+void DialerPanel::Create(HWND parent, const RECT& place) {
+  CreatePanelWindow(parent, TONVERO_CLASS_DIALER_PANEL, WindowProcedure, place, IDC_PANEL_DIALER, this);
+  form_.Create(hwnd_, Controls());
   SCROLLINFO speed{sizeof speed, SIF_RANGE | SIF_POS, 0, 10, 0, 2, 0};
   SetScrollInfo(Item(IDC_SPEED), SB_CTL, &speed, FALSE);
   for (const Key& key : kKeys) Subclass(Item(key.id), key.id);
@@ -120,8 +122,13 @@ void DialerPanel::LoadTones(const std::string& path) {
     ExitProcess(1);
   }
   player_ = std::make_unique<TonePlayer>(std::move(*bank), sound_, clock_,
-                                         [this](const std::string& text) { ShowNotice(parent_, text); });
+                                         [this](const std::string& text) { ShowNotice(TopWindow(hwnd_), text); });
   sound_.OpenDevice(player_->Bank().images[kSilenceIndex].data());
+}
+
+void DialerPanel::ShowPictures(HBITMAP idle, HBITMAP dialing) {
+  SendMessageA(Item(IDC_IMAGE_IDLE), STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(idle));
+  SendMessageA(Item(IDC_IMAGE_DIALING), STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(dialing));
 }
 
 void DialerPanel::StopSound() {
@@ -144,23 +151,33 @@ void DialerPanel::ShowMode() {
 
 void DialerPanel::ShowNumber(const std::string& number) { SetWindowTextA(Item(IDC_SCREEN), number.c_str()); }
 
-// ---- routing ---------------------------------------------------------------------
+// ---- the panel's messages ------------------------------------------------------
 
-bool DialerPanel::OnCommand(int id) {
-  switch (id) {
-    case IDC_CLEAR: SetWindowTextA(Item(IDC_SCREEN), ""); return true;
-    case IDC_DIAL: Dial(); return true;
-    case IDC_DIAL_MODE: ChooseMode(); return true;
+LRESULT DialerPanel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_COMMAND: OnCommand(LOWORD(wParam)); return 0;
+    case WM_HSCROLL: OnSpeedScroll(LOWORD(wParam), HIWORD(wParam)); return 0;
+    case WM_CTLCOLOREDIT:
+      if (reinterpret_cast<HWND>(lParam) == Item(IDC_SCREEN)) return ColorScreen(reinterpret_cast<HDC>(wParam));
+      break;
   }
-  return false;
+  LRESULT result = 0;
+  if (HandleFormMessage(form_, message, wParam, lParam, result)) return result;
+  return DefWindowProcA(hwnd_, message, wParam, lParam);
 }
 
-bool DialerPanel::OnControlColor(HDC dc, HWND control, LRESULT& brush) const {
-  if (GetDlgCtrlID(control) != IDC_SCREEN) return false;
+void DialerPanel::OnCommand(int id) {
+  switch (id) {
+    case IDC_CLEAR: SetWindowTextA(Item(IDC_SCREEN), ""); break;
+    case IDC_DIAL: Dial(); break;
+    case IDC_DIAL_MODE: ChooseMode(); break;
+  }
+}
+
+LRESULT DialerPanel::ColorScreen(HDC dc) const {
   SetTextColor(dc, kAqua);
   SetBkColor(dc, kBlue);
-  brush = reinterpret_cast<LRESULT>(screenBrush_);
-  return true;
+  return reinterpret_cast<LRESULT>(screenBrush_);
 }
 
 void DialerPanel::OnSpeedScroll(int request, int position) {
@@ -177,7 +194,7 @@ void DialerPanel::OnSpeedScroll(int request, int position) {
 }
 
 void DialerPanel::ChooseMode() {
-  if (ChooseDialingMode(parent_, settings_)) ShowMode();
+  if (ChooseDialingMode(TopWindow(hwnd_), settings_)) ShowMode();
 }
 
 // ---- the keypad ------------------------------------------------------------------
@@ -196,7 +213,7 @@ LRESULT DialerPanel::HandleSubclassMessage(HWND key, UINT_PTR id, UINT message, 
 
 void DialerPanel::PressKey(int id) {
   const Key* key = FindKey(id);
-  form_->SetTextColor(id, PressedColor(*key));
+  form_.SetTextColor(id, PressedColor(*key));
   UpdateWindow(Item(id));
   player_->StartTone(ToneIndexOf(key->symbol()));
   HWND screen = Item(IDC_SCREEN);
@@ -206,7 +223,7 @@ void DialerPanel::PressKey(int id) {
 }
 
 void DialerPanel::ReleaseKey(int id) {
-  form_->SetTextColor(id, ReleasedColor(*FindKey(id)));
+  form_.SetTextColor(id, ReleasedColor(*FindKey(id)));
   player_->StopSound();
 }
 
@@ -263,9 +280,9 @@ void DialerPanel::Flush() {
 void DialerPanel::Wait(unsigned ms) { player_->Wait(ms); }
 
 void DialerPanel::Pause() {
-  ShowPauseBox(parent_);
+  ShowPauseBox(TopWindow(hwnd_));
   // Whatever the box covered is painted at once, before dialing goes on.
-  RedrawWindow(parent_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  RedrawWindow(TopWindow(hwnd_), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
 }  // namespace tonvero

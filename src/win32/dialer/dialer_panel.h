@@ -1,8 +1,9 @@
 #pragma once
-// The dialer on the left of the main window: the keypad, the dialer screen
-// with its dialing icons, "Clear", the speed bar with the mode indicator,
-// "Dial" and "Mode". It owns the tone player and the modem port, and dials
-// the screen's number through the current procedure in the chosen mode.
+// The dialer on the left of the main window, a panel of its own: the keypad,
+// the dialer screen with its dialing icons, "Clear", the speed bar with the
+// mode indicator, "Dial" and "Mode". It owns the tone player and the modem
+// port, and dials the screen's number through the current procedure in the
+// chosen mode.
 #include <windows.h>
 
 #include <memory>
@@ -36,9 +37,10 @@ class DialerPanel : public BaseWindow<DialerPanel>, private DialTarget, private 
   DialerPanel(const DialerPanel&) = delete;
   DialerPanel& operator=(const DialerPanel&) = delete;
 
-  // The controls, for the main window's form; Attach once they exist.
-  static std::vector<ControlSpec> Controls();
-  void Attach(HWND parent, Form& form);
+  // Creates the panel with its controls at `place` in `parent`.
+  void Create(HWND parent, const RECT& place);
+  // The dialing icons: one while idle, the other while dialing.
+  void ShowPictures(HBITMAP idle, HBITMAP dialing);
   // Reads the tone file; a missing or damaged one is said and ends the
   // program, which cannot dial without it.
   void LoadTones(const std::string& path);
@@ -53,13 +55,13 @@ class DialerPanel : public BaseWindow<DialerPanel>, private DialTarget, private 
   // Dials what the screen holds.
   void Dial();
 
-  // Routing from the main window: true when the message was the panel's.
-  bool OnCommand(int id);
-  bool OnControlColor(HDC dc, HWND control, LRESULT& brush) const;
-  void OnSpeedScroll(int request, int position);
 
  private:
   friend class BaseWindow<DialerPanel>;
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  void OnCommand(int id);
+  LRESULT ColorScreen(HDC dc) const;
+  void OnSpeedScroll(int request, int position);
   // The keys sound while held: they act on mouse down and up, not on click.
   LRESULT HandleSubclassMessage(HWND key, UINT_PTR id, UINT message, WPARAM wParam, LPARAM lParam);
   void PressKey(int id);
@@ -74,18 +76,17 @@ class DialerPanel : public BaseWindow<DialerPanel>, private DialTarget, private 
   void Wait(unsigned ms) override;
   void Pause() override;
   // ModemDialer::Display
-  HWND NoticeOwner() const override { return parent_; }
+  HWND NoticeOwner() const override { return GetAncestor(hwnd_, GA_ROOT); }
   std::string Number() const override;
   void ShowDialing(bool dialing) override;
   void ShowSent(const std::string& piece) override;
   void PutNumberBack(const std::string& number) override;
 
-  HWND Item(int id) const { return GetDlgItem(parent_, id); }
+  HWND Item(int id) const { return GetDlgItem(hwnd_, id); }
 
   Settings& settings_;
   Owner& owner_;
-  HWND parent_ = nullptr;
-  Form* form_ = nullptr;
+  Form form_;
   HBRUSH screenBrush_;
   WinSoundOutput sound_;
   WinClock clock_;

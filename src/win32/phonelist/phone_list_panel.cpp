@@ -11,51 +11,75 @@
 #include "win32/phonelist/sort_dialog.h"
 #include "win32/ui/look.h"
 #include "win32/ui/message_boxes.h"
+#include "win32/ui/panel.h"
 
 namespace tonvero {
 
 PhoneListPanel::PhoneListPanel(Owner& owner)
     : owner_(owner), titles_(ParsePhoneList(NewPhoneListFileText()).titles) {}
 
-std::vector<ControlSpec> PhoneListPanel::Controls(HINSTANCE instance) {
+namespace {
+
+// The row of buttons over the grid, the credit line the grid lies over, and
+// the grid last, so that it takes the focus in its order; places in the
+// panel's client area.
+std::vector<ControlSpec> Controls() {
+  using look::kBoldFont;
   using look::kColouredButton;
-  GridWindow::RegisterClass(instance);
   return {
-      {IDC_SORT, "BUTTON", "Sort", 232, 38, 33, 22, kColouredButton, {}, CLR_INVALID,
+      {IDC_SORT, "BUTTON", "Sort", 0, 0, 33, 22, kColouredButton, {}, CLR_INVALID,
        " Choose The Sorting Field "},
-      {IDC_EDIT, "BUTTON", "Edit F4", 266, 38, 45, 22, kColouredButton, {}, CLR_INVALID,
+      {IDC_EDIT, "BUTTON", "Edit F4", 34, 0, 45, 22, kColouredButton, {}, CLR_INVALID,
        " Edit Current Record "},
-      {IDC_INSERT, "BUTTON", "Insert", 312, 38, 37, 22, kColouredButton, {}, CLR_INVALID,
+      {IDC_INSERT, "BUTTON", "Insert", 80, 0, 37, 22, kColouredButton, {}, CLR_INVALID,
        " Insert A New Record "},
-      {IDC_DELETE, "BUTTON", "Delete", 350, 38, 37, 22, kColouredButton, {}, CLR_INVALID,
+      {IDC_DELETE, "BUTTON", "Delete", 118, 0, 37, 22, kColouredButton, {}, CLR_INVALID,
        " Delete Current Record "},
-      {IDC_FILE, "BUTTON", "Open", 388, 38, 33, 22, kColouredButton, {}, CLR_INVALID,
+      {IDC_FILE, "BUTTON", "Open", 156, 0, 33, 22, kColouredButton, {}, CLR_INVALID,
        " Open another DB File "},
+      {IDC_PRINT, "BUTTON", "Print", 192, 0, 41, 22, kColouredButton, {}, CLR_INVALID, " Print Tonvero DB "},
+      {IDC_SYNC, "BUTTON", "Sync.", 296, 0, 41, 22, kColouredButton, kBoldFont, CLR_INVALID,
+       "Synchronization With Another DB File "},
+      {IDC_ADD, "BUTTON", "Add", 344, 0, 41, 22, kColouredButton, kBoldFont, CLR_INVALID,
+       " Adding Records From Another Tonvero DB "},
+      {IDC_GRID, GridWindow::ClassName(), "", 0, 26, 385, 301,
+       WS_VISIBLE | WS_TABSTOP | WS_BORDER | WS_VSCROLL | WS_CLIPSIBLINGS},
+      {IDC_CREDIT, "STATIC", "Tonvero by Velmora", 88, 143, 100, 12, look::kLabel | WS_CLIPSIBLINGS,
+       {"Small Fonts", 9, false}, look::kGrey},
   };
 }
 
-// The grid comes last in the form, after the main window's own controls,
-// so that it lies over the credit line and takes the focus in its order.
-ControlSpec PhoneListPanel::GridControl() {
-  return {IDC_GRID, GridWindow::ClassName(), "", 232, 64, 385, 301,
-          WS_VISIBLE | WS_TABSTOP | WS_BORDER | WS_VSCROLL | WS_CLIPSIBLINGS};
+}  // namespace
+
+void PhoneListPanel::Create(HWND parent, const RECT& place) {
+  CreatePanelWindow(parent, TONVERO_CLASS_PHONE_LIST_PANEL, WindowProcedure, place, IDC_PANEL_PHONE_LIST,
+                    this);
+  GridWindow::RegisterClass(reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent, GWLP_HINSTANCE)));
+  form_.Create(hwnd_, Controls());
+  grid_.Attach(GetDlgItem(hwnd_, IDC_GRID), *this, *this);
 }
 
-void PhoneListPanel::Attach(HWND parent) {
-  parent_ = parent;
-  HWND grid = GetDlgItem(parent, IDC_GRID);
-  SetWindowPos(grid, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);  // over the credit line
-  grid_.Attach(grid, *this, *this);
+LRESULT PhoneListPanel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_COMMAND) {
+    OnCommand(LOWORD(wParam));
+    return 0;
+  }
+  LRESULT result = 0;
+  if (HandleFormMessage(form_, message, wParam, lParam, result)) return result;
+  return DefWindowProcA(hwnd_, message, wParam, lParam);
 }
+
+void PhoneListPanel::ShowGrid(bool shown) { ShowWindow(grid_.Handle(), shown ? SW_SHOW : SW_HIDE); }
+
+void PhoneListPanel::EnablePrint(bool enable) { EnableWindow(GetDlgItem(hwnd_, IDC_PRINT), enable); }
 
 void PhoneListPanel::Focus() const { SetFocus(grid_.Handle()); }
 
 namespace {
 
-RECT PlaceIn(HWND parent, HWND child) {
+RECT ScreenPlace(HWND window) {
   RECT r;
-  GetWindowRect(child, &r);
-  MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+  GetWindowRect(window, &r);
   return r;
 }
 
@@ -65,32 +89,34 @@ void SetHeight(HWND window, int width, int height) {
 
 }  // namespace
 
-void PhoneListPanel::GiveWay(int top) {
-  const RECT place = PlaceIn(parent_, grid_.Handle());
+void PhoneListPanel::GiveWay(int screenTop) {
+  const RECT place = ScreenPlace(grid_.Handle());
   fullHeight_ = place.bottom - place.top;
   grid_.ShowScrollBar(false);
-  SetHeight(grid_.Handle(), place.right - place.left, top - place.top - 2);
+  SetHeight(grid_.Handle(), place.right - place.left, screenTop - place.top - 2);
 }
 
 void PhoneListPanel::TakeBackRoom() {
-  const RECT place = PlaceIn(parent_, grid_.Handle());
+  const RECT place = ScreenPlace(grid_.Handle());
   SetHeight(grid_.Handle(), place.right - place.left, fullHeight_);
   grid_.ShowScrollBar(true);
 }
 
 void PhoneListPanel::EnableDelete(bool enable) const {
-  EnableWindow(GetDlgItem(parent_, IDC_DELETE), enable);
+  EnableWindow(GetDlgItem(hwnd_, IDC_DELETE), enable);
 }
 
-bool PhoneListPanel::OnCommand(int id) {
+void PhoneListPanel::OnCommand(int id) {
   switch (id) {
-    case IDC_SORT: ChooseSortColumn(); return true;
-    case IDC_EDIT: EditSelected(); return true;
-    case IDC_INSERT: InsertRecord(); return true;
-    case IDC_DELETE: DeleteSelected(); return true;
-    case IDC_FILE: OpenDatabase(); return true;
+    case IDC_SORT: ChooseSortColumn(); break;
+    case IDC_EDIT: EditSelected(); break;
+    case IDC_INSERT: InsertRecord(); break;
+    case IDC_DELETE: DeleteSelected(); break;
+    case IDC_FILE: OpenDatabase(); break;
+    case IDC_PRINT: owner_.PrintList(); break;
+    case IDC_SYNC: owner_.MergeAnotherDatabase(MergeKind::kSync); break;
+    case IDC_ADD: owner_.MergeAnotherDatabase(MergeKind::kAdd); break;
   }
-  return false;
 }
 
 const Record* PhoneListPanel::SelectedRecord() const {
@@ -153,7 +179,7 @@ void PhoneListPanel::SortAndSelectFirst() {
 // loaded, and the previous ones stay when the list cannot be loaded.
 void PhoneListPanel::OpenDatabase() {
   const std::optional<std::string> chosen =
-      ChooseDatabaseFile(parent_, "Open Tonvero DB", owner_.DatabaseBase() + ".rbd");
+      ChooseDatabaseFile(TopWindow(hwnd_), "Open Tonvero DB", owner_.DatabaseBase() + ".rbd");
   // The grid has the focus also when loading fails and the failure is shown.
   Focus();
   if (!chosen) return;
@@ -220,7 +246,7 @@ bool PhoneListPanel::OnKey(int virtualKey) {
 
 void PhoneListPanel::ChooseSortColumn() {
   int chosen = sortField_;
-  const bool ok = ChooseSortField(parent_, titles_, chosen);
+  const bool ok = ChooseSortField(TopWindow(hwnd_), titles_, chosen);
   InvalidateRect(grid_.Handle(), nullptr, FALSE);
   Focus();
   if (!ok) return;
@@ -236,7 +262,7 @@ void PhoneListPanel::EditSelected() {
     return;
   }
   Record record = *selected;
-  const bool ok = EditRecord(parent_, "Edit Record", titles_, record);
+  const bool ok = EditRecord(TopWindow(hwnd_), "Edit Record", titles_, record);
   Focus();
   if (!ok) return;
   records_[Selected() - 1] = record;
@@ -254,7 +280,7 @@ bool PhoneListPanel::InsertRecordDialog(const Record& initial) {
     return false;
   }
   Record record = initial;
-  const bool ok = EditRecord(parent_, "Insert Record", titles_, record);
+  const bool ok = EditRecord(TopWindow(hwnd_), "Insert Record", titles_, record);
   Focus();
   if (!ok) return false;
   records_.push_back(record);
@@ -280,7 +306,7 @@ void PhoneListPanel::DeleteSelected() {
     Focus();
     return;
   }
-  if (SelectedRecord() && AskYesNo(parent_, "Delete This Record ?")) {
+  if (SelectedRecord() && AskYesNo(TopWindow(hwnd_), "Delete This Record ?")) {
     Focus();
     const int row = Selected();
     records_.erase(records_.begin() + (row - 1));

@@ -1,8 +1,10 @@
 #pragma once
-// The phone list on the right of the main window: the grid with its
-// records, sort column and type-ahead search, and its buttons "Sort",
-// "Edit F4", "Insert", "Delete" and "Open" with their dialogs. It owns the
-// list loaded from the current database and saves it after every change.
+// The phone list on the right of the main window, a panel of its own: the
+// grid with its records, sort column and type-ahead search, and the row of
+// buttons over it: "Sort", "Edit F4", "Insert", "Delete" and "Open" with
+// their dialogs, and "Print", "Sync." and "Add", which the owner carries
+// out. It owns the list loaded from the current database and saves it after
+// every change.
 #include <windows.h>
 
 #include <optional>
@@ -11,13 +13,17 @@
 
 #include "core/app/io_error.h"
 #include "core/phonelist/phone_list.h"
+#include "core/merge/merge.h"
 #include "core/phonelist/search.h"
 #include "win32/phonelist/grid_window.h"
+#include "win32/ui/base_window.h"
 #include "win32/ui/forms.h"
 
 namespace tonvero {
 
-class PhoneListPanel : private GridWindow::Source, private GridWindow::Events {
+class PhoneListPanel : public BaseWindow<PhoneListPanel>,
+                       private GridWindow::Source,
+                       private GridWindow::Events {
  public:
   // What the list needs from the main window.
   class Owner {
@@ -36,17 +42,19 @@ class PhoneListPanel : private GridWindow::Source, private GridWindow::Events {
     virtual void StepProcedure(int delta) = 0;
     // Names the loaded database where the user sees it (the caption).
     virtual void ShowDatabaseName(const std::string& caption) = 0;
+    // "Print", "Sync." and "Add".
+    virtual void PrintList() = 0;
+    virtual void MergeAnotherDatabase(MergeKind kind) = 0;
   };
 
   explicit PhoneListPanel(Owner& owner);
 
-  // The buttons and the grid, for the main window's form (the grid's class
-  // is registered here); Attach once they exist.
-  static std::vector<ControlSpec> Controls(HINSTANCE instance);
-  static ControlSpec GridControl();
-  void Attach(HWND parent);
-  HWND Handle() const { return grid_.Handle(); }
+  // Creates the panel with its buttons and grid at `place` in `parent`.
+  void Create(HWND parent, const RECT& place);
   void Focus() const;
+  // Hides the grid while a picture shows in its place, and shows it again.
+  void ShowGrid(bool shown);
+  void EnablePrint(bool enable);
 
   // Replaces the list by the one of `dbBase` and names it in the caption.
   // False, changing nothing, when its file can be neither opened nor
@@ -70,13 +78,11 @@ class PhoneListPanel : private GridWindow::Source, private GridWindow::Events {
   int SortField() const { return sortField_; }
   ColumnWidths Widths() const { return grid_.Widths(); }
   void SetWidths(const ColumnWidths& widths) { grid_.SetWidths(widths); }
-  // Ends the grid above `top` without its scroll bar (for the command help
-  // below it), and gives it its room back.
-  void GiveWay(int top);
+  // Ends the grid above `screenTop` (a screen coordinate) without its scroll
+  // bar (for the command help below it), and gives it its room back.
+  void GiveWay(int screenTop);
   void TakeBackRoom();
 
-  // Routing from the main window: true when the command was the panel's.
-  bool OnCommand(int id);
   void ChooseSortColumn();
   void EditSelected();
   void InsertRecord();
@@ -88,6 +94,10 @@ class PhoneListPanel : private GridWindow::Source, private GridWindow::Events {
   bool InsertRecordDialog(const Record& initial);
 
  private:
+  friend class BaseWindow<PhoneListPanel>;
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  void OnCommand(int id);
+
   // GridWindow::Source
   int RecordRows() const override { return static_cast<int>(records_.size()); }
   std::string CellText(int row, int column) const override;
@@ -111,7 +121,7 @@ class PhoneListPanel : private GridWindow::Source, private GridWindow::Events {
   void EnableDelete(bool enable) const;
 
   Owner& owner_;
-  HWND parent_ = nullptr;
+  Form form_;
   GridWindow grid_;
   Titles titles_;
   std::vector<Record> records_;

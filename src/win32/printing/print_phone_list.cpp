@@ -121,11 +121,11 @@ class PrinterSurface : public PrintSurface {
 
 }  // namespace
 
-void PhoneListPrinter::Attach(HWND printButton) {
+bool PhoneListPrinter::PrinterInstalled() const {
   DWORD needed = 0, count = 0;
   EnumPrintersA(PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS, nullptr, 4, nullptr, 0, &needed,
                 &count);
-  EnableWindow(printButton, needed > 0);
+  return needed > 0;
 }
 
 void PhoneListPrinter::Print(HWND owner, PrintJob job) {

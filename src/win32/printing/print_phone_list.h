@@ -10,8 +10,8 @@ namespace tonvero {
 
 class PhoneListPrinter {
  public:
-  // Takes over the "Print" button: enabled only when Windows lists a printer.
-  void Attach(HWND printButton);
+  // Whether Windows lists a printer: "Print" is enabled only then.
+  bool PrinterInstalled() const;
   // The whole print of `job` (caption, records in the grid's order, sort
   // field); the box chooses the font and the form, the print dialog the
   // printer. Cancel in either prints nothing. A failure after the job began

@@ -5,6 +5,7 @@
 #include "win32/procedures/procedure_file.h"
 #include "win32/ui/look.h"
 #include "win32/ui/message_boxes.h"
+#include "win32/ui/panel.h"
 
 namespace tonvero {
 namespace {
@@ -12,36 +13,15 @@ namespace {
 using namespace look;
 constexpr int kDroppedRows = 10;
 
-// The command list shown while a dialing procedure is edited.
-std::string ProcedureHelpText() {
-  const char* const rows[][2] = {
-      {"@", "Dialing The Phone Number"}, {"P", "Pause"},
-      {"SXX", "Jump On XX Symbols Ahead"}, {"-", "1/3 Second Delay"},
-      {",", "1 Second Delay"},            {"(...)", "Comments"},
-      {"0...9,A...D,#,*", "Phone Number Symbols"},
-  };
-  std::string text = "\r\nDialing Procedure  Commands\r\n \r\n";
-  int number = 1;
-  for (const auto& row : rows) {
-    std::string command = row[0];
-    command.resize(29, ' ');
-    text += "    " + std::to_string(number++) + ".  " + command + "-  " + row[1] + "\r\n";
-  }
-  return text;
-}
-
 }  // namespace
 
-ProcedureBar::ProcedureBar()
-    : fieldBrush_(CreateSolidBrush(kAqua)),
-      helpBrush_(CreateSolidBrush(GetSysColor(COLOR_INFOBK))) {}
+ProcedureBar::ProcedureBar() : fieldBrush_(CreateSolidBrush(kAqua)) {}
 
-ProcedureBar::~ProcedureBar() {
-  DeleteObject(fieldBrush_);
-  DeleteObject(helpBrush_);
-}
+ProcedureBar::~ProcedureBar() { DeleteObject(fieldBrush_); }
 
-std::vector<ControlSpec> ProcedureBar::Controls() {
+namespace {
+
+std::vector<ControlSpec> Controls() {
   return {
       {IDC_DP_LABEL, "STATIC", "Dialing Proc.:", 7, 7, 65, 14,
        WS_VISIBLE | SS_LEFTNOWORDWRAP | SS_NOPREFIX, {"Tahoma", 10}},
@@ -55,14 +35,15 @@ std::vector<ControlSpec> ProcedureBar::Controls() {
       {IDC_DP_EDIT, "EDIT", "@", 256, 3, 313, 21,
        WS_VISIBLE | WS_TABSTOP | WS_BORDER | ES_UPPERCASE | ES_AUTOHSCROLL, {}, CLR_INVALID,
        "Dialing Procedure "},
-      {IDC_DP_MEMO, "EDIT", "", 232, 216, 385, 150, WS_BORDER | ES_MULTILINE | ES_READONLY,
-       {"MS Sans Serif", 11, true}},
   };
 }
 
-void ProcedureBar::Attach(HWND parent) {
-  parent_ = parent;
-  SetWindowTextA(Item(IDC_DP_MEMO), ProcedureHelpText().c_str());
+}  // namespace
+
+void ProcedureBar::Create(HWND parent, const RECT& place, const RECT& helpPlace) {
+  CreatePanelWindow(parent, TONVERO_CLASS_PROCEDURE_BAR, WindowProcedure, place, IDC_PANEL_PROCEDURES, this);
+  form_.Create(hwnd_, Controls());
+  help_.Create(parent, helpPlace);
   Subclass(Item(IDC_DP_EDIT), IDC_DP_EDIT);
   ShowList();
 }
@@ -75,7 +56,7 @@ LRESULT ProcedureBar::HandleSubclassMessage(HWND control, UINT_PTR, UINT message
 
 void ProcedureBar::FocusListBelow() {
   if (listBelow_) listBelow_->Focus();
-  else SetFocus(parent_);
+  else SetFocus(TopWindow(hwnd_));
 }
 
 // ---- the list and its file ----------------------------------------------------
@@ -186,25 +167,38 @@ void ProcedureBar::SetCommand(int index, const std::string& text) {
 
 // ---- handlers ------------------------------------------------------------------
 
-bool ProcedureBar::OnCommand(int id, int code) {
+LRESULT ProcedureBar::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORLISTBOX:
+      if (IsField(reinterpret_cast<HWND>(lParam))) return ColorField(reinterpret_cast<HDC>(wParam));
+      break;
+  }
+  LRESULT result = 0;
+  if (HandleFormMessage(form_, message, wParam, lParam, result)) return result;
+  return DefWindowProcA(hwnd_, message, wParam, lParam);
+}
+
+void ProcedureBar::OnCommand(int id, int code) {
   switch (id) {
     case IDC_DP_NAME:
       if (code == CBN_SELCHANGE) OnNameChosen();
       else if (code == CBN_SETFOCUS) OnNameFocused();
-      return true;
+      break;
     case IDC_DP_EDIT:
       if (code == EN_KILLFOCUS) StoreEditedCommand();
-      return true;
+      break;
     // The buttons draw themselves, and such a button reports a second
     // click soon after the first as a double click: a press too.
     case IDC_DP_INSERT:
       if (code == BN_CLICKED || code == BN_DOUBLECLICKED) AskAndInsert();
-      return true;
+      break;
     case IDC_DP_DELETE:
       if (code == BN_CLICKED || code == BN_DOUBLECLICKED) AskAndDelete();
-      return true;
+      break;
   }
-  return false;
 }
 
 void ProcedureBar::OnNameChosen() {
@@ -217,21 +211,14 @@ void ProcedureBar::OnNameFocused() { UpdateDeleteButton(); }
 // A click into the command field shows the command help under it, where
 // the list below makes room.
 void ProcedureBar::OpenCommandHelp() {
-  HWND memo = Item(IDC_DP_MEMO);
-  if (IsWindowVisible(memo)) return;
-  if (listBelow_) {
-    RECT help;
-    GetWindowRect(memo, &help);
-    MapWindowPoints(nullptr, parent_, reinterpret_cast<POINT*>(&help), 2);
-    listBelow_->GiveWay(help.top);
-  }
-  ShowWindow(memo, SW_SHOW);
+  if (help_.Shown()) return;
+  if (listBelow_) listBelow_->GiveWay(help_.ScreenTop());
+  help_.Show(true);
 }
 
 void ProcedureBar::StoreEditedCommand() {
-  HWND memo = Item(IDC_DP_MEMO);
-  if (IsWindowVisible(memo)) {
-    ShowWindow(memo, SW_HIDE);
+  if (help_.Shown()) {
+    help_.Show(false);
     if (listBelow_) listBelow_->TakeBackRoom();
   }
   HWND edit = Item(IDC_DP_EDIT);
@@ -244,12 +231,12 @@ void ProcedureBar::StoreEditedCommand() {
 
 void ProcedureBar::AskAndInsert() {
   std::string name;
-  if (AskProcedureName(parent_, name)) InsertProcedure(name);
+  if (AskProcedureName(TopWindow(hwnd_), name)) InsertProcedure(name);
 }
 
 void ProcedureBar::AskAndDelete() {
   const int selected = Selected();
-  if (selected > 0 && AskYesNo(parent_, "Delete This Dialing Procedure ?")) {
+  if (selected > 0 && AskYesNo(TopWindow(hwnd_), "Delete This Dialing Procedure ?")) {
     const int next = list_.Delete(selected);
     SendMessageA(Item(IDC_DP_NAME), CB_DELETESTRING, selected, 0);
     Select(next);
@@ -258,19 +245,15 @@ void ProcedureBar::AskAndDelete() {
   UpdateDeleteButton();
 }
 
-bool ProcedureBar::OnControlColor(HDC dc, HWND control, LRESULT& brush) {
+// The name box, its list and the command field are aqua.
+bool ProcedureBar::IsField(HWND control) const {
   const int id = GetDlgCtrlID(control);
-  if (id == IDC_DP_EDIT || id == IDC_DP_NAME || control == NamesList()) {
-    SetBkColor(dc, kAqua);
-    brush = reinterpret_cast<LRESULT>(fieldBrush_);
-    return true;
-  }
-  if (id == IDC_DP_MEMO) {
-    SetBkColor(dc, GetSysColor(COLOR_INFOBK));
-    brush = reinterpret_cast<LRESULT>(helpBrush_);
-    return true;
-  }
-  return false;
+  return id == IDC_DP_EDIT || id == IDC_DP_NAME || control == NamesList();
+}
+
+LRESULT ProcedureBar::ColorField(HDC dc) const {
+  SetBkColor(dc, kAqua);
+  return reinterpret_cast<LRESULT>(fieldBrush_);
 }
 
 }  // namespace tonvero

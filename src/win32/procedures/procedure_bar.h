@@ -1,8 +1,8 @@
 #pragma once
-// The dialing-procedure controls of the main window's top line: the "Ins."
-// and "Del." buttons, the name box, the command field and the command help
-// shown while the command is edited. The bar owns the procedure list of the
-// current database and saves it after every change.
+// The dialing-procedure controls of the main window's top line, a panel of
+// their own: the "Ins." and "Del." buttons, the name box, the command field,
+// and the command help shown while the command is edited. The bar owns the
+// procedure list of the current database and saves it after every change.
 #include <windows.h>
 
 #include <optional>
@@ -11,6 +11,7 @@
 
 #include "core/app/io_error.h"
 #include "core/procedures/procedure_list.h"
+#include "win32/procedures/command_help.h"
 #include "win32/ui/forms.h"
 #include "win32/ui/base_window.h"
 
@@ -24,8 +25,8 @@ class ProcedureBar : public BaseWindow<ProcedureBar> {
    public:
     virtual ~ListBelow() = default;
     virtual void Focus() = 0;
-    // Ends above `top` (in the parent's client area), without scroll bar.
-    virtual void GiveWay(int top) = 0;
+    // Ends above `screenTop` (a screen coordinate), without scroll bar.
+    virtual void GiveWay(int screenTop) = 0;
     virtual void TakeBackRoom() = 0;
   };
 
@@ -34,9 +35,8 @@ class ProcedureBar : public BaseWindow<ProcedureBar> {
   ProcedureBar(const ProcedureBar&) = delete;
   ProcedureBar& operator=(const ProcedureBar&) = delete;
 
-  // The controls, for the parent's form table; Attach once they exist.
-  static std::vector<ControlSpec> Controls();
-  void Attach(HWND parent);
+  // Creates the bar at `place` and its command help at `helpPlace` in `parent`.
+  void Create(HWND parent, const RECT& place, const RECT& helpPlace);
   // Until the list below is set the focus goes to the parent window.
   void SetListBelow(ListBelow& list) { listBelow_ = &list; }
 
@@ -76,12 +76,13 @@ class ProcedureBar : public BaseWindow<ProcedureBar> {
   ProcedureList& ListForMerge() { return list_; }
   void ShowMergedList() { ShowList(); }
 
-  // Routing from the parent: true when the message was the bar's.
-  bool OnCommand(int id, int code);
-  bool OnControlColor(HDC dc, HWND control, LRESULT& brush);
 
  private:
   friend class BaseWindow<ProcedureBar>;
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  void OnCommand(int id, int code);
+  bool IsField(HWND control) const;
+  LRESULT ColorField(HDC dc) const;
   // The command field: a click into it opens the help.
   LRESULT HandleSubclassMessage(HWND control, UINT_PTR id, UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -96,15 +97,16 @@ class ProcedureBar : public BaseWindow<ProcedureBar> {
   void ShowList();
   void ShowSelection();
   void UpdateDeleteButton();
-  HWND Item(int id) const { return GetDlgItem(parent_, id); }
+  HWND Item(int id) const { return GetDlgItem(hwnd_, id); }
   HWND NamesList() const;
 
-  HWND parent_ = nullptr;
+  Form form_;
+  CommandHelp help_;
   ListBelow* listBelow_ = nullptr;
   std::string dbBase_;
   ProcedureList list_;
   std::optional<IoError> readFailure_;  // the loaded file could not be read
-  HBRUSH fieldBrush_, helpBrush_;
+  HBRUSH fieldBrush_;
 };
 
 }  // namespace tonvero

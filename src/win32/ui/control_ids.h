@@ -4,6 +4,15 @@
 
 // Window classes.
 #define TONVERO_CLASS_MAIN "TonveroMainWindow"
+// The main window's panels, each a window of its own class and id.
+#define TONVERO_CLASS_DIALER_PANEL "TonveroDialerPanel"
+#define TONVERO_CLASS_PROCEDURE_BAR "TonveroProcedureBar"
+#define TONVERO_CLASS_COMMAND_HELP "TonveroCommandHelp"
+#define TONVERO_CLASS_PHONE_LIST_PANEL "TonveroPhoneListPanel"
+#define IDC_PANEL_DIALER 1190
+#define IDC_PANEL_PROCEDURES 1191
+#define IDC_PANEL_COMMAND_HELP 1192
+#define IDC_PANEL_PHONE_LIST 1193
 // Dialogs are standard dialog windows (class "#32770") told apart by caption.
 
 // Main window: keypad (mouse down/up sound a key and append its symbol).

@@ -65,18 +65,16 @@ int main(int argc, char** argv) {
   RegisterClassA(&windowClass);
   HWND window = CreateWindowA("BenchProcedures", "bench", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
                               640, 400, nullptr, nullptr, windowClass.hInstance, nullptr);
-  Form form;
-  form.Create(window, ProcedureBar::Controls());
   ProcedureBar bar;
-  bar.Attach(window);
+  bar.Create(window, RECT{0, 0, 572, 28}, RECT{232, 216, 617, 366});
   Pump();
 
   Report("read and normalise only", rounds, [&] { ReadProcedureFile(dbBase); });
   Report("load", rounds, [&] { bar.Load(dbBase); });
   std::printf("procedures loaded: %d, names in the box: %d\n", bar.List().UserCount(),
-              static_cast<int>(SendMessageA(GetDlgItem(window, IDC_DP_NAME), CB_GETCOUNT, 0, 0)));
+              static_cast<int>(SendMessageA(GetDlgItem(bar.Handle(), IDC_DP_NAME), CB_GETCOUNT, 0, 0)));
   Report("save", rounds, [&] { bar.Save(); });
-  HWND names = GetDlgItem(window, IDC_DP_NAME);
+  HWND names = GetDlgItem(bar.Handle(), IDC_DP_NAME);
   Report("select the last entry", rounds, [&] {
     bar.Select(bar.List().UserCount());
     UpdateWindow(names);

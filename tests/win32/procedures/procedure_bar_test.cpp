@@ -22,8 +22,7 @@ class ProcedureBarTest : public ::testing::Test {
     std::ofstream(base_ + ".dp", std::ios::binary) << "\"A\",\"1@\"\r\n\"B\",\"2@\"\r\n\"C\",\"3@\"\r\n";
     window_ = CreateWindowA("STATIC", "bar", WS_OVERLAPPEDWINDOW, 0, 0, 640, 400, nullptr, nullptr,
                             nullptr, nullptr);
-    form_.Create(window_, ProcedureBar::Controls());
-    bar_.Attach(window_);
+    bar_.Create(window_, RECT{0, 0, 572, 28}, RECT{232, 216, 617, 366});
     bar_.Load(base_);
   }
   void TearDown() override {
@@ -32,15 +31,14 @@ class ProcedureBarTest : public ::testing::Test {
     DeleteFileA((base_ + ".dpb").c_str());
   }
   int BoxSelection() const {
-    return static_cast<int>(SendMessageA(GetDlgItem(window_, IDC_DP_NAME), CB_GETCURSEL, 0, 0));
+    return static_cast<int>(SendMessageA(GetDlgItem(bar_.Handle(), IDC_DP_NAME), CB_GETCURSEL, 0, 0));
   }
   int BoxCount() const {
-    return static_cast<int>(SendMessageA(GetDlgItem(window_, IDC_DP_NAME), CB_GETCOUNT, 0, 0));
+    return static_cast<int>(SendMessageA(GetDlgItem(bar_.Handle(), IDC_DP_NAME), CB_GETCOUNT, 0, 0));
   }
 
   std::string base_;
   HWND window_ = nullptr;
-  Form form_;
   ProcedureBar bar_;
 };
 
@@ -60,7 +58,7 @@ TEST_F(ProcedureBarTest, StepsWithinTheListAndShowsTheCommand) {
     EXPECT_EQ(c.forward ? bar_.StepNext() : bar_.StepPrevious(), c.stepped) << c.from;
     EXPECT_EQ(BoxSelection(), c.to) << c.from;
     EXPECT_EQ(bar_.CurrentCommand(), c.command) << c.from;
-    EXPECT_EQ(IsWindowEnabled(GetDlgItem(window_, IDC_DP_DELETE)) != 0, c.to > 0) << c.from;
+    EXPECT_EQ(IsWindowEnabled(GetDlgItem(bar_.Handle(), IDC_DP_DELETE)) != 0, c.to > 0) << c.from;
   }
 }
 

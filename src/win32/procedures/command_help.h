@@ -1,0 +1,33 @@
+#pragma once
+// The command help of the procedure bar: a pane of its own, over the lower
+// part of the phone list, shown while a dialing procedure is edited.
+#include <windows.h>
+
+#include "win32/ui/base_window.h"
+#include "win32/ui/forms.h"
+
+namespace tonvero {
+
+class CommandHelp : public BaseWindow<CommandHelp> {
+ public:
+  CommandHelp();
+  ~CommandHelp();
+  CommandHelp(const CommandHelp&) = delete;
+  CommandHelp& operator=(const CommandHelp&) = delete;
+
+  // Creates the pane, hidden, at `place` in `parent`.
+  void Create(HWND parent, const RECT& place);
+  bool Shown() const { return IsWindowVisible(hwnd_); }
+  void Show(bool shown) { ShowWindow(hwnd_, shown ? SW_SHOW : SW_HIDE); }
+  // Its top edge on the screen.
+  int ScreenTop() const;
+
+ private:
+  friend class BaseWindow<CommandHelp>;
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+  Form form_;
+  HBRUSH brush_;
+};
+
+}  // namespace tonvero

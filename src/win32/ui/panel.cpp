@@ -1,0 +1,46 @@
+#include "win32/ui/panel.h"
+
+namespace tonvero {
+
+HWND CreatePanelWindow(HWND parent, const char* className, WNDPROC procedure, const RECT& place, int id,
+                       void* self) {
+  HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent, GWLP_HINSTANCE));
+  WNDCLASSEXA existing{};
+  existing.cbSize = sizeof existing;
+  if (!GetClassInfoExA(instance, className, &existing)) {
+    WNDCLASSEXA panelClass{};
+    panelClass.cbSize = sizeof panelClass;
+    panelClass.lpfnWndProc = procedure;
+    panelClass.hInstance = instance;
+    panelClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    panelClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    panelClass.lpszClassName = className;
+    RegisterClassExA(&panelClass);
+  }
+  // Clipped by the siblings above it: a picture of the main window that
+  // shows over a panel's place stays whole.
+  return CreateWindowExA(WS_EX_CONTROLPARENT, className, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS,
+                         place.left, place.top, place.right - place.left, place.bottom - place.top, parent,
+                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, self);
+}
+
+bool HandleFormMessage(Form& form, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  switch (message) {
+    case WM_DRAWITEM:
+      form.DrawButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+      result = TRUE;
+      return true;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX: {
+      HDC dc = reinterpret_cast<HDC>(wParam);
+      SetTextColor(dc, form.TextColor(GetDlgCtrlID(reinterpret_cast<HWND>(lParam))));
+      SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+      result = reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace tonvero
