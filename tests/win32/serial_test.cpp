@@ -135,7 +135,8 @@ Raised RaisedBy(const std::function<void()>& action) {
 
 // The events a pseudo-terminal can report: it has no modem lines, and
 // Wine refuses waits that include their events on it.
-const TCommEventTypes kTerminalEvents = {evBreak, evError, evRxChar, evRxFlag, evTxEmpty};
+const SerialEvents kTerminalEvents = {SerialEvent::kBreak, SerialEvent::kError, SerialEvent::kRxChar,
+                                      SerialEvent::kRxFlag, SerialEvent::kTxEmpty};
 
 class SerialTest : public ::testing::Test {
  protected:
@@ -168,7 +169,7 @@ TEST_F(SerialTest, FrozenSettingsAndOpenRefuseAnOpenPort) {
       {"DeviceName", [&] { comm_.SetDeviceName("COM3"); }},
       {"ReadBufSize", [&] { comm_.SetReadBufSize(1024); }},
       {"WriteBufSize", [&] { comm_.SetWriteBufSize(1024); }},
-      {"MonitorEvents", [&] { comm_.SetMonitorEvents({evRxChar}); }},
+      {"MonitorEvents", [&] { comm_.SetMonitorEvents({SerialEvent::kRxChar}); }},
   };
   comm_.Open();
   const HANDLE handle = comm_.Handle();
@@ -259,14 +260,14 @@ TEST_F(SerialTest, TimedOutWriteIsCancelled) {
 }
 
 TEST_F(SerialTest, LineSettingsReachAnOpenDevice) {
-  comm_.SetBaudRate(br2400);  // closed: only kept
+  comm_.SetBaudRate(Baud::k2400);  // closed: only kept
   comm_.Open();
   DCB dcb{};
   dcb.DCBlength = sizeof dcb;
   ASSERT_TRUE(GetCommState(comm_.Handle(), &dcb));
   EXPECT_EQ(dcb.BaudRate, 2400u) << "Open did not apply the stored rate";
-  comm_.SetBaudRate(br19200);
-  comm_.SetStopbits(sb20);
+  comm_.SetBaudRate(Baud::k19200);
+  comm_.SetStopBits(StopBitCount::kTwo);
   ASSERT_TRUE(GetCommState(comm_.Handle(), &dcb));
   EXPECT_EQ(dcb.BaudRate, 19200u);
   EXPECT_EQ(dcb.StopBits, TWOSTOPBITS);
@@ -275,9 +276,9 @@ TEST_F(SerialTest, LineSettingsReachAnOpenDevice) {
 // A pseudo-terminal keeps 8 data bits, so its driver refuses 7.
 TEST_F(SerialTest, RefusedLineSettingRaisesAndIsKept) {
   comm_.Open();
-  const Raised raised = RaisedBy([&] { comm_.SetDatabits(da7); });
+  const Raised raised = RaisedBy([&] { comm_.SetDataBits(DataBitCount::k7); });
   EXPECT_EQ(raised.message.rfind("Error updating DataControlBlock (Error: ", 0), 0u) << raised.message;
-  EXPECT_EQ(comm_.Databits(), da7);
+  EXPECT_EQ(comm_.DataBits(), DataBitCount::k7);
   EXPECT_TRUE(comm_.IsOpen());
 }
 
@@ -413,12 +414,12 @@ TEST_F(SerialTest, ManyCyclesLeaveNothingBehind) {
 TEST_F(SerialTest, IdleEventThreadUsesNoProcessor) {
   struct Case {
     const char* name;
-    TCommEventTypes events;
+    SerialEvents events;
     bool unreadByte;
   };
   const Case cases[] = {
       {"waits taken", kTerminalEvents, false},
-      {"waits refused", kAllCommEvents, false},
+      {"waits refused", kAllSerialEvents, false},
       {"unread byte", kTerminalEvents, true},
   };
   for (const Case& c : cases) {

@@ -174,8 +174,8 @@ void TCustomComm::UpdateDataControlBlock() {
   GetCommState(handle_, &dcb_);
   dcb_.BaudRate = BaudRateValue(baudRate_);
   dcb_.Parity = static_cast<BYTE>(parity_);
-  dcb_.StopBits = static_cast<BYTE>(stopbits_);
-  dcb_.ByteSize = ByteSizeValue(databits_);
+  dcb_.StopBits = static_cast<BYTE>(stopBits_);
+  dcb_.ByteSize = ByteSizeValue(dataBits_);
   dcb_.XonChar = eventChars_.XonChar();
   dcb_.XoffChar = eventChars_.XoffChar();
   dcb_.ErrorChar = eventChars_.ErrorChar();
@@ -197,17 +197,17 @@ bool TCustomComm::HandleCommEvent(uint32_t mask) {
   mask = EffectiveEventMask(mask, EventMaskOf(monitorEvents_),
                             {errors, status.cbInQue, inQueueSeen_, writes != writesAtLastEmpty_});
   if (mask & EV_TXEMPTY) writesAtLastEmpty_ = writes;
-  for (TCommEventType event : EventHandlerOrder(mask, status.cbInQue)) {
+  for (SerialEvent event : EventHandlerOrder(mask, status.cbInQue)) {
     switch (event) {
-      case evBreak: if (OnBreak) OnBreak(*this); break;
-      case evCts: if (OnCts) OnCts(*this); break;
-      case evDsr: if (OnDsr) OnDsr(*this); break;
-      case evError: if (OnError) OnError(*this, static_cast<int>(errors)); break;
-      case evRing: if (OnRing) OnRing(*this); break;
-      case evRlsd: if (OnRlsd) OnRlsd(*this); break;
-      case evRxChar: if (OnRxChar) OnRxChar(*this, static_cast<int>(status.cbInQue)); break;
-      case evRxFlag: if (OnRxFlag) OnRxFlag(*this); break;
-      case evTxEmpty: if (OnTxEmpty) OnTxEmpty(*this); break;
+      case SerialEvent::kBreak: if (OnBreak) OnBreak(*this); break;
+      case SerialEvent::kCts: if (OnCts) OnCts(*this); break;
+      case SerialEvent::kDsr: if (OnDsr) OnDsr(*this); break;
+      case SerialEvent::kError: if (OnError) OnError(*this, static_cast<int>(errors)); break;
+      case SerialEvent::kRing: if (OnRing) OnRing(*this); break;
+      case SerialEvent::kRlsd: if (OnRlsd) OnRlsd(*this); break;
+      case SerialEvent::kRxChar: if (OnRxChar) OnRxChar(*this, static_cast<int>(status.cbInQue)); break;
+      case SerialEvent::kRxFlag: if (OnRxFlag) OnRxFlag(*this); break;
+      case SerialEvent::kTxEmpty: if (OnTxEmpty) OnTxEmpty(*this); break;
     }
   }
   // What the handlers left: the count that new input must exceed.
@@ -235,12 +235,12 @@ void TCustomComm::SetLineSetting(T& field, T value) {
 void TCustomComm::SetDeviceName(const std::string& name) { SetFrozenSetting(deviceName_, name); }
 void TCustomComm::SetReadBufSize(int size) { SetFrozenSetting(readBufSize_, size); }
 void TCustomComm::SetWriteBufSize(int size) { SetFrozenSetting(writeBufSize_, size); }
-void TCustomComm::SetMonitorEvents(TCommEventTypes events) { SetFrozenSetting(monitorEvents_, events); }
-void TCustomComm::SetBaudRate(TBaudrate rate) { SetLineSetting(baudRate_, rate); }
-void TCustomComm::SetParity(TParity parity) { SetLineSetting(parity_, parity); }
-void TCustomComm::SetStopbits(TStopbits stopbits) { SetLineSetting(stopbits_, stopbits); }
-void TCustomComm::SetDatabits(TDatabits databits) { SetLineSetting(databits_, databits); }
-void TCustomComm::SetOptions(TCommOptions options) { SetLineSetting(options_, options); }
-void TCustomComm::SetFlowControl(TFlowControl flow) { SetLineSetting(flowControl_, flow); }
+void TCustomComm::SetMonitorEvents(SerialEvents events) { SetFrozenSetting(monitorEvents_, events); }
+void TCustomComm::SetBaudRate(Baud rate) { SetLineSetting(baudRate_, rate); }
+void TCustomComm::SetParity(ParityMode parity) { SetLineSetting(parity_, parity); }
+void TCustomComm::SetStopBits(StopBitCount stopBits) { SetLineSetting(stopBits_, stopBits); }
+void TCustomComm::SetDataBits(DataBitCount dataBits) { SetLineSetting(dataBits_, dataBits); }
+void TCustomComm::SetOptions(SerialOptions options) { SetLineSetting(options_, options); }
+void TCustomComm::SetFlowControl(FlowControlMode flow) { SetLineSetting(flowControl_, flow); }
 
 }  // namespace tonvero

@@ -95,21 +95,21 @@ class TCustomComm {
   void SetReadBufSize(int size);
   int WriteBufSize() const { return writeBufSize_; }
   void SetWriteBufSize(int size);
-  TCommEventTypes MonitorEvents() const { return monitorEvents_; }
-  void SetMonitorEvents(TCommEventTypes events);
-  TBaudrate BaudRate() const { return baudRate_; }
-  void SetBaudRate(TBaudrate rate);
-  TParity Parity() const { return parity_; }
-  void SetParity(TParity parity);
-  TStopbits Stopbits() const { return stopbits_; }
-  void SetStopbits(TStopbits stopbits);
-  TDatabits Databits() const { return databits_; }
-  void SetDatabits(TDatabits databits);
+  SerialEvents MonitorEvents() const { return monitorEvents_; }
+  void SetMonitorEvents(SerialEvents events);
+  Baud BaudRate() const { return baudRate_; }
+  void SetBaudRate(Baud rate);
+  ParityMode Parity() const { return parity_; }
+  void SetParity(ParityMode parity);
+  StopBitCount StopBits() const { return stopBits_; }
+  void SetStopBits(StopBitCount stopBits);
+  DataBitCount DataBits() const { return dataBits_; }
+  void SetDataBits(DataBitCount dataBits);
   TCommEventChars& EventChars() { return eventChars_; }
-  TCommOptions Options() const { return options_; }
-  void SetOptions(TCommOptions options);
-  TFlowControl FlowControl() const { return flowControl_; }
-  void SetFlowControl(TFlowControl flow);
+  SerialOptions Options() const { return options_; }
+  void SetOptions(SerialOptions options);
+  FlowControlMode FlowControl() const { return flowControl_; }
+  void SetFlowControl(FlowControlMode flow);
 
   TNotifyEvent OnBreak, OnCts, OnDsr, OnRing, OnRlsd, OnRxFlag, OnTxEmpty;
   TCommErrorEvent OnError;
@@ -142,14 +142,14 @@ class TCustomComm {
   int writeTimeout_ = 1000;
   int readBufSize_ = 4096;
   int writeBufSize_ = 2048;
-  TCommEventTypes monitorEvents_ = kAllCommEvents;
-  TBaudrate baudRate_ = br9600;
-  TParity parity_ = paNone;
-  TStopbits stopbits_ = sb10;
-  TDatabits databits_ = da8;
+  SerialEvents monitorEvents_ = kAllSerialEvents;
+  Baud baudRate_ = Baud::k9600;
+  ParityMode parity_ = ParityMode::kNone;
+  StopBitCount stopBits_ = StopBitCount::kOne;
+  DataBitCount dataBits_ = DataBitCount::k8;
   TCommEventChars eventChars_{this};
-  TCommOptions options_;
-  TFlowControl flowControl_ = fcDefault;
+  SerialOptions options_;
+  FlowControlMode flowControl_ = FlowControlMode::kDefault;
 
   DCB dcb_{};
   TSimpleEvent writeEvent_;

@@ -29,7 +29,7 @@ void RegisterSyncClass(WNDPROC procedure) {
 
 }  // namespace
 
-TCommEventThread::TCommEventThread(HANDLE port, TCommEventTypes events, Signal onSignal,
+TCommEventThread::TCommEventThread(HANDLE port, SerialEvents events, Signal onSignal,
                                    FailureReport onFailure)
     : port_(port),
       onSignal_(std::move(onSignal)),

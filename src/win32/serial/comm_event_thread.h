@@ -25,7 +25,7 @@ class TCommEventThread : public BaseWindow<TCommEventThread> {
   // Sets the port's event mask and starts the thread at once. `onSignal`
   // runs on the user-interface thread; an exception from it is passed to
   // `onFailure` there and the thread carries on.
-  TCommEventThread(HANDLE port, TCommEventTypes events, Signal onSignal, FailureReport onFailure);
+  TCommEventThread(HANDLE port, SerialEvents events, Signal onSignal, FailureReport onFailure);
   TCommEventThread(const TCommEventThread&) = delete;
   TCommEventThread& operator=(const TCommEventThread&) = delete;
   // Stops the thread and waits for it to end.
