@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "win32/serial/comm.h"
-#include "win32/serial/comm_objs.h"
+#include "win32/serial/sync_objects.h"
 
 namespace tonvero {
 namespace {

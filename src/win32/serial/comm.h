@@ -15,7 +15,7 @@
 
 #include "core/serial/comm_settings.h"
 #include "win32/serial/comm_event_thread.h"
-#include "win32/serial/comm_objs.h"
+#include "win32/serial/sync_objects.h"
 
 namespace tonvero {
 

@@ -10,7 +10,7 @@
 #include <string>
 
 #include "core/serial/comm_settings.h"
-#include "win32/serial/comm_objs.h"
+#include "win32/serial/sync_objects.h"
 #include "win32/ui/base_window.h"
 
 namespace tonvero {

@@ -1,4 +1,4 @@
-#include "win32/serial/comm_objs.h"
+#include "win32/serial/sync_objects.h"
 
 namespace tonvero {
 
