@@ -446,19 +446,19 @@ TEST_F(SerialTest, IdleEventThreadUsesNoProcessor) {
   }
 }
 
-TEST(CommObjs, WaitForReportsEachOutcome) {
-  TSimpleEvent event;
-  EXPECT_EQ(event.WaitFor(0), wrTimeout);
+TEST(SyncObjects, WaitForReportsEachOutcome) {
+  ManualResetEvent event;
+  EXPECT_EQ(event.WaitFor(0), WaitResult::kTimeout);
   event.SetEvent();
-  EXPECT_EQ(event.WaitFor(0), wrSignaled);
-  EXPECT_EQ(event.WaitFor(0), wrSignaled) << "a manual-reset event stays signalled";
+  EXPECT_EQ(event.WaitFor(0), WaitResult::kSignaled);
+  EXPECT_EQ(event.WaitFor(0), WaitResult::kSignaled) << "a manual-reset event stays signalled";
   event.ResetEvent();
-  EXPECT_EQ(event.WaitFor(0), wrTimeout);
+  EXPECT_EQ(event.WaitFor(0), WaitResult::kTimeout);
 
-  struct ClosedHandle : THandleObject {
-    ClosedHandle() : THandleObject(CreateEventA(nullptr, TRUE, TRUE, nullptr)) { CloseHandle(Handle()); }
+  struct ClosedHandle : WaitableHandle {
+    ClosedHandle() : WaitableHandle(CreateEventA(nullptr, TRUE, TRUE, nullptr)) { CloseHandle(Handle()); }
   } closed;
-  EXPECT_EQ(closed.WaitFor(0), wrError);
+  EXPECT_EQ(closed.WaitFor(0), WaitResult::kError);
   EXPECT_EQ(closed.LastError(), static_cast<DWORD>(ERROR_INVALID_HANDLE));
 }
 

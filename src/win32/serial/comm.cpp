@@ -137,7 +137,7 @@ void TCustomComm::LetEndedThreadsGo() {
 }
 
 int TCustomComm::Write(const void* buffer, int count) {
-  std::lock_guard<TCriticalSection> guard(writeLock_);
+  std::lock_guard<CriticalSection> guard(writeLock_);
   if (count < 0) throw std::out_of_range("Range check error");
   OVERLAPPED overlapped{};
   overlapped.hEvent = writeEvent_.Handle();
@@ -146,7 +146,7 @@ int TCustomComm::Write(const void* buffer, int count) {
     if (failure != ERROR_IO_PENDING) throw ECommError("Write error", static_cast<int32_t>(failure));
   }
   DWORD written = 0;
-  if (writeEvent_.WaitFor(static_cast<DWORD>(writeTimeout_)) != wrSignaled) {
+  if (writeEvent_.WaitFor(static_cast<DWORD>(writeTimeout_)) != WaitResult::kSignaled) {
     // Cancel and let the write finish, so that the next write never sees
     // this one's completion in the shared event.
     CancelIo(handle_);

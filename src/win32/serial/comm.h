@@ -152,8 +152,8 @@ class TCustomComm {
   FlowControlMode flowControl_ = FlowControlMode::kDefault;
 
   DCB dcb_{};
-  TSimpleEvent writeEvent_;
-  TCriticalSection writeLock_;
+  ManualResetEvent writeEvent_;
+  CriticalSection writeLock_;
   DWORD lastWriteFailure_ = 0;
   // Left by the last batch: the input queue's count, and errors that came
   // while its handlers ran (reported with the next batch).

@@ -104,7 +104,7 @@ void TCommEventThread::Run() {
 bool TCommEventThread::WaitForEvents(OVERLAPPED& overlapped) {
   if (WaitCommEvent(port_, reinterpret_cast<DWORD*>(&eventMask_), &overlapped)) return true;
   if (GetLastError() != ERROR_IO_PENDING) return false;
-  if (event_.WaitFor(INFINITE) != wrSignaled) return false;
+  if (event_.WaitFor(INFINITE) != WaitResult::kSignaled) return false;
   DWORD unused = 0;
   if (GetOverlappedResult(port_, &overlapped, &unused, FALSE)) return true;
   if (GetLastError() == ERROR_IO_INCOMPLETE) {

@@ -58,7 +58,7 @@ class TCommEventThread : public BaseWindow<TCommEventThread> {
   uint32_t eventMask_ = 0;  // filled by the driver when a wait completes
   Signal onSignal_;
   FailureReport onFailure_;
-  TSimpleEvent event_;
+  ManualResetEvent event_;
   std::atomic<bool> terminated_{false};
   DWORD restMs_;
   bool deliveryHeldNews_ = false;

@@ -2,30 +2,30 @@
 
 namespace tonvero {
 
-THandleObject::~THandleObject() { CloseHandle(handle_); }
+WaitableHandle::~WaitableHandle() { CloseHandle(handle_); }
 
-TWaitResult THandleObject::WaitFor(DWORD timeoutMs) {
+WaitResult WaitableHandle::WaitFor(DWORD timeoutMs) {
   switch (WaitForSingleObject(handle_, timeoutMs)) {
-    case WAIT_OBJECT_0: return wrSignaled;
-    case WAIT_TIMEOUT: return wrTimeout;
-    case WAIT_ABANDONED: return wrAbandoned;
-    case WAIT_FAILED: lastError_ = GetLastError(); return wrError;
-    default: return wrError;
+    case WAIT_OBJECT_0: return WaitResult::kSignaled;
+    case WAIT_TIMEOUT: return WaitResult::kTimeout;
+    case WAIT_ABANDONED: return WaitResult::kAbandoned;
+    case WAIT_FAILED: lastError_ = GetLastError(); return WaitResult::kError;
+    default: return WaitResult::kError;
   }
 }
 
-void TEvent::SetEvent() { ::SetEvent(Handle()); }
+void WaitableEvent::SetEvent() { ::SetEvent(Handle()); }
 
-void TEvent::ResetEvent() { ::ResetEvent(Handle()); }
+void WaitableEvent::ResetEvent() { ::ResetEvent(Handle()); }
 
-TSimpleEvent::TSimpleEvent() : TEvent(CreateEventA(nullptr, TRUE, FALSE, nullptr)) {}
+ManualResetEvent::ManualResetEvent() : WaitableEvent(CreateEventA(nullptr, TRUE, FALSE, nullptr)) {}
 
-TCriticalSection::TCriticalSection() { InitializeCriticalSection(&section_); }
+CriticalSection::CriticalSection() { InitializeCriticalSection(&section_); }
 
-TCriticalSection::~TCriticalSection() { DeleteCriticalSection(&section_); }
+CriticalSection::~CriticalSection() { DeleteCriticalSection(&section_); }
 
-void TCriticalSection::Enter() { EnterCriticalSection(&section_); }
+void CriticalSection::Enter() { EnterCriticalSection(&section_); }
 
-void TCriticalSection::Leave() { LeaveCriticalSection(&section_); }
+void CriticalSection::Leave() { LeaveCriticalSection(&section_); }
 
 }  // namespace tonvero

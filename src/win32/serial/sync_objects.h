@@ -5,49 +5,49 @@
 
 namespace tonvero {
 
-enum TWaitResult { wrSignaled, wrTimeout, wrAbandoned, wrError };
+enum class WaitResult { kSignaled, kTimeout, kAbandoned, kError };
 
-class THandleObject {
+class WaitableHandle {
  public:
-  THandleObject(const THandleObject&) = delete;
-  THandleObject& operator=(const THandleObject&) = delete;
-  ~THandleObject();
+  WaitableHandle(const WaitableHandle&) = delete;
+  WaitableHandle& operator=(const WaitableHandle&) = delete;
+  ~WaitableHandle();
 
   // WaitForSingleObject on Handle; INFINITE waits without limit. Never
-  // throws: a failed wait gives wrError and keeps the code in LastError.
-  TWaitResult WaitFor(DWORD timeoutMs);
+  // throws: a failed wait gives kError and keeps the code in LastError.
+  WaitResult WaitFor(DWORD timeoutMs);
   HANDLE Handle() const { return handle_; }
   DWORD LastError() const { return lastError_; }
 
  protected:
-  explicit THandleObject(HANDLE handle) : handle_(handle) {}
+  explicit WaitableHandle(HANDLE handle) : handle_(handle) {}
 
  private:
   HANDLE handle_;
   DWORD lastError_ = 0;
 };
 
-class TEvent : public THandleObject {
+class WaitableEvent : public WaitableHandle {
  public:
   void SetEvent();
   void ResetEvent();
 
  protected:
-  using THandleObject::THandleObject;
+  using WaitableHandle::WaitableHandle;
 };
 
 // An unnamed manual-reset event, not signalled at first.
-class TSimpleEvent : public TEvent {
+class ManualResetEvent : public WaitableEvent {
  public:
-  TSimpleEvent();
+  ManualResetEvent();
 };
 
-class TCriticalSection {
+class CriticalSection {
  public:
-  TCriticalSection();
-  TCriticalSection(const TCriticalSection&) = delete;
-  TCriticalSection& operator=(const TCriticalSection&) = delete;
-  ~TCriticalSection();
+  CriticalSection();
+  CriticalSection(const CriticalSection&) = delete;
+  CriticalSection& operator=(const CriticalSection&) = delete;
+  ~CriticalSection();
   void Enter();
   void Leave();
   // For std::lock_guard.
