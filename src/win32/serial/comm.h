@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "core/serial/comm_settings.h"
-#include "win32/serial/comm_event_thread.h"
+#include "win32/serial/serial_event_thread.h"
 #include "win32/serial/sync_objects.h"
 
 namespace tonvero {

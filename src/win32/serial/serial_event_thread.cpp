@@ -1,4 +1,4 @@
-#include "win32/serial/comm_event_thread.h"
+#include "win32/serial/serial_event_thread.h"
 
 #include <algorithm>
 #include <exception>
