@@ -100,9 +100,9 @@ void TCustomComm::Open() {
     }
     // A device cannot wait for an empty set of events; no thread then.
     if (!monitorEvents_.Empty()) {
-      eventThread_ = std::make_unique<TCommEventThread>(
+      eventThread_ = std::make_unique<SerialEventThread>(
           handle_, monitorEvents_,
-          [this](TCommEventThread&, uint32_t mask) { return HandleCommEvent(mask); },
+          [this](SerialEventThread&, uint32_t mask) { return HandleCommEvent(mask); },
           [this](const std::string& message) {
             if (OnHandlerFailure) OnHandlerFailure(message);
           });

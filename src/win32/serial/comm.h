@@ -164,10 +164,10 @@ class TCustomComm {
   // even when other events' batches came between. Write may run on any thread.
   std::atomic<uint32_t> writes_{0};
   uint32_t writesAtLastEmpty_ = 0;
-  std::unique_ptr<TCommEventThread> eventThread_;
+  std::unique_ptr<SerialEventThread> eventThread_;
   // Threads whose port was closed by one of their own handlers: each ends
   // once that handler has returned, and is let go at the next Open or Close.
-  std::vector<std::unique_ptr<TCommEventThread>> endingThreads_;
+  std::vector<std::unique_ptr<SerialEventThread>> endingThreads_;
   void LetEndedThreadsGo();
 };
 
