@@ -14,7 +14,7 @@
 #include <thread>
 #include <vector>
 
-#include "win32/serial/comm.h"
+#include "win32/serial/serial_port.h"
 #include "win32/serial/sync_objects.h"
 
 namespace tonvero {

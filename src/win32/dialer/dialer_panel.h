@@ -14,7 +14,7 @@
 #include "core/settings/settings.h"
 #include "win32/dialer/win_sound.h"
 #include "win32/modem/modem_dialer.h"
-#include "win32/serial/comm.h"
+#include "win32/serial/serial_port.h"
 #include "win32/ui/base_window.h"
 #include "win32/ui/forms.h"
 

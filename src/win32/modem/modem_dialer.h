@@ -8,7 +8,7 @@
 #include <string>
 
 #include "core/settings/settings.h"
-#include "win32/serial/comm.h"
+#include "win32/serial/serial_port.h"
 
 namespace tonvero {
 

@@ -1,4 +1,4 @@
-#include "win32/serial/comm.h"
+#include "win32/serial/serial_port.h"
 
 #include <mutex>
 
