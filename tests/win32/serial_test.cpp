@@ -112,14 +112,14 @@ double ThreadsCpuMs(const std::vector<HANDLE>& threads) {
 }
 
 // Exposes the port handle to check what reached the driver.
-class TestComm : public TComm {
+class TestPort : public SerialPort {
  public:
   HANDLE Handle() const { return handle_; }
   // A batch of events as the event thread would deliver it.
   bool Deliver(uint32_t mask) { return HandleCommEvent(mask); }
 };
 
-// Runs `action` and gives the ECommError it raised ("" and 0 when none).
+// Runs `action` and gives the SerialError it raised ("" and 0 when none).
 struct Raised {
   std::string message;
   int32_t code = 0;
@@ -127,7 +127,7 @@ struct Raised {
 Raised RaisedBy(const std::function<void()>& action) {
   try {
     action();
-  } catch (const ECommError& error) {
+  } catch (const SerialError& error) {
     return {error.what(), error.ErrorCode()};
   }
   return {};
@@ -150,7 +150,7 @@ class SerialTest : public ::testing::Test {
     peer_.Drain();
   }
   Peer peer_;
-  TestComm comm_;
+  TestPort comm_;
 };
 
 TEST_F(SerialTest, OpensClosesAndReopens) {
@@ -288,7 +288,7 @@ TEST_F(SerialTest, ReceivedByteReachesOnRxCharOnceOnThisThread) {
     DWORD thread;
   };
   std::vector<Call> calls;
-  comm_.OnRxChar = [&](TCustomComm& sender, int count) {
+  comm_.OnRxChar = [&](SerialPort& sender, int count) {
     EXPECT_EQ(&sender, &comm_);
     calls.push_back({count, GetCurrentThreadId()});
   };
@@ -309,14 +309,14 @@ TEST_F(SerialTest, HandlerExceptionIsReportedAndDeliveriesGoOn) {
     reportingThread = GetCurrentThreadId();
     reported.push_back(message);
   };
-  comm_.OnRxChar = [&](TCustomComm& sender, int count) {
+  comm_.OnRxChar = [&](SerialPort& sender, int count) {
     ++calls;
     std::vector<char> buffer(count);
     DWORD read = 0;
     OVERLAPPED overlapped{};
     overlapped.hEvent = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    ReadFile(static_cast<TestComm&>(sender).Handle(), buffer.data(), count, &read, &overlapped);
-    GetOverlappedResult(static_cast<TestComm&>(sender).Handle(), &overlapped, &read, TRUE);
+    ReadFile(static_cast<TestPort&>(sender).Handle(), buffer.data(), count, &read, &overlapped);
+    GetOverlappedResult(static_cast<TestPort&>(sender).Handle(), &overlapped, &read, TRUE);
     CloseHandle(overlapped.hEvent);
     throw std::runtime_error("handler failed");
   };
@@ -333,7 +333,7 @@ TEST_F(SerialTest, HandlerExceptionIsReportedAndDeliveriesGoOn) {
 // for that handler: the thread ends after it, and the port opens again.
 TEST_F(SerialTest, AHandlerMayCloseItsPort) {
   const int threads = ProcessThreadCount();
-  comm_.OnRxChar = [](TCustomComm& sender, int) { sender.Close(); };
+  comm_.OnRxChar = [](SerialPort& sender, int) { sender.Close(); };
   comm_.Open();
   peer_.Send("x");
   ASSERT_TRUE(PumpUntil([&] { return !comm_.IsOpen(); }, 3000));
@@ -349,7 +349,7 @@ TEST_F(SerialTest, AHandlerMayCloseItsPort) {
 // events' batches came between the write and it.
 TEST_F(SerialTest, EmptyOutputIsDeliveredOnceAfterEachWrite) {
   int empties = 0;
-  comm_.OnTxEmpty = [&](TCustomComm&) { ++empties; };
+  comm_.OnTxEmpty = [&](SerialPort&) { ++empties; };
   comm_.Open();
   ASSERT_EQ(comm_.Write("a", 1), 1);
   comm_.Deliver(EV_RXCHAR);
@@ -373,7 +373,7 @@ TEST_F(SerialTest, NoEventsMonitoredStartsNoThread) {
 TEST_F(SerialTest, ManyCyclesLeaveNothingBehind) {
   bool open = false;
   int calls = 0, strayCalls = 0;
-  comm_.OnRxChar = [&](TCustomComm&, int) {
+  comm_.OnRxChar = [&](SerialPort&, int) {
     ++calls;
     if (!open) ++strayCalls;
   };

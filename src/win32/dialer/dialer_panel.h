@@ -90,7 +90,7 @@ class DialerPanel : public BaseWindow<DialerPanel>, private DialTarget, private 
   WinSoundOutput sound_;
   WinClock clock_;
   std::unique_ptr<TonePlayer> player_;
-  TComm modem_;  // open only while a modem dial is under way
+  SerialPort modem_;  // open only while a modem dial is under way
   ModemDialer modemDialer_{modem_};
 };
 

@@ -2,7 +2,7 @@
 // The serial port component: owns one communication device, opens it by
 // name, configures it from its properties, writes blocks with a bounded
 // wait and reports line and data events to its handlers on the
-// user-interface thread. Every failure is raised as ECommError.
+// user-interface thread. Every failure is raised as SerialError.
 #include <windows.h>
 
 #include <atomic>
@@ -19,23 +19,23 @@
 
 namespace tonvero {
 
-class ECommError : public std::runtime_error {
+class SerialError : public std::runtime_error {
  public:
   // The message is the text followed by " (Error: <code>) ".
-  ECommError(const std::string& text, int32_t code);
+  SerialError(const std::string& text, int32_t code);
   int32_t ErrorCode() const { return code_; }
 
  private:
   int32_t code_;
 };
 
-class TCustomComm;
+class SerialPort;
 
 // The five special characters of the port; changing one updates the open
 // device at once.
-class TCommEventChars {
+class SpecialChars {
  public:
-  explicit TCommEventChars(TCustomComm* owner) : owner_(owner) {}
+  explicit SpecialChars(SerialPort* owner) : owner_(owner) {}
   char XonChar() const { return chars_[0]; }
   char XoffChar() const { return chars_[1]; }
   char ErrorChar() const { return chars_[2]; }
@@ -47,24 +47,26 @@ class TCommEventChars {
   void SetEofChar(char c) { SetEventChar(4, c); }
   void SetEvtChar(char c) { SetEventChar(5, c); }
   // Copies the characters; the device is not updated.
-  void Assign(const TCommEventChars& source);
+  void Assign(const SpecialChars& source);
 
  private:
   void SetEventChar(int index, char c);  // index 1..5 in the order above
-  TCustomComm* owner_;
+  SerialPort* owner_;
   char chars_[5] = {17, 19, 0, 0, 0};
 };
 
-class TCustomComm {
+class SerialPort {
  public:
-  using TNotifyEvent = std::function<void(TCustomComm& sender)>;
-  using TCommErrorEvent = std::function<void(TCustomComm& sender, int errors)>;
-  using TCommRxCharEvent = std::function<void(TCustomComm& sender, int count)>;
+  // What the handlers are told: that their event came; the line errors the
+  // driver cleared (its error mask); the bytes waiting in the input queue.
+  using EventReport = std::function<void(SerialPort& sender)>;
+  using ErrorReport = std::function<void(SerialPort& sender, int errors)>;
+  using InputReport = std::function<void(SerialPort& sender, int count)>;
 
-  TCustomComm();
-  TCustomComm(const TCustomComm&) = delete;
-  TCustomComm& operator=(const TCustomComm&) = delete;
-  virtual ~TCustomComm();
+  SerialPort();
+  SerialPort(const SerialPort&) = delete;
+  SerialPort& operator=(const SerialPort&) = delete;
+  virtual ~SerialPort();
 
   // Opens and configures the device, then starts watching its events. All
   // or nothing: on any failure the device is closed again and the error raised.
@@ -105,15 +107,15 @@ class TCustomComm {
   void SetStopBits(StopBitCount stopBits);
   DataBitCount DataBits() const { return dataBits_; }
   void SetDataBits(DataBitCount dataBits);
-  TCommEventChars& EventChars() { return eventChars_; }
+  SpecialChars& EventChars() { return eventChars_; }
   SerialOptions Options() const { return options_; }
   void SetOptions(SerialOptions options);
   FlowControlMode FlowControl() const { return flowControl_; }
   void SetFlowControl(FlowControlMode flow);
 
-  TNotifyEvent OnBreak, OnCts, OnDsr, OnRing, OnRlsd, OnRxFlag, OnTxEmpty;
-  TCommErrorEvent OnError;
-  TCommRxCharEvent OnRxChar;
+  EventReport OnBreak, OnCts, OnDsr, OnRing, OnRlsd, OnRxFlag, OnTxEmpty;
+  ErrorReport OnError;
+  InputReport OnRxChar;
   // Where an exception raised by a handler is reported (on the
   // user-interface thread); by default a message box.
   std::function<void(const std::string& message)> OnHandlerFailure;
@@ -147,7 +149,7 @@ class TCustomComm {
   ParityMode parity_ = ParityMode::kNone;
   StopBitCount stopBits_ = StopBitCount::kOne;
   DataBitCount dataBits_ = DataBitCount::k8;
-  TCommEventChars eventChars_{this};
+  SpecialChars eventChars_{this};
   SerialOptions options_;
   FlowControlMode flowControl_ = FlowControlMode::kDefault;
 
@@ -170,8 +172,6 @@ class TCustomComm {
   std::vector<std::unique_ptr<SerialEventThread>> endingThreads_;
   void LetEndedThreadsGo();
 };
-
-class TComm : public TCustomComm {};
 
 // The flags word of a device control block, bit by bit, so that no code
 // depends on how a compiler lays out its bit fields.
