@@ -123,7 +123,7 @@ class ModemDialerTest : public ::testing::Test {
   TestDisplay display_;
   const std::vector<bool>& icons_ = display_.icons;
   Settings settings_;
-  TComm modem_;
+  SerialPort modem_;
   ModemDialer dialer_{modem_};
 };
 
@@ -156,7 +156,7 @@ TEST_F(ModemDialerTest, MissingPortRaisesShowsNoNoticeAndRestores) {
   try {
     dialer_.Dial(display_, "9,@", settings_);
     ADD_FAILURE() << "no error raised";
-  } catch (const ECommError& error) {
+  } catch (const SerialError& error) {
     EXPECT_EQ(std::string(error.what()).rfind("Error accessing specified device (Error: ", 0), 0u);
   }
   EXPECT_TRUE(answerer.Seen().empty()) << "a notice was shown";
@@ -200,7 +200,7 @@ TEST_F(ModemDialerTest, TimedOutWriteIsAFailure) {
   try {
     dialer_.Dial(display_, "@", settings_);
     ADD_FAILURE() << "no error raised";
-  } catch (const ECommError& error) {
+  } catch (const SerialError& error) {
     EXPECT_STREQ(error.what(), "Write error (Error: 258) ");
   }
   EXPECT_TRUE(answerer.Seen().empty()) << "a notice was shown";

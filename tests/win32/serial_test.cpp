@@ -14,8 +14,8 @@
 #include <thread>
 #include <vector>
 
-#include "win32/serial/comm.h"
-#include "win32/serial/comm_objs.h"
+#include "win32/serial/serial_port.h"
+#include "win32/serial/sync_objects.h"
 
 namespace tonvero {
 namespace {
@@ -112,14 +112,14 @@ double ThreadsCpuMs(const std::vector<HANDLE>& threads) {
 }
 
 // Exposes the port handle to check what reached the driver.
-class TestComm : public TComm {
+class TestPort : public SerialPort {
  public:
   HANDLE Handle() const { return handle_; }
   // A batch of events as the event thread would deliver it.
   bool Deliver(uint32_t mask) { return HandleCommEvent(mask); }
 };
 
-// Runs `action` and gives the ECommError it raised ("" and 0 when none).
+// Runs `action` and gives the SerialError it raised ("" and 0 when none).
 struct Raised {
   std::string message;
   int32_t code = 0;
@@ -127,7 +127,7 @@ struct Raised {
 Raised RaisedBy(const std::function<void()>& action) {
   try {
     action();
-  } catch (const ECommError& error) {
+  } catch (const SerialError& error) {
     return {error.what(), error.ErrorCode()};
   }
   return {};
@@ -135,7 +135,8 @@ Raised RaisedBy(const std::function<void()>& action) {
 
 // The events a pseudo-terminal can report: it has no modem lines, and
 // Wine refuses waits that include their events on it.
-const TCommEventTypes kTerminalEvents = {evBreak, evError, evRxChar, evRxFlag, evTxEmpty};
+const SerialEvents kTerminalEvents = {SerialEvent::kBreak, SerialEvent::kError, SerialEvent::kRxChar,
+                                      SerialEvent::kRxFlag, SerialEvent::kTxEmpty};
 
 class SerialTest : public ::testing::Test {
  protected:
@@ -149,7 +150,7 @@ class SerialTest : public ::testing::Test {
     peer_.Drain();
   }
   Peer peer_;
-  TestComm comm_;
+  TestPort comm_;
 };
 
 TEST_F(SerialTest, OpensClosesAndReopens) {
@@ -168,7 +169,7 @@ TEST_F(SerialTest, FrozenSettingsAndOpenRefuseAnOpenPort) {
       {"DeviceName", [&] { comm_.SetDeviceName("COM3"); }},
       {"ReadBufSize", [&] { comm_.SetReadBufSize(1024); }},
       {"WriteBufSize", [&] { comm_.SetWriteBufSize(1024); }},
-      {"MonitorEvents", [&] { comm_.SetMonitorEvents({evRxChar}); }},
+      {"MonitorEvents", [&] { comm_.SetMonitorEvents({SerialEvent::kRxChar}); }},
   };
   comm_.Open();
   const HANDLE handle = comm_.Handle();
@@ -259,14 +260,14 @@ TEST_F(SerialTest, TimedOutWriteIsCancelled) {
 }
 
 TEST_F(SerialTest, LineSettingsReachAnOpenDevice) {
-  comm_.SetBaudRate(br2400);  // closed: only kept
+  comm_.SetBaudRate(Baud::k2400);  // closed: only kept
   comm_.Open();
   DCB dcb{};
   dcb.DCBlength = sizeof dcb;
   ASSERT_TRUE(GetCommState(comm_.Handle(), &dcb));
   EXPECT_EQ(dcb.BaudRate, 2400u) << "Open did not apply the stored rate";
-  comm_.SetBaudRate(br19200);
-  comm_.SetStopbits(sb20);
+  comm_.SetBaudRate(Baud::k19200);
+  comm_.SetStopBits(StopBitCount::kTwo);
   ASSERT_TRUE(GetCommState(comm_.Handle(), &dcb));
   EXPECT_EQ(dcb.BaudRate, 19200u);
   EXPECT_EQ(dcb.StopBits, TWOSTOPBITS);
@@ -275,9 +276,9 @@ TEST_F(SerialTest, LineSettingsReachAnOpenDevice) {
 // A pseudo-terminal keeps 8 data bits, so its driver refuses 7.
 TEST_F(SerialTest, RefusedLineSettingRaisesAndIsKept) {
   comm_.Open();
-  const Raised raised = RaisedBy([&] { comm_.SetDatabits(da7); });
+  const Raised raised = RaisedBy([&] { comm_.SetDataBits(DataBitCount::k7); });
   EXPECT_EQ(raised.message.rfind("Error updating DataControlBlock (Error: ", 0), 0u) << raised.message;
-  EXPECT_EQ(comm_.Databits(), da7);
+  EXPECT_EQ(comm_.DataBits(), DataBitCount::k7);
   EXPECT_TRUE(comm_.IsOpen());
 }
 
@@ -287,7 +288,7 @@ TEST_F(SerialTest, ReceivedByteReachesOnRxCharOnceOnThisThread) {
     DWORD thread;
   };
   std::vector<Call> calls;
-  comm_.OnRxChar = [&](TCustomComm& sender, int count) {
+  comm_.OnRxChar = [&](SerialPort& sender, int count) {
     EXPECT_EQ(&sender, &comm_);
     calls.push_back({count, GetCurrentThreadId()});
   };
@@ -308,14 +309,14 @@ TEST_F(SerialTest, HandlerExceptionIsReportedAndDeliveriesGoOn) {
     reportingThread = GetCurrentThreadId();
     reported.push_back(message);
   };
-  comm_.OnRxChar = [&](TCustomComm& sender, int count) {
+  comm_.OnRxChar = [&](SerialPort& sender, int count) {
     ++calls;
     std::vector<char> buffer(count);
     DWORD read = 0;
     OVERLAPPED overlapped{};
     overlapped.hEvent = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    ReadFile(static_cast<TestComm&>(sender).Handle(), buffer.data(), count, &read, &overlapped);
-    GetOverlappedResult(static_cast<TestComm&>(sender).Handle(), &overlapped, &read, TRUE);
+    ReadFile(static_cast<TestPort&>(sender).Handle(), buffer.data(), count, &read, &overlapped);
+    GetOverlappedResult(static_cast<TestPort&>(sender).Handle(), &overlapped, &read, TRUE);
     CloseHandle(overlapped.hEvent);
     throw std::runtime_error("handler failed");
   };
@@ -332,7 +333,7 @@ TEST_F(SerialTest, HandlerExceptionIsReportedAndDeliveriesGoOn) {
 // for that handler: the thread ends after it, and the port opens again.
 TEST_F(SerialTest, AHandlerMayCloseItsPort) {
   const int threads = ProcessThreadCount();
-  comm_.OnRxChar = [](TCustomComm& sender, int) { sender.Close(); };
+  comm_.OnRxChar = [](SerialPort& sender, int) { sender.Close(); };
   comm_.Open();
   peer_.Send("x");
   ASSERT_TRUE(PumpUntil([&] { return !comm_.IsOpen(); }, 3000));
@@ -348,7 +349,7 @@ TEST_F(SerialTest, AHandlerMayCloseItsPort) {
 // events' batches came between the write and it.
 TEST_F(SerialTest, EmptyOutputIsDeliveredOnceAfterEachWrite) {
   int empties = 0;
-  comm_.OnTxEmpty = [&](TCustomComm&) { ++empties; };
+  comm_.OnTxEmpty = [&](SerialPort&) { ++empties; };
   comm_.Open();
   ASSERT_EQ(comm_.Write("a", 1), 1);
   comm_.Deliver(EV_RXCHAR);
@@ -372,7 +373,7 @@ TEST_F(SerialTest, NoEventsMonitoredStartsNoThread) {
 TEST_F(SerialTest, ManyCyclesLeaveNothingBehind) {
   bool open = false;
   int calls = 0, strayCalls = 0;
-  comm_.OnRxChar = [&](TCustomComm&, int) {
+  comm_.OnRxChar = [&](SerialPort&, int) {
     ++calls;
     if (!open) ++strayCalls;
   };
@@ -413,12 +414,12 @@ TEST_F(SerialTest, ManyCyclesLeaveNothingBehind) {
 TEST_F(SerialTest, IdleEventThreadUsesNoProcessor) {
   struct Case {
     const char* name;
-    TCommEventTypes events;
+    SerialEvents events;
     bool unreadByte;
   };
   const Case cases[] = {
       {"waits taken", kTerminalEvents, false},
-      {"waits refused", kAllCommEvents, false},
+      {"waits refused", kAllSerialEvents, false},
       {"unread byte", kTerminalEvents, true},
   };
   for (const Case& c : cases) {
@@ -445,19 +446,19 @@ TEST_F(SerialTest, IdleEventThreadUsesNoProcessor) {
   }
 }
 
-TEST(CommObjs, WaitForReportsEachOutcome) {
-  TSimpleEvent event;
-  EXPECT_EQ(event.WaitFor(0), wrTimeout);
+TEST(SyncObjects, WaitForReportsEachOutcome) {
+  ManualResetEvent event;
+  EXPECT_EQ(event.WaitFor(0), WaitResult::kTimeout);
   event.SetEvent();
-  EXPECT_EQ(event.WaitFor(0), wrSignaled);
-  EXPECT_EQ(event.WaitFor(0), wrSignaled) << "a manual-reset event stays signalled";
+  EXPECT_EQ(event.WaitFor(0), WaitResult::kSignaled);
+  EXPECT_EQ(event.WaitFor(0), WaitResult::kSignaled) << "a manual-reset event stays signalled";
   event.ResetEvent();
-  EXPECT_EQ(event.WaitFor(0), wrTimeout);
+  EXPECT_EQ(event.WaitFor(0), WaitResult::kTimeout);
 
-  struct ClosedHandle : THandleObject {
-    ClosedHandle() : THandleObject(CreateEventA(nullptr, TRUE, TRUE, nullptr)) { CloseHandle(Handle()); }
+  struct ClosedHandle : WaitableHandle {
+    ClosedHandle() : WaitableHandle(CreateEventA(nullptr, TRUE, TRUE, nullptr)) { CloseHandle(Handle()); }
   } closed;
-  EXPECT_EQ(closed.WaitFor(0), wrError);
+  EXPECT_EQ(closed.WaitFor(0), WaitResult::kError);
   EXPECT_EQ(closed.LastError(), static_cast<DWORD>(ERROR_INVALID_HANDLE));
 }
 

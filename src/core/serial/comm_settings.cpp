@@ -18,56 +18,59 @@ constexpr uint32_t kFOutX = 0x0100, kFInX = 0x0200;
 constexpr uint32_t kRtsControlField = 0x3000, kRtsHandshake = 0x2000;
 
 struct OptionBit {
-  TCommOption option;
+  SerialOption option;
   uint32_t bit;
 };
 constexpr OptionBit kOptionBits[] = {
-    {coParityCheck, 0x0002}, {coDsrSensitivity, 0x0040}, {coIgnoreXOff, 0x0080},
-    {coErrorChar, 0x0400},   {coNullStrip, 0x0800},
+    {SerialOption::kParityCheck, 0x0002}, {SerialOption::kDsrSensitivity, 0x0040},
+    {SerialOption::kIgnoreXoff, 0x0080},  {SerialOption::kErrorChar, 0x0400},
+    {SerialOption::kNullStrip, 0x0800},
 };
 
 // Handlers in the order a batch of events calls them.
-constexpr TCommEventType kHandlerOrder[] = {evBreak, evCts,    evDsr,    evError,  evRing,
-                                            evRlsd,  evRxChar, evRxFlag, evTxEmpty};
+constexpr SerialEvent kHandlerOrder[] = {
+    SerialEvent::kBreak,  SerialEvent::kCts,    SerialEvent::kDsr,
+    SerialEvent::kError,  SerialEvent::kRing,   SerialEvent::kRlsd,
+    SerialEvent::kRxChar, SerialEvent::kRxFlag, SerialEvent::kTxEmpty};
 
 constexpr uint32_t kMaxLimit = 0xFFFF;
 
 }  // namespace
 
-uint32_t BaudRateValue(TBaudrate rate) { return kBaudRates.at(rate); }
+uint32_t BaudRateValue(Baud rate) { return kBaudRates.at(static_cast<size_t>(rate)); }
 
-uint8_t ByteSizeValue(TDatabits bits) { return static_cast<uint8_t>(4 + bits); }
+uint8_t ByteSizeValue(DataBitCount bits) { return static_cast<uint8_t>(4 + static_cast<int>(bits)); }
 
-uint32_t EventMaskBit(TCommEventType event) {
+uint32_t EventMaskBit(SerialEvent event) {
   switch (event) {
-    case evBreak: return kEvBreak;
-    case evCts: return kEvCts;
-    case evDsr: return kEvDsr;
-    case evError: return kEvErr;
-    case evRing: return kEvRing;
-    case evRlsd: return kEvRlsd;
-    case evRxChar: return kEvRxChar;
-    case evRxFlag: return kEvRxFlag;
-    case evTxEmpty: return kEvTxEmpty;
+    case SerialEvent::kBreak: return kEvBreak;
+    case SerialEvent::kCts: return kEvCts;
+    case SerialEvent::kDsr: return kEvDsr;
+    case SerialEvent::kError: return kEvErr;
+    case SerialEvent::kRing: return kEvRing;
+    case SerialEvent::kRlsd: return kEvRlsd;
+    case SerialEvent::kRxChar: return kEvRxChar;
+    case SerialEvent::kRxFlag: return kEvRxFlag;
+    case SerialEvent::kTxEmpty: return kEvTxEmpty;
   }
   return 0;
 }
 
-uint32_t EventMaskOf(TCommEventTypes events) {
+uint32_t EventMaskOf(SerialEvents events) {
   uint32_t mask = 0;
-  for (TCommEventType event : kHandlerOrder) {
+  for (SerialEvent event : kHandlerOrder) {
     if (events.Contains(event)) mask |= EventMaskBit(event);
   }
   return mask;
 }
 
-uint32_t DcbFlagsFor(uint32_t flags, TFlowControl flow, TCommOptions options) {
+uint32_t DcbFlagsFor(uint32_t flags, FlowControlMode flow, SerialOptions options) {
   switch (flow) {
-    case fcNone: flags = kFBinary; break;
-    case fcCTS: flags = (flags & ~kRtsControlField) | kFOutxCtsFlow | kRtsHandshake; break;
-    case fcDTR: flags = (flags & ~kDtrControlField) | kFOutxDsrFlow | kDtrHandshake; break;
-    case fcSoftware: flags |= kFOutX | kFInX; break;
-    case fcDefault: break;
+    case FlowControlMode::kNone: flags = kFBinary; break;
+    case FlowControlMode::kCts: flags = (flags & ~kRtsControlField) | kFOutxCtsFlow | kRtsHandshake; break;
+    case FlowControlMode::kDtr: flags = (flags & ~kDtrControlField) | kFOutxDsrFlow | kDtrHandshake; break;
+    case FlowControlMode::kSoftware: flags |= kFOutX | kFInX; break;
+    case FlowControlMode::kDefault: break;
   }
   for (const OptionBit& o : kOptionBits) {
     flags = options.Contains(o.option) ? (flags | o.bit) : (flags & ~o.bit);
@@ -96,11 +99,11 @@ uint32_t EffectiveEventMask(uint32_t reported, uint32_t monitored, const DriverV
   return mask;
 }
 
-std::vector<TCommEventType> EventHandlerOrder(uint32_t mask, uint32_t inQueue) {
-  std::vector<TCommEventType> calls;
-  for (TCommEventType event : kHandlerOrder) {
+std::vector<SerialEvent> EventHandlerOrder(uint32_t mask, uint32_t inQueue) {
+  std::vector<SerialEvent> calls;
+  for (SerialEvent event : kHandlerOrder) {
     if ((mask & EventMaskBit(event)) == 0) continue;
-    if (event == evRxChar && inQueue < 1) continue;
+    if (event == SerialEvent::kRxChar && inQueue < 1) continue;
     calls.push_back(event);
   }
   return calls;

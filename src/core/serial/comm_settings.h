@@ -10,17 +10,19 @@
 
 namespace tonvero {
 
-enum TBaudrate {
-  br110, br300, br600, br1200, br2400, br4800, br9600, br14400, br19200, br38400, br56000,
-  br57600, br115200, br128000, br256000
+enum class Baud {
+  k110, k300, k600, k1200, k2400, k4800, k9600, k14400, k19200, k38400, k56000,
+  k57600, k115200, k128000, k256000
 };
-enum TParity { paNone, paOdd, paEven, paMark, paSpace };
-enum TStopbits { sb10, sb15, sb20 };
-enum TDatabits { da4, da5, da6, da7, da8 };
-enum TFlowControl { fcNone, fcCTS, fcDTR, fcSoftware, fcDefault };
-enum TCommOption { coParityCheck, coDsrSensitivity, coIgnoreXOff, coErrorChar, coNullStrip };
-enum TCommEventType {
-  evBreak, evCts, evDsr, evError, evRing, evRlsd, evRxChar, evRxFlag, evTxEmpty
+// Parity, stop bits and data bits in the order of the driver's values.
+enum class ParityMode { kNone, kOdd, kEven, kMark, kSpace };
+enum class StopBitCount { kOne, kOneAndHalf, kTwo };
+enum class DataBitCount { k4, k5, k6, k7, k8 };
+// kDefault keeps the flow control the driver has.
+enum class FlowControlMode { kNone, kCts, kDtr, kSoftware, kDefault };
+enum class SerialOption { kParityCheck, kDsrSensitivity, kIgnoreXoff, kErrorChar, kNullStrip };
+enum class SerialEvent {
+  kBreak, kCts, kDsr, kError, kRing, kRlsd, kRxChar, kRxFlag, kTxEmpty
 };
 
 // A set of enumeration values: bit n stands for the value n.
@@ -36,28 +38,30 @@ class EnumSet {
   constexpr bool operator==(const EnumSet&) const = default;
 
  private:
-  static constexpr uint16_t Bit(Enum v) { return static_cast<uint16_t>(1u << v); }
+  static constexpr uint16_t Bit(Enum v) { return static_cast<uint16_t>(1u << static_cast<unsigned>(v)); }
   uint16_t bits_ = 0;
 };
-using TCommOptions = EnumSet<TCommOption>;
-using TCommEventTypes = EnumSet<TCommEventType>;
+using SerialOptions = EnumSet<SerialOption>;
+using SerialEvents = EnumSet<SerialEvent>;
 
-inline constexpr TCommEventTypes kAllCommEvents = {
-    evBreak, evCts, evDsr, evError, evRing, evRlsd, evRxChar, evRxFlag, evTxEmpty};
+inline constexpr SerialEvents kAllSerialEvents = {
+    SerialEvent::kBreak,  SerialEvent::kCts,    SerialEvent::kDsr,
+    SerialEvent::kError,  SerialEvent::kRing,   SerialEvent::kRlsd,
+    SerialEvent::kRxChar, SerialEvent::kRxFlag, SerialEvent::kTxEmpty};
 
 // Event-mask bits of the driver.
 inline constexpr uint32_t kEvRxChar = 0x0001, kEvRxFlag = 0x0002, kEvTxEmpty = 0x0004,
                           kEvCts = 0x0008, kEvDsr = 0x0010, kEvRlsd = 0x0020,
                           kEvBreak = 0x0040, kEvErr = 0x0080, kEvRing = 0x0100;
 
-uint32_t BaudRateValue(TBaudrate rate);
-uint8_t ByteSizeValue(TDatabits bits);
-uint32_t EventMaskBit(TCommEventType event);
-uint32_t EventMaskOf(TCommEventTypes events);
+uint32_t BaudRateValue(Baud rate);
+uint8_t ByteSizeValue(DataBitCount bits);
+uint32_t EventMaskBit(SerialEvent event);
+uint32_t EventMaskOf(SerialEvents events);
 
 // The flags word of the device control block after flow control and the
 // options have been applied to the word read from the driver.
-uint32_t DcbFlagsFor(uint32_t flagsAsRead, TFlowControl flow, TCommOptions options);
+uint32_t DcbFlagsFor(uint32_t flagsAsRead, FlowControlMode flow, SerialOptions options);
 
 // XonLim and XoffLim: a quarter of the input queue. A negative queue size,
 // or one whose quarter does not fit 16 bits, throws std::out_of_range.
@@ -84,6 +88,6 @@ uint32_t EffectiveEventMask(uint32_t reported, uint32_t monitored, const DriverV
 
 // The handlers a batch of events calls, in their fixed order; a received
 // character counts only while bytes wait in the input queue.
-std::vector<TCommEventType> EventHandlerOrder(uint32_t mask, uint32_t inQueue);
+std::vector<SerialEvent> EventHandlerOrder(uint32_t mask, uint32_t inQueue);
 
 }  // namespace tonvero

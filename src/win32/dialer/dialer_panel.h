@@ -15,7 +15,7 @@
 #include "core/settings/settings.h"
 #include "win32/dialer/win_sound.h"
 #include "win32/modem/modem_dialer.h"
-#include "win32/serial/comm.h"
+#include "win32/serial/serial_port.h"
 #include "win32/ui/base_window.h"
 #include "win32/ui/forms.h"
 
@@ -91,7 +91,7 @@ class DialerPanel : public BaseWindow<DialerPanel>, private DialTarget, private 
   WinSoundOutput sound_;
   WinClock clock_;
   std::unique_ptr<TonePlayer> player_;
-  TComm modem_;  // open only while a modem dial is under way
+  SerialPort modem_;  // open only while a modem dial is under way
   ModemDialer modemDialer_{modem_};
 };
 

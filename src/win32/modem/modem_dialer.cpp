@@ -44,8 +44,8 @@ void ModemDialer::Dial(Display& display, const std::string& procedure, const Set
 void ModemDialer::SendCommand(const std::string& command) {
   const int count = static_cast<int>(command.size());
   const int written = modem_.Write(command.data(), count);
-  if (written < 0) throw ECommError("Write error", static_cast<int32_t>(modem_.LastWriteFailure()));
-  if (written != count) throw ECommError("Write error", ERROR_WRITE_FAULT);
+  if (written < 0) throw SerialError("Write error", static_cast<int32_t>(modem_.LastWriteFailure()));
+  if (written != count) throw SerialError("Write error", ERROR_WRITE_FAULT);
 }
 
 }  // namespace tonvero

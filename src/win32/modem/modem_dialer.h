@@ -8,7 +8,7 @@
 #include <string>
 
 #include "core/settings/settings.h"
-#include "win32/serial/comm.h"
+#include "win32/serial/serial_port.h"
 
 namespace tonvero {
 
@@ -26,15 +26,15 @@ class ModemDialer {
     virtual void PutNumberBack(const std::string& number) = 0;
   };
 
-  explicit ModemDialer(TComm& modem) : modem_(modem) {}
+  explicit ModemDialer(SerialPort& modem) : modem_(modem) {}
   // Dials the display's number with `procedure` by the port and method of
-  // `settings`. Port failures are raised as ECommError.
+  // `settings`. Port failures are raised as SerialError.
   void Dial(Display& display, const std::string& procedure, const Settings& settings);
 
  private:
   void SendCommand(const std::string& command);
 
-  TComm& modem_;
+  SerialPort& modem_;
 };
 
 }  // namespace tonvero

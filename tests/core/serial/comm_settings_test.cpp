@@ -12,8 +12,8 @@ namespace {
 struct FlagsCase {
   const char* name;
   uint32_t asRead;
-  TFlowControl flow;
-  TCommOptions options;
+  FlowControlMode flow;
+  SerialOptions options;
   uint32_t expected;
 };
 
@@ -29,42 +29,45 @@ constexpr uint32_t kDriverDefault = 0x1011;  // binary, DTR and RTS enabled
 INSTANTIATE_TEST_SUITE_P(
     Flags, DcbFlags,
     testing::Values(
-        FlagsCase{"NoneWithParityCheck", 0x7FFF, fcNone, {coParityCheck}, 0x0003},
-        FlagsCase{"NoneClearsEverything", 0x7FFF, fcNone, {}, 0x0001},
-        FlagsCase{"DefaultKeepsDriverFlags", kDriverDefault, fcDefault, {}, kDriverDefault},
-        FlagsCase{"CtsSetsRtsHandshake", kDriverDefault, fcCTS, {}, 0x2015},
-        FlagsCase{"CtsReplacesRtsToggle", 0x3001, fcCTS, {}, 0x2005},
-        FlagsCase{"DtrSetsDtrHandshake", kDriverDefault, fcDTR, {}, 0x1029},
-        FlagsCase{"DtrReplacesDtrField", 0x0031, fcDTR, {}, 0x0029},
-        FlagsCase{"SoftwareSetsXonXoff", kDriverDefault, fcSoftware, {}, 0x1311},
-        FlagsCase{"OptionsAbsentAreCleared", 0x0CD3, fcDefault, {}, 0x0011},
-        FlagsCase{"EveryOption", 0x0001, fcDefault,
-                  {coParityCheck, coDsrSensitivity, coIgnoreXOff, coErrorChar, coNullStrip},
+        FlagsCase{"NoneWithParityCheck", 0x7FFF, FlowControlMode::kNone, {SerialOption::kParityCheck},
+                  0x0003},
+        FlagsCase{"NoneClearsEverything", 0x7FFF, FlowControlMode::kNone, {}, 0x0001},
+        FlagsCase{"DefaultKeepsDriverFlags", kDriverDefault, FlowControlMode::kDefault, {}, kDriverDefault},
+        FlagsCase{"CtsSetsRtsHandshake", kDriverDefault, FlowControlMode::kCts, {}, 0x2015},
+        FlagsCase{"CtsReplacesRtsToggle", 0x3001, FlowControlMode::kCts, {}, 0x2005},
+        FlagsCase{"DtrSetsDtrHandshake", kDriverDefault, FlowControlMode::kDtr, {}, 0x1029},
+        FlagsCase{"DtrReplacesDtrField", 0x0031, FlowControlMode::kDtr, {}, 0x0029},
+        FlagsCase{"SoftwareSetsXonXoff", kDriverDefault, FlowControlMode::kSoftware, {}, 0x1311},
+        FlagsCase{"OptionsAbsentAreCleared", 0x0CD3, FlowControlMode::kDefault, {}, 0x0011},
+        FlagsCase{"EveryOption", 0x0001, FlowControlMode::kDefault,
+                  {SerialOption::kParityCheck, SerialOption::kDsrSensitivity, SerialOption::kIgnoreXoff,
+                   SerialOption::kErrorChar, SerialOption::kNullStrip},
                   0x0CC3}),
     [](const testing::TestParamInfo<FlagsCase>& info) { return std::string(info.param.name); });
 
 TEST(EventMask, EachEventHasItsDriverBit) {
-  const std::pair<TCommEventType, uint32_t> bits[] = {
-      {evBreak, 0x0040}, {evCts, 0x0008},    {evDsr, 0x0010},    {evError, 0x0080}, {evRing, 0x0100},
-      {evRlsd, 0x0020},  {evRxChar, 0x0001}, {evRxFlag, 0x0002}, {evTxEmpty, 0x0004},
+  const std::pair<SerialEvent, uint32_t> bits[] = {
+      {SerialEvent::kBreak, 0x0040},  {SerialEvent::kCts, 0x0008},    {SerialEvent::kDsr, 0x0010},
+      {SerialEvent::kError, 0x0080},  {SerialEvent::kRing, 0x0100},   {SerialEvent::kRlsd, 0x0020},
+      {SerialEvent::kRxChar, 0x0001}, {SerialEvent::kRxFlag, 0x0002}, {SerialEvent::kTxEmpty, 0x0004},
   };
   for (const auto& [event, bit] : bits) {
-    EXPECT_EQ(EventMaskOf({event}), bit) << event;
+    EXPECT_EQ(EventMaskOf({event}), bit) << static_cast<int>(event);
   }
-  EXPECT_EQ(EventMaskOf(kAllCommEvents), 0x01FFu);
+  EXPECT_EQ(EventMaskOf(kAllSerialEvents), 0x01FFu);
   EXPECT_EQ(EventMaskOf({}), 0u);
-  EXPECT_EQ(EventMaskOf({evRxChar, evTxEmpty}), 0x0005u);
+  EXPECT_EQ(EventMaskOf({SerialEvent::kRxChar, SerialEvent::kTxEmpty}), 0x0005u);
 }
 
 TEST(LineValues, EnumerationsGiveDriverValues) {
-  EXPECT_EQ(BaudRateValue(br110), 110u);
-  EXPECT_EQ(BaudRateValue(br9600), 9600u);
-  EXPECT_EQ(BaudRateValue(br14400), 14400u);
-  EXPECT_EQ(BaudRateValue(br56000), 56000u);
-  EXPECT_EQ(BaudRateValue(br57600), 57600u);
-  EXPECT_EQ(BaudRateValue(br256000), 256000u);
-  EXPECT_EQ(ByteSizeValue(da4), 4);
-  EXPECT_EQ(ByteSizeValue(da8), 8);
+  EXPECT_EQ(BaudRateValue(Baud::k110), 110u);
+  EXPECT_EQ(BaudRateValue(Baud::k9600), 9600u);
+  EXPECT_EQ(BaudRateValue(Baud::k14400), 14400u);
+  EXPECT_EQ(BaudRateValue(Baud::k56000), 56000u);
+  EXPECT_EQ(BaudRateValue(Baud::k57600), 57600u);
+  EXPECT_EQ(BaudRateValue(Baud::k256000), 256000u);
+  EXPECT_EQ(ByteSizeValue(DataBitCount::k4), 4);
+  EXPECT_EQ(ByteSizeValue(DataBitCount::k8), 8);
 }
 
 TEST(XonXoffLimit, QuarterOfTheInputQueueWithin16Bits) {
@@ -112,12 +115,15 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(EventHandlerOrder, FixedOrderAndCharactersOnlyWithBytes) {
   EXPECT_EQ(EventHandlerOrder(0x01FF, 1),
-            (std::vector<TCommEventType>{evBreak, evCts, evDsr, evError, evRing, evRlsd, evRxChar,
-                                         evRxFlag, evTxEmpty}));
+            (std::vector<SerialEvent>{SerialEvent::kBreak, SerialEvent::kCts, SerialEvent::kDsr,
+                                      SerialEvent::kError, SerialEvent::kRing, SerialEvent::kRlsd,
+                                      SerialEvent::kRxChar, SerialEvent::kRxFlag, SerialEvent::kTxEmpty}));
   EXPECT_EQ(EventHandlerOrder(0x01FF, 0),
-            (std::vector<TCommEventType>{evBreak, evCts, evDsr, evError, evRing, evRlsd, evRxFlag,
-                                         evTxEmpty}));
-  EXPECT_EQ(EventHandlerOrder(0x0081, 2), (std::vector<TCommEventType>{evError, evRxChar}));
+            (std::vector<SerialEvent>{SerialEvent::kBreak, SerialEvent::kCts, SerialEvent::kDsr,
+                                      SerialEvent::kError, SerialEvent::kRing, SerialEvent::kRlsd,
+                                      SerialEvent::kRxFlag, SerialEvent::kTxEmpty}));
+  EXPECT_EQ(EventHandlerOrder(0x0081, 2),
+            (std::vector<SerialEvent>{SerialEvent::kError, SerialEvent::kRxChar}));
   EXPECT_TRUE(EventHandlerOrder(0x0001, 0).empty());
   EXPECT_TRUE(EventHandlerOrder(0, 5).empty());
 }

@@ -10,26 +10,27 @@
 #include <string>
 
 #include "core/serial/comm_settings.h"
-#include "win32/serial/comm_objs.h"
+#include "win32/serial/sync_objects.h"
 #include "win32/ui/base_window.h"
 
 namespace tonvero {
 
-class TCommEventThread : public BaseWindow<TCommEventThread> {
+class SerialEventThread : public BaseWindow<SerialEventThread> {
  public:
-  // Returns whether the batch held anything new for the handlers.
-  using Signal = std::function<bool(TCommEventThread& sender, uint32_t mask)>;
+  // Takes each batch's event mask; returns whether the batch held anything
+  // new for the handlers.
+  using BatchReport = std::function<bool(SerialEventThread& sender, uint32_t mask)>;
   using FailureReport = std::function<void(const std::string& message)>;
 
   // Made on the user-interface thread, which then serves the deliveries.
-  // Sets the port's event mask and starts the thread at once. `onSignal`
+  // Sets the port's event mask and starts the thread at once. `onBatch`
   // runs on the user-interface thread; an exception from it is passed to
   // `onFailure` there and the thread carries on.
-  TCommEventThread(HANDLE port, TCommEventTypes events, Signal onSignal, FailureReport onFailure);
-  TCommEventThread(const TCommEventThread&) = delete;
-  TCommEventThread& operator=(const TCommEventThread&) = delete;
+  SerialEventThread(HANDLE port, SerialEvents events, BatchReport onBatch, FailureReport onFailure);
+  SerialEventThread(const SerialEventThread&) = delete;
+  SerialEventThread& operator=(const SerialEventThread&) = delete;
   // Stops the thread and waits for it to end.
-  ~TCommEventThread();
+  ~SerialEventThread();
 
   // Ends the pending wait and asks the loop to end; does not wait. No
   // delivery reaches the handler after this call.
@@ -44,7 +45,7 @@ class TCommEventThread : public BaseWindow<TCommEventThread> {
   void WaitEnd();
 
  private:
-  friend class BaseWindow<TCommEventThread>;
+  friend class BaseWindow<SerialEventThread>;
   static DWORD WINAPI ThreadMain(void* self);
   // The hidden window through which deliveries reach the user-interface thread.
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
@@ -56,9 +57,9 @@ class TCommEventThread : public BaseWindow<TCommEventThread> {
 
   HANDLE port_;
   uint32_t eventMask_ = 0;  // filled by the driver when a wait completes
-  Signal onSignal_;
+  BatchReport onBatch_;
   FailureReport onFailure_;
-  TSimpleEvent event_;
+  ManualResetEvent event_;
   std::atomic<bool> terminated_{false};
   DWORD restMs_;
   bool deliveryHeldNews_ = false;

@@ -2,7 +2,7 @@
 // The serial port component: owns one communication device, opens it by
 // name, configures it from its properties, writes blocks with a bounded
 // wait and reports line and data events to its handlers on the
-// user-interface thread. Every failure is raised as ECommError.
+// user-interface thread. Every failure is raised as SerialError.
 #include <windows.h>
 
 #include <atomic>
@@ -14,28 +14,28 @@
 #include <vector>
 
 #include "core/serial/comm_settings.h"
-#include "win32/serial/comm_event_thread.h"
-#include "win32/serial/comm_objs.h"
+#include "win32/serial/serial_event_thread.h"
+#include "win32/serial/sync_objects.h"
 
 namespace tonvero {
 
-class ECommError : public std::runtime_error {
+class SerialError : public std::runtime_error {
  public:
   // The message is the text followed by " (Error: <code>) ".
-  ECommError(const std::string& text, int32_t code);
+  SerialError(const std::string& text, int32_t code);
   int32_t ErrorCode() const { return code_; }
 
  private:
   int32_t code_;
 };
 
-class TCustomComm;
+class SerialPort;
 
 // The five special characters of the port; changing one updates the open
 // device at once.
-class TCommEventChars {
+class SpecialChars {
  public:
-  explicit TCommEventChars(TCustomComm* owner) : owner_(owner) {}
+  explicit SpecialChars(SerialPort* owner) : owner_(owner) {}
   char XonChar() const { return chars_[0]; }
   char XoffChar() const { return chars_[1]; }
   char ErrorChar() const { return chars_[2]; }
@@ -47,24 +47,26 @@ class TCommEventChars {
   void SetEofChar(char c) { SetEventChar(4, c); }
   void SetEvtChar(char c) { SetEventChar(5, c); }
   // Copies the characters; the device is not updated.
-  void Assign(const TCommEventChars& source);
+  void Assign(const SpecialChars& source);
 
  private:
   void SetEventChar(int index, char c);  // index 1..5 in the order above
-  TCustomComm* owner_;
+  SerialPort* owner_;
   char chars_[5] = {17, 19, 0, 0, 0};
 };
 
-class TCustomComm {
+class SerialPort {
  public:
-  using TNotifyEvent = std::function<void(TCustomComm& sender)>;
-  using TCommErrorEvent = std::function<void(TCustomComm& sender, int errors)>;
-  using TCommRxCharEvent = std::function<void(TCustomComm& sender, int count)>;
+  // What the handlers are told: that their event came; the line errors the
+  // driver cleared (its error mask); the bytes waiting in the input queue.
+  using EventReport = std::function<void(SerialPort& sender)>;
+  using ErrorReport = std::function<void(SerialPort& sender, int errors)>;
+  using InputReport = std::function<void(SerialPort& sender, int count)>;
 
-  TCustomComm();
-  TCustomComm(const TCustomComm&) = delete;
-  TCustomComm& operator=(const TCustomComm&) = delete;
-  virtual ~TCustomComm();
+  SerialPort();
+  SerialPort(const SerialPort&) = delete;
+  SerialPort& operator=(const SerialPort&) = delete;
+  virtual ~SerialPort();
 
   // Opens and configures the device, then starts watching its events. All
   // or nothing: on any failure the device is closed again and the error raised.
@@ -95,25 +97,25 @@ class TCustomComm {
   void SetReadBufSize(int size);
   int WriteBufSize() const { return writeBufSize_; }
   void SetWriteBufSize(int size);
-  TCommEventTypes MonitorEvents() const { return monitorEvents_; }
-  void SetMonitorEvents(TCommEventTypes events);
-  TBaudrate BaudRate() const { return baudRate_; }
-  void SetBaudRate(TBaudrate rate);
-  TParity Parity() const { return parity_; }
-  void SetParity(TParity parity);
-  TStopbits Stopbits() const { return stopbits_; }
-  void SetStopbits(TStopbits stopbits);
-  TDatabits Databits() const { return databits_; }
-  void SetDatabits(TDatabits databits);
-  TCommEventChars& EventChars() { return eventChars_; }
-  TCommOptions Options() const { return options_; }
-  void SetOptions(TCommOptions options);
-  TFlowControl FlowControl() const { return flowControl_; }
-  void SetFlowControl(TFlowControl flow);
+  SerialEvents MonitorEvents() const { return monitorEvents_; }
+  void SetMonitorEvents(SerialEvents events);
+  Baud BaudRate() const { return baudRate_; }
+  void SetBaudRate(Baud rate);
+  ParityMode Parity() const { return parity_; }
+  void SetParity(ParityMode parity);
+  StopBitCount StopBits() const { return stopBits_; }
+  void SetStopBits(StopBitCount stopBits);
+  DataBitCount DataBits() const { return dataBits_; }
+  void SetDataBits(DataBitCount dataBits);
+  SpecialChars& EventChars() { return eventChars_; }
+  SerialOptions Options() const { return options_; }
+  void SetOptions(SerialOptions options);
+  FlowControlMode FlowControl() const { return flowControl_; }
+  void SetFlowControl(FlowControlMode flow);
 
-  TNotifyEvent OnBreak, OnCts, OnDsr, OnRing, OnRlsd, OnRxFlag, OnTxEmpty;
-  TCommErrorEvent OnError;
-  TCommRxCharEvent OnRxChar;
+  EventReport OnBreak, OnCts, OnDsr, OnRing, OnRlsd, OnRxFlag, OnTxEmpty;
+  ErrorReport OnError;
+  InputReport OnRxChar;
   // Where an exception raised by a handler is reported (on the
   // user-interface thread); by default a message box.
   std::function<void(const std::string& message)> OnHandlerFailure;
@@ -142,18 +144,18 @@ class TCustomComm {
   int writeTimeout_ = 1000;
   int readBufSize_ = 4096;
   int writeBufSize_ = 2048;
-  TCommEventTypes monitorEvents_ = kAllCommEvents;
-  TBaudrate baudRate_ = br9600;
-  TParity parity_ = paNone;
-  TStopbits stopbits_ = sb10;
-  TDatabits databits_ = da8;
-  TCommEventChars eventChars_{this};
-  TCommOptions options_;
-  TFlowControl flowControl_ = fcDefault;
+  SerialEvents monitorEvents_ = kAllSerialEvents;
+  Baud baudRate_ = Baud::k9600;
+  ParityMode parity_ = ParityMode::kNone;
+  StopBitCount stopBits_ = StopBitCount::kOne;
+  DataBitCount dataBits_ = DataBitCount::k8;
+  SpecialChars eventChars_{this};
+  SerialOptions options_;
+  FlowControlMode flowControl_ = FlowControlMode::kDefault;
 
   DCB dcb_{};
-  TSimpleEvent writeEvent_;
-  TCriticalSection writeLock_;
+  ManualResetEvent writeEvent_;
+  CriticalSection writeLock_;
   DWORD lastWriteFailure_ = 0;
   // Left by the last batch: the input queue's count, and errors that came
   // while its handlers ran (reported with the next batch).
@@ -164,14 +166,12 @@ class TCustomComm {
   // even when other events' batches came between. Write may run on any thread.
   std::atomic<uint32_t> writes_{0};
   uint32_t writesAtLastEmpty_ = 0;
-  std::unique_ptr<TCommEventThread> eventThread_;
+  std::unique_ptr<SerialEventThread> eventThread_;
   // Threads whose port was closed by one of their own handlers: each ends
   // once that handler has returned, and is let go at the next Open or Close.
-  std::vector<std::unique_ptr<TCommEventThread>> endingThreads_;
+  std::vector<std::unique_ptr<SerialEventThread>> endingThreads_;
   void LetEndedThreadsGo();
 };
-
-class TComm : public TCustomComm {};
 
 // The flags word of a device control block, bit by bit, so that no code
 // depends on how a compiler lays out its bit fields.

@@ -1,4 +1,4 @@
-#include "win32/serial/comm_event_thread.h"
+#include "win32/serial/serial_event_thread.h"
 
 #include <algorithm>
 #include <exception>
@@ -7,7 +7,7 @@
 namespace tonvero {
 namespace {
 
-constexpr const char* kSyncClass = "TCommEventThreadSync";
+constexpr const char* kSyncClass = "SerialEventThreadSync";
 constexpr UINT kDeliverMessage = WM_APP + 1;
 // The loop rests before it waits again when a wait failed (a terminal
 // without modem lines refuses their events; some drivers end waits with a
@@ -29,10 +29,10 @@ void RegisterSyncClass(WNDPROC procedure) {
 
 }  // namespace
 
-TCommEventThread::TCommEventThread(HANDLE port, TCommEventTypes events, Signal onSignal,
-                                   FailureReport onFailure)
+SerialEventThread::SerialEventThread(HANDLE port, SerialEvents events, BatchReport onBatch,
+                                     FailureReport onFailure)
     : port_(port),
-      onSignal_(std::move(onSignal)),
+      onBatch_(std::move(onBatch)),
       onFailure_(std::move(onFailure)),
       restMs_(kFirstRestMs) {
   RegisterSyncClass(WindowProcedure);
@@ -49,25 +49,25 @@ TCommEventThread::TCommEventThread(HANDLE port, TCommEventTypes events, Signal o
   ResumeThread(thread_);
 }
 
-TCommEventThread::~TCommEventThread() {
+SerialEventThread::~SerialEventThread() {
   Stop();
   WaitEnd();
   CloseHandle(thread_);
   DestroyWindow(hwnd_);
 }
 
-void TCommEventThread::Stop() {
+void SerialEventThread::Stop() {
   terminated_ = true;
   if (!leavePort_) SetCommMask(port_, 0);  // completes a pending wait on the device
   event_.SetEvent();
 }
 
-void TCommEventThread::StopLeavingPort() {
+void SerialEventThread::StopLeavingPort() {
   leavePort_ = true;
   Stop();
 }
 
-void TCommEventThread::WaitEnd() {
+void SerialEventThread::WaitEnd() {
   while (MsgWaitForMultipleObjects(1, &thread_, FALSE, INFINITE, QS_SENDMESSAGE) ==
          WAIT_OBJECT_0 + 1) {
     MSG message;
@@ -75,14 +75,14 @@ void TCommEventThread::WaitEnd() {
   }
 }
 
-DWORD WINAPI TCommEventThread::ThreadMain(void* self) {
+DWORD WINAPI SerialEventThread::ThreadMain(void* self) {
   return Guarded<DWORD>(nullptr, 1, [self] {
-    static_cast<TCommEventThread*>(self)->Run();
+    static_cast<SerialEventThread*>(self)->Run();
     return DWORD{0};
   });
 }
 
-void TCommEventThread::Run() {
+void SerialEventThread::Run() {
   OVERLAPPED overlapped{};
   overlapped.hEvent = event_.Handle();
   while (!terminated_) {
@@ -101,10 +101,10 @@ void TCommEventThread::Run() {
 // One wait on the device; true when it ended with events, false when it
 // failed at once or completed with a failure (Stop included). The
 // overlapped record is free again when this returns.
-bool TCommEventThread::WaitForEvents(OVERLAPPED& overlapped) {
+bool SerialEventThread::WaitForEvents(OVERLAPPED& overlapped) {
   if (WaitCommEvent(port_, reinterpret_cast<DWORD*>(&eventMask_), &overlapped)) return true;
   if (GetLastError() != ERROR_IO_PENDING) return false;
-  if (event_.WaitFor(INFINITE) != wrSignaled) return false;
+  if (event_.WaitFor(INFINITE) != WaitResult::kSignaled) return false;
   DWORD unused = 0;
   if (GetOverlappedResult(port_, &overlapped, &unused, FALSE)) return true;
   if (GetLastError() == ERROR_IO_INCOMPLETE) {
@@ -118,29 +118,29 @@ bool TCommEventThread::WaitForEvents(OVERLAPPED& overlapped) {
 }
 
 // Rests until Stop or the pause is over, longer after each rest in a row.
-void TCommEventThread::Rest() {
+void SerialEventThread::Rest() {
   if (terminated_) return;  // Stop's wake-up may have been reset just now
   event_.WaitFor(restMs_);
   restMs_ = std::min(restMs_ * 2, kLongestRestMs);
 }
 
-bool TCommEventThread::Deliver() {
+bool SerialEventThread::Deliver() {
   deliveryHeldNews_ = false;
   SendMessageA(hwnd_, kDeliverMessage, 0, 0);
   return deliveryHeldNews_;
 }
 
-LRESULT TCommEventThread::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT SerialEventThread::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message != kDeliverMessage) return DefWindowProcA(hwnd_, message, wParam, lParam);
   DeliverOnUserInterfaceThread();
   return 0;
 }
 
-void TCommEventThread::DeliverOnUserInterfaceThread() {
-  if (terminated_ || !onSignal_) return;  // a delivery that Stop overtook is dropped
+void SerialEventThread::DeliverOnUserInterfaceThread() {
+  if (terminated_ || !onBatch_) return;  // a delivery that Stop overtook is dropped
   delivering_ = true;
   try {
-    deliveryHeldNews_ = onSignal_(*this, eventMask_);
+    deliveryHeldNews_ = onBatch_(*this, eventMask_);
   } catch (const std::exception& failure) {
     deliveryHeldNews_ = true;
     if (onFailure_) onFailure_(failure.what());

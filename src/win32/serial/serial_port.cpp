@@ -1,4 +1,4 @@
-#include "win32/serial/comm.h"
+#include "win32/serial/serial_port.h"
 
 #include <mutex>
 
@@ -12,7 +12,7 @@ constexpr const char* kAlreadyOpen = "Port already assigned (open)";
 
 }  // namespace
 
-ECommError::ECommError(const std::string& text, int32_t code)
+SerialError::SerialError(const std::string& text, int32_t code)
     : std::runtime_error(text + " (Error: " + std::to_string(code) + ") "), code_(code) {}
 
 // ---- flags word -------------------------------------------------------------
@@ -42,49 +42,49 @@ void UnpackDcbFlags(uint32_t f, DCB& d) {
 
 // ---- special characters --------------------------------------------------------
 
-void TCommEventChars::Assign(const TCommEventChars& source) {
+void SpecialChars::Assign(const SpecialChars& source) {
   for (int i = 0; i < 5; ++i) chars_[i] = source.chars_[i];
 }
 
-void TCommEventChars::SetEventChar(int index, char c) {
+void SpecialChars::SetEventChar(int index, char c) {
   chars_[index - 1] = c;
   if (owner_) owner_->UpdateDataControlBlock();
 }
 
 // ---- the component ---------------------------------------------------------------
 
-TCustomComm::TCustomComm()
+SerialPort::SerialPort()
     : OnHandlerFailure([](const std::string& message) { ShowError(GetActiveWindow(), message.c_str()); }) {
   dcb_.DCBlength = sizeof dcb_;
 }
 
-TCustomComm::~TCustomComm() {
+SerialPort::~SerialPort() {
   Close();
   endingThreads_.clear();
 }
 
-void TCustomComm::CheckOpen() const {
-  if (IsOpen()) throw ECommError(kAlreadyOpen, kAlreadyOpenCode);
+void SerialPort::CheckOpen() const {
+  if (IsOpen()) throw SerialError(kAlreadyOpen, kAlreadyOpenCode);
 }
 
-void TCustomComm::CreateHandle() {
+void SerialPort::CreateHandle() {
   handle_ = CreateFileA(deviceName_.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
                         OPEN_EXISTING, FILE_FLAG_OVERLAPPED, nullptr);
   if (!IsOpen()) {
-    throw ECommError("Error accessing specified device", static_cast<int32_t>(GetLastError()));
+    throw SerialError("Error accessing specified device", static_cast<int32_t>(GetLastError()));
   }
   if (GetFileType(handle_) != FILE_TYPE_CHAR) {
     DestroyHandle();
-    throw ECommError("Invalid device handle, access denied", -1);
+    throw SerialError("Invalid device handle, access denied", -1);
   }
 }
 
-void TCustomComm::DestroyHandle() {
+void SerialPort::DestroyHandle() {
   CloseHandle(handle_);
   handle_ = INVALID_HANDLE_VALUE;
 }
 
-void TCustomComm::Open() {
+void SerialPort::Open() {
   CheckOpen();
   CreateHandle();
   if (!IsOpen()) return;
@@ -96,13 +96,13 @@ void TCustomComm::Open() {
     UpdateDataControlBlock();
     if (writeBufSize_ < 0) throw std::out_of_range("Range check error");
     if (!SetupComm(handle_, readBufSize_, writeBufSize_)) {
-      throw ECommError("Error initializing Read/Write Buffers", static_cast<int32_t>(GetLastError()));
+      throw SerialError("Error initializing Read/Write Buffers", static_cast<int32_t>(GetLastError()));
     }
     // A device cannot wait for an empty set of events; no thread then.
     if (!monitorEvents_.Empty()) {
-      eventThread_ = std::make_unique<TCommEventThread>(
+      eventThread_ = std::make_unique<SerialEventThread>(
           handle_, monitorEvents_,
-          [this](TCommEventThread&, uint32_t mask) { return HandleCommEvent(mask); },
+          [this](SerialEventThread&, uint32_t mask) { return HandleCommEvent(mask); },
           [this](const std::string& message) {
             if (OnHandlerFailure) OnHandlerFailure(message);
           });
@@ -113,7 +113,7 @@ void TCustomComm::Open() {
   }
 }
 
-void TCustomComm::Close() {
+void SerialPort::Close() {
   LetEndedThreadsGo();
   if (!IsOpen()) return;
   if (eventThread_ && !eventThread_->Delivering()) {
@@ -132,21 +132,21 @@ void TCustomComm::Close() {
   DestroyHandle();
 }
 
-void TCustomComm::LetEndedThreadsGo() {
+void SerialPort::LetEndedThreadsGo() {
   std::erase_if(endingThreads_, [](const auto& thread) { return !thread->Delivering(); });
 }
 
-int TCustomComm::Write(const void* buffer, int count) {
-  std::lock_guard<TCriticalSection> guard(writeLock_);
+int SerialPort::Write(const void* buffer, int count) {
+  std::lock_guard<CriticalSection> guard(writeLock_);
   if (count < 0) throw std::out_of_range("Range check error");
   OVERLAPPED overlapped{};
   overlapped.hEvent = writeEvent_.Handle();
   if (!WriteFile(handle_, buffer, static_cast<DWORD>(count), nullptr, &overlapped)) {
     const DWORD failure = GetLastError();
-    if (failure != ERROR_IO_PENDING) throw ECommError("Write error", static_cast<int32_t>(failure));
+    if (failure != ERROR_IO_PENDING) throw SerialError("Write error", static_cast<int32_t>(failure));
   }
   DWORD written = 0;
-  if (writeEvent_.WaitFor(static_cast<DWORD>(writeTimeout_)) != wrSignaled) {
+  if (writeEvent_.WaitFor(static_cast<DWORD>(writeTimeout_)) != WaitResult::kSignaled) {
     // Cancel and let the write finish, so that the next write never sees
     // this one's completion in the shared event.
     CancelIo(handle_);
@@ -162,20 +162,20 @@ int TCustomComm::Write(const void* buffer, int count) {
   return completed ? static_cast<int>(written) : -1;
 }
 
-void TCustomComm::UpdateCommTimeouts() {
+void SerialPort::UpdateCommTimeouts() {
   COMMTIMEOUTS timeouts{MAXDWORD, 0, 0, 0, 0};
   if (!SetCommTimeouts(handle_, &timeouts)) {
-    throw ECommError("Error updating CommTimeouts", static_cast<int32_t>(GetLastError()));
+    throw SerialError("Error updating CommTimeouts", static_cast<int32_t>(GetLastError()));
   }
 }
 
-void TCustomComm::UpdateDataControlBlock() {
+void SerialPort::UpdateDataControlBlock() {
   if (!IsOpen()) return;
   GetCommState(handle_, &dcb_);
   dcb_.BaudRate = BaudRateValue(baudRate_);
   dcb_.Parity = static_cast<BYTE>(parity_);
-  dcb_.StopBits = static_cast<BYTE>(stopbits_);
-  dcb_.ByteSize = ByteSizeValue(databits_);
+  dcb_.StopBits = static_cast<BYTE>(stopBits_);
+  dcb_.ByteSize = ByteSizeValue(dataBits_);
   dcb_.XonChar = eventChars_.XonChar();
   dcb_.XoffChar = eventChars_.XoffChar();
   dcb_.ErrorChar = eventChars_.ErrorChar();
@@ -184,11 +184,11 @@ void TCustomComm::UpdateDataControlBlock() {
   dcb_.XonLim = dcb_.XoffLim = XonXoffLimit(readBufSize_);
   UnpackDcbFlags(DcbFlagsFor(PackDcbFlags(dcb_), flowControl_, options_), dcb_);
   if (!SetCommState(handle_, &dcb_)) {
-    throw ECommError("Error updating DataControlBlock", static_cast<int32_t>(GetLastError()));
+    throw SerialError("Error updating DataControlBlock", static_cast<int32_t>(GetLastError()));
   }
 }
 
-bool TCustomComm::HandleCommEvent(uint32_t mask) {
+bool SerialPort::HandleCommEvent(uint32_t mask) {
   DWORD errors = 0;
   COMSTAT status{};
   ClearCommError(handle_, &errors, &status);
@@ -197,17 +197,17 @@ bool TCustomComm::HandleCommEvent(uint32_t mask) {
   mask = EffectiveEventMask(mask, EventMaskOf(monitorEvents_),
                             {errors, status.cbInQue, inQueueSeen_, writes != writesAtLastEmpty_});
   if (mask & EV_TXEMPTY) writesAtLastEmpty_ = writes;
-  for (TCommEventType event : EventHandlerOrder(mask, status.cbInQue)) {
+  for (SerialEvent event : EventHandlerOrder(mask, status.cbInQue)) {
     switch (event) {
-      case evBreak: if (OnBreak) OnBreak(*this); break;
-      case evCts: if (OnCts) OnCts(*this); break;
-      case evDsr: if (OnDsr) OnDsr(*this); break;
-      case evError: if (OnError) OnError(*this, static_cast<int>(errors)); break;
-      case evRing: if (OnRing) OnRing(*this); break;
-      case evRlsd: if (OnRlsd) OnRlsd(*this); break;
-      case evRxChar: if (OnRxChar) OnRxChar(*this, static_cast<int>(status.cbInQue)); break;
-      case evRxFlag: if (OnRxFlag) OnRxFlag(*this); break;
-      case evTxEmpty: if (OnTxEmpty) OnTxEmpty(*this); break;
+      case SerialEvent::kBreak: if (OnBreak) OnBreak(*this); break;
+      case SerialEvent::kCts: if (OnCts) OnCts(*this); break;
+      case SerialEvent::kDsr: if (OnDsr) OnDsr(*this); break;
+      case SerialEvent::kError: if (OnError) OnError(*this, static_cast<int>(errors)); break;
+      case SerialEvent::kRing: if (OnRing) OnRing(*this); break;
+      case SerialEvent::kRlsd: if (OnRlsd) OnRlsd(*this); break;
+      case SerialEvent::kRxChar: if (OnRxChar) OnRxChar(*this, static_cast<int>(status.cbInQue)); break;
+      case SerialEvent::kRxFlag: if (OnRxFlag) OnRxFlag(*this); break;
+      case SerialEvent::kTxEmpty: if (OnTxEmpty) OnTxEmpty(*this); break;
     }
   }
   // What the handlers left: the count that new input must exceed.
@@ -219,28 +219,28 @@ bool TCustomComm::HandleCommEvent(uint32_t mask) {
 // ---- setters ---------------------------------------------------------------------
 
 template <typename T>
-void TCustomComm::SetFrozenSetting(T& field, T value) {
+void SerialPort::SetFrozenSetting(T& field, T value) {
   if (field == value) return;
   CheckOpen();
   field = value;
 }
 
 template <typename T>
-void TCustomComm::SetLineSetting(T& field, T value) {
+void SerialPort::SetLineSetting(T& field, T value) {
   if (field == value) return;
   field = value;
   UpdateDataControlBlock();
 }
 
-void TCustomComm::SetDeviceName(const std::string& name) { SetFrozenSetting(deviceName_, name); }
-void TCustomComm::SetReadBufSize(int size) { SetFrozenSetting(readBufSize_, size); }
-void TCustomComm::SetWriteBufSize(int size) { SetFrozenSetting(writeBufSize_, size); }
-void TCustomComm::SetMonitorEvents(TCommEventTypes events) { SetFrozenSetting(monitorEvents_, events); }
-void TCustomComm::SetBaudRate(TBaudrate rate) { SetLineSetting(baudRate_, rate); }
-void TCustomComm::SetParity(TParity parity) { SetLineSetting(parity_, parity); }
-void TCustomComm::SetStopbits(TStopbits stopbits) { SetLineSetting(stopbits_, stopbits); }
-void TCustomComm::SetDatabits(TDatabits databits) { SetLineSetting(databits_, databits); }
-void TCustomComm::SetOptions(TCommOptions options) { SetLineSetting(options_, options); }
-void TCustomComm::SetFlowControl(TFlowControl flow) { SetLineSetting(flowControl_, flow); }
+void SerialPort::SetDeviceName(const std::string& name) { SetFrozenSetting(deviceName_, name); }
+void SerialPort::SetReadBufSize(int size) { SetFrozenSetting(readBufSize_, size); }
+void SerialPort::SetWriteBufSize(int size) { SetFrozenSetting(writeBufSize_, size); }
+void SerialPort::SetMonitorEvents(SerialEvents events) { SetFrozenSetting(monitorEvents_, events); }
+void SerialPort::SetBaudRate(Baud rate) { SetLineSetting(baudRate_, rate); }
+void SerialPort::SetParity(ParityMode parity) { SetLineSetting(parity_, parity); }
+void SerialPort::SetStopBits(StopBitCount stopBits) { SetLineSetting(stopBits_, stopBits); }
+void SerialPort::SetDataBits(DataBitCount dataBits) { SetLineSetting(dataBits_, dataBits); }
+void SerialPort::SetOptions(SerialOptions options) { SetLineSetting(options_, options); }
+void SerialPort::SetFlowControl(FlowControlMode flow) { SetLineSetting(flowControl_, flow); }
 
 }  // namespace tonvero
