@@ -3,9 +3,8 @@
 #include "core/common/text.h"
 #include "win32/files/files.h"
 #include "win32/phonelist/open_dialog.h"
-#include "win32/phonelist/phone_list_panel.h"
 #include "win32/procedures/insert_dialog.h"
-#include "win32/procedures/procedure_bar.h"
+#include "win32/procedures/procedure_file.h"
 #include "win32/ui/message_boxes.h"
 
 namespace tonvero {
@@ -13,8 +12,12 @@ namespace {
 
 class WinMergeHost : public MergeHost {
  public:
+  // The merge works on a copy of the procedure list; the bar takes it back
+  // when it is saved, and after a failure (ShowMergedList).
   WinMergeHost(HWND owner, const std::string& dbBase, const MergeRooms& rooms)
-      : owner_(owner), dbBase_(dbBase), rooms_(rooms) {}
+      : owner_(owner), dbBase_(dbBase), rooms_(rooms), procedures_(rooms.procedures.List()) {}
+
+  void ShowMergedList() { rooms_.procedures.ReplaceList(procedures_); }
 
   bool AskQuestion(const std::string& question) override { return AskYesNo(owner_, question); }
 
@@ -45,7 +48,7 @@ class WinMergeHost : public MergeHost {
   std::optional<IoError> ProceduresUnread() override { return rooms_.procedures.ReadFailure(); }
   std::optional<IoError> PhoneListUnread() override { return rooms_.phoneList.ReadFailure(); }
 
-  ProcedureList& Procedures() override { return rooms_.procedures.ListForMerge(); }
+  ProcedureList& Procedures() override { return procedures_; }
   const std::vector<Record>& Records() override { return rooms_.phoneList.Records(); }
 
   // The current database's saves go through the rooms' own, which know
@@ -53,10 +56,10 @@ class WinMergeHost : public MergeHost {
   // database's path never changes, whatever fails.
   void SaveProcedures(const std::string& dbBase) override {
     if (dbBase != dbBase_) {
-      rooms_.procedures.SaveTo(dbBase);
+      WriteProcedureFile(dbBase, procedures_);
       return;
     }
-    rooms_.procedures.ShowMergedList();
+    ShowMergedList();
     rooms_.procedures.Save();
   }
 
@@ -71,6 +74,7 @@ class WinMergeHost : public MergeHost {
   HWND owner_;
   const std::string& dbBase_;
   const MergeRooms& rooms_;
+  ProcedureList procedures_;
 };
 
 }  // namespace
@@ -93,11 +97,11 @@ void RunMerge(HWND owner, MergeKind kind, const std::string& dbBase, std::string
     if (contacts) {
       AddFromContacts(dbBase, *chosen, *contacts, host);
     } else if (MergeDatabases(kind, dbBase, otherDbBase, host).procedures) {
-      rooms.procedures.ShowMergedList();
+      host.ShowMergedList();
     }
   } catch (...) {
     // What was accepted before the failure stays, and is shown.
-    rooms.procedures.ShowMergedList();
+    host.ShowMergedList();
     rooms.phoneList.Focus();
     throw;
   }

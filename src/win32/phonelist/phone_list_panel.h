@@ -13,8 +13,8 @@
 
 #include "core/app/io_error.h"
 #include "core/phonelist/phone_list.h"
-#include "core/merge/merge.h"
 #include "core/phonelist/search.h"
+#include "win32/merge/merge_command.h"
 #include "win32/phonelist/grid_window.h"
 #include "win32/ui/base_window.h"
 #include "win32/ui/forms.h"
@@ -22,6 +22,7 @@
 namespace tonvero {
 
 class PhoneListPanel : public BaseWindow<PhoneListPanel>,
+                       public MergeRecords,
                        private GridWindow::Source,
                        private GridWindow::Events {
  public:
@@ -51,7 +52,7 @@ class PhoneListPanel : public BaseWindow<PhoneListPanel>,
 
   // Creates the panel with its buttons and grid at `place` in `parent`.
   void Create(HWND parent, const RECT& place);
-  void Focus() const;
+  void Focus() const override;
   // Hides the grid while a picture shows in its place, and shows it again.
   void ShowGrid(bool shown);
   void EnablePrint(bool enable);
@@ -63,18 +64,18 @@ class PhoneListPanel : public BaseWindow<PhoneListPanel>,
   bool Load(const std::string& dbBase);
   // Why no list is loaded: its file was there but could not be read, or
   // could not be made. Nothing once a list is loaded.
-  std::optional<IoError> ReadFailure() const;
+  std::optional<IoError> ReadFailure() const override;
   // Writes the list to the current database, or to another one. Nothing
   // is written over a database whose list was never loaded.
-  void Save() const;
-  void SaveTo(const std::string& dbBase) const;
+  void Save() const override;
+  void SaveTo(const std::string& dbBase) const override;
   // Sorts by the sort column and selects where the selected record went.
   void SortAndFollow();
   // Sorts and selects the first record, as after a load.
-  void SortAndSelectFirst();
+  void SortAndSelectFirst() override;
 
   const Titles& ColumnTitles() const { return titles_; }
-  const std::vector<Record>& Records() const { return records_; }
+  const std::vector<Record>& Records() const override { return records_; }
   int SortField() const { return sortField_; }
   ColumnWidths Widths() const { return grid_.Widths(); }
   void SetWidths(const ColumnWidths& widths) { grid_.SetWidths(widths); }
@@ -91,7 +92,7 @@ class PhoneListPanel : public BaseWindow<PhoneListPanel>,
   // Runs the record dialog as "Insert Record" with `initial` in its fields
   // and, on OK, adds the record, sorts, selects it and saves. True when a
   // record was added; false at once when no list was ever loaded.
-  bool InsertRecordDialog(const Record& initial);
+  bool InsertRecordDialog(const Record& initial) override;
 
  private:
   friend class BaseWindow<PhoneListPanel>;

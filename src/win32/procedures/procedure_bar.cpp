@@ -82,10 +82,13 @@ void ProcedureBar::Save() {
   // A file that could not be read is not overwritten by the little that
   // the list then holds.
   if (readFailure_) throw *readFailure_;
-  SaveTo(dbBase_);
+  WriteProcedureFile(dbBase_, list_);
 }
 
-void ProcedureBar::SaveTo(const std::string& dbBase) const { WriteProcedureFile(dbBase, list_); }
+void ProcedureBar::ReplaceList(ProcedureList list) {
+  list_ = std::move(list);
+  ShowList();
+}
 
 // ---- the controls ------------------------------------------------------------
 

@@ -11,13 +11,14 @@
 
 #include "core/app/io_error.h"
 #include "core/procedures/procedure_list.h"
+#include "win32/merge/merge_command.h"
 #include "win32/procedures/command_help.h"
 #include "win32/ui/forms.h"
 #include "win32/ui/base_window.h"
 
 namespace tonvero {
 
-class ProcedureBar : public BaseWindow<ProcedureBar> {
+class ProcedureBar : public BaseWindow<ProcedureBar>, public MergeProcedures {
  public:
   // The list below the bar: it takes the focus once a procedure is chosen,
   // and gives way to the command help while a command is edited.
@@ -46,11 +47,9 @@ class ProcedureBar : public BaseWindow<ProcedureBar> {
   // until a load succeeds.
   void Load(const std::string& dbBase);
   // Why the list holds DEFAULT alone: its file could not be read.
-  const std::optional<IoError>& ReadFailure() const { return readFailure_; }
+  const std::optional<IoError>& ReadFailure() const override { return readFailure_; }
   // Writes the user procedures to the loaded database's procedure file.
-  void Save();
-  // Writes them to another database's procedure file.
-  void SaveTo(const std::string& dbBase) const;
+  void Save() override;
 
   // Selects the next or previous procedure as the user's choice would;
   // false when there is none.
@@ -59,7 +58,7 @@ class ProcedureBar : public BaseWindow<ProcedureBar> {
   // The command text dialing uses: what the command field shows.
   std::string CurrentCommand() const;
 
-  const ProcedureList& List() const { return list_; }
+  const ProcedureList& List() const override { return list_; }
   int Selected() const;
   // Selects an entry and shows its command.
   void Select(int index);
@@ -71,10 +70,8 @@ class ProcedureBar : public BaseWindow<ProcedureBar> {
   // shows it when the entry is selected.
   void SetCommand(int index, const std::string& text);
 
-  // A merge from another database changes the list directly, then shows it
-  // anew with DEFAULT selected.
-  ProcedureList& ListForMerge() { return list_; }
-  void ShowMergedList() { ShowList(); }
+  // Takes the list a merge made and shows it anew with DEFAULT selected.
+  void ReplaceList(ProcedureList list) override;
 
 
  private:
