@@ -13,21 +13,14 @@
 #include <numbers>
 #include <vector>
 
+#include "win32/ui/look.h"
+
 namespace tonvero {
 namespace {
 
 // ---------------------------------------------------------------- colours
 
-constexpr COLORREF kWhite = RGB(255, 255, 255);
-constexpr COLORREF kInk = RGB(32, 36, 44);
-constexpr COLORREF kNavy = RGB(18, 46, 92);
-constexpr COLORREF kDeepTeal = RGB(0, 104, 112);
-constexpr COLORREF kTeal = RGB(0, 128, 128);
-constexpr COLORREF kAqua = RGB(96, 232, 236);
-constexpr COLORREF kGold = RGB(242, 192, 72);
-constexpr COLORREF kHot = RGB(232, 96, 16);      // the dialing highlight
-constexpr COLORREF kHotWave = RGB(214, 40, 24);
-constexpr COLORREF kGlow = RGB(255, 236, 140);
+using namespace look::art;
 
 COLORREF Mix(COLORREF a, COLORREF b, double t) {
   auto channel = [t](int x, int y) { return static_cast<BYTE>(x + (y - x) * t + 0.5); };
@@ -290,7 +283,7 @@ class Sketch {
   // An icon whose alpha follows the drawn coverage; its mask, for displays
   // that ignore alpha, leaves out what was not drawn at all.
   HICON Icon() {
-    Canvas colour(width_, height_, RGB(0, 0, 0));
+    Canvas colour(width_, height_, look::kBlack);
     const int stride = (width_ + 15) / 16 * 2;
     std::vector<BYTE> mask(stride * height_, 0);
     GdiFlush();
@@ -313,8 +306,6 @@ class Sketch {
   }
 
  private:
-  static constexpr COLORREF kKey = RGB(255, 0, 254);  // never drawn with
-
   static int Px(double v) { return static_cast<int>(std::lround(v * kScale)); }
   static POINT Scaled(Pt p) { return {Px(p.x), Px(p.y)}; }
 
@@ -378,7 +369,7 @@ void DrawTile(Sketch& s, double left, double top, double size) {
   const double k = size / 100;
   s.Box(left, top, left + size, top + size, 20 * k, kNavy);
   s.ShadedBox(left + 2.5 * k, top + 2.5 * k, left + size - 2.5 * k, top + size - 2.5 * k,
-              18 * k, RGB(36, 82, 142), RGB(0, 134, 138));
+              18 * k, kTileTop, kTileBottom);
 }
 
 // A desk telephone, front view, in the 33 x 33 picture; while sounding its
@@ -386,10 +377,10 @@ void DrawTile(Sketch& s, double left, double top, double size) {
 HBITMAP TelephonePicture(bool sounding) {
   Sketch s(33, 33);
   const COLORREF body = sounding ? kHot : kTeal;
-  const COLORREF shade = sounding ? RGB(176, 64, 8) : kDeepTeal;
-  const COLORREF plate = sounding ? kGlow : RGB(214, 236, 236);
-  const COLORREF keys = sounding ? RGB(200, 56, 16) : kDeepTeal;
-  const COLORREF handset = sounding ? RGB(120, 28, 16) : kInk;
+  const COLORREF shade = sounding ? kHotShade : kDeepTeal;
+  const COLORREF plate = sounding ? kGlow : kPlate;
+  const COLORREF keys = sounding ? kHotKeys : kDeepTeal;
+  const COLORREF handset = sounding ? kHotHandset : kInk;
 
   if (sounding) {
     DrawWaves(s, {16.5, 16}, {13, 16.5}, -18, 42, 1.6, kHotWave);
@@ -430,7 +421,7 @@ class Page {
     // A hairline rule from the end of the heading to the margin.
     SIZE size;
     GetTextExtentPoint32A(canvas_.dc(), text, static_cast<int>(std::strlen(text)), &size);
-    Rule(left_ + size.cx + 6, y_ + h / 2 + 1, right_, RGB(176, 208, 208));
+    Rule(left_ + size.cx + 6, y_ + h / 2 + 1, right_, kRule);
     y_ += h + 1;
   }
 
@@ -470,10 +461,10 @@ void DrawExampleProcedure(Canvas& canvas, int left, int right, int top, int text
     COLORREF colour;
   };
   const Piece pieces[] = {{"18005551234", "access number", kNavy},
-                          {"P", "pause", RGB(190, 60, 20)},
-                          {"1234567", "personal code", RGB(120, 40, 130)},
-                          {"P", "pause", RGB(190, 60, 20)},
-                          {"@", "the number", RGB(0, 120, 60)}};
+                          {"P", "pause", kPause},
+                          {"1234567", "personal code", kCode},
+                          {"P", "pause", kPause},
+                          {"@", "the number", kNumber}};
   HDC dc = canvas.dc();
   HFONT code = MakeFont(16, FW_BOLD, FixedFace());
   HFONT name = MakeFont(textPixels, FW_NORMAL, UiFace());
@@ -496,8 +487,8 @@ void DrawExampleProcedure(Canvas& canvas, int left, int right, int top, int text
   // A light card behind it.
   SelectObject(dc, GetStockObject(DC_BRUSH));
   SelectObject(dc, GetStockObject(DC_PEN));
-  SetDCBrushColor(dc, RGB(238, 246, 250));
-  SetDCPenColor(dc, RGB(170, 200, 214));
+  SetDCBrushColor(dc, kCard);
+  SetDCPenColor(dc, kCardEdge);
   RoundRect(dc, left, top, right, top + 42, 8, 8);
 
   int x = left + (right - left - total) / 2;
@@ -513,7 +504,7 @@ void DrawExampleProcedure(Canvas& canvas, int left, int right, int top, int text
     RECT tick{codeBox.left + 2, top + 23, codeBox.right - 2, top + 24};
     FillRect(dc, &tick, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
     SelectObject(dc, name);
-    SetTextColor(dc, RGB(80, 88, 100));
+    SetTextColor(dc, kCaption);
     DrawTextA(dc, p.name, -1, &nameBox, DT_CENTER | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
     x += widths[i] + gap;
   }
@@ -600,7 +591,7 @@ HBITMAP CreateBannerPicture() {
     COLORREF colour;
   };
   const Run runs[] = {{"Tonvero", FW_BOLD, kNavy},
-                      {"  touch-tone dialer  ", FW_NORMAL, RGB(64, 72, 84)},
+                      {"  touch-tone dialer  ", FW_NORMAL, kBannerText},
                       {"by Velmora", FW_BOLD, kTeal}};
   int widths[3];
   auto measure = [&](int pixels) {
@@ -638,16 +629,15 @@ HBITMAP CreateBannerPicture() {
 HBITMAP CreateExitGlyph() {
   Sketch s(24, 24);
   // A doorway with daylight beyond, in its frame.
-  s.Box(2, 1.5, 15, 23, 1, RGB(84, 88, 100));
-  s.Fill({{4, 3.5}, {13, 3.5}, {13, 23}, {4, 23}}, RGB(255, 238, 160));
+  s.Box(2, 1.5, 15, 23, 1, kDoorFrame);
+  s.Fill({{4, 3.5}, {13, 3.5}, {13, 23}, {4, 23}}, kDaylight);
   // The door swung open towards us on its left hinges.
-  s.Fill({{4, 3.5}, {9.5, 1.5}, {9.5, 24}, {4, 23}}, RGB(168, 104, 48));
-  s.Fill({{4, 3.5}, {5, 3.2}, {5, 23.2}, {4, 23}}, RGB(116, 68, 28));
+  s.Fill({{4, 3.5}, {9.5, 1.5}, {9.5, 24}, {4, 23}}, kDoor);
+  s.Fill({{4, 3.5}, {5, 3.2}, {5, 23.2}, {4, 23}}, kDoorEdge);
   s.Disc({8, 12.5}, 0.9, kGold);
   // The way out.
-  const COLORREF green = RGB(0, 146, 40);
-  s.Stroke({{10.5, 14.5}, {17, 14.5}}, 3.4, green);
-  s.Fill({{15.5, 8.5}, {22.5, 14.5}, {15.5, 20.5}}, green);
+  s.Stroke({{10.5, 14.5}, {17, 14.5}}, 3.4, kWayOut);
+  s.Fill({{15.5, 8.5}, {22.5, 14.5}, {15.5, 20.5}}, kWayOut);
   return s.Picture(GetSysColor(COLOR_BTNFACE));
 }
 
@@ -655,7 +645,7 @@ HBITMAP CreateHelpPicture() {
   // Where the intended face is missing a wider one may stand in; the text
   // then gets smaller until the page holds it.
   for (int textPixels = 11;; --textPixels) {
-    Canvas canvas(385, 301, RGB(252, 252, 248));
+    Canvas canvas(385, 301, kPage);
     if (DrawHelpPage(canvas, textPixels) || textPixels == 9) return canvas.Release();
   }
 }

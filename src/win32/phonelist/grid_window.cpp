@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "win32/ui/control_ids.h"
+#include "win32/ui/look.h"
 
 namespace tonvero {
 namespace {
@@ -18,11 +19,9 @@ constexpr int kWheelRows = 3;
 constexpr int kWidestColumn = 2000;
 constexpr int kFontPixels = 9;
 
-constexpr COLORREF kAqua = RGB(0x00, 0xFF, 0xFF);
-constexpr COLORREF kTeal = RGB(0x00, 0x80, 0x80);
-constexpr COLORREF kBlack = RGB(0x00, 0x00, 0x00);
-constexpr COLORREF kFixedLines = RGB(0x00, 0x00, 0x00);
-constexpr COLORREF kLines = RGB(0xC0, 0xC0, 0xC0);
+using look::kAqua;
+using look::kBlack;
+using look::kTeal;
 
 void Fill(HDC dc, const RECT& r, COLORREF color) {
   SetBkColor(dc, color);
@@ -293,8 +292,8 @@ void GridWindow::PaintRow(HDC dc, int row, int top, int clientWidth) {
     const RECT cell{left, top, left + widths_[column], top + kRowHeight};
     const bool fixed = row == 0 || column == 0;
     // The line below and the line right of the cell.
-    Fill(dc, {cell.left, cell.bottom, cell.right + kLine, cell.bottom + kLine}, fixed ? kFixedLines : kLines);
-    Fill(dc, {cell.right, cell.top, cell.right + kLine, cell.bottom}, fixed ? kFixedLines : kLines);
+    Fill(dc, {cell.left, cell.bottom, cell.right + kLine, cell.bottom + kLine}, fixed ? look::kGridTitleLines : look::kGridLines);
+    Fill(dc, {cell.right, cell.top, cell.right + kLine, cell.bottom}, fixed ? look::kGridTitleLines : look::kGridLines);
     PaintCell(dc, cell, row, column);
     left = cell.right + kLine;
   }

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "core/app/io_error.h"
+#include "win32/ui/look.h"
 
 namespace tonvero {
 namespace {
@@ -57,11 +58,11 @@ class PrinterSurface : public PrintSurface {
     regular_ = MakeFont(font, height, FW_NORMAL, FALSE);
     bold_ = MakeFont(font, height, FW_BOLD, FALSE);
     italic_ = MakeFont(font, height, FW_NORMAL, TRUE);
-    pen_ = CreatePen(PS_SOLID, 0, RGB(0, 0, 0));
+    pen_ = CreatePen(PS_SOLID, 0, look::kBlack);
     oldFont_ = SelectObject(dc_, regular_);
     oldPen_ = SelectObject(dc_, pen_);
     SetBkMode(dc_, TRANSPARENT);
-    SetTextColor(dc_, RGB(0, 0, 0));
+    SetTextColor(dc_, look::kBlack);
     SetTextAlign(dc_, TA_LEFT | TA_TOP | TA_NOUPDATECP);
   }
   ~PrinterSurface() override {
@@ -87,7 +88,7 @@ class PrinterSurface : public PrintSurface {
     // Some drivers reset the device context at each page.
     SelectObject(dc_, pen_);
     SetBkMode(dc_, TRANSPARENT);
-    SetTextColor(dc_, RGB(0, 0, 0));
+    SetTextColor(dc_, look::kBlack);
   }
 
   void Text(TextStyle style, int x, int y, const std::string& text) override {
