@@ -23,4 +23,6 @@ $((held - 43 >> 16 & 255)) $((held - 43 >> 24 & 255)))" | dd of="$f" bs=1 seek=4
   esac
   drv dlg-key Tonvero enter >/dev/null
   wait_program_exit 30 || fail "the program did not end after the tone-file message"
+  # It ended before start-up went on: no settings file was written.
+  [ ! -e "$TEST_DIR/tv.cn3" ] || fail "tv.cn3 written by a start-up that could not go on"
 }

@@ -2,11 +2,18 @@
 // How the phone-list grid paints a cell beyond its usual look: the sort
 // column's title is marked, and the rows of one person read as a group
 // (repeated names left blank, the rest of the row in teal).
+#include <array>
+#include <cstdint>
 #include <vector>
 
 #include "core/phonelist/phone_list.h"
 
 namespace tonvero {
+
+// The grid's columns: the row numbers, then the four fields. Their widths
+// in pixels, as the grid shows them and the settings file keeps them.
+constexpr int kGridColumns = 5;
+using ColumnWidths = std::array<int32_t, kGridColumns>;
 
 enum class CellLook {
   kUsual,      // text in the usual colours

@@ -7,10 +7,10 @@
 #include <string>
 
 #include "core/common/bytes.h"
+#include "core/phonelist/grid_look.h"
 
 namespace tonvero {
 
-constexpr int kGridColumns = 5;
 constexpr size_t kSettingsFileSize = 555;
 constexpr size_t kStoredPathLength = 255;
 
@@ -18,7 +18,7 @@ struct Settings {
   int32_t speedPosition = 2;  // the speed bar, 0..10
   std::string dbBase;
   std::string otherDbBase;
-  std::array<int32_t, kGridColumns> columnWidths{27, 79, 76, 128, 55};
+  ColumnWidths columnWidths{27, 79, 76, 128, 55};
   bool queueOn = true;
   bool shooterOn = false;
   int32_t toneMs = 50;

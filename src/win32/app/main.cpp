@@ -30,7 +30,12 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
   tonvero::MainWindow mainWindow;
   const char* firstArgument = __argc > 1 ? __argv[1] : nullptr;
   HWND window = mainWindow.Create(instance, firstArgument);
-  if (!window) return 1;
+  if (!window) {
+    if (!mainWindow.StartFailure().empty()) {
+      MessageBoxA(nullptr, mainWindow.StartFailure().c_str(), "Tonvero", MB_OK | MB_ICONERROR);
+    }
+    return 1;
+  }
   ShowWindow(window, show);
   UpdateWindow(window);
 

@@ -71,8 +71,8 @@ HWND MainWindow::Create(HINSTANCE instance, const char* firstArgument) {
 
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_CREATE: OnCreate(); return 0;
-    case WM_DESTROY: OnDestroy(); PostQuitMessage(0); return 0;
+    case WM_CREATE: return OnCreate() ? 0 : -1;
+    case WM_DESTROY: OnDestroy(); return 0;
     case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
     case WM_DRAWITEM: {
       const auto& item = *reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
@@ -88,7 +88,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 // ---- start-up and shutdown -------------------------------------------------
 
-void MainWindow::OnCreate() {
+bool MainWindow::OnCreate() {
   CreateControls();
   SizeAndCentre(hwnd_, kClientWidth, kClientHeight);
   char directory[MAX_PATH] = {};
@@ -100,11 +100,13 @@ void MainWindow::OnCreate() {
   settings_.dbBase = settings_.otherDbBase = startDir_ + "Base";
   dialer_.ShowMode();
   if (!firstArgument_.empty()) settings_.dbBase = settings_.otherDbBase = StripExtension(firstArgument_);
-  dialer_.LoadTones(startDir_ + "one.wav");
+  if (!dialer_.LoadTones(startDir_ + "one.wav", startFailure_)) return false;
   LoadSettings();
   LoadDialingProcedures();
   LoadPhoneList();
   phoneList_.EnablePrint(printer_.PrinterInstalled());
+  started_ = true;
+  return true;
 }
 
 void MainWindow::CreateControls() {
@@ -129,8 +131,7 @@ void MainWindow::CreateControls() {
 Settings MainWindow::CurrentSettings() const {
   Settings current = settings_;
   current.speedPosition = dialer_.Speed();
-  const ColumnWidths widths = phoneList_.Widths();
-  for (int column = 0; column < kGridColumns; ++column) current.columnWidths[column] = widths[column];
+  current.columnWidths = phoneList_.Widths();
   return current;
 }
 
@@ -143,9 +144,7 @@ void MainWindow::LoadSettings() {
   if (!stored) return;
   settings_ = *stored;
   dialer_.SetSpeed(stored->speedPosition);
-  ColumnWidths widths;
-  for (int column = 0; column < kGridColumns; ++column) widths[column] = stored->columnWidths[column];
-  phoneList_.SetWidths(widths);
+  phoneList_.SetWidths(stored->columnWidths);
   dialer_.ShowMode();
 }
 
@@ -158,9 +157,12 @@ void MainWindow::LoadPhoneList() {
   phoneList_.SortAndSelectFirst();
 }
 
+// A start-up that could not go on leaves the settings file as it was, and
+// the program entry tells why.
 void MainWindow::OnDestroy() {
-  Guarded(hwnd_, false, [this] { return settingsFile_->Save(CurrentSettings()), true; });
+  if (started_) Guarded(hwnd_, false, [this] { return settingsFile_->Save(CurrentSettings()), true; });
   dialer_.StopSound();
+  if (started_) PostQuitMessage(0);
 }
 
 // ---- routing -------------------------------------------------------------------

@@ -26,8 +26,10 @@ class MainWindow : public BaseWindow<MainWindow>,
                    private PhoneListPanel::Owner,
                    private ProcedureBar::ListBelow {
  public:
-  // Registers the class and creates the window; start-up runs inside.
+  // Registers the class and creates the window; start-up runs inside. No
+  // window when start-up cannot go on; StartFailure() then says why.
   HWND Create(HINSTANCE instance, const char* firstArgument);
+  const std::string& StartFailure() const { return startFailure_; }
 
  private:
   friend class BaseWindow<MainWindow>;
@@ -35,7 +37,7 @@ class MainWindow : public BaseWindow<MainWindow>,
   // The Help button shows its page while it is held down.
   LRESULT HandleSubclassMessage(HWND button, UINT_PTR id, UINT message, WPARAM wParam, LPARAM lParam);
 
-  void OnCreate();
+  bool OnCreate();
   void OnDestroy();
   void OnCommand(int id, int code);
   void OnActivate(bool active);
@@ -68,6 +70,8 @@ class MainWindow : public BaseWindow<MainWindow>,
   HWND Item(int id) const { return form_.Item(id); }
 
   std::string firstArgument_;
+  std::string startFailure_;
+  bool started_ = false;
   std::string startDir_;
   Settings settings_;  // modes, lengths, port and paths; speed and widths live in their controls
   std::unique_ptr<SettingsFile> settingsFile_;

@@ -108,7 +108,7 @@ void DialerPanel::Create(HWND parent, const RECT& place) {
   for (const Key& key : kKeys) Subclass(Item(key.id), key.id);
 }
 
-void DialerPanel::LoadTones(const std::string& path) {
+bool DialerPanel::LoadTones(const std::string& path, std::string& refusal) {
   std::optional<ToneBank> bank;
   try {
     if (auto file = ReadFileIfPresent(path)) bank = ParseToneFile(*file);
@@ -116,14 +116,13 @@ void DialerPanel::LoadTones(const std::string& path) {
     bank.reset();
   }
   if (!bank) {
-    const std::string message = "The tone file " + path +
-                                " is missing or damaged.\nTonvero cannot dial without it and will close.";
-    MessageBoxA(nullptr, message.c_str(), "Tonvero", MB_OK | MB_ICONERROR);
-    ExitProcess(1);
+    refusal = "The tone file " + path + " is missing or damaged.\nTonvero cannot dial without it and will close.";
+    return false;
   }
   player_ = std::make_unique<TonePlayer>(std::move(*bank), sound_, clock_,
                                          [this](const std::string& text) { ShowNotice(TopWindow(hwnd_), text); });
   sound_.OpenDevice(player_->Bank().images[kSilenceIndex].data());
+  return true;
 }
 
 void DialerPanel::ShowPictures(HBITMAP idle, HBITMAP dialing) {

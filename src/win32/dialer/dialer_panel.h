@@ -41,9 +41,9 @@ class DialerPanel : public BaseWindow<DialerPanel>, private DialTarget, private 
   void Create(HWND parent, const RECT& place);
   // The dialing icons: one while idle, the other while dialing.
   void ShowPictures(HBITMAP idle, HBITMAP dialing);
-  // Reads the tone file; a missing or damaged one is said and ends the
-  // program, which cannot dial without it.
-  void LoadTones(const std::string& path);
+  // Reads the tone file. False, with what to tell the user in `refusal`,
+  // when it is missing or damaged: the program cannot dial without it.
+  bool LoadTones(const std::string& path, std::string& refusal);
   void StopSound();
 
   int Speed() const;

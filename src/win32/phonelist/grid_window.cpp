@@ -132,7 +132,7 @@ int GridWindow::RowAt(int y) const {
 
 int GridWindow::BorderAt(int x) const {
   int right = 0;
-  for (int column = 0; column < kGridColumnCount; ++column) {
+  for (int column = 0; column < kGridColumns; ++column) {
     right += widths_[column] + kLine;
     if (x >= right - kBorderGrip && x <= right + kBorderGrip - 1) return column;
   }
@@ -288,7 +288,7 @@ void GridWindow::OnPaint() {
 
 void GridWindow::PaintRow(HDC dc, int row, int top, int clientWidth) {
   int left = 0;
-  for (int column = 0; column < kGridColumnCount && left < clientWidth; ++column) {
+  for (int column = 0; column < kGridColumns && left < clientWidth; ++column) {
     const RECT cell{left, top, left + widths_[column], top + kRowHeight};
     const bool fixed = row == 0 || column == 0;
     // The line below and the line right of the cell.

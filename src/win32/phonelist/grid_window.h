@@ -15,8 +15,6 @@
 
 namespace tonvero {
 
-constexpr int kGridColumnCount = 5;
-using ColumnWidths = std::array<int, kGridColumnCount>;
 
 
 class GridWindow : public BaseWindow<GridWindow> {
