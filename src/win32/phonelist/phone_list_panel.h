@@ -12,9 +12,10 @@
 #include <vector>
 
 #include "core/app/io_error.h"
+#include "core/merge/merge.h"
+#include "core/merge/merge_lists.h"
 #include "core/phonelist/phone_list.h"
 #include "core/phonelist/search.h"
-#include "win32/merge/merge_command.h"
 #include "win32/phonelist/grid_window.h"
 #include "win32/ui/base_window.h"
 #include "win32/ui/forms.h"

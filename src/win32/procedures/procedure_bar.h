@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "core/app/io_error.h"
+#include "core/merge/merge_lists.h"
 #include "core/procedures/procedure_list.h"
-#include "win32/merge/merge_command.h"
 #include "win32/procedures/command_help.h"
 #include "win32/ui/forms.h"
 #include "win32/ui/base_window.h"
