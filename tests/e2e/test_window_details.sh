@@ -69,3 +69,25 @@ test_print_copies() {
   assert_eq 3 "$(page_count "$TEST_DIR/copies.txt")" "pages of three copies"
   assert_eq "$(page_of "$TEST_DIR/copies.txt" 1)" "$(page_of "$TEST_DIR/copies.txt" 3)" "the third copy"
 }
+
+# Tab goes round the main window's controls in one order across its panels:
+# from the dialer screen through the dialer's buttons, Exit, the procedure
+# bar, Help, the phone list's row of buttons and the grid, then the keypad
+# and back to the screen. Del. is left out while DEFAULT is chosen.
+test_tab_order_across_panels() {
+  write_list "$TEST_DIR/Base.rbd" "$PL_HEADER" '"ANNA","BRAY","1",""' '"BEN","COLE","2",""'
+  start_program
+  local expected=() key order=() i
+  expected=("$IDC_CLEAR" "$IDC_SPEED" "$IDC_DIAL" "$IDC_DIAL_MODE" "$IDC_EXIT" "$IDC_DP_INSERT" "$IDC_DP_NAME"
+    "$IDC_DP_EDIT" "$IDC_HELP_BUTTON" "$IDC_SORT" "$IDC_EDIT" "$IDC_INSERT" "$IDC_DELETE" "$IDC_FILE" "$IDC_PRINT"
+    "$IDC_SYNC" "$IDC_ADD" "$IDC_GRID")
+  for key in 1 2 3 4 5 6 7 8 9; do expected+=($((IDC_KEY_0 + key))); done
+  expected+=("$IDC_KEY_ST" "$IDC_KEY_0" "$IDC_KEY_NM" "$IDC_KEY_A" $((IDC_KEY_A + 1)) $((IDC_KEY_A + 2))
+    $((IDC_KEY_A + 3)) "$IDC_SCREEN")
+  drv click-into "$IDC_SCREEN" >/dev/null
+  for i in "${expected[@]}"; do
+    drv press main tab >/dev/null
+    order+=("$(drv main-focus)")
+  done
+  assert_eq "${expected[*]}" "${order[*]}" "controls in Tab order from the dialer screen"
+}
