@@ -104,17 +104,27 @@ void SerialEventThread::Run() {
 bool SerialEventThread::WaitForEvents(OVERLAPPED& overlapped) {
   if (WaitCommEvent(port_, reinterpret_cast<DWORD*>(&eventMask_), &overlapped)) return true;
   if (GetLastError() != ERROR_IO_PENDING) return false;
+  // A Stop that came before this wait began had no wait to complete, and
+  // the wait's start reset its wake-up: without this the thread would wait
+  // for ever.
+  if (terminated_) {
+    CancelWait(overlapped);
+    return false;
+  }
   if (event_.WaitFor(INFINITE) != WaitResult::kSignaled) return false;
   DWORD unused = 0;
   if (GetOverlappedResult(port_, &overlapped, &unused, FALSE)) return true;
-  if (GetLastError() == ERROR_IO_INCOMPLETE) {
-    // Woken by Stop before the device let go of the wait: cancel it and let
-    // it finish before the record is used again.
-    event_.ResetEvent();
-    CancelIo(port_);
-    GetOverlappedResult(port_, &overlapped, &unused, TRUE);
-  }
+  // Woken by Stop before the device let go of the wait.
+  if (GetLastError() == ERROR_IO_INCOMPLETE) CancelWait(overlapped);
   return false;
+}
+
+// Cancels a pending wait and lets it finish before the record is used again.
+void SerialEventThread::CancelWait(OVERLAPPED& overlapped) {
+  event_.ResetEvent();
+  CancelIo(port_);
+  DWORD unused = 0;
+  GetOverlappedResult(port_, &overlapped, &unused, TRUE);
 }
 
 // Rests until Stop or the pause is over, longer after each rest in a row.

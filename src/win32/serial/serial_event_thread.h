@@ -51,6 +51,7 @@ class SerialEventThread : public BaseWindow<SerialEventThread> {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void Run();
   bool WaitForEvents(OVERLAPPED& overlapped);
+  void CancelWait(OVERLAPPED& overlapped);
   void Rest();
   bool Deliver();
   void DeliverOnUserInterfaceThread();
