@@ -2,6 +2,7 @@
 
 #include "core/common/code_page.h"
 #include "core/contacts/contacts_csv.h"
+#include "core/contacts/outside_number.h"
 #include "core/contacts/vcard.h"
 #include "core/common/text.h"
 
@@ -26,6 +27,16 @@ std::string FieldText(std::string_view utf8) {
     else if (!wasControl) text += ' ';
   }
   return text;
+}
+
+// The number as the list stores it: a link read as a link, any other text
+// cleaned, so that every digit it shows is dialed; nothing when the text
+// holds no number.
+std::optional<std::string> ImportedNumber(std::string_view written) {
+  std::optional<CleanedNumber> cleaned = ReadTelephoneLink(written);
+  if (!cleaned) cleaned = CleanOutsideNumber(written);
+  if (cleaned->Refused()) return std::nullopt;
+  return FieldText(cleaned->number);
 }
 
 }  // namespace
@@ -56,11 +67,11 @@ std::vector<Record> RecordsFromContacts(const std::vector<Contact>& contacts) {
   for (const Contact& contact : contacts) {
     const std::string first = FieldText(contact.first), last = FieldText(contact.last);
     for (const Phone& phone : contact.phones) {
-      const std::string number = FieldText(phone.number);
-      if (TrimField(number) == " ") continue;
-      bytes += first.size() + last.size() + number.size();
+      const std::optional<std::string> number = ImportedNumber(phone.number);
+      if (!number) continue;
+      bytes += first.size() + last.size() + number->size();
       if (bytes > kMaxRecordBytes) throw ContactFileError("The file holds more than a phone list can take.");
-      records.push_back(RecordFromInput({first, last, number, KindWord(phone.kind)}));
+      records.push_back(RecordFromInput({first, last, *number, KindWord(phone.kind)}));
     }
   }
   return records;

@@ -21,11 +21,13 @@ std::optional<ContactFormat> ContactFormatOf(std::string_view path);
 // "HOME", "WORK", "CELL", "FAX" or "OTHER".
 const char* KindWord(PhoneKind kind);
 
-// One record per number, in order: first name, last name, the number as
-// written and its kind word in the remarks, each normalised as the record
-// dialog stores typed text and turned from UTF-8 into Windows-1252. Control
-// characters (a line break within a name, say) become spaces. A contact
-// without a number gives no record. Throws ContactFileError when the records
+// One record per number, in order: first name, last name, the number and
+// its kind word in the remarks, each normalised as the record dialog stores
+// typed text and turned from UTF-8 into Windows-1252. The number is a
+// "tel:" link read by ReadTelephoneLink or else text cleaned by
+// CleanOutsideNumber, so that it dials every digit it shows; one refused
+// (it holds no digit, say) gives no record. Control characters (a line
+// break within a name, say) become spaces. Throws ContactFileError when the records
 // would pass 32 MB.
 std::vector<Record> RecordsFromContacts(const std::vector<Contact>& contacts);
 

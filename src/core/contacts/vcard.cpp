@@ -127,12 +127,9 @@ std::vector<std::string> Components(std::string_view value) {
   return parts;
 }
 
-// A version 4.0 number may be written as a "tel:" URI.
-std::string NumberOf(std::string_view value) {
-  std::string number = Unescape(TrimBlanks(value));
-  if (UpperAscii(number.substr(0, 4)) == "TEL:") number.erase(0, 4);
-  return number;
-}
+// A version 4.0 number may be written as a "tel:" URI; it is kept whole,
+// parameters and escapes included, for the link reader.
+std::string NumberOf(std::string_view value) { return Unescape(TrimBlanks(value)); }
 
 struct Card {
   std::string family, given, formatted;

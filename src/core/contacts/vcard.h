@@ -9,7 +9,7 @@
 namespace tonvero {
 
 // Every card of the text, in file order, with its name and telephone
-// numbers; other properties are skipped. A card with no name parts takes
+// numbers as written (a "tel:" URI whole); other properties are skipped. A card with no name parts takes
 // its formatted name (FN) cut at the last space. Throws ContactFileError
 // when the text holds no card or ends inside one.
 std::vector<Contact> ReadVCards(std::string_view text);

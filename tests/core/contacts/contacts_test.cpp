@@ -77,8 +77,8 @@ TEST(VCard, ReadsTelephoneTypesOfEachVersion) {
       {"TEL;WORK;CELL:1", {"1", PhoneKind::kCell}},
       {"TEL;TYPE=WORK,FAX:1", {"1", PhoneKind::kFax}},
       {"TEL;TYPE=home;TYPE=voice:1", {"1", PhoneKind::kHome}},
-      {"TEL;TYPE=\"cell,voice\";VALUE=uri:tel:+1-555-0100", {"+1-555-0100", PhoneKind::kCell}},
-      {"TEL;VALUE=uri;TYPE=work:TEL:+1-555", {"+1-555", PhoneKind::kWork}},
+      {"TEL;TYPE=\"cell,voice\";VALUE=uri:tel:+1-555-0100", {"tel:+1-555-0100", PhoneKind::kCell}},
+      {"TEL;VALUE=uri;TYPE=work:TEL:+1-555;ext=2", {"TEL:+1-555;ext=2", PhoneKind::kWork}},
       {"item1.TEL;type=iPhone:1", {"1", PhoneKind::kCell}},
       {"TEL;PREF;PAGER:1", {"1", PhoneKind::kOther}},
       {"TEL;X-CELL=1:1", {"1", PhoneKind::kOther}},
@@ -124,7 +124,7 @@ TEST(ContactsCsv, ReadsQuotedFieldsAndLineEnds) {
 TEST(ContactRecords, OneNormalisedRecordPerNumber) {
   const std::pair<Contact, std::string> cases[] = {
       {{" zo\xC3\xAB ", "o\"brien", {{" +1 (555) 0100 ", PhoneKind::kCell}}},
-       "ZO\xCB|O'BRIEN|+1 (555) 0100|CELL"},
+       "ZO\xCB|O'BRIEN|+1 555 0100|CELL"},
       {{"\xC5\x81uk", "\xFF", {{"1", PhoneKind::kHome}, {"2", PhoneKind::kWork}}}, "?UK|?|1|HOME/?UK|?|2|WORK"},
       {{"Ann\r\nMarie", "", {{"1\t2", PhoneKind::kFax}}}, "ANN MARIE| |1 2|FAX"},
       {{"Ann", "Lee", {{"  ", PhoneKind::kCell}, {"\n", PhoneKind::kCell}}}, ""},
@@ -132,6 +132,22 @@ TEST(ContactRecords, OneNormalisedRecordPerNumber) {
   for (const auto& [contact, records] : cases) {
     EXPECT_EQ(records, Shown(RecordsFromContacts({contact}))) << records;
   }
+}
+
+TEST(ContactRecords, StoresNumbersThatDialEveryDigitTheyShow) {
+  ExpectRead(ContactFormat::kVCard, {
+      {Card("4.0", "FN:Ann Lee\r\nTEL;VALUE=uri:tel:+1-201-555-0123;phone-context=example.com;ext=45\r\n"
+                   "TEL;TYPE=work:(905) 555-1234 ext. 6\r\nTEL;TYPE=cell:Mobile\r\nTEL:1-800-flowers\r\n"),
+       "ANN|LEE|+1-201-555-0123,45|OTHER/ANN|LEE|905 555-1234,6|WORK/ANN|LEE|1-800-3569377|OTHER"},
+      {Card("2.1", "N:Lee;Ann\r\nTEL;CELL:+1 (212) 204-3445p12w3\r\n"), "ANN|LEE|+1 212 204-3445,12P3|CELL"},
+  });
+  ExpectRead(ContactFormat::kCsv, {
+      {"First Name,Business Phone,Home Phone,Mobile Phone\r\nBo,(905) 555-1234,n/a,\"callto:555%20\"\r\n",
+       "BO| |905 555-1234|WORK/BO| |555|CELL"},
+      {"First Name,Phone 1 - Type,Phone 1 - Value\r\nBo,Home,(416) 555-0199 ::: none ::: " +
+           std::string(300, '9') + "\r\n",
+       "BO| |416 555-0199|HOME"},
+  });
 }
 
 TEST(ContactRecords, RefusesMoreTextThanAListCanTake) {
