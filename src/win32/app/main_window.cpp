@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "core/common/text.h"
+#include "core/contacts/outside_number.h"
 #include "win32/app/about_box.h"
 #include "win32/ui/control_ids.h"
 #include "win32/ui/look.h"
@@ -99,14 +100,30 @@ bool MainWindow::OnCreate() {
   settings_ = Settings{};
   settings_.dbBase = settings_.otherDbBase = startDir_ + "Base";
   dialer_.ShowMode();
-  if (!firstArgument_.empty()) settings_.dbBase = settings_.otherDbBase = StripExtension(firstArgument_);
+  // A tel: or callto: link brings a number to dial; any other argument
+  // names the database.
+  const std::optional<CleanedNumber> link = ReadTelephoneLink(firstArgument_);
+  if (!link && !firstArgument_.empty()) settings_.dbBase = settings_.otherDbBase = StripExtension(firstArgument_);
   if (!dialer_.LoadTones(startDir_ + "one.wav", startFailure_)) return false;
   LoadSettings();
   LoadDialingProcedures();
   LoadPhoneList();
   phoneList_.EnablePrint(printer_.PrinterInstalled());
+  if (link) TakeLinkNumber(*link);
   started_ = true;
   return true;
+}
+
+// The number stands in the dialer screen with "Dial" focused, so that Enter
+// dials once the person holds the handset to the speaker; it never dials by
+// itself. A link with no number is said, and start-up goes on.
+void MainWindow::TakeLinkNumber(const CleanedNumber& link) {
+  if (link.Refused()) {
+    ShowNotice(hwnd_, link.refusal);
+    return;
+  }
+  dialer_.ShowNumber(link.number);
+  focusBeforeDeactivation_ = dialer_.DialButton();
 }
 
 void MainWindow::CreateControls() {
@@ -169,12 +186,22 @@ void MainWindow::OnDestroy() {
 
 void MainWindow::OnCommand(int id, int code) {
   switch (id) {
+    case IDOK: PressFocusedButton(); break;
     case IDC_EXIT: ConfirmExit(); break;
     case IDC_LOGO:
       if (code == STN_DBLCLK) ShowAbout();
       else InvalidateRect(Item(IDC_LOGO), nullptr, TRUE);
       break;
   }
+}
+
+// Enter, which the dialog keys turn into IDOK, presses the focused button,
+// as in a dialog: a number that a link brought dials on Enter.
+void MainWindow::PressFocusedButton() {
+  HWND focus = GetFocus();
+  char windowClass[16] = {};
+  GetClassNameA(focus, windowClass, sizeof windowClass);
+  if (IsChild(hwnd_, focus) && lstrcmpiA(windowClass, "Button") == 0) SendMessageA(focus, BM_CLICK, 0, 0);
 }
 
 // The focused control is kept across deactivation; the phone list at first.

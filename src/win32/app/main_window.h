@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "core/contacts/outside_number.h"
 #include "core/settings/settings.h"
 #include "win32/app/pictures.h"
 #include "win32/dialer/dialer_panel.h"
@@ -38,8 +39,10 @@ class MainWindow : public BaseWindow<MainWindow>,
   LRESULT HandleSubclassMessage(HWND button, UINT_PTR id, UINT message, WPARAM wParam, LPARAM lParam);
 
   bool OnCreate();
+  void TakeLinkNumber(const CleanedNumber& link);
   void OnDestroy();
   void OnCommand(int id, int code);
+  void PressFocusedButton();
   void OnActivate(bool active);
   void CreateControls();
   void LoadSettings();
@@ -75,7 +78,7 @@ class MainWindow : public BaseWindow<MainWindow>,
   std::string startDir_;
   Settings settings_;  // modes, lengths, port and paths; speed and widths live in their controls
   std::unique_ptr<SettingsFile> settingsFile_;
-  HWND focusBeforeDeactivation_ = nullptr;
+  HWND focusBeforeDeactivation_ = nullptr;  // where the focus goes when the window is active again
   Form form_;
   Artwork pictures_;
   DialerPanel dialer_{settings_, *this};

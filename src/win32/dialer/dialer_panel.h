@@ -17,6 +17,7 @@
 #include "win32/modem/modem_dialer.h"
 #include "win32/serial/serial_port.h"
 #include "win32/ui/base_window.h"
+#include "win32/ui/control_ids.h"
 #include "win32/ui/forms.h"
 
 namespace tonvero {
@@ -54,6 +55,7 @@ class DialerPanel : public BaseWindow<DialerPanel>, private DialTarget, private 
   void ShowNumber(const std::string& number);
   // Dials what the screen holds.
   void Dial();
+  HWND DialButton() const { return Item(IDC_DIAL); }
 
 
  private:

@@ -1,0 +1,38 @@
+# A tel: or callto: link on the command line: the program starts as usual
+# with the link's number cleaned in the dialer screen and "Dial" focused, so
+# that Enter dials; it never dials by itself, and the argument is no
+# database path. A link with no number is said, and start-up goes on.
+test_link_on_the_command_line() {
+  local link number
+  while IFS='|' read -r link number; do
+    restart_program "$link"
+    assert_eq "$number" "$(drv gettext "$IDC_SCREEN")" "dialer screen after starting with $link"
+    assert_eq "$IDC_DIAL" "$(drv main-focus)" "focus after starting with $link"
+    assert_eq "1 0" "$(drv visible "$IDC_IMAGE_IDLE") $(drv visible "$IDC_IMAGE_DIALING")" "dialing icons after $link"
+  done <<'LINKS'
+tel:+1-201-555-0123|+1-201-555-0123
+TEL:+1-201-555-0123;phone-context=example.com|+1-201-555-0123
+callto://+1%20(905)%20555%201234;ext=12|+1 905 555 1234,12
+callto:1-800-FLOWERS|1-800-3569377
+LINKS
+  stop_program
+  [ -f "$TEST_DIR/Base.rbd" ] || fail "no Base.rbd in the program's folder: a link was taken for a database"
+  assert_eq "Base.rbd" "$(cd "$TEST_DIR" && ls -- *.rbd | paste -sd ' ')" "lists in the program's folder"
+
+  launch_program "tel:"
+  drv wait-dialog "Error Message" "$WAIT_DIALOG_MS" >/dev/null
+  assert_eq "There is no phone number in this text." "$(drv dlg-gettext "Error Message" "$IDC_NOTICE_TEXT")" \
+    "notice for a link with no number"
+  end_dialog dlg-key "Error Message" enter
+  drv wait-window "$WAIT_WINDOW_MS" >/dev/null
+  assert_eq "" "$(drv gettext "$IDC_SCREEN")" "dialer screen after a link with no number"
+}
+
+# Enter then dials the link's number.
+test_link_number_dials_on_enter() {
+  start_program "tel:555-0123"
+  rec_start enter
+  drv press-dial enter "$IDC_IMAGE_DIALING" "$WAIT_DIAL_MS" >/dev/null
+  rec_stop
+  assert_eq "5550123" "$(decode "$REC_WAV")" "keys heard after Enter"
+}
