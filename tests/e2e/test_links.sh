@@ -36,3 +36,43 @@ test_link_number_dials_on_enter() {
   rec_stop
   assert_eq "5550123" "$(decode "$REC_WAV")" "keys heard after Enter"
 }
+
+# The files the program keeps in its folder, with their sums.
+folder_sums() { (cd "$TEST_DIR" && md5sum Base.* tv.cn3); }
+
+# Starts a second tonvero.exe with a link in the program's folder; SECOND_PID
+# is its process.
+second_start() {  # link
+  (cd "$TEST_DIR" && "${WINE[@]}" tonvero.exe "$1" >>"$TEST_DIR/second.log" 2>&1) &
+  SECOND_PID=$!
+}
+
+# A second start with a link hands the number to the running Tonvero and
+# ends, changing none of its files; the running one shows the number with
+# "Dial" focused. While it dials, the second start says it could not take
+# the number instead of dropping it.
+test_second_start_hands_the_link_over() {
+  write_list "$TEST_DIR/Base.rbd" "$PL_HEADER" '"ANNA","BRAY","111",""'
+  start_program
+  exit_program
+  start_program
+  local before
+  before=$(folder_sums)
+  second_start "tel:+1 (201) 555-0123"
+  wait "$SECOND_PID" || fail "the second start ended with status $?"
+  assert_eq "+1 201 555-0123" "$(drv gettext "$IDC_SCREEN")" "the running one's dialer screen"
+  assert_eq "$IDC_DIAL" "$(drv main-focus)" "the running one's focus"
+  assert_eq "$before" "$(folder_sums)" "files after the second start"
+
+  set_dial_texts 5 ",,,,,,@"
+  drv click "$IDC_DIAL" >/dev/null
+  drv wait-visible "$IDC_IMAGE_DIALING" 1 "$WAIT_DIALOG_MS" >/dev/null
+  second_start "tel:555-0199"
+  drv wait-dialog Tonvero "$WAIT_DIALOG_MS" >/dev/null
+  assert_eq "Tonvero is dialing and could not take the number 555-0199. Try again when the dial has ended." \
+    "$(drv dlg-gettext Tonvero 65535 | tr '\n' ' ' | sed 's/  */ /g; s/ $//')" "the second start's word"
+  drv dlg-key Tonvero enter >/dev/null
+  wait "$SECOND_PID" || fail "the second start ended with status $? after its word"
+  drv wait-visible "$IDC_IMAGE_IDLE" 1 "$WAIT_DIAL_MS" >/dev/null
+  assert_still_running "after a link was handed during a dial"
+}

@@ -4,6 +4,8 @@
 
 #include <cstdlib>
 
+#include "core/contacts/outside_number.h"
+#include "win32/app/link_handoff.h"
 #include "win32/app/main_window.h"
 
 namespace {
@@ -23,12 +25,30 @@ void LimitDllSearchToSystemFolder() {
   }
 }
 
+// A link's number goes to the Tonvero that runs already, if one does; this
+// start then ends, touching no file. False when no Tonvero runs.
+bool HandedToRunningTonvero(const char* argument) {
+  if (!argument) return false;
+  const std::optional<tonvero::CleanedNumber> link = tonvero::ReadTelephoneLink(argument);
+  if (!link || link->Refused()) return false;
+  switch (tonvero::HandNumberToRunningTonvero(link->number)) {
+    case tonvero::Handoff::kNoneRunning: return false;
+    case tonvero::Handoff::kTaken: return true;
+    case tonvero::Handoff::kRefused: break;
+  }
+  const std::string message = "Tonvero is dialing and could not take the number " + link->number +
+                              ".\nTry again when the dial has ended.";
+  MessageBoxA(nullptr, message.c_str(), "Tonvero", MB_OK | MB_ICONWARNING);
+  return true;
+}
+
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
   LimitDllSearchToSystemFolder();
-  tonvero::MainWindow mainWindow;
   const char* firstArgument = __argc > 1 ? __argv[1] : nullptr;
+  if (HandedToRunningTonvero(firstArgument)) return 0;
+  tonvero::MainWindow mainWindow;
   HWND window = mainWindow.Create(instance, firstArgument);
   if (!window) {
     if (!mainWindow.StartFailure().empty()) {

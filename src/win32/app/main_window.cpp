@@ -5,6 +5,7 @@
 #include "core/common/text.h"
 #include "core/contacts/outside_number.h"
 #include "win32/app/about_box.h"
+#include "win32/app/link_handoff.h"
 #include "win32/ui/control_ids.h"
 #include "win32/ui/look.h"
 #include "win32/ui/message_boxes.h"
@@ -81,6 +82,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return TRUE;
     }
     case WM_ACTIVATE: OnActivate(LOWORD(wParam) != WA_INACTIVE); return 0;
+    case WM_COPYDATA: return TakeHandedNumber(*reinterpret_cast<const COPYDATASTRUCT*>(lParam));
   }
   LRESULT result = 0;
   if (HandleFormMessage(form_, message, wParam, lParam, result)) return result;
@@ -193,6 +195,19 @@ void MainWindow::OnCommand(int id, int code) {
       else InvalidateRect(Item(IDC_LOGO), nullptr, TRUE);
       break;
   }
+}
+
+// A number a second start handed over: shown, the window brought to the
+// front (restored when minimised) with "Dial" focused.
+BOOL MainWindow::TakeHandedNumber(const COPYDATASTRUCT& data) {
+  const std::optional<std::string> number = HandedNumber(data);
+  if (!number) return FALSE;
+  dialer_.ShowNumber(*number);
+  if (IsIconic(hwnd_)) ShowWindow(hwnd_, SW_RESTORE);
+  SetForegroundWindow(hwnd_);
+  focusBeforeDeactivation_ = dialer_.DialButton();
+  SetFocus(dialer_.DialButton());
+  return TRUE;
 }
 
 // Enter, which the dialog keys turn into IDOK, presses the focused button,

@@ -40,6 +40,7 @@ class MainWindow : public BaseWindow<MainWindow>,
 
   bool OnCreate();
   void TakeLinkNumber(const CleanedNumber& link);
+  BOOL TakeHandedNumber(const COPYDATASTRUCT& data);
   void OnDestroy();
   void OnCommand(int id, int code);
   void PressFocusedButton();
