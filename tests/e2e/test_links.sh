@@ -76,3 +76,29 @@ test_second_start_hands_the_link_over() {
   drv wait-visible "$IDC_IMAGE_IDLE" 1 "$WAIT_DIAL_MS" >/dev/null
   assert_still_running "after a link was handed during a dial"
 }
+
+# A number pasted into the dialer screen arrives cleaned, by Ctrl+V,
+# Shift+Insert or the edit's Paste; a text with no number is refused with
+# the reason, and the screen keeps what it held.
+test_paste_into_the_screen_cleans() {
+  start_program
+  user_click main "$IDC_SCREEN"
+  local clip keys expected
+  while IFS='|' read -r clip keys expected; do
+    drv settext "$IDC_SCREEN" "" >/dev/null
+    drv set-clipboard "$clip" >/dev/null
+    if [ "$keys" = menu ]; then drv paste >/dev/null; else xdotool key "$keys"; fi
+    wait_text "$IDC_SCREEN" "$expected" "the screen after pasting '$clip' with $keys"
+  done <<'PASTES'
+(905) 555-1234 x12|ctrl+v|905 555-1234,12
+1-800-FLOWERS|shift+Insert|1-800-3569377
++1 (212) 204-3445|menu|+1 212 204-3445
+PASTES
+  drv set-clipboard "call me" >/dev/null
+  drv paste >/dev/null
+  drv wait-dialog "Error Message" "$WAIT_DIALOG_MS" >/dev/null
+  assert_eq "There is no phone number in this text." "$(drv dlg-gettext "Error Message" "$IDC_NOTICE_TEXT")" \
+    "notice for a paste with no number"
+  end_dialog dlg-key "Error Message" enter
+  assert_eq "+1 212 204-3445" "$(drv gettext "$IDC_SCREEN")" "the screen after a refused paste"
+}

@@ -1,7 +1,10 @@
 #include "win32/dialer/dialer_panel.h"
 
+#include <algorithm>
+#include <cstring>
 #include <optional>
 
+#include "core/contacts/outside_number.h"
 #include "core/dialer/tones.h"
 #include "win32/files/files.h"
 #include "win32/settings/mode_dialog.h"
@@ -106,6 +109,7 @@ void DialerPanel::Create(HWND parent, const RECT& place) {
   SCROLLINFO speed{sizeof speed, SIF_RANGE | SIF_POS, 0, 10, 0, 2, 0};
   SetScrollInfo(Item(IDC_SPEED), SB_CTL, &speed, FALSE);
   for (const Key& key : kKeys) Subclass(Item(key.id), key.id);
+  Subclass(Item(IDC_SCREEN), IDC_SCREEN);
 }
 
 bool DialerPanel::LoadTones(const std::string& path, std::string& refusal) {
@@ -196,10 +200,53 @@ void DialerPanel::ChooseMode() {
   if (ChooseDialingMode(TopWindow(hwnd_), settings_)) ShowMode();
 }
 
+// ---- the dialer screen ----------------------------------------------------------
+
+namespace {
+
+// The clipboard's text, read no further than `most` characters: a longer
+// text comes back cut to most + 1, which the cleaning refuses as too long.
+std::string ClipboardText(HWND owner, size_t most) {
+  std::string text;
+  if (!OpenClipboard(owner)) return text;
+  if (HANDLE data = GetClipboardData(CF_TEXT)) {
+    if (const char* locked = static_cast<const char*>(GlobalLock(data))) {
+      const size_t size = GlobalSize(data);
+      text.assign(locked, strnlen(locked, std::min(size, most + 1)));
+      GlobalUnlock(data);
+    }
+  }
+  CloseClipboard();
+  return text;
+}
+
+bool IsPasteKey(UINT message, WPARAM wParam) {
+  const bool shift = GetKeyState(VK_SHIFT) < 0;
+  return (message == WM_CHAR && wParam == 0x16) ||  // Ctrl+V
+         (message == WM_KEYDOWN && wParam == VK_INSERT && shift);
+}
+
+}  // namespace
+
+// A number pasted into the screen (Ctrl+V, Shift+Insert, the edit's menu)
+// comes from outside: it arrives cleaned, or is refused with the reason
+// and nothing changes.
+LRESULT DialerPanel::HandleScreenMessage(HWND screen, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message != WM_PASTE && !IsPasteKey(message, wParam)) return DefSubclassProc(screen, message, wParam, lParam);
+  const CleanedNumber cleaned = CleanOutsideNumber(ClipboardText(screen, kMaxOutsideNumberLength));
+  if (cleaned.Refused()) {
+    ShowNotice(TopWindow(hwnd_), cleaned.refusal);
+  } else {
+    SendMessageA(screen, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(cleaned.number.c_str()));
+  }
+  return 0;
+}
+
 // ---- the keypad ------------------------------------------------------------------
 
 LRESULT DialerPanel::HandleSubclassMessage(HWND key, UINT_PTR id, UINT message, WPARAM wParam,
                                            LPARAM lParam) {
+  if (id == IDC_SCREEN) return HandleScreenMessage(key, message, wParam, lParam);
   if (message == WM_SETCURSOR) {  // the keys take the hand
     SetCursor(LoadCursor(nullptr, IDC_HAND));
     return TRUE;

@@ -66,6 +66,7 @@ class DialerPanel : public BaseWindow<DialerPanel>, private DialTarget, private 
   void OnSpeedScroll(int request, int position);
   // The keys sound while held: they act on mouse down and up, not on click.
   LRESULT HandleSubclassMessage(HWND key, UINT_PTR id, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT HandleScreenMessage(HWND screen, UINT message, WPARAM wParam, LPARAM lParam);
   void PressKey(int id);
   void ReleaseKey(int id);
   void ChooseMode();

@@ -441,6 +441,28 @@ void TypeReplacing(char** a) {
 
 void MainFocus(char**) { std::printf("%d\n", GetDlgCtrlID(FocusOf(MainWindow()))); }
 
+// Puts a text on the clipboard, as another program's Copy would.
+void SetClipboard(char** a) {
+  const size_t size = std::strlen(a[0]) + 1;
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size);
+  if (!memory) Fail("no memory for the clipboard");
+  std::memcpy(GlobalLock(memory), a[0], size);
+  GlobalUnlock(memory);
+  if (!OpenClipboard(nullptr)) Fail("cannot open the clipboard");
+  EmptyClipboard();
+  const bool set = SetClipboardData(CF_TEXT, memory) != nullptr;
+  CloseClipboard();
+  if (!set) Fail("clipboard refused the text");
+  std::printf("ok\n");
+}
+
+// The edit's menu command Paste: WM_PASTE to the main window's focused
+// control, posted, as the program reads the clipboard while handling it.
+void PasteIntoFocus(char**) {
+  Post(FocusOf(MainWindow()), WM_PASTE);
+  std::printf("ok\n");
+}
+
 // The outer size of a shown dialog, frame and caption included.
 void DlgSize(char** a) {
   RECT r;
@@ -841,6 +863,8 @@ const Command kCommands[] = {
     {"click-into", 1, ClickInto, "<id>"},
     {"type-replace", 1, TypeReplacing, "<text>"},
     {"main-focus", 0, MainFocus, ""},
+    {"set-clipboard", 1, SetClipboard, "<text>"},
+    {"paste", 0, PasteIntoFocus, ""},
     {"dlg-size", 1, DlgSize, "<caption>"},
     // phone list
     {"press", 2, Press, "main|<caption> <key>[,<key>...]"},
