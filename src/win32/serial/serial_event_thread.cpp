@@ -119,12 +119,14 @@ bool SerialEventThread::WaitForEvents(OVERLAPPED& overlapped) {
   return false;
 }
 
-// Cancels a pending wait and lets it finish before the record is used again.
+// Cancels a pending wait and lets it finish before the record (and the
+// event mask the device writes) is used again or goes. The record's own
+// state tells when the device let go: its event is no sign, as Stop may
+// set it at any moment.
 void SerialEventThread::CancelWait(OVERLAPPED& overlapped) {
-  event_.ResetEvent();
   CancelIo(port_);
-  DWORD unused = 0;
-  GetOverlappedResult(port_, &overlapped, &unused, TRUE);
+  while (!HasOverlappedIoCompleted(&overlapped)) Sleep(1);
+  event_.ResetEvent();
 }
 
 // Rests until Stop or the pause is over, longer after each rest in a row.
