@@ -119,11 +119,14 @@ bool SerialEventThread::WaitForEvents(OVERLAPPED& overlapped) {
   return false;
 }
 
-// Cancels a pending wait and lets it finish before the record (and the
-// event mask the device writes) is used again or goes. The record's own
-// state tells when the device let go: its event is no sign, as Stop may
-// set it at any moment.
+// Ends a pending wait and lets it finish before the record (and the event
+// mask the device writes) is used again or goes. Setting the mask completes
+// a pending wait, as Stop does; Wine's CancelIo alone left a wait begun
+// with an empty mask pending for ever. A port left to its owner is not
+// touched but for the cancel. The record's own state tells when the device
+// let go: its event is no sign, as Stop may set it at any moment.
 void SerialEventThread::CancelWait(OVERLAPPED& overlapped) {
+  if (!leavePort_) SetCommMask(port_, 0);
   CancelIo(port_);
   while (!HasOverlappedIoCompleted(&overlapped)) Sleep(1);
   event_.ResetEvent();
