@@ -34,11 +34,12 @@ SerialEventThread::SerialEventThread(HANDLE port, SerialEvents events, BatchRepo
     : port_(port),
       onBatch_(std::move(onBatch)),
       onFailure_(std::move(onFailure)),
+      monitoredMask_(EventMaskOf(events)),
       restMs_(kFirstRestMs) {
   RegisterSyncClass(WindowProcedure);
   CreateWindowExA(0, kSyncClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                   GetModuleHandleA(nullptr), this);
-  SetCommMask(port_, EventMaskOf(events));
+  SetCommMask(port_, monitoredMask_);
   thread_ = CreateThread(nullptr, 0, ThreadMain, this, CREATE_SUSPENDED, nullptr);
   if (!thread_) {
     const DWORD failure = GetLastError();
@@ -120,15 +121,19 @@ bool SerialEventThread::WaitForEvents(OVERLAPPED& overlapped) {
 }
 
 // Ends a pending wait and lets it finish before the record (and the event
-// mask the device writes) is used again or goes. Setting the mask completes
-// a pending wait, as Stop does; Wine's CancelIo alone left a wait begun
-// with an empty mask pending for ever. A port left to its owner is not
-// touched but for the cancel. The record's own state tells when the device
-// let go: its event is no sign, as Stop may set it at any moment.
+// mask the device writes) is used again or goes. A mask other than the one
+// the wait began with completes it, as Stop's does; the wait began with
+// either the monitored events or Stop's empty mask, so the mask set here is
+// neither, and stays until the device let go: Wine's CancelIo alone leaves
+// a wait pending for ever, and so does setting the mask it began with. A
+// port left to its owner is not touched but for the cancel. The record's
+// own state tells when the device let go: its event is no sign, as Stop
+// may set it at any moment.
 void SerialEventThread::CancelWait(OVERLAPPED& overlapped) {
-  if (!leavePort_) SetCommMask(port_, 0);
+  if (!leavePort_) SetCommMask(port_, monitoredMask_ == EV_ERR ? EV_BREAK : EV_ERR);
   CancelIo(port_);
   while (!HasOverlappedIoCompleted(&overlapped)) Sleep(1);
+  if (!leavePort_) SetCommMask(port_, 0);
   event_.ResetEvent();
 }
 

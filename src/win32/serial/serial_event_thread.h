@@ -62,6 +62,7 @@ class SerialEventThread : public BaseWindow<SerialEventThread> {
   FailureReport onFailure_;
   ManualResetEvent event_;
   std::atomic<bool> terminated_{false};
+  const DWORD monitoredMask_;
   DWORD restMs_;
   bool deliveryHeldNews_ = false;
   bool delivering_ = false;                 // both on the user-interface thread
