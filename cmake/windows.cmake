@@ -52,6 +52,7 @@ delay_load(comdlg32 COMDLG32.dll)
 delay_load(winspool WINSPOOL.DRV)
 delay_load(gdi32 GDI32.dll)
 delay_load(user32 USER32.dll)
+delay_load(advapi32 ADVAPI32.dll)
 add_custom_target(delay_loaded_libraries DEPENDS ${DELAY_LOADED_LIBRARIES})
 # i686 ld drops a delay-load thunk that no code calls by name, and code that
 # calls through a __declspec(dllimport) declaration reads the import slot

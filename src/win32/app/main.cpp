@@ -2,10 +2,14 @@
 // the message loop until it closes.
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <string>
+#include <vector>
 
 #include "core/contacts/outside_number.h"
 #include "win32/app/link_handoff.h"
+#include "win32/app/link_registration.h"
 #include "win32/app/main_window.h"
 
 namespace {
@@ -42,12 +46,26 @@ bool HandedToRunningTonvero(const char* argument) {
   return true;
 }
 
+// A link Windows opens comes with the folder whose files Tonvero keeps, as
+// the program that had the link may run anywhere.
+bool EnterFolder(const std::string& folder) {
+  if (folder.empty() || SetCurrentDirectoryA(folder.c_str())) return true;
+  const std::string message = "Tonvero cannot work in the folder " + folder +
+                              ".\nRegister it again from the folder that holds its files: tonvero.exe /register";
+  MessageBoxA(nullptr, message.c_str(), "Tonvero", MB_OK | MB_ICONERROR);
+  return false;
+}
+
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
   LimitDllSearchToSystemFolder();
-  const char* firstArgument = __argc > 1 ? __argv[1] : nullptr;
+  const tonvero::StartRequest request =
+      tonvero::ReadStartArguments(std::vector<std::string>(__argv + std::min(__argc, 1), __argv + __argc));
+  if (request.action != tonvero::StartAction::kRun) return tonvero::RunLinkRegistration(request.action);
+  const char* firstArgument = request.argument.empty() ? nullptr : request.argument.c_str();
   if (HandedToRunningTonvero(firstArgument)) return 0;
+  if (!EnterFolder(request.folder)) return 1;
   tonvero::MainWindow mainWindow;
   HWND window = mainWindow.Create(instance, firstArgument);
   if (!window) {
