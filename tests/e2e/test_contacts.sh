@@ -34,3 +34,38 @@ test_add_from_contacts() {
   add_contacts outlook.csv "?UCJA|KOWALSKA|+48 22 555 01 00|WORK" "?UCJA|KOWALSKA|+48 22 555 01 99|WORK"
   cmp "$CONTACTS_DATA/expected.rbd" "$TEST_DIR/Base.rbd" >&2 || fail "Base.rbd differs from the records added"
 }
+
+# Numbers that mail programs write as "(905) 555-1234" reach the list
+# cleaned, and in modem mode each record dials every digit its source shows
+# (the dialing language would take "(905)" for a remark and dial 555-1234).
+test_added_outside_numbers_dial_every_digit() {
+  write_list "$TEST_DIR/Base.rbd" "$PL_HEADER"
+  cp "$CONTACTS_DATA"/outlook_area.* "$TEST_DIR/"
+  start_program
+  add_contacts outlook_area.csv "DANA|REYES|905 555-1234|WORK" "DANA|REYES|1-800-3569377,12|HOME" \
+    "DANA|REYES|+1 212 204-3445|CELL"
+  add_contacts outlook_area.vcf "KWAME|OSEI|416 555-0187|WORK" "KWAME|OSEI|+1 647 555-0142,7|CELL"
+  start_modem_port 2
+  choose_modem 1 0
+  local -A command_of=(
+    ["905 555-1234"]='ATDT 9055551234\r\n'
+    ["1-800-3569377,12"]='ATDT 18003569377,12\r\n'
+    ["+1 212 204-3445"]='ATDT +12122043445\r\n'
+    ["416 555-0187"]='ATDT 4165550187\r\n'
+    ["+1 647 555-0142,7"]='ATDT +16475550142,7\r\n'
+  )
+  local row number file="$TEST_DIR/com2.bytes" before
+  for row in 1 2 3 4 5; do
+    drv grid-click "$row" >/dev/null
+    number=$(drv gettext "$IDC_SCREEN")
+    [ -n "${command_of[$number]:-}" ] || fail "row $row holds '$number', no number the files gave"
+    before=$(stat -c %s "$file")
+    drv press main enter >/dev/null
+    drv wait-dialog "$MODEM_NOTICE" "$WAIT_DIALOG_MS" >/dev/null
+    wait_until 10 "the dial command" test "$(bytes_after "$file" "$before")" = "${command_of[$number]}" || true
+    assert_eq "${command_of[$number]}" "$(bytes_after "$file" "$before")" "bytes sent for row $row ($number)"
+    end_dialog dlg-click "$MODEM_NOTICE" "$IDC_CONTINUE"
+    drv wait-visible "$IDC_IMAGE_IDLE" 1 "$WAIT_DIAL_MS" >/dev/null
+    unset "command_of[$number]"
+  done
+}

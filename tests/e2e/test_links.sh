@@ -102,3 +102,93 @@ PASTES
   end_dialog dlg-key "Error Message" enter
   assert_eq "+1 212 204-3445" "$(drv gettext "$IDC_SCREEN")" "the screen after a refused paste"
 }
+
+# The current user's registry where a registration writes, as `reg` lists it.
+link_registry() {
+  local key
+  for key in 'HKCU\Software\Classes' 'HKCU\Software\RegisteredApplications' 'HKCU\Software\Tonvero'; do
+    echo "== $key"
+    { "${WINE[@]}" reg query "$key" /s 2>&1 || true; } | tr -d '\r'
+  done
+}
+
+# Runs "tonvero.exe /register" or "/unregister" in the program's folder and
+# gives the words of its box, on one line; the box is answered.
+registration_says() {  # option
+  (cd "$TEST_DIR" && exec "${WINE[@]}" tonvero.exe "$1" >>"$TEST_DIR/program.log" 2>&1) &
+  local pid=$!
+  drv wait-dialog Tonvero "$WAIT_DIALOG_MS" >/dev/null
+  drv dlg-gettext Tonvero 65535 | tr '\n' ' ' | sed 's/  */ /g; s/ $//'
+  drv dlg-key Tonvero enter >/dev/null
+  wait "$pid" || fail "tonvero.exe $1 ended with status $?"
+}
+
+# Opens a link the way the shell does, from another folder than the
+# program's, as a browser would.
+open_link() { (cd / && "${WINE[@]}" start "$1" >>"$TEST_DIR/start.log" 2>&1); }
+
+# /register makes Tonvero the user's handler of tel: and callto: links; a
+# link opened by the shell then reaches the running Tonvero, which dials it
+# in modem mode, or starts Tonvero in its own folder with the number.
+# /unregister leaves the registry as it was before.
+test_register_and_open_links() {
+  write_list "$TEST_DIR/Base.rbd" "$PL_HEADER" '"ANNA","BRAY","111",""'
+  local before files
+  before=$(link_registry)
+  files=$(cd "$TEST_DIR" && md5sum Base.*)
+  assert_eq "Tonvero is registered for tel: and callto: links. It now opens tel: and callto: links." \
+    "$(registration_says /register)" "the words of /register"
+  assert_eq "$files" "$(cd "$TEST_DIR" && md5sum Base.*)" "the lists after /register"
+  [ ! -e "$TEST_DIR/tv.cn3" ] || fail "/register wrote tv.cn3"
+  local command
+  command=$("${WINE[@]}" reg query 'HKCU\Software\Classes\tel\shell\open\command' /ve | tr -d '\r' |
+    sed -n 's/^ *(Default) *REG_SZ *//p')
+  assert_eq "\"$(windows_path "$TEST_DIR")\\tonvero.exe\" /in \"$(windows_path "$TEST_DIR")\" \"%1\"" \
+    "$command" "the command of tel: links"
+  # Windows reads the user's link types through HKEY_CLASSES_ROOT; Wine
+  # reads only the machine's, so the user's entries are copied there as
+  # written.
+  local type
+  for type in tel callto; do
+    "${WINE[@]}" reg export "HKCU\\Software\\Classes\\$type" "$(windows_path "$TEST_DIR/$type.reg")" /y >/dev/null 2>&1 ||
+      fail "no user key for $type: links"
+    iconv -f UTF-16 -t UTF-8 "$TEST_DIR/$type.reg" |
+      sed 's/HKEY_CURRENT_USER\\Software\\Classes/HKEY_LOCAL_MACHINE\\Software\\Classes/' |
+      iconv -f UTF-8 -t UTF-16 >"$TEST_DIR/machine-$type.reg"
+    "${WINE[@]}" reg import "$(windows_path "$TEST_DIR/machine-$type.reg")" >/dev/null 2>&1 || fail "could not copy $type:"
+  done
+
+  start_program
+  start_modem_port 2
+  choose_modem 1 0
+  open_link "tel:+1-905-555-1234"
+  wait_text "$IDC_SCREEN" "+1-905-555-1234" "the running one's screen after a tel: link"
+  assert_eq "$IDC_DIAL" "$(drv main-focus)" "the focus after a tel: link"
+  drv press main enter >/dev/null
+  drv wait-dialog "$MODEM_NOTICE" "$WAIT_DIALOG_MS" >/dev/null
+  wait_until 10 "the dial command" test "$(bytes_after "$TEST_DIR/com2.bytes" 0)" = 'ATDT +19055551234\r\n' || true
+  assert_eq 'ATDT +19055551234\r\n' "$(bytes_after "$TEST_DIR/com2.bytes" 0)" "bytes sent after Enter"
+  end_dialog dlg-click "$MODEM_NOTICE" "$IDC_CONTINUE"
+  exit_program
+
+  open_link "callto:555-0142"
+  drv wait-window "$WAIT_WINDOW_MS" >/dev/null
+  assert_eq "555-0142" "$(drv gettext "$IDC_SCREEN")" "the screen of a Tonvero started by a callto: link"
+  assert_eq 1 "$(drv grid-rows)" "records of the list in the program's folder"
+  rm -f "$TEST_DIR/tv.cn3"
+  local caption
+  caption=$(drv caption)
+  drv click "$IDC_EXIT" >/dev/null
+  drv wait-dialog Question "$WAIT_DIALOG_MS" >/dev/null
+  drv dlg-click Question "$IDC_YES_BUTTON" >/dev/null
+  wait_until 30 "the settings in the program's folder" test -s "$TEST_DIR/tv.cn3" ||
+    fail "the Tonvero a link started saved no tv.cn3 in its folder"
+  drv wait-gone "$caption" "$WAIT_DIALOG_MS" >/dev/null
+  for type in tel callto; do "${WINE[@]}" reg delete "HKLM\\Software\\Classes\\$type" /f >/dev/null 2>&1; done
+
+  assert_eq "Tonvero no longer opens tel: and callto: links; its registration is removed." \
+    "$(registration_says /unregister)" "the words of /unregister"
+  assert_eq "$before" "$(link_registry)" "the registry after /unregister"
+  assert_eq "Tonvero was not registered for links; nothing was changed." \
+    "$(registration_says /unregister)" "the words of a second /unregister"
+}
