@@ -83,6 +83,7 @@ class Cleaner {
     while (end < text_.size() && IsLetter(text_[end])) ++end;
     const std::string_view word = text_.substr(i, end - i);
     if (!sawDigit_) return end;  // a label
+    if (IsTrailingRemark(word, i, end)) return end;
     if (IsExtensionWord(word)) return Extension(end);
     if (IsPhoneMarks(word) && FollowsDialedOrMark(i)) {
       for (const char c : word) Mark(LowerAscii(c) == 'p' ? ',' : 'P');
@@ -90,6 +91,24 @@ class Cleaner {
       for (const char c : word) Dialed(KeypadDigit(c));
     }
     return end;
+  }
+
+  // A kind of number written after it, apart: "555-1234 Home". Written
+  // with "-", after another word or followed by more of the number, a word
+  // is a vanity word ("1 800 GO HOME").
+  bool IsTrailingRemark(std::string_view word, size_t i, size_t end) const {
+    static constexpr std::string_view kKinds[] = {"home", "work", "cell", "mobile", "fax", "office",
+                                                  "main", "other", "pager", "voice", "business"};
+    size_t before = i;  // a digit came first, so i > 0
+    while (before > 0 && IsBlank(text_[before - 1])) --before;
+    if (before == i || before == 0 || !IsDialed(text_[before - 1])) return false;
+    for (size_t after = end; after < text_.size(); ++after) {
+      if (IsLetter(text_[after]) || IsDialed(text_[after])) return false;
+    }
+    for (const std::string_view kind : kKinds) {
+      if (EqualsIgnoringCase(word, kind)) return true;
+    }
+    return false;
   }
 
   static bool IsExtensionWord(std::string_view word) {

@@ -31,7 +31,9 @@ constexpr size_t kMaxOutsideNumberLength = 256;
 // - "(...)" that holds no digit, such as "(home)", is a remark and dropped;
 //   other brackets, ".", "/" and every other character are left out;
 // - letters before the first digit are a label ("Tel:", "Mobile") and are
-//   dropped. After it, each run of ASCII letters is read as a whole:
+//   dropped, and so is a kind ("Home", "Work", "Cell", "Mobile", "Fax", ...)
+//   written last, apart from the number ("555-1234 Home"). After the first
+//   digit, each other run of ASCII letters is read as a whole:
 //   "x", "ext" or "extension" (any case) followed by a digit, with an
 //   optional "." and blanks or ":" between, is an extension: a wait and then
 //   its digits ("x123", "ext. 123" give ",123"); with no digit after it,

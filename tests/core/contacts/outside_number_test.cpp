@@ -28,6 +28,8 @@ TEST(CleanOutsideNumber, DialsEveryDigitTheTextShows) {
       {"*67 #31#", "*67 #31#"},
       // remarks, labels and other characters
       {"555-1234 (home)", "555-1234"},
+      {"555-1234 Home", "555-1234"},
+      {"+1 212 555 0100  WORK.", "+1 212 555 0100"},
       {"Tel: +1 212 555 0100", "+1 212 555 0100"},
       {"Mobile:0612", "0612"},
       {"(555 1234", "555 1234"},
@@ -36,6 +38,9 @@ TEST(CleanOutsideNumber, DialsEveryDigitTheTextShows) {
       // vanity words, either case
       {"1-800-FLOWERS", "1-800-3569377"},
       {"1-800-flowers", "1-800-3569377"},
+      {"1-800-MY-HOME", "1-800-69-4663"},
+      {"1 800 GO HOME", "1 800 46 4663"},
+      {"555 HOME 1", "555 4663 1"},
       {"1 800 GO FEDEX", "1 800 46 33339"},
       {"0800 PQRS TUV WXYZ ABC DEF GHI JKL MNO", "0800 7777 888 9999 222 333 444 555 666"},
       {"1800PWRSHOT", "18007977468"},
