@@ -20,25 +20,40 @@ Form::~Form() {
 HFONT Form::Font(const FontSpec& wanted) {
   auto found = fonts_.find(wanted);
   if (found != fonts_.end()) return found->second;
-  HFONT font = CreateFontA(-wanted.pixels, 0, 0, 0, wanted.bold ? FW_BOLD : FW_NORMAL, FALSE,
+  HFONT font = CreateFontA(-scale_(wanted.pixels), 0, 0, 0, wanted.bold ? FW_BOLD : FW_NORMAL, FALSE,
                            FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                            CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, wanted.face);
   fonts_[wanted] = font;
   return font;
 }
 
-void Form::Create(HWND parent, const std::vector<ControlSpec>& controls) {
+void Form::Create(HWND parent, const std::vector<ControlSpec>& controls, Scale scale) {
   parent_ = parent;
+  scale_ = scale;
   HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent, GWLP_HINSTANCE));
   for (const ControlSpec& c : controls) {
     HWND control = CreateWindowExA(c.exStyle, c.windowClass, c.text, WS_CHILD | c.style,
-                                   c.left, c.top, c.width, c.height, parent,
+                                   scale(c.left), scale(c.top), scale(c.width), scale(c.height), parent,
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)),
                                    instance, nullptr);
     SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(Font(c.font)), FALSE);
     if (c.textColor != CLR_INVALID) colors_[c.id] = c.textColor;
     if (c.hint) AddHint(control, c.hint);
   }
+}
+
+void Form::Layout(const std::vector<ControlSpec>& controls, Scale scale) {
+  std::map<FontSpec, HFONT> oldFonts;
+  oldFonts.swap(fonts_);
+  scale_ = scale;
+  for (const ControlSpec& c : controls) {
+    HWND control = Item(c.id);
+    SetWindowPos(control, nullptr, scale(c.left), scale(c.top), scale(c.width), scale(c.height),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(Font(c.font)), TRUE);
+  }
+  // Only now that no control holds them.
+  for (auto& [wanted, font] : oldFonts) DeleteObject(font);
 }
 
 void Form::AddHint(HWND control, const char* hint) {
@@ -72,7 +87,7 @@ void Form::DrawButton(const DRAWITEMSTRUCT& item, HBITMAP glyph) {
   const bool pushed = item.itemState & ODS_SELECTED;
   const bool disabled = item.itemState & ODS_DISABLED;
   DrawFrameControl(dc, &r, DFC_BUTTON, DFCS_BUTTONPUSH | (pushed ? DFCS_PUSHED : 0));
-  if (pushed) OffsetRect(&r, 1, 1);
+  if (pushed) OffsetRect(&r, scale_(1), scale_(1));
 
   char caption[64];
   GetWindowTextA(item.hwndItem, caption, sizeof caption);
@@ -86,7 +101,7 @@ void Form::DrawButton(const DRAWITEMSTRUCT& item, HBITMAP glyph) {
     GetObject(glyph, sizeof info, &info);
     SIZE text;
     GetTextExtentPoint32A(dc, caption, static_cast<int>(std::strlen(caption)), &text);
-    const int gap = 6;
+    const int gap = scale_(6);
     int x = (r.left + r.right - info.bmWidth - gap - text.cx) / 2;
     int y = (r.top + r.bottom - info.bmHeight) / 2;
     HDC memory = CreateCompatibleDC(dc);
@@ -102,15 +117,14 @@ void Form::DrawButton(const DRAWITEMSTRUCT& item, HBITMAP glyph) {
   SelectObject(dc, oldFont);
   if (item.itemState & ODS_FOCUS) {
     RECT focus = item.rcItem;
-    InflateRect(&focus, -4, -4);
+    InflateRect(&focus, -scale_(4), -scale_(4));
     DrawFocusRect(dc, &focus);
   }
 }
 
-void SizeAndCentre(HWND window, int width, int height) {
-  RECT r{0, 0, width, height};
-  AdjustWindowRectEx(&r, GetWindowLongA(window, GWL_STYLE), FALSE,
-                     GetWindowLongA(window, GWL_EXSTYLE));
+void SizeAndCentre(HWND window, int width, int height, Scale scale) {
+  RECT r{0, 0, scale(width), scale(height)};
+  AddFrame(r, GetWindowLongA(window, GWL_STYLE), GetWindowLongA(window, GWL_EXSTYLE), scale);
   const int w = r.right - r.left, h = r.bottom - r.top;
   const int x = (GetSystemMetrics(SM_CXSCREEN) - w) / 2;
   const int y = (GetSystemMetrics(SM_CYSCREEN) - h) / 2;
