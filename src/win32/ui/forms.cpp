@@ -17,12 +17,45 @@ Form::~Form() {
   for (auto& [wanted, font] : fonts_) DeleteObject(font);
 }
 
+namespace {
+
+HFONT MakeFont(const FontSpec& spec, int pixels) {
+  return CreateFontA(-pixels, 0, 0, 0, spec.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, spec.face);
+}
+
+// How wide a line of letters, digits and spaces is in `font`.
+int SampleWidth(HDC dc, HFONT font) {
+  static constexpr char kSample[] = "Fast  Quick  0123456789  ABCDEFGHIJKLMNOPQRSTUVWXYZ  abcdefghijklmnopqrstuvwxyz";
+  HGDIOBJ old = SelectObject(dc, font);
+  SIZE size{};
+  GetTextExtentPoint32A(dc, kSample, static_cast<int>(sizeof kSample - 1), &size);
+  SelectObject(dc, old);
+  return size.cx;
+}
+
+}  // namespace
+
+// A face's letters do not grow exactly in step with its height, and a text
+// that fits its control at 96 DPI must fit it at every scale: the font is
+// the largest, up to the scaled height, whose text is no wider than the
+// text at 96 DPI scaled.
 HFONT Form::Font(const FontSpec& wanted) {
   auto found = fonts_.find(wanted);
   if (found != fonts_.end()) return found->second;
-  HFONT font = CreateFontA(-scale_(wanted.pixels), 0, 0, 0, wanted.bold ? FW_BOLD : FW_NORMAL, FALSE,
-                           FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                           CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, wanted.face);
+  int pixels = scale_(wanted.pixels);
+  HFONT font = MakeFont(wanted, pixels);
+  if (scale_ != Scale{}) {
+    HDC dc = CreateCompatibleDC(nullptr);
+    HFONT laidOut = MakeFont(wanted, wanted.pixels);
+    const int widest = scale_(SampleWidth(dc, laidOut));
+    DeleteObject(laidOut);
+    while (pixels > wanted.pixels && SampleWidth(dc, font) > widest) {
+      DeleteObject(font);
+      font = MakeFont(wanted, --pixels);
+    }
+    DeleteDC(dc);
+  }
   fonts_[wanted] = font;
   return font;
 }
@@ -119,6 +152,21 @@ void Form::DrawButton(const DRAWITEMSTRUCT& item, HBITMAP glyph) {
     RECT focus = item.rcItem;
     InflateRect(&focus, -scale_(4), -scale_(4));
     DrawFocusRect(dc, &focus);
+  }
+}
+
+// Under Wine a field set to h reads back as h + 2, and the list grows by
+// that much more: a second change, from the height that was set, corrects
+// what the first left over.
+void SetClosedHeight(HWND comboBox, int height) {
+  LRESULT field = SendMessageA(comboBox, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
+  for (int round = 0; round < 2 && field != CB_ERR; ++round) {
+    RECT closed;
+    GetWindowRect(comboBox, &closed);
+    const int change = height - (closed.bottom - closed.top);
+    if (change == 0) return;
+    field += change;
+    SendMessageA(comboBox, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field);
   }
 }
 

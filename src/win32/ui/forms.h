@@ -65,6 +65,10 @@ class Form {
   std::map<int, COLORREF> colors_;
 };
 
+// A drop-down list `height` pixels high while closed: its selection field
+// made as much higher or lower. Windows sizes a closed list to its font.
+void SetClosedHeight(HWND comboBox, int height);
+
 // The client size of `window` set to width x height (at 96 DPI) at
 // `scale`, centred on the screen.
 void SizeAndCentre(HWND window, int width, int height, Scale scale);
