@@ -169,7 +169,7 @@ void MainWindow::LayOut(Scale scale) {
   procedureBar_.Layout(kProcedureBarPlace, kCommandHelpPlace, scale);
   phoneList_.Layout(kPhoneListPlace, scale);
   ShowPictures(scale);
-  RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+  RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
 // The pictures are drawn for the scale, never stretched; the ones they

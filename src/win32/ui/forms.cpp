@@ -81,8 +81,16 @@ void Form::Layout(const std::vector<ControlSpec>& controls, Scale scale) {
   scale_ = scale;
   for (const ControlSpec& c : controls) {
     HWND control = Item(c.id);
-    SetWindowPos(control, nullptr, scale(c.left), scale(c.top), scale(c.width), scale(c.height),
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    // An etched rule keeps the thickness it has: the system draws its line
+    // as thick at any scale, and would leave the rest of a thicker rule
+    // unpainted.
+    RECT now;
+    GetWindowRect(control, &now);
+    const DWORD kind = c.style & SS_TYPEMASK;
+    const bool rule = std::strcmp(c.windowClass, "STATIC") == 0 && (kind == SS_ETCHEDHORZ || kind == SS_ETCHEDVERT);
+    const int width = rule && kind == SS_ETCHEDVERT ? now.right - now.left : scale(c.width);
+    const int height = rule && kind == SS_ETCHEDHORZ ? now.bottom - now.top : scale(c.height);
+    SetWindowPos(control, nullptr, scale(c.left), scale(c.top), width, height, SWP_NOZORDER | SWP_NOACTIVATE);
     SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(Font(c.font)), TRUE);
   }
   // Only now that no control holds them.

@@ -419,18 +419,16 @@ char TextCut(HWND control) {
 }
 
 // Tells the main window that it moved to a monitor of `dpi`, as Windows
-// does with WM_DPICHANGED: the suggested rectangle keeps the window's top
-// left corner and holds its client area at 625 x 372 scaled to `dpi`. The
+// does with WM_DPICHANGED: the suggested rectangle, at the screen's top
+// left corner, holds its client area at 625 x 372 scaled to `dpi`. The
 // rectangle is written into the program's memory, where the message's
 // pointer must point.
 void DpiChanged(char** a) {
   HWND main = MainWindow();
   const int dpi = ToInt(a[0]);
-  RECT window;
-  GetWindowRect(main, &window);
   RECT suggested{0, 0, MulDiv(625, dpi, 96), MulDiv(372, dpi, 96)};
   AdjustWindowRectEx(&suggested, GetWindowLongA(main, GWL_STYLE), FALSE, GetWindowLongA(main, GWL_EXSTYLE));
-  OffsetRect(&suggested, window.left - suggested.left, window.top - suggested.top);
+  OffsetRect(&suggested, -suggested.left, -suggested.top);
   DWORD processId = 0;
   GetWindowThreadProcessId(main, &processId);
   HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, processId);
@@ -456,6 +454,8 @@ BOOL CALLBACK CollectWindow(HWND window, LPARAM lp) {
 // in view (-).
 void Layout(char**) {
   HWND main = MainWindow();
+  // Painted in full, every control, before its pixels are read.
+  RedrawWindow(main, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
   std::vector<HWND> controls;
   EnumChildWindows(main, CollectWindow, reinterpret_cast<LPARAM>(&controls));
   for (HWND control : controls) {
