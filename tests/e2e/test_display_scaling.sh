@@ -26,10 +26,11 @@ stored_widths() {
   echo "${widths% }"
 }
 
-# The main window as it stands, into the run's logs.
-keep_window_shot() {  # name
+# A window as it stands, into the run's logs: the main window, or the
+# dialog of a caption.
+keep_window_shot() {  # name [caption]
   local place x y w h
-  place=$(drv window-rect)
+  if [ -n "${2:-}" ]; then place=$(drv dlg-place "$2"); place=${place%% *}; else place=$(drv window-rect); fi
   IFS=, read -r x y w h <<<"$place"
   mkdir -p "$E2E_LOGS/display-scaling"
   import -window root -crop "${w}x${h}+${x}+${y}" +repage "$E2E_LOGS/display-scaling/$1.png" 2>/dev/null ||
@@ -68,6 +69,22 @@ assert_layout_scaled() {  # dpi what
   [ -z "$differences" ] || fail "$2: $differences"
 }
 
+# The about box at `dpi`: its client area scaled, centred on the screen,
+# its logo drawn at the scale.
+assert_about_box_scaled() {  # dpi
+  local place x y w h client screen
+  drv dblclick "$IDC_LOGO" left >/dev/null
+  drv wait-dialog About "$WAIT_DIALOG_MS" >/dev/null
+  read -r place client screen <<<"$(drv dlg-place About)"
+  IFS=, read -r x y w h <<<"$place"
+  assert_eq "$(scaled 297 "$1")x$(scaled 219 "$1")" "$client" "the about box's client size at $1 DPI"
+  [ $((2 * x + w - ${screen%x*})) -ge -1 ] && [ $((2 * x + w - ${screen%x*})) -le 1 ] &&
+    [ $((2 * y + h - ${screen#*x})) -ge -1 ] && [ $((2 * y + h - ${screen#*x})) -le 1 ] ||
+    fail "the about box at $place is not centred on the $screen screen"
+  keep_window_shot "about-box-${1}dpi" About
+  end_dialog dlg-click About "$IDC_ABOUT_OK"
+}
+
 # At 144 and 192 DPI every control of the main window is its 96-DPI self
 # times 1.5 or 2 and no text is cut that fits at 96 DPI. A column dragged at
 # 150 % is stored at 96 DPI, shown at 200 % as wide again, and a file
@@ -85,6 +102,7 @@ test_main_window_at_display_scales() {
   assert_eq 144 "$(drv screen-dpi)" "the DPI Wine gives the programs"
   assert_layout_scaled 144 "at 144 DPI"
   keep_window_shot main-window-144dpi
+  assert_about_box_scaled 144
   drv grid-drag 43 73 >/dev/null  # the row-number column's border, 41 + 2 wide at 150 %, 30 to the right
   stop_program
   assert_eq "47 79 76 128 55" "$(stored_widths "$TEST_DIR/tv.cn3")" "widths stored at 144 DPI after a drag"

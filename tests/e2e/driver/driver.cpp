@@ -418,6 +418,18 @@ char TextCut(HWND control) {
   return cutLeft || cutRight ? '1' : '0';
 }
 
+// A dialog's place on the screen and its client size, with the screen's
+// size: "left,top,width,height clientWidthxclientHeight screenWidthxscreenHeight".
+void DialogPlace(char** a) {
+  HWND dialog = Dialog(a[0]);
+  RECT outer, client;
+  GetWindowRect(dialog, &outer);
+  GetClientRect(dialog, &client);
+  std::printf("%ld,%ld,%ld,%ld %ldx%ld %dx%d\n", outer.left, outer.top, outer.right - outer.left,
+              outer.bottom - outer.top, client.right, client.bottom, GetSystemMetrics(SM_CXSCREEN),
+              GetSystemMetrics(SM_CYSCREEN));
+}
+
 // Tells the main window that it moved to a monitor of `dpi`, as Windows
 // does with WM_DPICHANGED: the suggested rectangle, at the screen's top
 // left corner, holds its client area at 625 x 372 scaled to `dpi`. The
@@ -1047,6 +1059,7 @@ const Command kCommands[] = {
     {"screen-dpi", 0, ScreenDpi, ""},
     {"layout", 0, Layout, ""},
     {"dpi-changed", 1, DpiChanged, "<dpi>"},
+    {"dlg-place", 1, DialogPlace, "<caption>"},
 };
 
 // The driver sees the program's windows in their true pixels at any DPI:
