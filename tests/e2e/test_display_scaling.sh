@@ -69,18 +69,26 @@ assert_layout_scaled() {  # dpi what
   [ -z "$differences" ] || fail "$2: $differences"
 }
 
-# The about box at `dpi`: its client area scaled, centred on the screen,
-# its logo drawn at the scale.
-assert_about_box_scaled() {  # dpi
-  local place x y w h client screen
+open_about_box() {
   drv dblclick "$IDC_LOGO" left >/dev/null
   drv wait-dialog About "$WAIT_DIALOG_MS" >/dev/null
+}
+
+# The about box at `dpi`: its client area scaled, centred on the screen,
+# its controls scaled from about-96 with their texts whole, its logo drawn
+# at the scale.
+assert_about_box_scaled() {  # dpi
+  local place x y w h client screen differences
+  open_about_box
   read -r place client screen <<<"$(drv dlg-place About)"
   IFS=, read -r x y w h <<<"$place"
   assert_eq "$(scaled 297 "$1")x$(scaled 219 "$1")" "$client" "the about box's client size at $1 DPI"
   [ $((2 * x + w - ${screen%x*})) -ge -1 ] && [ $((2 * x + w - ${screen%x*})) -le 1 ] &&
     [ $((2 * y + h - ${screen#*x})) -ge -1 ] && [ $((2 * y + h - ${screen#*x})) -le 1 ] ||
     fail "the about box at $place is not centred on the $screen screen"
+  drv dlg-layout About >"$TEST_DIR/about-seen"
+  differences=$(layout_differences "$TEST_DIR/about-96" "$TEST_DIR/about-seen" "$1")
+  [ -z "$differences" ] || fail "the about box at $1 DPI: $differences"
   keep_window_shot "about-box-${1}dpi" About
   end_dialog dlg-click About "$IDC_ABOUT_OK"
 }
@@ -94,6 +102,9 @@ test_main_window_at_display_scales() {
   start_program
   drv layout >"$TEST_DIR/layout-96"
   keep_window_shot main-window-96dpi
+  open_about_box
+  drv dlg-layout About >"$TEST_DIR/about-96"
+  end_dialog dlg-click About "$IDC_ABOUT_OK"
   stop_program
   at_test_end set_prefix_dpi 96
 

@@ -374,14 +374,15 @@ char TextArea(HWND control, RECT& area) {
   return kind == SS_RIGHT ? 'R' : kind == SS_CENTER ? 'C' : 'L';
 }
 
-// A text control that a larger sibling lies over is not seen at all.
+// A text control that a larger sibling above it lies over is not seen at
+// all. Siblings go from the top of the order down.
 bool UnderSibling(HWND control) {
   RECT own;
   GetWindowRect(control, &own);
   const POINT centre{(own.left + own.right) / 2, (own.top + own.bottom) / 2};
-  for (HWND other = GetWindow(GetParent(control), GW_CHILD); other; other = GetWindow(other, GW_HWNDNEXT)) {
+  for (HWND other = GetWindow(control, GW_HWNDFIRST); other && other != control; other = GetWindow(other, GW_HWNDNEXT)) {
     RECT r;
-    if (other == control || !IsWindowVisible(other) || !GetWindowRect(other, &r) || !PtInRect(&r, centre)) continue;
+    if (!IsWindowVisible(other) || !GetWindowRect(other, &r) || !PtInRect(&r, centre)) continue;
     if ((r.right - r.left) * (r.bottom - r.top) > (own.right - own.left) * (own.bottom - own.top)) return true;
   }
   return false;
@@ -390,8 +391,12 @@ bool UnderSibling(HWND control) {
 // Whether a control's text, as the screen shows it, runs into an edge of
 // its area that it should stay clear of: a text too wide for its control
 // is cut there. Ink is every colour but the area's commonest, the
-// background. '-' for a control with no text in view.
+// background. '-' for a control with no text in view, and for the focused
+// control, whose focus rectangle runs along its edges.
 char TextCut(HWND control) {
+  GUITHREADINFO focus{};
+  focus.cbSize = sizeof focus;
+  if (GetGUIThreadInfo(GetWindowThreadProcessId(control, nullptr), &focus) && focus.hwndFocus == control) return '-';
   char cls[64] = {};
   GetClassNameA(control, cls, sizeof cls);
   const bool textClass = lstrcmpiA(cls, "Button") == 0 || lstrcmpiA(cls, "Static") == 0 || lstrcmpiA(cls, "Edit") == 0;
@@ -460,26 +465,27 @@ BOOL CALLBACK CollectWindow(HWND window, LPARAM lp) {
   return TRUE;
 }
 
-// Every control of the main window, panels and their controls included,
-// one line each: id, class, left, top, width and height within the client
-// area, and whether its text is cut on the screen (1), fits (0) or is not
-// in view (-).
-void Layout(char**) {
-  HWND main = MainWindow();
+// Every control of a window, panels and their controls included, one line
+// each: id, class, left, top, width and height within the client area, and
+// whether its text is cut on the screen (1), fits (0) or is not in view (-).
+void PrintLayout(HWND window) {
   // Painted in full, every control, before its pixels are read.
-  RedrawWindow(main, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+  RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
   std::vector<HWND> controls;
-  EnumChildWindows(main, CollectWindow, reinterpret_cast<LPARAM>(&controls));
+  EnumChildWindows(window, CollectWindow, reinterpret_cast<LPARAM>(&controls));
   for (HWND control : controls) {
     RECT r;
     GetWindowRect(control, &r);
-    MapWindowPoints(nullptr, main, reinterpret_cast<POINT*>(&r), 2);
+    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&r), 2);
     char cls[64] = {};
     GetClassNameA(control, cls, sizeof cls);
     std::printf("%d %s %ld %ld %ld %ld %c\n", GetDlgCtrlID(control), cls, r.left, r.top, r.right - r.left,
                 r.bottom - r.top, TextCut(control));
   }
 }
+
+void Layout(char**) { PrintLayout(MainWindow()); }
+void DialogLayout(char** a) { PrintLayout(Dialog(a[0])); }
 
 // ---- serial/modem room ----
 
@@ -1060,6 +1066,7 @@ const Command kCommands[] = {
     {"layout", 0, Layout, ""},
     {"dpi-changed", 1, DpiChanged, "<dpi>"},
     {"dlg-place", 1, DialogPlace, "<caption>"},
+    {"dlg-layout", 1, DialogLayout, "<caption>"},
 };
 
 // The driver sees the program's windows in their true pixels at any DPI:
