@@ -26,7 +26,7 @@ HFONT MakeFont(const FontSpec& spec, int pixels) {
 
 // How wide a line of letters, digits and spaces is in `font`.
 int SampleWidth(HDC dc, HFONT font) {
-  static constexpr char kSample[] = "Fast  Quick  0123456789  ABCDEFGHIJKLMNOPQRSTUVWXYZ  abcdefghijklmnopqrstuvwxyz";
+  static constexpr char kSample[] = "Quick brown foxes  0123456789  ABCDEFGHIJKLMNOPQRSTUVWXYZ  abcdefghijklmnopqrstuvwxyz";
   HGDIOBJ old = SelectObject(dc, font);
   SIZE size{};
   GetTextExtentPoint32A(dc, kSample, static_cast<int>(sizeof kSample - 1), &size);
@@ -34,28 +34,48 @@ int SampleWidth(HDC dc, HFONT font) {
   return size.cx;
 }
 
-}  // namespace
-
 // A face's letters do not grow exactly in step with its height, and a text
 // that fits its control at 96 DPI must fit it at every scale: the font is
 // the largest, up to the scaled height, whose text is no wider than the
 // text at 96 DPI scaled.
+HFONT MakeScaledFont(const FontSpec& spec, Scale scale) {
+  int pixels = scale(spec.pixels);
+  HFONT font = MakeFont(spec, pixels);
+  if (scale == Scale{}) return font;
+  HDC dc = CreateCompatibleDC(nullptr);
+  HFONT laidOut = MakeFont(spec, spec.pixels);
+  const int widest = scale(SampleWidth(dc, laidOut));
+  DeleteObject(laidOut);
+  while (pixels > spec.pixels && SampleWidth(dc, font) > widest) {
+    DeleteObject(font);
+    font = MakeFont(spec, --pixels);
+  }
+  DeleteDC(dc);
+  return font;
+}
+
+struct Place {
+  int left, top, width, height;
+};
+
+// Where a control of the table goes at `scale`. An etched rule keeps the thickness it has: the system draws its line as
+// thick at any scale, and would leave the rest of a thicker rule unpainted.
+Place LaidOutPlace(HWND control, const ControlSpec& c, Scale scale) {
+  RECT now;
+  GetWindowRect(control, &now);
+  const DWORD kind = c.style & SS_TYPEMASK;
+  const bool rule = std::strcmp(c.windowClass, "STATIC") == 0 && (kind == SS_ETCHEDHORZ || kind == SS_ETCHEDVERT);
+  const int width = rule && kind == SS_ETCHEDVERT ? now.right - now.left : scale(c.width);
+  const int height = rule && kind == SS_ETCHEDHORZ ? now.bottom - now.top : scale(c.height);
+  return {scale(c.left), scale(c.top), width, height};
+}
+
+}  // namespace
+
 HFONT Form::Font(const FontSpec& wanted) {
   auto found = fonts_.find(wanted);
   if (found != fonts_.end()) return found->second;
-  int pixels = scale_(wanted.pixels);
-  HFONT font = MakeFont(wanted, pixels);
-  if (scale_ != Scale{}) {
-    HDC dc = CreateCompatibleDC(nullptr);
-    HFONT laidOut = MakeFont(wanted, wanted.pixels);
-    const int widest = scale_(SampleWidth(dc, laidOut));
-    DeleteObject(laidOut);
-    while (pixels > wanted.pixels && SampleWidth(dc, font) > widest) {
-      DeleteObject(font);
-      font = MakeFont(wanted, --pixels);
-    }
-    DeleteDC(dc);
-  }
+  HFONT font = MakeScaledFont(wanted, scale_);
   fonts_[wanted] = font;
   return font;
 }
@@ -81,16 +101,8 @@ void Form::Layout(const std::vector<ControlSpec>& controls, Scale scale) {
   scale_ = scale;
   for (const ControlSpec& c : controls) {
     HWND control = Item(c.id);
-    // An etched rule keeps the thickness it has: the system draws its line
-    // as thick at any scale, and would leave the rest of a thicker rule
-    // unpainted.
-    RECT now;
-    GetWindowRect(control, &now);
-    const DWORD kind = c.style & SS_TYPEMASK;
-    const bool rule = std::strcmp(c.windowClass, "STATIC") == 0 && (kind == SS_ETCHEDHORZ || kind == SS_ETCHEDVERT);
-    const int width = rule && kind == SS_ETCHEDVERT ? now.right - now.left : scale(c.width);
-    const int height = rule && kind == SS_ETCHEDHORZ ? now.bottom - now.top : scale(c.height);
-    SetWindowPos(control, nullptr, scale(c.left), scale(c.top), width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    const Place place = LaidOutPlace(control, c, scale);
+    SetWindowPos(control, nullptr, place.left, place.top, place.width, place.height, SWP_NOZORDER | SWP_NOACTIVATE);
     SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(Font(c.font)), TRUE);
   }
   // Only now that no control holds them.
