@@ -19,9 +19,9 @@ Form::~Form() {
 
 namespace {
 
-HFONT MakeFont(const FontSpec& spec, int pixels) {
-  return CreateFontA(-pixels, 0, 0, 0, spec.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, spec.face);
+HFONT MakeFont(const FontSpec& wanted, int pixels) {
+  return CreateFontA(-pixels, 0, 0, 0, wanted.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, wanted.face);
 }
 
 // How wide a line of letters, digits and spaces is in `font`.
@@ -38,17 +38,17 @@ int SampleWidth(HDC dc, HFONT font) {
 // that fits its control at 96 DPI must fit it at every scale: the font is
 // the largest, up to the scaled height, whose text is no wider than the
 // text at 96 DPI scaled.
-HFONT MakeScaledFont(const FontSpec& spec, Scale scale) {
-  int pixels = scale(spec.pixels);
-  HFONT font = MakeFont(spec, pixels);
+HFONT MakeScaledFont(const FontSpec& wanted, Scale scale) {
+  int pixels = scale(wanted.pixels);
+  HFONT font = MakeFont(wanted, pixels);
   if (scale == Scale{}) return font;
   HDC dc = CreateCompatibleDC(nullptr);
-  HFONT laidOut = MakeFont(spec, spec.pixels);
+  HFONT laidOut = MakeFont(wanted, wanted.pixels);
   const int widest = scale(SampleWidth(dc, laidOut));
   DeleteObject(laidOut);
-  while (pixels > spec.pixels && SampleWidth(dc, font) > widest) {
+  while (pixels > wanted.pixels && SampleWidth(dc, font) > widest) {
     DeleteObject(font);
-    font = MakeFont(spec, --pixels);
+    font = MakeFont(wanted, --pixels);
   }
   DeleteDC(dc);
   return font;
