@@ -116,7 +116,8 @@ check_build() {
 # descriptor, so two runs on one machine never take the same display.
 start_display() {
   : >"$RUN_DIR/display"
-  start_group Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$RUN_DIR/display" >"$RUN_DIR/xvfb.log" 2>&1
+  # Room for the main window at 200 % (1256 x 787 with its frame).
+  start_group Xvfb -displayfd 3 -screen 0 1600x1000x24 -nolisten tcp 3>"$RUN_DIR/display" >"$RUN_DIR/xvfb.log" 2>&1
   XVFB_PID=$BG_PID
   wait_until 30 "the display number" test -s "$RUN_DIR/display"
   E2E_DISPLAY=$(head -n 1 "$RUN_DIR/display")
@@ -394,6 +395,16 @@ unlock_file() {
   wait "$LOCK_PID" 2>/dev/null || true
   wait_until 20 "the lock to go" drv_try hold-file "$(windows_path "$LOCKED_FILE")" 0 ||
     fail "$LOCKED_FILE is still locked after its holder ended"
+}
+
+# What a test changes in the run's shared Wine prefix is put back however
+# the test ends: each command given here runs when it ends, in order.
+at_test_end() { printf '%s\n' "$*" >>"$TEST_DIR/at-end"; }
+run_test_end() {
+  [ -f "$TEST_DIR/at-end" ] || return 0
+  local command
+  while read -r command; do eval "$command" || true; done <"$TEST_DIR/at-end"
+  rm -f "$TEST_DIR/at-end"
 }
 
 restart_program() {

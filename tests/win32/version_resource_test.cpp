@@ -103,10 +103,12 @@ TEST_P(BuiltProgram, VersionResourceNamesTheFileAndTheVersion) {
   for (const auto& s : strings) EXPECT_EQ(VersionString(block, s.name), s.expected) << s.name;
 }
 
-// Runs as the invoking user on every Windows it names; declares neither DPI
-// awareness nor the visual-styles controls, whose metrics and looks would
+// Runs as the invoking user on every Windows it names; aware of each
+// monitor's DPI (per-monitor v2, with the older per-monitor value for
+// Windows before it), so Windows never stretches it as a bitmap; neither
+// GDI scaling nor the visual-styles controls, whose metrics and looks would
 // move the pixel layout.
-TEST_P(BuiltProgram, ManifestRunsAsInvokerWithClassicLookAndPixels) {
+TEST_P(BuiltProgram, ManifestRunsAsInvokerWithClassicLookAndPerMonitorDpi) {
   const std::string manifest = Manifest(Path());
   ASSERT_NE(manifest.find("<assembly"), std::string::npos) << manifest;
   EXPECT_NE(manifest.find("level=\"asInvoker\""), std::string::npos);
@@ -114,7 +116,10 @@ TEST_P(BuiltProgram, ManifestRunsAsInvokerWithClassicLookAndPixels) {
                          "{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}", "{1f676c76-80e1-4239-95bb-83d0f6d0da78}",
                          "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"})
     EXPECT_NE(manifest.find(std::string("<supportedOS Id=\"") + os + "\"/>"), std::string::npos) << os;
-  for (const char* absent : {"dpiAware", "dpiAwareness", "gdiScaling", "Microsoft.Windows.Common-Controls"})
+  EXPECT_NE(manifest.find(">true/pm</dpiAware>"), std::string::npos);
+  EXPECT_NE(manifest.find(">PerMonitorV2, PerMonitor</dpiAwareness>"), std::string::npos);
+  EXPECT_NE(manifest.find("xmlns=\"http://schemas.microsoft.com/SMI/2016/WindowsSettings\""), std::string::npos);
+  for (const char* absent : {"gdiScaling", "Microsoft.Windows.Common-Controls"})
     EXPECT_EQ(manifest.find(absent), std::string::npos) << absent;
 }
 

@@ -1,5 +1,7 @@
 #include "core/phonelist/grid_look.h"
 
+#include "core/common/scaling.h"
+
 namespace tonvero {
 
 CellLook LookOf(const std::vector<Record>& records, int row, int column, int selectedRow,
@@ -14,6 +16,12 @@ CellLook LookOf(const std::vector<Record>& records, int row, int column, int sel
   if (column <= 2) return CellLook::kBlank;
   if (column == 4 && current.remarks == above.remarks) return CellLook::kBlank;
   return row == selectedRow ? CellLook::kUsual : CellLook::kTeal;
+}
+
+ColumnWidths ScaleWidths(const ColumnWidths& widths, int toDpi, int fromDpi) {
+  ColumnWidths scaled{};
+  for (int column = 0; column < kGridColumns; ++column) scaled[column] = ScaleLength(widths[column], toDpi, fromDpi);
+  return scaled;
 }
 
 }  // namespace tonvero

@@ -11,9 +11,15 @@
 namespace tonvero {
 
 // The grid's columns: the row numbers, then the four fields. Their widths
-// in pixels, as the grid shows them and the settings file keeps them.
+// in pixels; the settings file keeps them at 96 DPI whatever the display.
 constexpr int kGridColumns = 5;
 using ColumnWidths = std::array<int32_t, kGridColumns>;
+
+// The form's widths, at 96 DPI.
+constexpr ColumnWidths kDefaultColumnWidths{27, 79, 76, 128, 55};
+
+// `widths` at `fromDpi`, as wide at `toDpi` (ScaleLength of each).
+ColumnWidths ScaleWidths(const ColumnWidths& widths, int toDpi, int fromDpi);
 
 enum class CellLook {
   kUsual,      // text in the usual colours

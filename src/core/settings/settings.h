@@ -18,7 +18,7 @@ struct Settings {
   int32_t speedPosition = 2;  // the speed bar, 0..10
   std::string dbBase;
   std::string otherDbBase;
-  ColumnWidths columnWidths{27, 79, 76, 128, 55};
+  ColumnWidths columnWidths = kDefaultColumnWidths;  // at 96 DPI
   bool queueOn = true;
   bool shooterOn = false;
   int32_t toneMs = 50;

@@ -13,13 +13,15 @@ using namespace look;
 
 class AboutBox : public ModalDialog {
  public:
-  AboutBox() : ModalDialog("About", 297, 219, true), logo_(CreateLogoPicture()) {}
-  ~AboutBox() override { DeleteObject(logo_); }
+  AboutBox() : ModalDialog("About", 297, 219, true) {}
+  ~AboutBox() override {
+    if (logo_) DeleteObject(logo_);
+  }
 
  private:
   std::vector<ControlSpec> Controls() const override;
   int OnInit() override;
-  HBITMAP logo_;
+  HBITMAP logo_ = nullptr;  // drawn at the box's scale
 };
 
 std::vector<ControlSpec> AboutBox::Controls() const {
@@ -39,6 +41,7 @@ std::vector<ControlSpec> AboutBox::Controls() const {
 }
 
 int AboutBox::OnInit() {
+  logo_ = CreateLogoPicture(Scaling());
   SendMessageA(Item(1250), STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(logo_));
   return IDC_ABOUT_OK;
 }

@@ -47,6 +47,13 @@ std::vector<ControlSpec> HelpAndRules() {
   };
 }
 
+// Every table of the window's own controls, to lay them out again.
+std::vector<ControlSpec> OwnControls() {
+  std::vector<ControlSpec> all = LogoControl();
+  for (const auto& table : {ExitAndBanner(), HelpAndRules()}) all.insert(all.end(), table.begin(), table.end());
+  return all;
+}
+
 void SetPicture(HWND control, HBITMAP picture) {
   SendMessageA(control, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture));
 }
@@ -55,12 +62,14 @@ void SetPicture(HWND control, HBITMAP picture) {
 
 HWND MainWindow::Create(HINSTANCE instance, const char* firstArgument) {
   if (firstArgument) firstArgument_ = firstArgument;
+  // Drawn again at the window's own DPI once it has one, where that differs.
+  pictures_ = std::make_unique<Artwork>(Scale::OfSystem());
   WNDCLASSEXA windowClass{};
   windowClass.cbSize = sizeof windowClass;
   windowClass.lpfnWndProc = WindowProcedure;
   windowClass.hInstance = instance;
-  windowClass.hIcon = pictures_.bigIcon;
-  windowClass.hIconSm = pictures_.smallIcon;
+  windowClass.hIcon = pictures_->bigIcon;
+  windowClass.hIconSm = pictures_->smallIcon;
   windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   windowClass.lpszClassName = TONVERO_CLASS_MAIN;
@@ -78,9 +87,12 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
     case WM_DRAWITEM: {
       const auto& item = *reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
-      form_.DrawButton(item, item.CtlID == IDC_EXIT ? pictures_.exitGlyph : nullptr);
+      form_.DrawButton(item, item.CtlID == IDC_EXIT ? pictures_->exitGlyph : nullptr);
       return TRUE;
     }
+    case WM_DPICHANGED:
+      OnDpiChanged(Scale(LOWORD(wParam)), *reinterpret_cast<const RECT*>(lParam));
+      return 0;
     case WM_ACTIVATE: OnActivate(LOWORD(wParam) != WA_INACTIVE); return 0;
     case WM_COPYDATA: return TakeHandedNumber(*reinterpret_cast<const COPYDATASTRUCT*>(lParam));
   }
@@ -92,8 +104,9 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 // ---- start-up and shutdown -------------------------------------------------
 
 bool MainWindow::OnCreate() {
-  CreateControls();
-  SizeAndCentre(hwnd_, kClientWidth, kClientHeight);
+  const Scale scale = Scale::Of(hwnd_);
+  CreateControls(scale);
+  SizeAndCentre(hwnd_, kClientWidth, kClientHeight, scale);
   char directory[MAX_PATH] = {};
   GetCurrentDirectoryA(MAX_PATH, directory);
   startDir_ = directory;
@@ -128,23 +141,53 @@ void MainWindow::TakeLinkNumber(const CleanedNumber& link) {
   focusBeforeDeactivation_ = dialer_.DialButton();
 }
 
-void MainWindow::CreateControls() {
+void MainWindow::CreateControls(Scale scale) {
   INITCOMMONCONTROLSEX classes{sizeof classes, ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES |
                                                    ICC_UPDOWN_CLASS | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&classes);
   // Created in the order that is the tab order.
-  form_.Create(hwnd_, LogoControl());
-  dialer_.Create(hwnd_, kDialerPlace);
-  form_.Create(hwnd_, ExitAndBanner());
-  procedureBar_.Create(hwnd_, kProcedureBarPlace, kCommandHelpPlace);
-  form_.Create(hwnd_, HelpAndRules());
-  phoneList_.Create(hwnd_, kPhoneListPlace);
-  dialer_.ShowPictures(pictures_.idle, pictures_.dialing);
-  SetPicture(Item(IDC_LOGO), pictures_.logo);
-  SetPicture(Item(IDC_BANNER), pictures_.banner);
-  SetPicture(Item(IDC_HELP_PICTURE), pictures_.help);
+  form_.Create(hwnd_, LogoControl(), scale);
+  dialer_.Create(hwnd_, kDialerPlace, scale);
+  form_.Create(hwnd_, ExitAndBanner(), scale);
+  procedureBar_.Create(hwnd_, kProcedureBarPlace, kCommandHelpPlace, scale);
+  form_.Create(hwnd_, HelpAndRules(), scale);
+  phoneList_.Create(hwnd_, kPhoneListPlace, scale);
+  ShowPictures(scale);
   procedureBar_.SetListBelow(*this);
   Subclass(Item(IDC_HELP_BUTTON), IDC_HELP_BUTTON);
+}
+
+void MainWindow::OnDpiChanged(Scale scale, const RECT& suggested) {
+  SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  LayOut(scale);
+}
+
+void MainWindow::LayOut(Scale scale) {
+  form_.Layout(OwnControls(), scale);
+  dialer_.Layout(kDialerPlace, scale);
+  procedureBar_.Layout(kProcedureBarPlace, kCommandHelpPlace, scale);
+  phoneList_.Layout(kPhoneListPlace, scale);
+  ShowPictures(scale);
+  RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
+
+// The pictures are drawn for the scale, never stretched; the ones they
+// replace go once no control shows them.
+void MainWindow::ShowPictures(Scale scale) {
+  std::unique_ptr<Artwork> old;
+  if (pictures_->scale != scale) {
+    old = std::move(pictures_);
+    pictures_ = std::make_unique<Artwork>(scale);
+  }
+  dialer_.ShowPictures(pictures_->idle, pictures_->dialing);
+  SetPicture(Item(IDC_LOGO), pictures_->logo);
+  SetPicture(Item(IDC_BANNER), pictures_->banner);
+  SetPicture(Item(IDC_HELP_PICTURE), pictures_->help);
+  SetClassLongPtrA(hwnd_, GCLP_HICON, reinterpret_cast<LONG_PTR>(pictures_->bigIcon));
+  SetClassLongPtrA(hwnd_, GCLP_HICONSM, reinterpret_cast<LONG_PTR>(pictures_->smallIcon));
+  SendMessageA(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(pictures_->bigIcon));
+  SendMessageA(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(pictures_->smallIcon));
 }
 
 Settings MainWindow::CurrentSettings() const {

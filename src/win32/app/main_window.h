@@ -45,7 +45,13 @@ class MainWindow : public BaseWindow<MainWindow>,
   void OnCommand(int id, int code);
   void PressFocusedButton();
   void OnActivate(bool active);
-  void CreateControls();
+  void CreateControls(Scale scale);
+  // Moved to a monitor of another DPI: the window takes the rectangle
+  // Windows suggests and lays itself out again at `scale`.
+  void OnDpiChanged(Scale scale, const RECT& suggested);
+  void LayOut(Scale scale);
+  // The pictures drawn at `scale`, shown in their controls.
+  void ShowPictures(Scale scale);
   void LoadSettings();
   void LoadDialingProcedures();
   void LoadPhoneList();
@@ -81,7 +87,7 @@ class MainWindow : public BaseWindow<MainWindow>,
   std::unique_ptr<SettingsFile> settingsFile_;
   HWND focusBeforeDeactivation_ = nullptr;  // where the focus goes when the window is active again
   Form form_;
-  Artwork pictures_;
+  std::unique_ptr<Artwork> pictures_;
   DialerPanel dialer_{settings_, *this};
   ProcedureBar procedureBar_;
   PhoneListPanel phoneList_{*this};

@@ -1,4 +1,6 @@
-// The program's pictures. Each one is drawn with plain GDI into a 32-bit DIB.
+// The program's pictures. Each one is drawn with plain GDI into a 32-bit DIB
+// at the DPI it is shown at: coordinates are those of the picture at 96 DPI,
+// scaled as they are drawn, so a picture is as sharp at 200 % as at 100 %.
 // Shapes are drawn at four times the picture's size and averaged down, which
 // gives them smooth edges; small text is drawn directly at its size so that
 // it stays crisp.
@@ -35,14 +37,17 @@ uint32_t ToPixel(COLORREF c) {
 
 // ---------------------------------------------------------------- canvas
 
-// A top-down 32-bit DIB section selected into a memory DC.
+// A top-down 32-bit DIB section selected into a memory DC, `width` x
+// `height` at 96 DPI and as many pixels as that is at `scale`. GDI draws on
+// it in 96-DPI coordinates, which a world transform scales.
 class Canvas {
  public:
-  Canvas(int width, int height, COLORREF background) : width_(width), height_(height) {
+  Canvas(int width, int height, COLORREF background, Scale scale = {})
+      : width_(width), height_(height), pixelWidth_(scale(width)), pixelHeight_(scale(height)), scale_(scale) {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biWidth = pixelWidth_;
+    info.bmiHeader.biHeight = -pixelHeight_;
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
@@ -52,14 +57,20 @@ class Canvas {
     void* bits = nullptr;
     bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     if (!bits) {  // out of resources: a 1 x 1 canvas keeps the drawing safe
-      width_ = height_ = 1;
+      pixelWidth_ = pixelHeight_ = 1;
       bits = &spare_;
     }
     pixels_ = static_cast<uint32_t*>(bits);
     old_ = SelectObject(dc_, bitmap_);
     SetBkMode(dc_, TRANSPARENT);
+    if (scale != Scale{}) {
+      SetGraphicsMode(dc_, GM_ADVANCED);
+      const float zoom = static_cast<float>(scale.Dpi()) / kLayoutDpi;
+      const XFORM scaling{zoom, 0, 0, zoom, 0, 0};
+      SetWorldTransform(dc_, &scaling);
+    }
     const uint32_t fill = ToPixel(background);
-    for (int i = 0; i < width_ * height_; ++i) pixels_[i] = fill;
+    for (int i = 0; i < pixelWidth_ * pixelHeight_; ++i) pixels_[i] = fill;
   }
   ~Canvas() {
     SelectObject(dc_, old_);
@@ -70,12 +81,15 @@ class Canvas {
   Canvas& operator=(const Canvas&) = delete;
 
   HDC dc() const { return dc_; }
+  // The size at 96 DPI, in GDI's coordinates.
   int width() const { return width_; }
   int height() const { return height_; }
-  // Direct pixel access; call GdiFlush() first when GDI drew since. Outside
-  // the canvas it reaches a spare pixel.
+  const Scale& scale() const { return scale_; }
+  // Direct access to the pixel (x, y) of the bitmap, at its scale; call
+  // GdiFlush() first when GDI drew since. Outside the canvas it reaches a
+  // spare pixel.
   uint32_t& At(int x, int y) {
-    return x >= 0 && y >= 0 && x < width_ && y < height_ ? pixels_[y * width_ + x] : spare_;
+    return x >= 0 && y >= 0 && x < pixelWidth_ && y < pixelHeight_ ? pixels_[y * pixelWidth_ + x] : spare_;
   }
 
   // Hands the bitmap over to the caller, fully opaque unless `keepAlpha`:
@@ -83,7 +97,7 @@ class Canvas {
   HBITMAP Release(bool keepAlpha = false) {
     GdiFlush();
     if (!keepAlpha) {
-      for (int i = 0; i < width_ * height_; ++i) pixels_[i] |= 0xFF000000u;
+      for (int i = 0; i < pixelWidth_ * pixelHeight_; ++i) pixels_[i] |= 0xFF000000u;
     }
     SelectObject(dc_, old_);
     HBITMAP result = bitmap_;
@@ -92,7 +106,8 @@ class Canvas {
   }
 
  private:
-  int width_, height_;
+  int width_, height_, pixelWidth_, pixelHeight_;
+  Scale scale_;
   HDC dc_;
   HBITMAP bitmap_;
   HGDIOBJ old_;
@@ -189,15 +204,19 @@ Shape Turned(const Shape& shape, Pt pivot, double degrees) {
 
 // ---------------------------------------------------------------- sketch
 
-// Drawing surface kScale times the picture's size. Coordinates are given in
-// picture pixels; the picture's pixel (x, y) covers [x, x+1) x [y, y+1).
-// What is not drawn on stays "uncovered" and lets the background through.
+// Drawing surface kScale times the picture's size at `scale`. Coordinates
+// are given in picture pixels at 96 DPI; the picture's pixel (x, y) covers
+// [x, x+1) x [y, y+1) there. What is not drawn on stays "uncovered" and
+// lets the background through.
 class Sketch {
  public:
   static constexpr int kScale = 4;
 
-  Sketch(int width, int height)
-      : width_(width), height_(height), big_(width * kScale, height * kScale, kKey) {
+  Sketch(int width, int height, Scale scale = {})
+      : width_(scale(width)),
+        height_(scale(height)),
+        zoom_(kScale * static_cast<double>(scale.Dpi()) / kLayoutDpi),
+        big_(width_ * kScale, height_ * kScale, kKey) {
     SelectObject(big_.dc(), GetStockObject(DC_BRUSH));
     SelectObject(big_.dc(), GetStockObject(NULL_PEN));
   }
@@ -250,16 +269,19 @@ class Sketch {
   // One line of text centred in the box, `spacing` pixels between letters.
   void Text(double left, double top, double right, double bottom, const char* text,
             int pixels, int weight, COLORREF colour, const char* face, int spacing) {
-    Selected font(big_.dc(), MakeFont(pixels * kScale, weight, face));
+    Selected font(big_.dc(), MakeFont(Px(pixels), weight, face));
     SetTextColor(big_.dc(), colour);
-    SetTextCharacterExtra(big_.dc(), spacing * kScale);
+    SetTextCharacterExtra(big_.dc(), Px(spacing));
     RECT r{Px(left), Px(top), Px(right), Px(bottom)};
     DrawTextA(big_.dc(), text, -1, &r, DT_CENTER | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
     SetTextCharacterExtra(big_.dc(), 0);
   }
 
-  // Averages the sketch down onto `canvas` at (x, y), over what is there.
+  // Averages the sketch down onto `canvas` at (x, y) of its 96-DPI
+  // coordinates, over what is there; both are at one scale.
   void PaintOn(Canvas& canvas, int x, int y) {
+    x = canvas.scale()(x);
+    y = canvas.scale()(y);
     GdiFlush();
     Reduce([&](int px, int py, const int sum[3], int covered) {
       uint32_t& target = canvas.At(x + px, y + py);
@@ -275,7 +297,7 @@ class Sketch {
   }
 
   HBITMAP Picture(COLORREF background) {
-    Canvas canvas(width_, height_, background);
+    Canvas canvas(width_, height_, background);  // pixel for pixel
     PaintOn(canvas, 0, 0);
     return canvas.Release();
   }
@@ -306,8 +328,8 @@ class Sketch {
   }
 
  private:
-  static int Px(double v) { return static_cast<int>(std::lround(v * kScale)); }
-  static POINT Scaled(Pt p) { return {Px(p.x), Px(p.y)}; }
+  int Px(double v) const { return static_cast<int>(std::lround(v * zoom_)); }
+  POINT Scaled(Pt p) const { return {Px(p.x), Px(p.y)}; }
 
   // Calls f(x, y, rgb sums of the drawn samples, count of drawn samples)
   // for each picture pixel.
@@ -332,7 +354,8 @@ class Sketch {
     }
   }
 
-  int width_, height_;
+  int width_, height_;  // the picture's pixels
+  double zoom_;          // sketch pixels per 96-DPI picture pixel
   Canvas big_;
 };
 
@@ -374,8 +397,8 @@ void DrawTile(Sketch& s, double left, double top, double size) {
 
 // A desk telephone, front view, in the 33 x 33 picture; while sounding its
 // handset lifts and tilts, it takes the highlight colours and waves spread.
-HBITMAP TelephonePicture(bool sounding) {
-  Sketch s(33, 33);
+HBITMAP TelephonePicture(bool sounding, Scale scale) {
+  Sketch s(33, 33, scale);
   const COLORREF body = sounding ? kHot : kTeal;
   const COLORREF shade = sounding ? kHotShade : kDeepTeal;
   const COLORREF plate = sounding ? kGlow : kPlate;
@@ -518,7 +541,7 @@ void DrawExampleProcedure(Canvas& canvas, int left, int right, int top, int text
 bool DrawHelpPage(Canvas& canvas, int textPixels) {
   const int width = canvas.width();
   {
-    Sketch band(width, 24);
+    Sketch band(width, 24, canvas.scale());
     band.ShadedBox(0, 0, width, 24, 0, kNavy, kDeepTeal);
     DrawCallMark(band, {14, 14}, 14, kWhite, kAqua);
     band.PaintOn(canvas, 0, 0);
@@ -566,8 +589,8 @@ bool DrawHelpPage(Canvas& canvas, int textPixels) {
 
 // ---------------------------------------------------------------- pictures
 
-HBITMAP CreateLogoPicture() {
-  Sketch s(113, 113);
+HBITMAP CreateLogoPicture(Scale scale) {
+  Sketch s(113, 113, scale);
   DrawTile(s, 1, 1, 111);
   DrawCallMark(s, {47.5, 52}, 71, kWhite, kAqua);
   s.Box(30, 80, 83, 81, 0, kGold);
@@ -575,13 +598,13 @@ HBITMAP CreateLogoPicture() {
   return s.Picture(GetSysColor(COLOR_BTNFACE));
 }
 
-HBITMAP CreateIdlePicture() { return TelephonePicture(false); }
+HBITMAP CreateIdlePicture(Scale scale) { return TelephonePicture(false, scale); }
 
-HBITMAP CreateDialingPicture() { return TelephonePicture(true); }
+HBITMAP CreateDialingPicture(Scale scale) { return TelephonePicture(true, scale); }
 
-HBITMAP CreateBannerPicture() {
+HBITMAP CreateBannerPicture(Scale scale) {
   const int width = 217, height = 17;
-  Canvas canvas(width, height, GetSysColor(COLOR_BTNFACE));
+  Canvas canvas(width, height, GetSysColor(COLOR_BTNFACE), scale);
   HDC dc = canvas.dc();
 
   // A handset mark, then three runs of text, centred together.
@@ -611,7 +634,7 @@ HBITMAP CreateBannerPicture() {
   while (pixels > 9 && measure(pixels) + markWidth + markGap > width) --pixels;
   int x = (width - measure(pixels) - markWidth - markGap) / 2;
 
-  Sketch mark(markWidth, 15);
+  Sketch mark(markWidth, 15, scale);
   DrawCallMark(mark, {6, 9}, 11, kTeal, kTeal);
   mark.PaintOn(canvas, x, 1);
   x += markWidth + markGap;
@@ -626,8 +649,8 @@ HBITMAP CreateBannerPicture() {
   return canvas.Release();
 }
 
-HBITMAP CreateExitGlyph() {
-  Sketch s(24, 24);
+HBITMAP CreateExitGlyph(Scale scale) {
+  Sketch s(24, 24, scale);
   // A doorway with daylight beyond, in its frame.
   s.Box(2, 1.5, 15, 23, 1, kDoorFrame);
   s.Fill({{4, 3.5}, {13, 3.5}, {13, 23}, {4, 23}}, kDaylight);
@@ -641,11 +664,11 @@ HBITMAP CreateExitGlyph() {
   return s.Picture(GetSysColor(COLOR_BTNFACE));
 }
 
-HBITMAP CreateHelpPicture() {
+HBITMAP CreateHelpPicture(Scale scale) {
   // Where the intended face is missing a wider one may stand in; the text
   // then gets smaller until the page holds it.
   for (int textPixels = 11;; --textPixels) {
-    Canvas canvas(385, 301, kPage);
+    Canvas canvas(385, 301, kPage, scale);
     if (DrawHelpPage(canvas, textPixels) || textPixels == 9) return canvas.Release();
   }
 }
@@ -662,15 +685,16 @@ HICON CreateWindowIcon(int size) {
   return s.Icon();
 }
 
-Artwork::Artwork()
-    : logo(CreateLogoPicture()),
-      idle(CreateIdlePicture()),
-      dialing(CreateDialingPicture()),
-      banner(CreateBannerPicture()),
-      exitGlyph(CreateExitGlyph()),
-      help(CreateHelpPicture()),
-      bigIcon(CreateWindowIcon(32)),
-      smallIcon(CreateWindowIcon(16)) {}
+Artwork::Artwork(Scale scale)
+    : scale(scale),
+      logo(CreateLogoPicture(scale)),
+      idle(CreateIdlePicture(scale)),
+      dialing(CreateDialingPicture(scale)),
+      banner(CreateBannerPicture(scale)),
+      exitGlyph(CreateExitGlyph(scale)),
+      help(CreateHelpPicture(scale)),
+      bigIcon(CreateWindowIcon(scale(32))),
+      smallIcon(CreateWindowIcon(scale(16))) {}
 
 Artwork::~Artwork() {
   for (HBITMAP bitmap : {logo, idle, dialing, banner, exitGlyph, help}) DeleteObject(bitmap);

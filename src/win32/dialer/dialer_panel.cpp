@@ -103,13 +103,18 @@ DialerPanel::DialerPanel(Settings& settings, Owner& owner)
 
 DialerPanel::~DialerPanel() { DeleteObject(screenBrush_); }
 
-void DialerPanel::Create(HWND parent, const RECT& place) {
-  CreatePanelWindow(parent, TONVERO_CLASS_DIALER_PANEL, WindowProcedure, place, IDC_PANEL_DIALER, this);
-  form_.Create(hwnd_, Controls());
+void DialerPanel::Create(HWND parent, const RECT& place, Scale scale) {
+  CreatePanelWindow(parent, TONVERO_CLASS_DIALER_PANEL, WindowProcedure, place, IDC_PANEL_DIALER, this, scale);
+  form_.Create(hwnd_, Controls(), scale);
   SCROLLINFO speed{sizeof speed, SIF_RANGE | SIF_POS, 0, 10, 0, 2, 0};
   SetScrollInfo(Item(IDC_SPEED), SB_CTL, &speed, FALSE);
   for (const Key& key : kKeys) Subclass(Item(key.id), key.id);
   Subclass(Item(IDC_SCREEN), IDC_SCREEN);
+}
+
+void DialerPanel::Layout(const RECT& place, Scale scale) {
+  PlacePanel(hwnd_, place, scale);
+  form_.Layout(Controls(), scale);
 }
 
 bool DialerPanel::LoadTones(const std::string& path, std::string& refusal) {

@@ -38,8 +38,10 @@ class DialerPanel : public BaseWindow<DialerPanel>, private DialTarget, private 
   DialerPanel(const DialerPanel&) = delete;
   DialerPanel& operator=(const DialerPanel&) = delete;
 
-  // Creates the panel with its controls at `place` in `parent`.
-  void Create(HWND parent, const RECT& place);
+  // Creates the panel with its controls at `place` (at 96 DPI) in
+  // `parent`, at `scale`; Layout places them again at another.
+  void Create(HWND parent, const RECT& place, Scale scale);
+  void Layout(const RECT& place, Scale scale);
   // The dialing icons: one while idle, the other while dialing.
   void ShowPictures(HBITMAP idle, HBITMAP dialing);
   // Reads the tone file. False, with what to tell the user in `refusal`,

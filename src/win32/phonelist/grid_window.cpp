@@ -10,9 +10,7 @@
 namespace tonvero {
 namespace {
 
-constexpr int kRowHeight = 14;
-constexpr int kLine = 1;  // grid lines between all cells
-constexpr int kRowPitch = kRowHeight + kLine;
+// Lengths at 96 DPI; a row is 14 pixels high with a line of 1 below it.
 constexpr int kTextInset = 2;
 constexpr int kBorderGrip = 3;  // pixels either side of a title border that start a resize
 constexpr int kWheelRows = 3;
@@ -47,15 +45,24 @@ GridWindow::~GridWindow() {
   if (font_) DeleteObject(font_);
 }
 
-void GridWindow::Attach(HWND window, Source& source, Events& events) {
-  font_ = CreateFontA(-kFontPixels, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                      OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
-                      "Small Fonts");
+void GridWindow::Attach(HWND window, Source& source, Events& events, Scale scale) {
   source_ = &source;
   events_ = &events;
   AttachTo(window);
+  SetScale(scale);
+}
+
+void GridWindow::SetScale(Scale scale) {
+  const ColumnWidths widths = Widths();
+  scale_ = scale;
+  widths_ = ScaleWidths(widths, scale_.Dpi(), kLayoutDpi);
+  if (font_) DeleteObject(font_);
+  font_ = CreateFontA(-scale_(kFontPixels), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                      OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, "Small Fonts");
   Refresh();
 }
+
+ColumnWidths GridWindow::Widths() const { return ScaleWidths(widths_, kLayoutDpi, scale_.Dpi()); }
 
 LRESULT GridWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
@@ -121,20 +128,20 @@ int GridWindow::ClientHeight() const {
   return r.bottom;
 }
 
-int GridWindow::RowsInView() const { return std::max(1, (ClientHeight() - kRowPitch) / kRowPitch); }
+int GridWindow::RowsInView() const { return std::max(1, (ClientHeight() - RowPitch()) / RowPitch()); }
 
 int GridWindow::RowAt(int y) const {
   if (y < 0) return -1;
-  if (y < kRowPitch) return 0;
-  const int row = topRow_ + (y - kRowPitch) / kRowPitch;
+  if (y < RowPitch()) return 0;
+  const int row = topRow_ + (y - RowPitch()) / RowPitch();
   return row <= source_->RecordRows() ? row : -1;
 }
 
 int GridWindow::BorderAt(int x) const {
   int right = 0;
   for (int column = 0; column < kGridColumns; ++column) {
-    right += widths_[column] + kLine;
-    if (x >= right - kBorderGrip && x <= right + kBorderGrip - 1) return column;
+    right += widths_[column] + Line();
+    if (x >= right - scale_(kBorderGrip) && x <= right + scale_(kBorderGrip) - 1) return column;
   }
   return -1;
 }
@@ -184,7 +191,7 @@ void GridWindow::Refresh() {
 }
 
 void GridWindow::SetWidths(const ColumnWidths& widths) {
-  widths_ = widths;
+  widths_ = ScaleWidths(widths, scale_.Dpi(), kLayoutDpi);
   InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
@@ -230,7 +237,7 @@ void GridWindow::OnMouseDown(int x, int y) {
 void GridWindow::OnMouseMove(int x) {
   if (resizing_ < 0) return;
   // The border follows the pointer from where it was grabbed.
-  widths_[resizing_] = std::clamp(dragStartWidth_ + x - dragStartX_, 0, kWidestColumn);
+  widths_[resizing_] = std::clamp(dragStartWidth_ + x - dragStartX_, 0, scale_(kWidestColumn));
   InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
@@ -274,7 +281,7 @@ void GridWindow::OnPaint() {
 
   PaintRow(dc, 0, 0, client.right);
   const int rows = source_->RecordRows();
-  for (int row = topRow_, top = kRowPitch; row <= rows && top < client.bottom; ++row, top += kRowPitch) {
+  for (int row = topRow_, top = RowPitch(); row <= rows && top < client.bottom; ++row, top += RowPitch()) {
     PaintRow(dc, row, top, client.right);
   }
 
@@ -287,15 +294,16 @@ void GridWindow::OnPaint() {
 }
 
 void GridWindow::PaintRow(HDC dc, int row, int top, int clientWidth) {
+  const int line = Line();
   int left = 0;
   for (int column = 0; column < kGridColumns && left < clientWidth; ++column) {
-    const RECT cell{left, top, left + widths_[column], top + kRowHeight};
+    const RECT cell{left, top, left + widths_[column], top + RowPitch() - line};
     const bool fixed = row == 0 || column == 0;
     // The line below and the line right of the cell.
-    Fill(dc, {cell.left, cell.bottom, cell.right + kLine, cell.bottom + kLine}, fixed ? look::kGridTitleLines : look::kGridLines);
-    Fill(dc, {cell.right, cell.top, cell.right + kLine, cell.bottom}, fixed ? look::kGridTitleLines : look::kGridLines);
+    Fill(dc, {cell.left, cell.bottom, cell.right + line, cell.bottom + line}, fixed ? look::kGridTitleLines : look::kGridLines);
+    Fill(dc, {cell.right, cell.top, cell.right + line, cell.bottom}, fixed ? look::kGridTitleLines : look::kGridLines);
     PaintCell(dc, cell, row, column);
-    left = cell.right + kLine;
+    left = cell.right + line;
   }
 }
 
@@ -316,7 +324,7 @@ void GridWindow::PaintCell(HDC dc, const RECT& cell, int row, int column) {
   const std::string cellText = source_->CellText(row, column);
   SetBkColor(dc, background);
   SetTextColor(dc, text);
-  ExtTextOutA(dc, cell.left + kTextInset, cell.top + kTextInset, ETO_OPAQUE | ETO_CLIPPED, &cell,
+  ExtTextOutA(dc, cell.left + scale_(kTextInset), cell.top + scale_(kTextInset), ETO_OPAQUE | ETO_CLIPPED, &cell,
               cellText.data(), static_cast<UINT>(cellText.size()), nullptr);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The phone-list grid window: a fixed title row and a fixed row-number
-// column, rows of 14 pixels, whole-row selection, columns resized by
+// column, rows of 14 pixels at 96 DPI (all its lengths are scaled to its
+// DPI), whole-row selection, columns resized by
 // dragging the title row's borders, a vertical scroll bar only. It paints
 // only the rows in view and asks its source for their cells, so a list of
 // any length scrolls and selects at once. What the user does is handed to
@@ -12,6 +13,7 @@
 
 #include "core/phonelist/grid_look.h"
 #include "win32/ui/base_window.h"
+#include "win32/ui/scale.h"
 
 namespace tonvero {
 
@@ -47,8 +49,11 @@ class GridWindow : public BaseWindow<GridWindow> {
   GridWindow(const GridWindow&) = delete;
   GridWindow& operator=(const GridWindow&) = delete;
 
-  // Takes over a window of ClassName() created elsewhere.
-  void Attach(HWND window, Source& source, Events& events);
+  // Takes over a window of ClassName() created elsewhere, shown at `scale`.
+  void Attach(HWND window, Source& source, Events& events, Scale scale);
+  // Rows, columns, lines and text at another scale; the columns keep
+  // their widths at 96 DPI.
+  void SetScale(Scale scale);
 
   int SelectedRow() const { return selectedRow_; }
   // Selects `row` (0: none) and scrolls it into view; no event.
@@ -60,7 +65,8 @@ class GridWindow : public BaseWindow<GridWindow> {
   // gives it back; away, it stays away whatever the grid goes through.
   void ShowScrollBar(bool shown);
 
-  const ColumnWidths& Widths() const { return widths_; }
+  // The column widths at 96 DPI, as the settings file keeps them.
+  ColumnWidths Widths() const;
   void SetWidths(const ColumnWidths& widths);
 
  private:
@@ -77,6 +83,8 @@ class GridWindow : public BaseWindow<GridWindow> {
   void OnVerticalScroll(int request);
   LRESULT DialogCode(const MSG* message) const;
 
+  int RowPitch() const { return scale_(15); }  // a row and the line below it
+  int Line() const { return scale_(1); }
   int ClientHeight() const;
   int RowsInView() const;  // whole record rows below the title row
   int RowAt(int y) const;  // 0 for the title row, -1 below the last row
@@ -88,7 +96,8 @@ class GridWindow : public BaseWindow<GridWindow> {
   Source* source_ = nullptr;
   Events* events_ = nullptr;
   HFONT font_ = nullptr;
-  ColumnWidths widths_{27, 79, 76, 128, 55};
+  Scale scale_;
+  ColumnWidths widths_ = kDefaultColumnWidths;  // at scale_
   int topRow_ = 1;
   int selectedRow_ = 0;
   int resizing_ = -1;  // the column whose border is dragged

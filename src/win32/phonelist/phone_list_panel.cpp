@@ -51,12 +51,18 @@ std::vector<ControlSpec> Controls() {
 
 }  // namespace
 
-void PhoneListPanel::Create(HWND parent, const RECT& place) {
+void PhoneListPanel::Create(HWND parent, const RECT& place, Scale scale) {
   CreatePanelWindow(parent, TONVERO_CLASS_PHONE_LIST_PANEL, WindowProcedure, place, IDC_PANEL_PHONE_LIST,
-                    this);
+                    this, scale);
   GridWindow::RegisterClass(reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent, GWLP_HINSTANCE)));
-  form_.Create(hwnd_, Controls());
-  grid_.Attach(GetDlgItem(hwnd_, IDC_GRID), *this, *this);
+  form_.Create(hwnd_, Controls(), scale);
+  grid_.Attach(GetDlgItem(hwnd_, IDC_GRID), *this, *this, scale);
+}
+
+void PhoneListPanel::Layout(const RECT& place, Scale scale) {
+  PlacePanel(hwnd_, place, scale);
+  form_.Layout(Controls(), scale);
+  grid_.SetScale(scale);
 }
 
 LRESULT PhoneListPanel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -93,7 +99,7 @@ void PhoneListPanel::GiveWay(int screenTop) {
   const RECT place = ScreenPlace(grid_.Handle());
   fullHeight_ = place.bottom - place.top;
   grid_.ShowScrollBar(false);
-  SetHeight(grid_.Handle(), place.right - place.left, screenTop - place.top - 2);
+  SetHeight(grid_.Handle(), place.right - place.left, screenTop - place.top - form_.Scaling()(2));
 }
 
 void PhoneListPanel::TakeBackRoom() {

@@ -51,8 +51,10 @@ class PhoneListPanel : public BaseWindow<PhoneListPanel>,
 
   explicit PhoneListPanel(Owner& owner);
 
-  // Creates the panel with its buttons and grid at `place` in `parent`.
-  void Create(HWND parent, const RECT& place);
+  // Creates the panel with its buttons and grid at `place` (at 96 DPI) in
+  // `parent`, at `scale`; Layout places them again at another.
+  void Create(HWND parent, const RECT& place, Scale scale);
+  void Layout(const RECT& place, Scale scale);
   void Focus() const override;
   // Hides the grid while a picture shows in its place, and shows it again.
   void ShowGrid(bool shown);

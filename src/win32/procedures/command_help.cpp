@@ -32,12 +32,23 @@ CommandHelp::CommandHelp() : brush_(CreateSolidBrush(GetSysColor(COLOR_INFOBK)))
 
 CommandHelp::~CommandHelp() { DeleteObject(brush_); }
 
-void CommandHelp::Create(HWND parent, const RECT& place) {
-  CreatePanelWindow(parent, TONVERO_CLASS_COMMAND_HELP, WindowProcedure, place, IDC_PANEL_COMMAND_HELP, this);
+// The memo fills the pane.
+std::vector<ControlSpec> CommandHelp::Controls(const RECT& place) {
+  return {{IDC_DP_MEMO, "EDIT", "", 0, 0, place.right - place.left, place.bottom - place.top,
+           WS_VISIBLE | WS_BORDER | ES_MULTILINE | ES_READONLY, {"MS Sans Serif", 11, true}}};
+}
+
+void CommandHelp::Create(HWND parent, const RECT& place, Scale scale) {
+  CreatePanelWindow(parent, TONVERO_CLASS_COMMAND_HELP, WindowProcedure, place, IDC_PANEL_COMMAND_HELP, this,
+                    scale);
   Show(false);
-  form_.Create(hwnd_, {{IDC_DP_MEMO, "EDIT", "", 0, 0, place.right - place.left, place.bottom - place.top,
-                        WS_VISIBLE | WS_BORDER | ES_MULTILINE | ES_READONLY, {"MS Sans Serif", 11, true}}});
+  form_.Create(hwnd_, Controls(place), scale);
   SetWindowTextA(GetDlgItem(hwnd_, IDC_DP_MEMO), ProcedureHelpText().c_str());
+}
+
+void CommandHelp::Layout(const RECT& place, Scale scale) {
+  PlacePanel(hwnd_, place, scale);
+  form_.Layout(Controls(place), scale);
 }
 
 int CommandHelp::ScreenTop() const {

@@ -15,8 +15,10 @@ class CommandHelp : public BaseWindow<CommandHelp> {
   CommandHelp(const CommandHelp&) = delete;
   CommandHelp& operator=(const CommandHelp&) = delete;
 
-  // Creates the pane, hidden, at `place` in `parent`.
-  void Create(HWND parent, const RECT& place);
+  // Creates the pane, hidden, at `place` (at 96 DPI) in `parent`, at
+  // `scale`; Layout places it again at another.
+  void Create(HWND parent, const RECT& place, Scale scale);
+  void Layout(const RECT& place, Scale scale);
   bool Shown() const { return IsWindowVisible(hwnd_); }
   void Show(bool shown) { ShowWindow(hwnd_, shown ? SW_SHOW : SW_HIDE); }
   // Its top edge on the screen.
@@ -25,6 +27,7 @@ class CommandHelp : public BaseWindow<CommandHelp> {
  private:
   friend class BaseWindow<CommandHelp>;
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  static std::vector<ControlSpec> Controls(const RECT& place);
 
   Form form_;
   HBRUSH brush_;

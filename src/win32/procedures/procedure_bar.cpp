@@ -12,6 +12,7 @@ namespace {
 
 using namespace look;
 constexpr int kDroppedRows = 10;
+constexpr int kClosedNamesHeight = 21;  // as high as the buttons and the field beside it
 
 }  // namespace
 
@@ -40,12 +41,21 @@ std::vector<ControlSpec> Controls() {
 
 }  // namespace
 
-void ProcedureBar::Create(HWND parent, const RECT& place, const RECT& helpPlace) {
-  CreatePanelWindow(parent, TONVERO_CLASS_PROCEDURE_BAR, WindowProcedure, place, IDC_PANEL_PROCEDURES, this);
-  form_.Create(hwnd_, Controls());
-  help_.Create(parent, helpPlace);
+void ProcedureBar::Create(HWND parent, const RECT& place, const RECT& helpPlace, Scale scale) {
+  CreatePanelWindow(parent, TONVERO_CLASS_PROCEDURE_BAR, WindowProcedure, place, IDC_PANEL_PROCEDURES, this,
+                    scale);
+  form_.Create(hwnd_, Controls(), scale);
+  SetClosedHeight(Item(IDC_DP_NAME), scale(kClosedNamesHeight));
+  help_.Create(parent, helpPlace, scale);
   Subclass(Item(IDC_DP_EDIT), IDC_DP_EDIT);
   ShowList();
+}
+
+void ProcedureBar::Layout(const RECT& place, const RECT& helpPlace, Scale scale) {
+  PlacePanel(hwnd_, place, scale);
+  form_.Layout(Controls(), scale);
+  SetClosedHeight(Item(IDC_DP_NAME), scale(kClosedNamesHeight));
+  help_.Layout(helpPlace, scale);
 }
 
 LRESULT ProcedureBar::HandleSubclassMessage(HWND control, UINT_PTR, UINT message, WPARAM wParam,

@@ -36,8 +36,10 @@ class ProcedureBar : public BaseWindow<ProcedureBar>, public MergeProcedures {
   ProcedureBar(const ProcedureBar&) = delete;
   ProcedureBar& operator=(const ProcedureBar&) = delete;
 
-  // Creates the bar at `place` and its command help at `helpPlace` in `parent`.
-  void Create(HWND parent, const RECT& place, const RECT& helpPlace);
+  // Creates the bar at `place` and its command help at `helpPlace` (at 96
+  // DPI) in `parent`, at `scale`; Layout places them again at another.
+  void Create(HWND parent, const RECT& place, const RECT& helpPlace, Scale scale);
+  void Layout(const RECT& place, const RECT& helpPlace, Scale scale);
   // Until the list below is set the focus goes to the parent window.
   void SetListBelow(ListBelow& list) { listBelow_ = &list; }
 

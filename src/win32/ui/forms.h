@@ -1,7 +1,7 @@
 #pragma once
 // Forms as tables of controls: each row becomes a child window placed in
-// pixels, with its font, caption colour and hint. Shared by the main window
-// and the dialogs.
+// pixels at 96 DPI, scaled to its window's DPI, with its font, caption
+// colour and hint. Shared by the main window and the dialogs.
 #include <windows.h>
 
 #include <map>
@@ -9,12 +9,13 @@
 #include <vector>
 
 #include "win32/ui/base_window.h"
+#include "win32/ui/scale.h"
 
 namespace tonvero {
 
 struct FontSpec {
   const char* face = "MS Sans Serif";
-  int pixels = 11;  // character height; 11 is the standard 8-point dialog font
+  int pixels = 11;  // character height at 96 DPI; 11 is the standard 8-point dialog font
   bool bold = false;
   bool operator<(const FontSpec& o) const;
 };
@@ -23,7 +24,7 @@ struct ControlSpec {
   int id;
   const char* windowClass;  // "BUTTON", "STATIC", "EDIT", ...
   const char* text;
-  int left, top, width, height;
+  int left, top, width, height;  // at 96 DPI
   DWORD style;
   FontSpec font = {};
   COLORREF textColor = CLR_INVALID;  // CLR_INVALID: the system colour
@@ -31,7 +32,8 @@ struct ControlSpec {
   DWORD exStyle = 0;
 };
 
-// Owns the fonts of a form and the caption colours of its controls.
+// Owns the fonts of a form, made for its scale, and the caption colours of
+// its controls.
 class Form {
  public:
   Form() = default;
@@ -39,7 +41,13 @@ class Form {
   Form& operator=(const Form&) = delete;
   ~Form();
 
-  void Create(HWND parent, const std::vector<ControlSpec>& controls);
+  // Creates the controls in `parent` at `scale`; a form may be made of
+  // several tables, created one after the other at one scale.
+  void Create(HWND parent, const std::vector<ControlSpec>& controls, Scale scale);
+  // Places and sizes the controls of `controls`, every table of the form,
+  // at `scale` again, with fonts made for it: the window's DPI changed.
+  void Layout(const std::vector<ControlSpec>& controls, Scale scale);
+  const Scale& Scaling() const { return scale_; }
   HWND Item(int id) const { return GetDlgItem(parent_, id); }
   HFONT Font(const FontSpec& wanted);
   COLORREF TextColor(int id) const;
@@ -52,12 +60,18 @@ class Form {
 
   HWND parent_ = nullptr;
   HWND tooltip_ = nullptr;
+  Scale scale_;
   std::map<FontSpec, HFONT> fonts_;
   std::map<int, COLORREF> colors_;
 };
 
-// The client size of `window` set to width x height, centred on the screen.
-void SizeAndCentre(HWND window, int width, int height);
+// A drop-down list `height` pixels high while closed: its selection field
+// made as much higher or lower. Windows sizes a closed list to its font.
+void SetClosedHeight(HWND comboBox, int height);
+
+// The client size of `window` set to width x height (at 96 DPI) at
+// `scale`, centred on the screen.
+void SizeAndCentre(HWND window, int width, int height, Scale scale);
 
 // A press of any mouse button (a fast second press arrives as a double
 // click: a press too), and a release.

@@ -62,16 +62,16 @@ LRESULT ModalDialog::HandleSubclassMessage(HWND control, UINT_PTR, UINT message,
 INT_PTR ModalDialog::HandleDialogMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_INITDIALOG: {
-      form_->Create(hwnd_, Controls());
+      const Scale scale = Scale::Of(hwnd_);
+      form_->Create(hwnd_, Controls(), scale);
       int width = width_, height = height_;
-      if (outerSize_) {  // less the frame and caption this dialog's styles give it
+      if (outerSize_) {  // less the frame and caption this dialog's styles give it at 96 DPI
         RECT frame{0, 0, 0, 0};
-        AdjustWindowRectEx(&frame, GetWindowLongA(hwnd_, GWL_STYLE), FALSE,
-                           GetWindowLongA(hwnd_, GWL_EXSTYLE));
+        AddFrame(frame, GetWindowLongA(hwnd_, GWL_STYLE), GetWindowLongA(hwnd_, GWL_EXSTYLE), Scale{});
         width -= frame.right - frame.left;
         height -= frame.bottom - frame.top;
       }
-      SizeAndCentre(hwnd_, width, height);
+      SizeAndCentre(hwnd_, width, height, scale);
       // Moving the focus the dialog's way also makes the focused button the
       // one that Enter presses.
       SendMessageA(hwnd_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(OnInit())), TRUE);

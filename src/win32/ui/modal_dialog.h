@@ -1,6 +1,6 @@
 #pragma once
-// A modal dialog whose controls come from a form table in pixels. It is a
-// standard dialog window, so Esc, Enter, Tab and the space bar behave as
+// A modal dialog whose controls come from a form table in pixels at 96 DPI,
+// laid out at the dialog's own DPI. It is a standard dialog window, so Esc, Enter, Tab and the space bar behave as
 // users expect; it closes with IDOK, IDCANCEL or a result of its own.
 #include <windows.h>
 
@@ -18,7 +18,7 @@ constexpr int kResultAll = 8;
 class ModalDialog : public BaseWindow<ModalDialog> {
  public:
   virtual ~ModalDialog() = default;
-  // Shows the dialog centred on the screen; returns IDOK, IDCANCEL (preset,
+  // Shows the dialog centred on the screen, at its DPI; returns IDOK, IDCANCEL (preset,
   // so Esc and the close box give it) or the result passed to Close.
   int Show(HWND owner);
 
@@ -44,6 +44,8 @@ class ModalDialog : public BaseWindow<ModalDialog> {
                                         LPARAM lParam);
 
   HWND Item(int id) const { return form_->Item(id); }
+  // The scale the dialog is laid out at, from OnInit on.
+  const Scale& Scaling() const { return form_->Scaling(); }
 
  private:
   friend class BaseWindow<ModalDialog>;

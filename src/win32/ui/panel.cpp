@@ -2,8 +2,9 @@
 
 namespace tonvero {
 
-HWND CreatePanelWindow(HWND parent, const char* className, WNDPROC procedure, const RECT& place, int id,
-                       void* self) {
+HWND CreatePanelWindow(HWND parent, const char* className, WNDPROC procedure, const RECT& layoutPlace, int id,
+                       void* self, Scale scale) {
+  const RECT place = scale(layoutPlace);
   HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent, GWLP_HINSTANCE));
   WNDCLASSEXA existing{};
   existing.cbSize = sizeof existing;
@@ -22,6 +23,12 @@ HWND CreatePanelWindow(HWND parent, const char* className, WNDPROC procedure, co
   return CreateWindowExA(WS_EX_CONTROLPARENT, className, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS,
                          place.left, place.top, place.right - place.left, place.bottom - place.top, parent,
                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, self);
+}
+
+void PlacePanel(HWND panel, const RECT& layoutPlace, Scale scale) {
+  const RECT place = scale(layoutPlace);
+  SetWindowPos(panel, nullptr, place.left, place.top, place.right - place.left, place.bottom - place.top,
+               SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 bool HandleFormMessage(Form& form, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {

@@ -10,10 +10,12 @@
 namespace tonvero {
 
 // Creates a panel window of `className` (registered on first use with
-// `procedure`) at `place` in `parent`'s client area; `self` reaches the
-// procedure at WM_NCCREATE.
+// `procedure`) at `place` (at 96 DPI) in `parent`'s client area, at
+// `scale`; `self` reaches the procedure at WM_NCCREATE.
 HWND CreatePanelWindow(HWND parent, const char* className, WNDPROC procedure, const RECT& place, int id,
-                       void* self);
+                       void* self, Scale scale);
+// Moves a panel to `place` (at 96 DPI) at `scale`.
+void PlacePanel(HWND panel, const RECT& place, Scale scale);
 
 // What every form's parent does for its controls: owner-drawn buttons drawn
 // by the form, labels and pictures in their caption colour on the face

@@ -10,7 +10,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <map>
 #include <string>
+#include <vector>
 
 #include "win32/ui/control_ids.h"
 
@@ -319,6 +321,171 @@ void Rect(char** a) {
   MapWindowPoints(nullptr, main, reinterpret_cast<POINT*>(&r), 2);
   std::printf("%ld,%ld,%ld,%ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
 }
+
+// ---- display scaling ----
+
+// The DPI the driver sees the screen at: the system DPI of the prefix.
+void ScreenDpi(char**) {
+  HDC screen = GetDC(nullptr);
+  std::printf("%d\n", GetDeviceCaps(screen, LOGPIXELSX));
+  ReleaseDC(nullptr, screen);
+}
+
+// The screen's pixels in `r`, top-down rows of 0x00RRGGBB.
+std::vector<DWORD> ScreenPixels(const RECT& r) {
+  const int width = r.right - r.left, height = r.bottom - r.top;
+  std::vector<DWORD> pixels(static_cast<size_t>(std::max(0, width * height)));
+  if (pixels.empty()) return pixels;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
+  GdiFlush();
+  std::memcpy(pixels.data(), bits, pixels.size() * sizeof(DWORD));
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return pixels;
+}
+
+// Where a control's text is drawn on the screen, and how it is aligned
+// there: 'L', 'C' or 'R'.
+char TextArea(HWND control, RECT& area) {
+  char cls[64] = {};
+  GetClassNameA(control, cls, sizeof cls);
+  const LONG style = GetWindowLongA(control, GWL_STYLE);
+  if (lstrcmpiA(cls, "Button") == 0) {  // inside the 2-pixel frame
+    GetWindowRect(control, &area);
+    InflateRect(&area, -2, -2);
+    return 'C';
+  }
+  GetClientRect(control, &area);
+  MapWindowPoints(control, nullptr, reinterpret_cast<POINT*>(&area), 2);
+  if (lstrcmpiA(cls, "Edit") == 0) {  // Wine draws an edit's border in its client area
+    InflateRect(&area, -1, -1);
+    return style & ES_RIGHT ? 'R' : style & ES_CENTER ? 'C' : 'L';
+  }
+  const LONG kind = style & SS_TYPEMASK;
+  return kind == SS_RIGHT ? 'R' : kind == SS_CENTER ? 'C' : 'L';
+}
+
+// A text control that a larger sibling above it lies over is not seen at
+// all. Siblings go from the top of the order down.
+bool UnderSibling(HWND control) {
+  RECT own;
+  GetWindowRect(control, &own);
+  const POINT centre{(own.left + own.right) / 2, (own.top + own.bottom) / 2};
+  for (HWND other = GetWindow(control, GW_HWNDFIRST); other && other != control; other = GetWindow(other, GW_HWNDNEXT)) {
+    RECT r;
+    if (!IsWindowVisible(other) || !GetWindowRect(other, &r) || !PtInRect(&r, centre)) continue;
+    if ((r.right - r.left) * (r.bottom - r.top) > (own.right - own.left) * (own.bottom - own.top)) return true;
+  }
+  return false;
+}
+
+// Whether a control's text, as the screen shows it, runs into an edge of
+// its area that it should stay clear of: a text too wide for its control
+// is cut there. Ink is every colour but the area's commonest, the
+// background. '-' for a control with no text in view, and for the focused
+// control, whose focus rectangle runs along its edges.
+char TextCut(HWND control) {
+  GUITHREADINFO focus{};
+  focus.cbSize = sizeof focus;
+  if (GetGUIThreadInfo(GetWindowThreadProcessId(control, nullptr), &focus) && focus.hwndFocus == control) return '-';
+  char cls[64] = {};
+  GetClassNameA(control, cls, sizeof cls);
+  const bool textClass = lstrcmpiA(cls, "Button") == 0 || lstrcmpiA(cls, "Static") == 0 || lstrcmpiA(cls, "Edit") == 0;
+  const LONG kind = GetWindowLongA(control, GWL_STYLE) & SS_TYPEMASK;
+  if (!textClass || Text(control).empty() || !IsWindowVisible(control) || UnderSibling(control) ||
+      (lstrcmpiA(cls, "Static") == 0 && (kind == SS_BITMAP || kind == SS_ICON)))
+    return '-';
+  RECT area;
+  const char align = TextArea(control, area);
+  const int width = area.right - area.left;
+  const std::vector<DWORD> pixels = ScreenPixels(area);
+  if (width < 2 || pixels.empty()) return '-';
+  std::map<DWORD, int> counts;
+  for (DWORD p : pixels) ++counts[p & 0xFFFFFF];
+  const DWORD background = std::max_element(counts.begin(), counts.end(), [](auto& a, auto& b) {
+                             return a.second < b.second;
+                           })->first;
+  const auto inkInColumn = [&](int x) {
+    for (size_t i = static_cast<size_t>(x); i < pixels.size(); i += static_cast<size_t>(width))
+      if ((pixels[i] & 0xFFFFFF) != background) return true;
+    return false;
+  };
+  const bool cutLeft = align != 'L' && inkInColumn(0), cutRight = align != 'R' && inkInColumn(width - 1);
+  return cutLeft || cutRight ? '1' : '0';
+}
+
+// A dialog's place on the screen and its client size, with the screen's
+// size: "left,top,width,height clientWidthxclientHeight screenWidthxscreenHeight".
+void DialogPlace(char** a) {
+  HWND dialog = Dialog(a[0]);
+  RECT outer, client;
+  GetWindowRect(dialog, &outer);
+  GetClientRect(dialog, &client);
+  std::printf("%ld,%ld,%ld,%ld %ldx%ld %dx%d\n", outer.left, outer.top, outer.right - outer.left,
+              outer.bottom - outer.top, client.right, client.bottom, GetSystemMetrics(SM_CXSCREEN),
+              GetSystemMetrics(SM_CYSCREEN));
+}
+
+// Tells the main window that it moved to a monitor of `dpi`, as Windows
+// does with WM_DPICHANGED: the suggested rectangle, at the screen's top
+// left corner, holds its client area at 625 x 372 scaled to `dpi`. The
+// rectangle is written into the program's memory, where the message's
+// pointer must point.
+void DpiChanged(char** a) {
+  HWND main = MainWindow();
+  const int dpi = ToInt(a[0]);
+  RECT suggested{0, 0, MulDiv(625, dpi, 96), MulDiv(372, dpi, 96)};
+  AdjustWindowRectEx(&suggested, GetWindowLongA(main, GWL_STYLE), FALSE, GetWindowLongA(main, GWL_EXSTYLE));
+  OffsetRect(&suggested, -suggested.left, -suggested.top);
+  DWORD processId = 0;
+  GetWindowThreadProcessId(main, &processId);
+  HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, processId);
+  if (!process) Fail("cannot open the program's process");
+  void* there = VirtualAllocEx(process, nullptr, sizeof suggested, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+  SIZE_T written = 0;
+  const bool copied = there && WriteProcessMemory(process, there, &suggested, sizeof suggested, &written);
+  if (copied) Send(main, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(there));
+  if (there) VirtualFreeEx(process, there, 0, MEM_RELEASE);
+  CloseHandle(process);
+  if (!copied) Fail("cannot write the rectangle into the program's memory");
+  std::printf("ok\n");
+}
+
+BOOL CALLBACK CollectWindow(HWND window, LPARAM lp) {
+  reinterpret_cast<std::vector<HWND>*>(lp)->push_back(window);
+  return TRUE;
+}
+
+// Every control of a window, panels and their controls included, one line
+// each: id, class, left, top, width and height within the client area, and
+// whether its text is cut on the screen (1), fits (0) or is not in view (-).
+void PrintLayout(HWND window) {
+  // Painted in full, every control, before its pixels are read.
+  RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+  std::vector<HWND> controls;
+  EnumChildWindows(window, CollectWindow, reinterpret_cast<LPARAM>(&controls));
+  for (HWND control : controls) {
+    RECT r;
+    GetWindowRect(control, &r);
+    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&r), 2);
+    char cls[64] = {};
+    GetClassNameA(control, cls, sizeof cls);
+    std::printf("%d %s %ld %ld %ld %ld %c\n", GetDlgCtrlID(control), cls, r.left, r.top, r.right - r.left,
+                r.bottom - r.top, TextCut(control));
+  }
+}
+
+void Layout(char**) { PrintLayout(MainWindow()); }
+void DialogLayout(char** a) { PrintLayout(Dialog(a[0])); }
 
 // ---- serial/modem room ----
 
@@ -894,7 +1061,23 @@ const Command kCommands[] = {
     {"post-key", 2, PostKeyCmd, "main|<caption> <key>"},
     {"hold-files", 2, HoldFiles, "<path>[|<path>...] <ms>"},
     {"keep-desktop", 0, KeepDesktop, ""},
+    // display scaling
+    {"screen-dpi", 0, ScreenDpi, ""},
+    {"layout", 0, Layout, ""},
+    {"dpi-changed", 1, DpiChanged, "<dpi>"},
+    {"dlg-place", 1, DialogPlace, "<caption>"},
+    {"dlg-layout", 1, DialogLayout, "<caption>"},
 };
+
+// The driver sees the program's windows in their true pixels at any DPI:
+// a driver that is not DPI aware would be given them scaled to 96 DPI.
+void SeeTruePixels() {
+  using SetContext = BOOL(WINAPI*)(HANDLE);
+  const auto setContext = reinterpret_cast<SetContext>(reinterpret_cast<void (*)()>(
+      GetProcAddress(GetModuleHandleA("user32.dll"), "SetProcessDpiAwarenessContext")));
+  const HANDLE perMonitorV2 = reinterpret_cast<HANDLE>(static_cast<INT_PTR>(-4));
+  if (!setContext || !setContext(perMonitorV2)) SetProcessDPIAware();
+}
 
 int Usage() {
   std::fprintf(stderr, "usage: driver <command> [args]\n");
@@ -906,6 +1089,7 @@ int Usage() {
 
 int main(int argc, char** argv) {
   if (argc < 2) return Usage();
+  SeeTruePixels();
   for (const Command& c : kCommands) {
     if (std::strcmp(argv[1], c.name) != 0) continue;
     if (argc - 2 != c.argc) return Usage();

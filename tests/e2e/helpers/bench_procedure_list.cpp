@@ -66,7 +66,7 @@ int main(int argc, char** argv) {
   HWND window = CreateWindowA("BenchProcedures", "bench", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
                               640, 400, nullptr, nullptr, windowClass.hInstance, nullptr);
   ProcedureBar bar;
-  bar.Create(window, RECT{0, 0, 572, 28}, RECT{232, 216, 617, 366});
+  bar.Create(window, RECT{0, 0, 572, 28}, RECT{232, 216, 617, 366}, Scale{});
   Pump();
 
   Report("read and normalise only", rounds, [&] { ReadProcedureFile(dbBase); });

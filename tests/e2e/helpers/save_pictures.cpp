@@ -1,12 +1,14 @@
-// Saves each of the program's pictures as a .bmp file into the folder given
-// on the command line, and prints one line per picture: its name, its size
-// and how many colours it holds. Exits with 1 when a picture is missing, has
-// the wrong size or is all one colour.
+// Saves each of the program's pictures, drawn at a DPI (96 unless given), as
+// a .bmp file into the folder given on the command line, and prints one line
+// per picture: its name, its size and how many colours it holds. Exits with
+// 1 when a picture is missing, has the wrong size for the DPI or is all one
+// colour.
 //
-//   save_pictures.exe <folder>
+//   save_pictures.exe <folder> [dpi]
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <set>
 #include <string>
 #include <vector>
@@ -105,19 +107,20 @@ bool Save(const std::string& folder, const char* name, HBITMAP bitmap, int wantW
 
 int main(int argc, char** argv) {
   if (argc < 2) {
-    std::printf("usage: save_pictures <folder>\n");
+    std::printf("usage: save_pictures <folder> [dpi]\n");
     return 2;
   }
   const std::string folder = argv[1];
+  const tonvero::Scale s(argc > 2 ? std::atoi(argv[2]) : tonvero::kLayoutDpi);
   CreateDirectoryA(folder.c_str(), nullptr);
 
   bool ok = true;
-  ok &= Save(folder, "logo", tonvero::CreateLogoPicture(), 113, 113);
-  ok &= Save(folder, "idle", tonvero::CreateIdlePicture(), 33, 33);
-  ok &= Save(folder, "dialing", tonvero::CreateDialingPicture(), 33, 33);
-  ok &= Save(folder, "banner", tonvero::CreateBannerPicture(), 217, 17);
-  ok &= Save(folder, "exit", tonvero::CreateExitGlyph(), 24, 24);
-  ok &= Save(folder, "help", tonvero::CreateHelpPicture(), 385, 301);
+  ok &= Save(folder, "logo", tonvero::CreateLogoPicture(s), s(113), s(113));
+  ok &= Save(folder, "idle", tonvero::CreateIdlePicture(s), s(33), s(33));
+  ok &= Save(folder, "dialing", tonvero::CreateDialingPicture(s), s(33), s(33));
+  ok &= Save(folder, "banner", tonvero::CreateBannerPicture(s), s(217), s(17));
+  ok &= Save(folder, "exit", tonvero::CreateExitGlyph(s), s(24), s(24));
+  ok &= Save(folder, "help", tonvero::CreateHelpPicture(s), s(385), s(301));
   for (int size : {16, 32}) {
     HICON icon = tonvero::CreateWindowIcon(size);
     const std::string name = "icon" + std::to_string(size);

@@ -22,7 +22,7 @@ class ProcedureBarTest : public ::testing::Test {
     std::ofstream(base_ + ".dp", std::ios::binary) << "\"A\",\"1@\"\r\n\"B\",\"2@\"\r\n\"C\",\"3@\"\r\n";
     window_ = CreateWindowA("STATIC", "bar", WS_OVERLAPPEDWINDOW, 0, 0, 640, 400, nullptr, nullptr,
                             nullptr, nullptr);
-    bar_.Create(window_, RECT{0, 0, 572, 28}, RECT{232, 216, 617, 366});
+    bar_.Create(window_, RECT{0, 0, 572, 28}, RECT{232, 216, 617, 366}, Scale{});
     bar_.Load(base_);
   }
   void TearDown() override {
