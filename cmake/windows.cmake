@@ -52,6 +52,10 @@ delay_load(comdlg32 COMDLG32.dll)
 delay_load(winspool WINSPOOL.DRV)
 delay_load(gdi32 GDI32.dll)
 delay_load(user32 USER32.dll)
+# Screen readers: loaded when one first asks a window for its object.
+delay_load(oleacc OLEACC.dll)
+delay_load(ole32 OLE32.dll)
+delay_load(oleaut32 OLEAUT32.dll)
 add_custom_target(delay_loaded_libraries DEPENDS ${DELAY_LOADED_LIBRARIES})
 # i686 ld drops a delay-load thunk that no code calls by name, and code that
 # calls through a __declspec(dllimport) declaration reads the import slot
@@ -75,7 +79,7 @@ target_link_libraries(tonvero PRIVATE tonvero_win32)
 
 add_executable(driver tests/e2e/driver/driver.cpp)
 target_include_directories(driver PRIVATE ${CMAKE_SOURCE_DIR}/src)
-target_link_libraries(driver PRIVATE user32 gdi32)
+target_link_libraries(driver PRIVATE user32 gdi32 oleacc ole32 oleaut32)
 
 # The DLL the DLL-search test plants beside the program under system names.
 add_library(planted SHARED tests/e2e/planted/planted_dll.cpp)

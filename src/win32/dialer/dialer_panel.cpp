@@ -1,6 +1,7 @@
 #include "win32/dialer/dialer_panel.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstring>
 #include <optional>
 
@@ -110,6 +111,21 @@ void DialerPanel::Create(HWND parent, const RECT& place) {
   SetScrollInfo(Item(IDC_SPEED), SB_CTL, &speed, FALSE);
   for (const Key& key : kKeys) Subclass(Item(key.id), key.id);
   Subclass(Item(IDC_SCREEN), IDC_SCREEN);
+  NameForScreenReaders();
+}
+
+// A key is named by its symbol and the letters under it ("2 ABC"); the
+// dialing icons by what they show.
+void DialerPanel::NameForScreenReaders() {
+  for (const KeyLetters& letters : kKeyLetters) {
+    std::string name = FindKey(letters.keyId)->caption + std::string(" ");
+    for (const char* c = letters.letters; *c; ++c) {
+      if (*c != ' ') name += static_cast<char>(std::toupper(static_cast<unsigned char>(*c)));
+    }
+    form_.SetAccessibleName(letters.keyId, name);
+  }
+  form_.SetAccessibleName(IDC_IMAGE_IDLE, "Ready To Dial");
+  form_.SetAccessibleName(IDC_IMAGE_DIALING, "Dialing");
 }
 
 bool DialerPanel::LoadTones(const std::string& path, std::string& refusal) {
@@ -145,6 +161,7 @@ void DialerPanel::SetSpeed(int position) { SetScrollPos(Item(IDC_SPEED), SB_CTL,
 
 void DialerPanel::ShowMode() {
   if (auto indicator = ModeIndicatorFor(settings_)) {
+    form_.SetAccessibleName(IDC_MODE_LABEL, indicator->spokenName);
     SetWindowTextA(Item(IDC_MODE_LABEL), indicator->caption.c_str());
     EnableWindow(Item(IDC_SPEED), indicator->speedBarEnabled);
   }

@@ -44,6 +44,8 @@ class ModalDialog : public BaseWindow<ModalDialog> {
                                         LPARAM lParam);
 
   HWND Item(int id) const { return form_->Item(id); }
+  // A field that a label names, for screen readers.
+  void NameByLabel(int id, int labelId) { form_->NameByLabel(id, labelId); }
 
  private:
   friend class BaseWindow<ModalDialog>;
