@@ -118,7 +118,8 @@ void DialerPanel::Create(HWND parent, const RECT& place) {
 // dialing icons by what they show.
 void DialerPanel::NameForScreenReaders() {
   for (const KeyLetters& letters : kKeyLetters) {
-    std::string name = FindKey(letters.keyId)->caption + std::string(" ");
+    std::string name = FindKey(letters.keyId)->caption;
+    name += ' ';
     for (const char* c = letters.letters; *c; ++c) {
       if (*c != ' ') name += static_cast<char>(std::toupper(static_cast<unsigned char>(*c)));
     }

@@ -75,6 +75,14 @@ BSTR ToBstr(const std::string& text) {
   return wide;
 }
 
+std::string FromBstr(BSTR text) {
+  const int length = static_cast<int>(SysStringLen(text));
+  std::string narrow(static_cast<size_t>(length) * 2, '\0');
+  narrow.resize(static_cast<size_t>(WideCharToMultiByte(CP_ACP, 0, text, length, narrow.data(),
+                                                        static_cast<int>(narrow.size()), nullptr, nullptr)));
+  return narrow;
+}
+
 bool IsSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }
 
 bool AsksForClient(LPARAM objectId) {
@@ -195,7 +203,14 @@ HRESULT ControlAccessible::get_accName(VARIANT child, BSTR* name) {
   if (naming_.labelId) {
     return Text(TrimSpaces(WindowText(GetDlgItem(GetParent(window_), naming_.labelId))), name);
   }
-  return StandardAccessible::get_accName(child, name);
+  // The standard name is the window text, which may pad with spaces.
+  const HRESULT standard = StandardAccessible::get_accName(child, name);
+  if (standard == S_OK && *name) {
+    BSTR trimmed = ToBstr(TrimSpaces(FromBstr(*name)));
+    SysFreeString(*name);
+    *name = trimmed;
+  }
+  return standard;
 }
 
 HRESULT ControlAccessible::get_accDescription(VARIANT child, BSTR* description) {

@@ -16,6 +16,7 @@ extern const IID kIidAccessible;
 
 // A text of the system code page as a new BSTR.
 BSTR ToBstr(const std::string& text);
+std::string FromBstr(BSTR text);
 bool IsSelf(const VARIANT& child);
 
 // An IAccessible for one window's client area that forwards every call to
