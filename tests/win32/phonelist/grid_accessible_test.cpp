@@ -1,0 +1,96 @@
+// The phone-list grid's accessible object as a screen reader in the same
+// process gets it: answers read from the live grid, and errors, not stale
+// rows or a crash, once the grid has gone.
+#include <windows.h>
+#include <oleacc.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "win32/phonelist/grid_window.h"
+#include "win32/ui/accessible.h"
+
+namespace tonvero {
+namespace {
+
+class ThreeRecords : public GridWindow::Source, public GridWindow::Events {
+ public:
+  std::vector<RowCells> rows = {{"ANN", "LEE", "111", " "}, {"BOB", "RAY", "222", "HOME"}, {"CAT", "DOE", "333", " "}};
+
+  int RecordRows() const override { return static_cast<int>(rows.size()); }
+  std::string CellText(int row, int column) const override {
+    if (column == 0) return std::to_string(row);
+    return row == 0 ? RowCells{"FIRST", "LAST", "PHONE", "REMARKS"}[column - 1] : rows[row - 1][column - 1];
+  }
+  CellLook Look(int, int, int) const override { return CellLook::kUsual; }
+  void RowChosen(int) override {}
+  void DoubleClicked() override {}
+  void CharTyped(char) override {}
+  bool KeyPressed(int) override { return false; }
+  void FocusReceived() override {}
+};
+
+VARIANT Child(long id) {
+  VARIANT child;
+  child.vt = VT_I4;
+  child.lVal = id;
+  return child;
+}
+
+std::string NameOf(IAccessible* list, long child) {
+  BSTR name = nullptr;
+  if (FAILED(list->get_accName(Child(child), &name)) || !name) return "(none)";
+  const std::wstring wide(name, SysStringLen(name));
+  SysFreeString(name);
+  return std::string(wide.begin(), wide.end());
+}
+
+TEST(GridAccessible, AnswersFromTheLiveGridAndFailsOnceItHasGone) {
+  CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  GridWindow::RegisterClass(GetModuleHandleA(nullptr));
+  HWND window = CreateWindowA(GridWindow::ClassName(), "", WS_POPUP, 0, 0, 385, 301, nullptr, nullptr,
+                              GetModuleHandleA(nullptr), nullptr);
+  ThreeRecords records;
+  auto grid = std::make_unique<GridWindow>();
+  grid->Attach(window, records, records);
+  grid->Select(2);
+
+  IAccessible* list = nullptr;
+  ASSERT_EQ(S_OK, AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), kIidAccessible,
+                                             reinterpret_cast<void**>(&list)));
+  long count = 0;
+  EXPECT_EQ(S_OK, list->get_accChildCount(&count));
+  EXPECT_EQ(3, count);
+  EXPECT_EQ("BOB RAY, 222, HOME", NameOf(list, 2));
+  EXPECT_EQ("ANN LEE, 111", NameOf(list, 1));
+  VARIANT state{}, selection{};
+  EXPECT_EQ(S_OK, list->get_accState(Child(2), &state));
+  EXPECT_TRUE(state.lVal & STATE_SYSTEM_SELECTED);
+  EXPECT_EQ(S_OK, list->get_accState(Child(1), &state));
+  EXPECT_FALSE(state.lVal & STATE_SYSTEM_SELECTED);
+  EXPECT_EQ(S_OK, list->get_accSelection(&selection));
+  EXPECT_EQ(2, selection.lVal);
+  BSTR name = nullptr;
+  EXPECT_EQ(E_INVALIDARG, list->get_accName(Child(4), &name));
+
+  // A changed list is read as it is now, through the object already held.
+  records.rows.push_back({"DAN", "FOX", "444", " "});
+  grid->Refresh();
+  EXPECT_EQ(S_OK, list->get_accChildCount(&count));
+  EXPECT_EQ(4, count);
+  EXPECT_EQ("DAN FOX, 444", NameOf(list, 4));
+
+  DestroyWindow(window);
+  grid.reset();
+  EXPECT_TRUE(FAILED(list->get_accChildCount(&count)));
+  EXPECT_TRUE(FAILED(list->get_accName(Child(1), &name)));
+  EXPECT_TRUE(FAILED(list->get_accSelection(&selection)));
+  list->Release();
+  CoUninitialize();
+}
+
+}  // namespace
+}  // namespace tonvero
