@@ -1,10 +1,10 @@
 #include "win32/dialer/dialer_panel.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstring>
 #include <optional>
 
+#include "core/common/text.h"
 #include "core/contacts/outside_number.h"
 #include "core/dialer/tones.h"
 #include "win32/files/files.h"
@@ -118,11 +118,8 @@ void DialerPanel::Create(HWND parent, const RECT& place) {
 // dialing icons by what they show.
 void DialerPanel::NameForScreenReaders() {
   for (const KeyLetters& letters : kKeyLetters) {
-    std::string name = FindKey(letters.keyId)->caption;
-    name += ' ';
-    for (const char* c = letters.letters; *c; ++c) {
-      if (*c != ' ') name += static_cast<char>(std::toupper(static_cast<unsigned char>(*c)));
-    }
+    std::string name = UpperAscii(std::string(FindKey(letters.keyId)->caption) + ' ' + letters.letters);
+    name.erase(std::remove(name.begin() + 2, name.end(), ' '), name.end());
     form_.SetAccessibleName(letters.keyId, name);
   }
   form_.SetAccessibleName(IDC_IMAGE_IDLE, "Ready To Dial");

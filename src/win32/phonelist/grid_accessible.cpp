@@ -8,36 +8,16 @@ namespace {
 
 constexpr const char* kListName = "Phone List";
 
-HRESULT Text(const std::string& text, BSTR* out) {
-  *out = ToBstr(text);
-  return *out ? S_OK : E_OUTOFMEMORY;
-}
-
-HRESULT Number(long value, VARIANT* out) {
-  out->vt = VT_I4;
-  out->lVal = value;
-  return S_OK;
-}
-
-HRESULT Empty(VARIANT* out) {
-  out->vt = VT_EMPTY;
-  return S_FALSE;
-}
-
-// Every call begins here: a grid that has gone fails it, a child that is
-// no row is refused.
-#define TONVERO_ROW_OR_FAIL(child, row) \
-  if (!grid_) return CO_E_OBJNOTCONNECTED; \
-  const int row = RowOf(child); \
-  if (row < 0) return E_INVALIDARG
-
 }  // namespace
 
 GridAccessible::GridAccessible(GridWindow& grid) : StandardAccessible(grid.Handle()), grid_(&grid) {}
 
-int GridAccessible::RowOf(const VARIANT& child) const {
-  if (child.vt != VT_I4) return -1;
-  return child.lVal >= 0 && child.lVal <= grid_->source_->RecordRows() ? child.lVal : -1;
+// A grid that has gone fails every call; a child that is no row is refused.
+HRESULT GridAccessible::Reach(const VARIANT& child, int& row) const {
+  if (!grid_) return CO_E_OBJNOTCONNECTED;
+  if (child.vt != VT_I4 || child.lVal < 0 || child.lVal > grid_->source_->RecordRows()) return E_INVALIDARG;
+  row = child.lVal;
+  return S_OK;
 }
 
 HRESULT GridAccessible::get_accChildCount(long* count) {
@@ -51,44 +31,50 @@ HRESULT GridAccessible::get_accChildCount(long* count) {
 HRESULT GridAccessible::get_accChild(VARIANT child, IDispatch** object) {
   if (!object) return E_POINTER;
   *object = nullptr;
-  TONVERO_ROW_OR_FAIL(child, row);
+  int row = 0;
+  if (const HRESULT unreached = Reach(child, row); unreached != S_OK) return unreached;
   return row == 0 ? E_INVALIDARG : S_FALSE;
 }
 
 HRESULT GridAccessible::get_accName(VARIANT child, BSTR* name) {
   if (!name) return E_POINTER;
-  TONVERO_ROW_OR_FAIL(child, row);
-  return Text(row == 0 ? kListName : SpokenRow(grid_->CellsOf(row)), name);
+  int row = 0;
+  if (const HRESULT unreached = Reach(child, row); unreached != S_OK) return unreached;
+  return ReplyText(row == 0 ? kListName : SpokenRow(grid_->CellsOf(row)), name);
 }
 
 // The list's value is the selected row, which Enter dials.
 HRESULT GridAccessible::get_accValue(VARIANT child, BSTR* value) {
   if (!value) return E_POINTER;
   *value = nullptr;
-  TONVERO_ROW_OR_FAIL(child, row);
+  int row = 0;
+  if (const HRESULT unreached = Reach(child, row); unreached != S_OK) return unreached;
   const int selected = grid_->selectedRow_;
   if (row != 0 || selected == 0) return S_FALSE;
-  return Text(SpokenRow(grid_->CellsOf(selected)), value);
+  return ReplyText(SpokenRow(grid_->CellsOf(selected)), value);
 }
 
 // The list's header: its column titles.
 HRESULT GridAccessible::get_accDescription(VARIANT child, BSTR* description) {
   if (!description) return E_POINTER;
   *description = nullptr;
-  TONVERO_ROW_OR_FAIL(child, row);
+  int row = 0;
+  if (const HRESULT unreached = Reach(child, row); unreached != S_OK) return unreached;
   if (row != 0) return S_FALSE;
-  return Text(SpokenHeader(grid_->CellsOf(0)), description);
+  return ReplyText(SpokenHeader(grid_->CellsOf(0)), description);
 }
 
 HRESULT GridAccessible::get_accRole(VARIANT child, VARIANT* role) {
   if (!role) return E_POINTER;
-  TONVERO_ROW_OR_FAIL(child, row);
-  return Number(row == 0 ? ROLE_SYSTEM_LIST : ROLE_SYSTEM_LISTITEM, role);
+  int row = 0;
+  if (const HRESULT unreached = Reach(child, row); unreached != S_OK) return unreached;
+  return ReplyNumber(row == 0 ? ROLE_SYSTEM_LIST : ROLE_SYSTEM_LISTITEM, role);
 }
 
 HRESULT GridAccessible::get_accState(VARIANT child, VARIANT* state) {
   if (!state) return E_POINTER;
-  TONVERO_ROW_OR_FAIL(child, row);
+  int row = 0;
+  if (const HRESULT unreached = Reach(child, row); unreached != S_OK) return unreached;
   if (row == 0) return StandardAccessible::get_accState(child, state);
   long flags = STATE_SYSTEM_SELECTABLE | STATE_SYSTEM_FOCUSABLE;
   if (row == grid_->selectedRow_) {
@@ -96,7 +82,7 @@ HRESULT GridAccessible::get_accState(VARIANT child, VARIANT* state) {
     if (GetFocus() == window_) flags |= STATE_SYSTEM_FOCUSED;
   }
   if (row < grid_->topRow_ || row >= grid_->topRow_ + grid_->RowsInView()) flags |= STATE_SYSTEM_OFFSCREEN;
-  return Number(flags, state);
+  return ReplyNumber(flags, state);
 }
 
 // The selected row while the grid has the focus; the list itself when no
@@ -104,21 +90,22 @@ HRESULT GridAccessible::get_accState(VARIANT child, VARIANT* state) {
 HRESULT GridAccessible::get_accFocus(VARIANT* child) {
   if (!child) return E_POINTER;
   if (!grid_) return CO_E_OBJNOTCONNECTED;
-  if (GetFocus() != window_) return Empty(child);
-  return Number(grid_->selectedRow_ > 0 ? grid_->selectedRow_ : CHILDID_SELF, child);
+  if (GetFocus() != window_) return ReplyNothing(child);
+  return ReplyNumber(grid_->selectedRow_ > 0 ? grid_->selectedRow_ : CHILDID_SELF, child);
 }
 
 HRESULT GridAccessible::get_accSelection(VARIANT* children) {
   if (!children) return E_POINTER;
   if (!grid_) return CO_E_OBJNOTCONNECTED;
-  if (grid_->selectedRow_ == 0) return Empty(children);
-  return Number(grid_->selectedRow_, children);
+  if (grid_->selectedRow_ == 0) return ReplyNothing(children);
+  return ReplyNumber(grid_->selectedRow_, children);
 }
 
 // A row's place on the screen, where it is drawn, in view or not.
 HRESULT GridAccessible::accLocation(long* left, long* top, long* width, long* height, VARIANT child) {
   if (!left || !top || !width || !height) return E_POINTER;
-  TONVERO_ROW_OR_FAIL(child, row);
+  int row = 0;
+  if (const HRESULT unreached = Reach(child, row); unreached != S_OK) return unreached;
   if (row == 0) return StandardAccessible::accLocation(left, top, width, height, child);
   RECT place = grid_->RowPlace(row);
   MapWindowPoints(window_, nullptr, reinterpret_cast<POINT*>(&place), 2);
@@ -131,7 +118,8 @@ HRESULT GridAccessible::accLocation(long* left, long* top, long* width, long* he
 
 HRESULT GridAccessible::accNavigate(long direction, VARIANT start, VARIANT* end) {
   if (!end) return E_POINTER;
-  TONVERO_ROW_OR_FAIL(start, row);
+  int row = 0;
+  if (const HRESULT unreached = Reach(start, row); unreached != S_OK) return unreached;
   const int rows = grid_->source_->RecordRows();
   int to = 0;
   if (row == 0) {
@@ -143,8 +131,8 @@ HRESULT GridAccessible::accNavigate(long direction, VARIANT start, VARIANT* end)
   } else if (direction == NAVDIR_PREVIOUS || direction == NAVDIR_UP) {
     to = row - 1;
   }
-  if (to < 1 || to > rows) return Empty(end);
-  return Number(to, end);
+  if (to < 1 || to > rows) return ReplyNothing(end);
+  return ReplyNumber(to, end);
 }
 
 HRESULT GridAccessible::accHitTest(long x, long y, VARIANT* child) {
@@ -156,9 +144,7 @@ HRESULT GridAccessible::accHitTest(long x, long y, VARIANT* child) {
   GetClientRect(window_, &client);
   if (!PtInRect(&client, at)) return StandardAccessible::accHitTest(x, y, child);
   const int row = grid_->RowAt(at.y);
-  return Number(row > 0 ? row : CHILDID_SELF, child);
+  return ReplyNumber(row > 0 ? row : CHILDID_SELF, child);
 }
-
-#undef TONVERO_ROW_OR_FAIL
 
 }  // namespace tonvero

@@ -31,8 +31,8 @@ class GridAccessible : public StandardAccessible {
   HRESULT STDMETHODCALLTYPE accHitTest(long x, long y, VARIANT* child) override;
 
  private:
-  // The record row `child` names, or 0 for the list itself, or -1 for no row.
-  int RowOf(const VARIANT& child) const;
+  // The record row that `child` names in `row`, 0 for the list itself.
+  HRESULT Reach(const VARIANT& child, int& row) const;
 
   GridWindow* grid_;
 };

@@ -17,11 +17,6 @@ HRESULT Nothing(BSTR* out) {
   return S_FALSE;
 }
 
-HRESULT Text(const std::string& text, BSTR* out) {
-  *out = ToBstr(text);
-  return *out ? S_OK : E_OUTOFMEMORY;
-}
-
 std::string ClassOf(HWND window) {
   char name[64] = {};
   GetClassNameA(window, name, sizeof name);
@@ -84,6 +79,22 @@ std::string FromBstr(BSTR text) {
 }
 
 bool IsSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }
+
+HRESULT ReplyText(const std::string& text, BSTR* out) {
+  *out = ToBstr(text);
+  return *out ? S_OK : E_OUTOFMEMORY;
+}
+
+HRESULT ReplyNumber(long value, VARIANT* out) {
+  out->vt = VT_I4;
+  out->lVal = value;
+  return S_OK;
+}
+
+HRESULT ReplyNothing(VARIANT* out) {
+  out->vt = VT_EMPTY;
+  return S_FALSE;
+}
 
 bool AsksForClient(LPARAM objectId) {
   // Sent as a DWORD: on 64-bit Windows the upper half is not sign-extended.
@@ -199,9 +210,9 @@ HRESULT ControlAccessible::get_accName(VARIANT child, BSTR* name) {
   if (!name) return E_POINTER;
   if (Gone()) return CO_E_OBJNOTCONNECTED;
   if (!IsSelf(child)) return StandardAccessible::get_accName(child, name);
-  if (!naming_.name.empty()) return Text(naming_.name, name);
+  if (!naming_.name.empty()) return ReplyText(naming_.name, name);
   if (naming_.labelId) {
-    return Text(TrimSpaces(WindowText(GetDlgItem(GetParent(window_), naming_.labelId))), name);
+    return ReplyText(TrimSpaces(WindowText(GetDlgItem(GetParent(window_), naming_.labelId))), name);
   }
   // The standard name is the window text, which may pad with spaces.
   const HRESULT standard = StandardAccessible::get_accName(child, name);
@@ -218,7 +229,7 @@ HRESULT ControlAccessible::get_accDescription(VARIANT child, BSTR* description) 
   if (Gone()) return CO_E_OBJNOTCONNECTED;
   if (!IsSelf(child)) return StandardAccessible::get_accDescription(child, description);
   if (naming_.description.empty()) return Nothing(description);
-  return Text(naming_.description, description);
+  return ReplyText(naming_.description, description);
 }
 
 HRESULT ControlAccessible::get_accRole(VARIANT child, VARIANT* role) {
@@ -226,9 +237,7 @@ HRESULT ControlAccessible::get_accRole(VARIANT child, VARIANT* role) {
   if (Gone()) return CO_E_OBJNOTCONNECTED;
   const long known = IsSelf(child) ? RoleOf(window_) : 0;
   if (!known) return StandardAccessible::get_accRole(child, role);
-  role->vt = VT_I4;
-  role->lVal = known;
-  return S_OK;
+  return ReplyNumber(known, role);
 }
 
 HRESULT ControlAccessible::get_accState(VARIANT child, VARIANT* state) {
@@ -246,7 +255,7 @@ HRESULT ControlAccessible::get_accValue(VARIANT child, BSTR* value) {
   if (!value) return E_POINTER;
   if (Gone()) return CO_E_OBJNOTCONNECTED;
   if (IsSelf(child) && RoleOf(window_) == ROLE_SYSTEM_SLIDER) {
-    return Text(std::to_string(GetScrollPos(window_, SB_CTL)), value);
+    return ReplyText(std::to_string(GetScrollPos(window_, SB_CTL)), value);
   }
   return StandardAccessible::get_accValue(child, value);
 }

@@ -19,6 +19,12 @@ BSTR ToBstr(const std::string& text);
 std::string FromBstr(BSTR text);
 bool IsSelf(const VARIANT& child);
 
+// Replies of IAccessible's methods: a text, a number (a role, a state, a
+// child id), or nothing (VT_EMPTY, S_FALSE).
+HRESULT ReplyText(const std::string& text, BSTR* out);
+HRESULT ReplyNumber(long value, VARIANT* out);
+HRESULT ReplyNothing(VARIANT* out);
+
 // An IAccessible for one window's client area that forwards every call to
 // the system's standard object for it; objects for the program's windows
 // derive from it and answer what they know better. Made with one reference.
