@@ -6,19 +6,20 @@
 # Checks what the probe reads of a window ("main" or a dialog's caption)
 # against its expected "id|role|name" lines: each is read so, and every
 # control a person reaches (a tab stop, a radio button of a group) is among
-# them. The probe's reading is kept in the test's folder.
+# them. The probe's reading is kept in the test's folder, and in WALK.
 assert_screen_reader_names() {  # window expected-line...
-  local window=$1 walk id role name flags
+  local window=$1 walk id role name value flags
   shift
   walk=$(drv a11y-walk "$window")
   printf '%s\n' "$walk" >"$TEST_DIR/names-${window// /_}.txt"
+  WALK=$walk
   local read_lines
   read_lines=$(cut -d'|' -f1-3 <<<"$walk")
   for line in "$@"; do
     grep -qxF -- "$line" <<<"$read_lines" ||
       fail "$window: expected '$line', read: $(grep "^${line%%|*}|" <<<"$read_lines" || echo nothing)"
   done
-  while IFS='|' read -r id role name flags; do
+  while IFS='|' read -r id role name value flags; do
     [[ $flags == *t* || $role == "radio button" ]] || continue
     [ -n "$name" ] || fail "$window: control $id ($role) has no name"
     printf '%s\n' "$@" | grep -q "^$id|" || fail "$window: control $id ($role \"$name\") is not expected"
@@ -56,11 +57,15 @@ test_screen_reader_names_every_control() {
     "$IDC_INSERT|push button|Insert" "$IDC_DELETE|push button|Delete" "$IDC_FILE|push button|Open" \
     "$IDC_PRINT|push button|Print" "$IDC_SYNC|push button|Sync." "$IDC_ADD|push button|Add" \
     "$IDC_GRID|list|Phone List"
+  # The speed bar's value is its position.
+  assert_eq "$(drv scroll-get "$IDC_SPEED")" "$(grep "^$IDC_SPEED|" <<<"$WALK" | cut -d'|' -f4)" "the speed bar's value"
   assert_dialog_names "click $IDC_DIAL_MODE" "$MODE_DIALOG" "$IDC_MODE_CANCEL" \
     "$IDC_MODE_QUEUE|radio button|Queue Mode" "$IDC_MODE_SHOOTER|radio button|Shooter Mode" \
     "$IDC_MODE_MODEM|radio button|Modem Mode" "$IDC_TONE_LENGTH|text|Tone (ms)" \
     "$IDC_SILENCE_LENGTH|text|Silence (ms)" "$IDC_COMM|combo box|Com Port" "$IDC_GENERATOR|combo box|Tone/Pulse" \
     "$IDC_MODE_OK|push button|OK" "$IDC_MODE_CANCEL|push button|Cancel"
+  assert_eq "$IDC_MODE_QUEUE" "$(awk -F'|' '$5 ~ /c/ {print $1}' <<<"$WALK" | paste -sd ' ')" \
+    "the checked mode as a screen reader reads it"
   assert_dialog_names "click $IDC_EDIT" "Edit Record" "$IDC_RECORD_CANCEL" \
     "$IDC_FIELD_EDIT_1|text|FIRST NAME" "$((IDC_FIELD_EDIT_1 + 1))|text|LAST NAME" \
     "$((IDC_FIELD_EDIT_1 + 2))|text|PHONE" "$((IDC_FIELD_EDIT_1 + 3))|text|REMARKS" \

@@ -744,9 +744,9 @@ BOOL CALLBACK CollectWindow(HWND hwnd, LPARAM lp) {
 }
 
 // Every shown control of the main window ("main") or of a dialog, in tab
-// order, as a screen reader finds it: "id|role|name|flags", flags t for a
-// tab stop and d for a disabled control. The panels that group controls
-// are left out.
+// order, as a screen reader finds it: "id|role|name|value|flags", flags t
+// for a tab stop, d for a disabled control and c for a checked one. The
+// panels that group controls are left out.
 void AccessibleWalk(char** a) {
   HWND window = std::strcmp(a[0], "main") == 0 ? MainWindow() : Dialog(a[0]);
   std::vector<HWND> controls;
@@ -758,8 +758,11 @@ void AccessibleWalk(char** a) {
       if (!IsWindowVisible(control) || (GetWindowLongA(control, GWL_EXSTYLE) & WS_EX_CONTROLPARENT)) continue;
       const Accessible object(control);
       const LONG style = GetWindowLongA(control, GWL_STYLE);
-      std::printf("%d|%s|%s|%s%s\n", GetDlgCtrlID(control), RoleText(RoleOf(object)).c_str(),
-                  NameOf(object).c_str(), style & WS_TABSTOP ? "t" : "", style & WS_DISABLED ? "d" : "");
+      BSTR value = nullptr;
+      object->get_accValue(ChildId(CHILDID_SELF), &value);
+      std::printf("%d|%s|%s|%s|%s%s%s\n", GetDlgCtrlID(control), RoleText(RoleOf(object)).c_str(),
+                  NameOf(object).c_str(), Narrow(value).c_str(), style & WS_TABSTOP ? "t" : "",
+                  style & WS_DISABLED ? "d" : "", StateOf(object) & STATE_SYSTEM_CHECKED ? "c" : "");
     }
   });
 }

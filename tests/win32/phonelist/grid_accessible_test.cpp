@@ -43,9 +43,9 @@ VARIANT Child(long id) {
 std::string NameOf(IAccessible* list, long child) {
   BSTR name = nullptr;
   if (FAILED(list->get_accName(Child(child), &name)) || !name) return "(none)";
-  const std::wstring wide(name, SysStringLen(name));
+  std::string narrow = FromBstr(name);
   SysFreeString(name);
-  return std::string(wide.begin(), wide.end());
+  return narrow;
 }
 
 TEST(GridAccessible, AnswersFromTheLiveGridAndFailsOnceItHasGone) {
@@ -82,6 +82,37 @@ TEST(GridAccessible, AnswersFromTheLiveGridAndFailsOnceItHasGone) {
   EXPECT_EQ(S_OK, list->get_accChildCount(&count));
   EXPECT_EQ(4, count);
   EXPECT_EQ("DAN FOX, 444", NameOf(list, 4));
+
+  // The selected row is the list's value; the rows follow one another, and
+  // a point on a row is that row.
+  BSTR value = nullptr;
+  EXPECT_EQ(S_OK, list->get_accValue(Child(CHILDID_SELF), &value));
+  EXPECT_EQ("BOB RAY, 222, HOME", FromBstr(value));
+  SysFreeString(value);
+  const struct {
+    long direction, from, to;  // 0: no row there
+  } steps[] = {{NAVDIR_NEXT, 2, 3}, {NAVDIR_NEXT, 4, 0}, {NAVDIR_PREVIOUS, 2, 1}, {NAVDIR_PREVIOUS, 1, 0},
+               {NAVDIR_FIRSTCHILD, CHILDID_SELF, 1}, {NAVDIR_LASTCHILD, CHILDID_SELF, 4}};
+  for (const auto& step : steps) {
+    VARIANT reached{};
+    list->accNavigate(step.direction, Child(step.from), &reached);
+    EXPECT_EQ(step.to, reached.vt == VT_I4 ? reached.lVal : 0) << step.direction << " from " << step.from;
+  }
+  long left = 0, top = 0, width = 0, height = 0;
+  VARIANT hit{};
+  EXPECT_EQ(S_OK, list->accLocation(&left, &top, &width, &height, Child(3)));
+  EXPECT_EQ(S_OK, list->accHitTest(left + 5, top + height / 2, &hit));
+  EXPECT_EQ(3, hit.lVal);
+
+  // Rows scrolled out of view are off screen; the selected one is in view.
+  for (int more = 5; more <= 40; ++more) records.rows.push_back({"EVE", "GUY", std::to_string(more), " "});
+  grid->Refresh();
+  grid->Select(40);
+  EXPECT_EQ(S_OK, list->get_accState(Child(1), &state));
+  EXPECT_TRUE(state.lVal & STATE_SYSTEM_OFFSCREEN);
+  EXPECT_EQ(S_OK, list->get_accState(Child(40), &state));
+  EXPECT_FALSE(state.lVal & STATE_SYSTEM_OFFSCREEN);
+  EXPECT_TRUE(state.lVal & STATE_SYSTEM_SELECTED);
 
   DestroyWindow(window);
   grid.reset();
