@@ -505,13 +505,12 @@ const IID kIidAccessible = {0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa,
 // A reference to a window's accessible object, released at the end of its scope.
 class Accessible {
  public:
-  Accessible(HWND window, LONG objectId = OBJID_CLIENT) {
-    const HRESULT result =
-        AccessibleObjectFromWindow(window, static_cast<DWORD>(objectId), kIidAccessible, reinterpret_cast<void**>(&object_));
+  explicit Accessible(HWND window) {
+    const HRESULT result = AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), kIidAccessible,
+                                                      reinterpret_cast<void**>(&object_));
     if (FAILED(result) || !object_) Fail("no accessible object for control " + std::to_string(GetDlgCtrlID(window)) +
                                          ": error " + std::to_string(static_cast<unsigned long>(result)));
   }
-  explicit Accessible(IAccessible* object) : object_(object) {}
   ~Accessible() { object_->Release(); }
   Accessible(const Accessible&) = delete;
   Accessible& operator=(const Accessible&) = delete;
@@ -602,7 +601,13 @@ void InTime(const std::function<void()>& work) {
   HANDLE thread = CreateThread(nullptr, 0, RunJob, &job, 0, nullptr);
   if (!thread) Fail("cannot start a thread");
   const DWORD waited = WaitForSingleObject(thread, kSendTimeoutMs);
-  if (waited != WAIT_OBJECT_0) Fail("the program does not answer its accessible object");
+  if (waited != WAIT_OBJECT_0) {
+    // Its call may never return, and it works on this frame's data, which
+    // the failure ends: the thread ends first.
+    TerminateThread(thread, 1);
+    CloseHandle(thread);
+    Fail("the program does not answer its accessible object");
+  }
   CloseHandle(thread);
   if (!job.failure.empty()) Fail(job.failure);
 }
