@@ -51,7 +51,8 @@ test_screen_reader_names_every_control() {
     "$IDC_SCREEN|text|Dialer Screen" "$IDC_IMAGE_IDLE|graphic|Ready To Dial" "$IDC_CLEAR|push button|Clear" \
     "$IDC_MODE_LABEL|static text|Queue Mode" "$IDC_SPEED|slider|Speed Of Dialing" \
     "$IDC_DIAL|push button|Dial" "$IDC_DIAL_MODE|push button|Mode" "$IDC_EXIT|push button|Exit" \
-    "$IDC_LOGO|graphic|Velmora Logo" "$IDC_DP_INSERT|push button|Ins." "$IDC_DP_DELETE|push button|Del." \
+    "$IDC_LOGO|graphic|Velmora Logo" "$IDC_BANNER|graphic|Tonvero touch-tone dialer by Velmora" \
+    "$IDC_DP_INSERT|push button|Ins." "$IDC_DP_DELETE|push button|Del." \
     "$IDC_DP_NAME|combo box|Dialing Procedure Name" "$IDC_DP_EDIT|text|Dialing Procedure" \
     "$IDC_HELP_BUTTON|push button|Help" "$IDC_SORT|push button|Sort" "$IDC_EDIT|push button|Edit F4" \
     "$IDC_INSERT|push button|Insert" "$IDC_DELETE|push button|Delete" "$IDC_FILE|push button|Open" \

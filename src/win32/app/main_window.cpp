@@ -142,6 +142,7 @@ void MainWindow::CreateControls() {
   dialer_.ShowPictures(pictures_.idle, pictures_.dialing);
   SetPicture(Item(IDC_LOGO), pictures_.logo);
   SetPicture(Item(IDC_BANNER), pictures_.banner);
+  form_.SetAccessibleName(IDC_BANNER, "Tonvero touch-tone dialer by Velmora");  // what the banner reads
   SetPicture(Item(IDC_HELP_PICTURE), pictures_.help);
   procedureBar_.SetListBelow(*this);
   Subclass(Item(IDC_HELP_BUTTON), IDC_HELP_BUTTON);
