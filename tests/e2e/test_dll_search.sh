@@ -4,9 +4,10 @@
 # first, and a downloads folder may hold anything. Wine told to prefer native
 # DLLs does the same, so DLLs planted beside the program under the names of
 # such system DLLs show whether the program or the system DLLs working for it
-# (sound, the file, font and print dialogs, printing) would take them.
+# (sound, the file, font and print dialogs, printing, a screen reader's
+# questions) would take them.
 PLANTED_DLLS=(winmm.dll comctl32.dll version.dll uxtheme.dll dwmapi.dll winspool.drv
-  msacm32.dll mmdevapi.dll compstui.dll)
+  msacm32.dll mmdevapi.dll compstui.dll oleacc.dll ole32.dll oleaut32.dll)
 
 # Starts the program beside the planted DLLs, with Wine preferring native
 # DLLs of their names and telling what it loads, and waits for its window
@@ -45,6 +46,10 @@ planted_step_start() {
     fail "the program showed no window (program.log: $(tail -c 300 "$TEST_DIR/program.log"))"
 }
 planted_step_dial() { assert_dials 5551234 "@" 5551234; }
+planted_step_screen_reader() {
+  drv grid-items | grep -qF "1|list item|ANNA BRAY, 111, HOME|" ||
+    fail "a screen reader does not read the record: $(drv grid-items)"
+}
 planted_step_file_dialog() {
   user_click main "$IDC_FILE"
   wait_for_dialog "Open Tonvero DB"
@@ -61,12 +66,12 @@ planted_step_print() {
     fail "the print lacks the record: $(head -c 200 "$TEST_DIR/planted.txt")"
 }
 
-# Start-up, a dial with sound, the file dialog, the font dialog and a print
-# load none of the planted DLLs.
+# Start-up, a dial with sound, a screen reader reading the list, the file
+# dialog, the font dialog and a print load none of the planted DLLs.
 test_dll_search_skips_planted_dlls() {
   write_list "$TEST_DIR/Base.rbd" "$PL_HEADER" '"ANNA","BRAY","111","HOME"'
   local step
-  for step in start dial file_dialog font_dialog print; do
+  for step in start dial screen_reader file_dialog font_dialog print; do
     "planted_step_$step"
     assert_no_planted_dll_loaded "after the step '$step'"
   done

@@ -42,11 +42,16 @@ std::string UpperAscii(const std::string& text) {
   return upper;
 }
 
-std::string TrimField(const std::string& text) {
+std::string TrimSpaces(const std::string& text) {
   const size_t first = text.find_first_not_of(' ');
-  if (first == std::string::npos) return " ";
+  if (first == std::string::npos) return "";
   const size_t last = text.find_last_not_of(' ');
   return text.substr(first, last - first + 1);
+}
+
+std::string TrimField(const std::string& text) {
+  std::string trimmed = TrimSpaces(text);
+  return trimmed.empty() ? " " : trimmed;
 }
 
 int CompareBytes(const std::string& a, const std::string& b) {

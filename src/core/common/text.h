@@ -15,7 +15,9 @@ std::string ExtractField(const std::string& line, int n);
 std::vector<std::string> ExtractFields(std::string_view line, int count);
 // a..z to A..Z; every other byte unchanged.
 std::string UpperAscii(const std::string& text);
-// Without leading and trailing spaces (0x20 only); "" becomes " ".
+// Without leading and trailing spaces (0x20 only).
+std::string TrimSpaces(const std::string& text);
+// As TrimSpaces, but "" becomes " ": a stored field is never empty.
 std::string TrimField(const std::string& text);
 // Unsigned byte comparison: -1, 0 or +1; a prefix is the smaller.
 int CompareBytes(const std::string& a, const std::string& b);

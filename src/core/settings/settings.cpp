@@ -118,9 +118,9 @@ void ClampSettings(Settings& settings) {
 }
 
 std::optional<ModeIndicator> ModeIndicatorFor(const Settings& settings) {
-  if (settings.queueOn) return ModeIndicator{"Fast    Queue    Slow", true};
-  if (settings.shooterOn) return ModeIndicator{"     Shooter Mode", false};
-  if (settings.modemOn) return ModeIndicator{"       Modem Mode", false};
+  if (settings.queueOn) return ModeIndicator{"Fast    Queue    Slow", true, "Queue Mode"};
+  if (settings.shooterOn) return ModeIndicator{"     Shooter Mode", false, "Shooter Mode"};
+  if (settings.modemOn) return ModeIndicator{"       Modem Mode", false, "Modem Mode"};
   return std::nullopt;
 }
 

@@ -45,6 +45,7 @@ void ClampSettings(Settings& settings);
 struct ModeIndicator {
   std::string caption;
   bool speedBarEnabled;
+  std::string spokenName;  // what a screen reader says for it: the mode's name
 };
 std::optional<ModeIndicator> ModeIndicatorFor(const Settings& settings);
 

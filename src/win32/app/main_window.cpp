@@ -153,6 +153,7 @@ void MainWindow::CreateControls(Scale scale) {
   form_.Create(hwnd_, HelpAndRules(), scale);
   phoneList_.Create(hwnd_, kPhoneListPlace, scale);
   ShowPictures(scale);
+  form_.SetAccessibleName(IDC_BANNER, "Tonvero touch-tone dialer by Velmora");  // what the banner reads
   procedureBar_.SetListBelow(*this);
   Subclass(Item(IDC_HELP_BUTTON), IDC_HELP_BUTTON);
 }

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <optional>
 
+#include "core/common/text.h"
 #include "core/contacts/outside_number.h"
 #include "core/dialer/tones.h"
 #include "win32/files/files.h"
@@ -110,6 +111,19 @@ void DialerPanel::Create(HWND parent, const RECT& place, Scale scale) {
   SetScrollInfo(Item(IDC_SPEED), SB_CTL, &speed, FALSE);
   for (const Key& key : kKeys) Subclass(Item(key.id), key.id);
   Subclass(Item(IDC_SCREEN), IDC_SCREEN);
+  NameForScreenReaders();
+}
+
+// A key is named by its symbol and the letters under it ("2 ABC"); the
+// dialing icons by what they show.
+void DialerPanel::NameForScreenReaders() {
+  for (const KeyLetters& letters : kKeyLetters) {
+    std::string name = UpperAscii(std::string(FindKey(letters.keyId)->caption) + ' ' + letters.letters);
+    name.erase(std::remove(name.begin() + 2, name.end(), ' '), name.end());
+    form_.SetAccessibleName(letters.keyId, name);
+  }
+  form_.SetAccessibleName(IDC_IMAGE_IDLE, "Ready To Dial");
+  form_.SetAccessibleName(IDC_IMAGE_DIALING, "Dialing");
 }
 
 void DialerPanel::Layout(const RECT& place, Scale scale) {
@@ -150,6 +164,7 @@ void DialerPanel::SetSpeed(int position) { SetScrollPos(Item(IDC_SPEED), SB_CTL,
 
 void DialerPanel::ShowMode() {
   if (auto indicator = ModeIndicatorFor(settings_)) {
+    form_.SetAccessibleName(IDC_MODE_LABEL, indicator->spokenName);
     SetWindowTextA(Item(IDC_MODE_LABEL), indicator->caption.c_str());
     EnableWindow(Item(IDC_SPEED), indicator->speedBarEnabled);
   }

@@ -72,6 +72,7 @@ class DialerPanel : public BaseWindow<DialerPanel>, private DialTarget, private 
   void PressKey(int id);
   void ReleaseKey(int id);
   void ChooseMode();
+  void NameForScreenReaders();
 
   // DialTarget
   void ShowSymbol(char symbol) override;

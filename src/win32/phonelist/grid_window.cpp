@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "win32/ui/control_ids.h"
+#include "win32/phonelist/grid_accessible.h"
 #include "win32/ui/look.h"
 
 namespace tonvero {
@@ -42,6 +42,7 @@ void GridWindow::RegisterClass(HINSTANCE instance) {
 }
 
 GridWindow::~GridWindow() {
+  DisconnectScreenReaders();
   if (font_) DeleteObject(font_);
 }
 
@@ -97,13 +98,13 @@ LRESULT GridWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SETFOCUS:
       InvalidateRect(hwnd_, nullptr, FALSE);
       events_->FocusReceived();
+      AnnounceSelection(selectedRow_);
       return 0;
     case WM_KILLFOCUS: InvalidateRect(hwnd_, nullptr, FALSE); return 0;
-    case IDM_GRID_SELECTED_ROW: return selectedRow_;
-    case IDM_GRID_TOP_ROW: return topRow_;
-    case IDM_GRID_ROW_COUNT: return source_->RecordRows();
-    case IDM_GRID_MARK: lastMark_ = wParam; return 0;
-    case IDM_GRID_LAST_MARK: return static_cast<LRESULT>(lastMark_);
+    case WM_GETOBJECT:
+      if (AsksForClient(lParam)) return AnswerScreenReader(wParam);
+      break;
+    case WM_DESTROY: DisconnectScreenReaders(); return 0;
   }
   return DefWindowProcA(hwnd_, message, wParam, lParam);
 }
@@ -118,6 +119,36 @@ LRESULT GridWindow::DialogCode(const MSG* message) const {
     code |= DLGC_WANTMESSAGE;
   }
   return code;
+}
+
+// ---- screen readers -------------------------------------------------------------
+
+// One object answers every screen reader, for as long as the grid lives.
+LRESULT GridWindow::AnswerScreenReader(WPARAM wParam) {
+  if (!accessible_) accessible_ = new GridAccessible(*this);
+  return AnswerGetObject(accessible_, wParam);
+}
+
+// A screen reader may keep the object after the grid has gone: its calls
+// then fail, and its hold on the object ends.
+void GridWindow::DisconnectScreenReaders() {
+  if (!accessible_) return;
+  accessible_->Disconnect();
+  CoDisconnectObject(accessible_, 0);
+  accessible_->Release();
+  accessible_ = nullptr;
+}
+
+void GridWindow::AnnounceSelection(int row) const {
+  if (row <= 0) return;
+  NotifyWinEvent(EVENT_OBJECT_SELECTION, hwnd_, OBJID_CLIENT, row);
+  if (GetFocus() == hwnd_) NotifyWinEvent(EVENT_OBJECT_FOCUS, hwnd_, OBJID_CLIENT, row);
+}
+
+RowCells GridWindow::CellsOf(int row) const {
+  RowCells cells;
+  for (int field = 1; field <= kRecordFields; ++field) cells[field - 1] = source_->CellText(row, field);
+  return cells;
 }
 
 // ---- geometry ----------------------------------------------------------------
@@ -135,6 +166,13 @@ int GridWindow::RowAt(int y) const {
   if (y < RowPitch()) return 0;
   const int row = topRow_ + (y - RowPitch()) / RowPitch();
   return row <= source_->RecordRows() ? row : -1;
+}
+
+RECT GridWindow::RowPlace(int row) const {
+  RECT client;
+  GetClientRect(hwnd_, &client);
+  const int top = (row - topRow_ + 1) * RowPitch();
+  return {0, top, client.right, top + RowPitch() - Line()};
 }
 
 int GridWindow::BorderAt(int x) const {
@@ -178,16 +216,19 @@ void GridWindow::ScrollTo(int topRow) {
 }
 
 void GridWindow::Select(int row) {
+  const bool moved = row != selectedRow_;
   selectedRow_ = row;
   if (row > 0 && row < topRow_) ScrollTo(row);
   else if (row >= topRow_ + RowsInView()) ScrollTo(row - RowsInView() + 1);
   InvalidateRect(hwnd_, nullptr, FALSE);
+  if (moved) AnnounceSelection(row);
 }
 
 void GridWindow::Refresh() {
   ScrollTo(topRow_);  // a shorter list may leave the view past its end
   UpdateScrollBar();
   InvalidateRect(hwnd_, nullptr, FALSE);
+  NotifyWinEvent(EVENT_OBJECT_REORDER, hwnd_, OBJID_CLIENT, CHILDID_SELF);
 }
 
 void GridWindow::SetWidths(const ColumnWidths& widths) {

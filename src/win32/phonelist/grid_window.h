@@ -6,18 +6,21 @@
 // only the rows in view and asks its source for their cells, so a list of
 // any length scrolls and selects at once. What the user does is handed to
 // its events; the selection changes only when the owner selects a row.
+// Screen readers get it as a list of rows (GridAccessible), and are told
+// when the selection moves.
 #include <windows.h>
 
 #include <array>
 #include <string>
 
 #include "core/phonelist/grid_look.h"
+#include "core/phonelist/spoken_row.h"
 #include "win32/ui/base_window.h"
 #include "win32/ui/scale.h"
 
 namespace tonvero {
 
-
+class GridAccessible;
 
 class GridWindow : public BaseWindow<GridWindow> {
  public:
@@ -71,7 +74,13 @@ class GridWindow : public BaseWindow<GridWindow> {
 
  private:
   friend class BaseWindow<GridWindow>;
+  friend class GridAccessible;
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT AnswerScreenReader(WPARAM wParam);
+  void DisconnectScreenReaders();
+  // Tells screen readers that the selected row is `row`, and, while the
+  // grid has the focus, that it has the focus.
+  void AnnounceSelection(int row) const;
 
   void OnPaint();
   void PaintRow(HDC dc, int row, int top, int clientWidth);
@@ -89,6 +98,8 @@ class GridWindow : public BaseWindow<GridWindow> {
   int RowsInView() const;  // whole record rows below the title row
   int RowAt(int y) const;  // 0 for the title row, -1 below the last row
   int BorderAt(int x) const;  // the column whose right border is at x, or -1
+  RECT RowPlace(int row) const;  // in the client area, in view or not
+  RowCells CellsOf(int row) const;  // the four fields of a row, or the titles (row 0)
   void ScrollTo(int topRow);
   void UpdateScrollBar();
   void Choose(int row);
@@ -102,8 +113,8 @@ class GridWindow : public BaseWindow<GridWindow> {
   int selectedRow_ = 0;
   int resizing_ = -1;  // the column whose border is dragged
   int dragStartX_ = 0, dragStartWidth_ = 0;
-  WPARAM lastMark_ = 0;
   bool scrollBarShown_ = true;
+  GridAccessible* accessible_ = nullptr;  // made at a screen reader's first ask
 };
 
 }  // namespace tonvero

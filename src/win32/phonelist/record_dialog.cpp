@@ -46,6 +46,7 @@ class RecordBox : public ModalDialog {
       HWND field = Item(IDC_FIELD_EDIT_1 + i);
       SetWindowTextA(field, typed_[i].c_str());
       Subclass(field, static_cast<UINT_PTR>(i));
+      NameByLabel(IDC_FIELD_EDIT_1 + i, IDC_FIELD_LABEL_1 + i);
     }
     return IDC_RECORD_CANCEL;
   }

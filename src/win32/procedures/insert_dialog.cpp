@@ -33,6 +33,7 @@ class ProcedureNameBox : public ModalDialog {
   }
   int OnInit() override {
     SetWindowTextA(Item(IDC_DP_INSERT_NAME), name_.c_str());
+    NameByLabel(IDC_DP_INSERT_NAME, IDC_DP_INSERT_PROMPT);
     return IDC_DP_INSERT_NAME;
   }
   void OnOk() override { name_ = WindowText(Item(IDC_DP_INSERT_NAME)); }

@@ -20,6 +20,9 @@ constexpr DWORD kSpinEdit = WS_VISIBLE | WS_TABSTOP | WS_BORDER | ES_NUMBER | ES
 
 const char* const kGenerators[] = {"Touch Tone", "Pulse"};
 
+// The labels over the fields and lists, which name them.
+constexpr int kToneLabel = 1311, kSilenceLabel = 1312, kPortLabel = 1314, kGeneratorLabel = 1315;
+
 void FillList(HWND list, const char* const* items, int count, int selected) {
   SendMessageA(list, CB_RESETCONTENT, 0, 0);
   for (int i = 0; i < count; ++i) {
@@ -69,14 +72,14 @@ std::vector<ControlSpec> DialingModeDialog::Controls() const {
       {IDC_MODE_SHOOTER, "BUTTON", "Shooter Mode", 88, 40, 121, 17, kRadioButton, kBoldFont},
       {IDC_MODE_MODEM, "BUTTON", "Modem Mode", 88, 136, 121, 17, kRadioButton, kBoldFont},
       {1310, "STATIC", "", 8, 32, 281, 3, kRule | WS_GROUP},
-      {1311, "STATIC", "Tone (ms)", 48, 64, 73, 25, kLabelPanel, {}, CLR_INVALID, nullptr,
+      {kToneLabel, "STATIC", "Tone (ms)", 48, 64, 73, 25, kLabelPanel, {}, CLR_INVALID, nullptr,
        WS_EX_STATICEDGE},
-      {1312, "STATIC", "Silence (ms)", 176, 64, 73, 25, kLabelPanel, {}, CLR_INVALID, nullptr,
+      {kSilenceLabel, "STATIC", "Silence (ms)", 176, 64, 73, 25, kLabelPanel, {}, CLR_INVALID, nullptr,
        WS_EX_STATICEDGE},
       {1313, "STATIC", "", 8, 128, 281, 3, kRule},
-      {1314, "STATIC", "Com Port", 40, 160, 89, 25, kLabelPanel, {}, CLR_INVALID, nullptr,
+      {kPortLabel, "STATIC", "Com Port", 40, 160, 89, 25, kLabelPanel, {}, CLR_INVALID, nullptr,
        WS_EX_STATICEDGE},
-      {1315, "STATIC", "Tone/Pulse", 168, 160, 89, 25, kLabelPanel, {}, CLR_INVALID, nullptr,
+      {kGeneratorLabel, "STATIC", "Tone/Pulse", 168, 160, 89, 25, kLabelPanel, {}, CLR_INVALID, nullptr,
        WS_EX_STATICEDGE},
       {IDC_TONE_LENGTH, "EDIT", "", 48, 96, 73, 22, kSpinEdit | WS_GROUP},
       {IDC_SILENCE_LENGTH, "EDIT", "", 176, 96, 73, 22, kSpinEdit},
@@ -105,6 +108,10 @@ int DialingModeDialog::OnInit() {
   }
   AddSpinButtons(IDC_TONE_LENGTH);
   AddSpinButtons(IDC_SILENCE_LENGTH);
+  NameByLabel(IDC_TONE_LENGTH, kToneLabel);
+  NameByLabel(IDC_SILENCE_LENGTH, kSilenceLabel);
+  NameByLabel(IDC_COMM, kPortLabel);
+  NameByLabel(IDC_GENERATOR, kGeneratorLabel);
   SetDlgItemInt(Handle(), IDC_TONE_LENGTH, ClampSpinValue(values_.toneMs), FALSE);
   SetDlgItemInt(Handle(), IDC_SILENCE_LENGTH, ClampSpinValue(values_.silenceMs), FALSE);
   FillList(Item(IDC_COMM), kCommPortNames.data(), static_cast<int>(kCommPortNames.size()),

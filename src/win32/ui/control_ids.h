@@ -95,15 +95,6 @@
 #define IDC_SORT_OK 1               // "OK"
 #define IDC_SORT_CANCEL 2           // "Cancel"
 
-// Phone list: the grid answers these messages (the test driver asks them).
-#define IDM_GRID_SELECTED_ROW (0x8000 + 1500)  // WM_APP + 1500: the selected row, 0 for none
-#define IDM_GRID_TOP_ROW (0x8000 + 1501)       // the first record row in view
-#define IDM_GRID_ROW_COUNT (0x8000 + 1502)     // the number of record rows
-// Posted with a number in wParam after other posted input; sent, answers the
-// last number seen: the driver knows by it that what it posted before was handled.
-#define IDM_GRID_MARK (0x8000 + 1503)
-#define IDM_GRID_LAST_MARK (0x8000 + 1504)
-
 // Printing: the "Printer" options dialog.
 #define IDC_PRINTER_FONT 1600   // "Font"
 #define IDC_PRINTER_ALL 1601    // "Print All": closes with the result All

@@ -5,6 +5,8 @@
 #include <cstring>
 #include <tuple>
 
+#include "core/common/text.h"
+
 namespace tonvero {
 
 bool FontSpec::operator<(const FontSpec& o) const {
@@ -92,6 +94,7 @@ void Form::Create(HWND parent, const std::vector<ControlSpec>& controls, Scale s
     SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(Font(c.font)), FALSE);
     if (c.textColor != CLR_INVALID) colors_[c.id] = c.textColor;
     if (c.hint) AddHint(control, c.hint);
+    Describe(control, c);
   }
 }
 
@@ -107,6 +110,39 @@ void Form::Layout(const std::vector<ControlSpec>& controls, Scale scale) {
   }
   // Only now that no control holds them.
   for (auto& [wanted, font] : oldFonts) DeleteObject(font);
+}
+
+// Windows of the program's own classes answer screen readers themselves.
+void Form::Describe(HWND control, const ControlSpec& spec) {
+  if (reinterpret_cast<HINSTANCE>(GetClassLongPtrA(control, GCLP_HMODULE)) ==
+      reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent_, GWLP_HINSTANCE))) {
+    return;
+  }
+  ControlNaming& naming = namings_[spec.id];
+  naming.description = spec.hint ? TrimSpaces(spec.hint) : "";
+  const std::string windowClass = UpperAscii(spec.windowClass);
+  const bool textNames = windowClass == "BUTTON" ||
+                         (windowClass == "STATIC" && (spec.style & SS_TYPEMASK) != SS_BITMAP);
+  if (!textNames) {
+    naming.name = naming.description;
+    naming.description.clear();
+  }
+  Subclass(control, static_cast<UINT_PTR>(spec.id));
+}
+
+void Form::SetAccessibleName(int id, std::string name) { namings_[id].name = std::move(name); }
+
+void Form::NameByLabel(int id, int labelId) { namings_[id].labelId = labelId; }
+
+LRESULT Form::HandleSubclassMessage(HWND control, UINT_PTR id, UINT message, WPARAM wParam,
+                                    LPARAM lParam) {
+  if (message == WM_GETOBJECT && AsksForClient(lParam)) {
+    auto* object = new ControlAccessible(control, namings_[static_cast<int>(id)]);
+    const LRESULT answer = AnswerGetObject(object, wParam);
+    object->Release();
+    if (answer) return answer;
+  }
+  return DefSubclassProc(control, message, wParam, lParam);
 }
 
 void Form::AddHint(HWND control, const char* hint) {

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "win32/ui/accessible.h"
 #include "win32/ui/base_window.h"
 #include "win32/ui/scale.h"
 
@@ -28,13 +29,16 @@ struct ControlSpec {
   DWORD style;
   FontSpec font = {};
   COLORREF textColor = CLR_INVALID;  // CLR_INVALID: the system colour
-  const char* hint = nullptr;
+  const char* hint = nullptr;  // also what a screen reader says the control does
   DWORD exStyle = 0;
 };
 
 // Owns the fonts of a form, made for its scale, and the caption colours of
-// its controls.
-class Form {
+// its controls, and describes its controls to screen readers: each answers
+// with its role, its hint, and its window text as its name, unless the text
+// does not name it (a field, a list, a bar, a picture: its hint does) or the
+// form was told another name.
+class Form : private BaseWindow<Form> {
  public:
   Form() = default;
   Form(const Form&) = delete;
@@ -54,15 +58,23 @@ class Form {
   void SetTextColor(int id, COLORREF color);
   // Draws an owner-drawn push button: frame, optional glyph, caption in its colour.
   void DrawButton(const DRAWITEMSTRUCT& item, HBITMAP glyph = nullptr);
+  // The name a screen reader says for a control: a text, or the text that
+  // the label `labelId` shows when it is asked.
+  void SetAccessibleName(int id, std::string name);
+  void NameByLabel(int id, int labelId);
 
  private:
+  friend class BaseWindow<Form>;
+  LRESULT HandleSubclassMessage(HWND control, UINT_PTR id, UINT message, WPARAM wParam, LPARAM lParam);
   void AddHint(HWND control, const char* hint);
+  void Describe(HWND control, const ControlSpec& spec);
 
   HWND parent_ = nullptr;
   HWND tooltip_ = nullptr;
   Scale scale_;
   std::map<FontSpec, HFONT> fonts_;
   std::map<int, COLORREF> colors_;
+  std::map<int, ControlNaming> namings_;
 };
 
 // A drop-down list `height` pixels high while closed: its selection field

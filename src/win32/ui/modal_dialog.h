@@ -46,6 +46,8 @@ class ModalDialog : public BaseWindow<ModalDialog> {
   HWND Item(int id) const { return form_->Item(id); }
   // The scale the dialog is laid out at, from OnInit on.
   const Scale& Scaling() const { return form_->Scaling(); }
+  // A field that a label names, for screen readers.
+  void NameByLabel(int id, int labelId) { form_->NameByLabel(id, labelId); }
 
  private:
   friend class BaseWindow<ModalDialog>;

@@ -76,6 +76,12 @@ TEST(FieldText, TrimFieldRemovesOnlyOuterSpacesAndNeverReturnsEmpty) {
   EXPECT_EQ(TrimField(" X\t"), "X\t");
 }
 
+TEST(FieldText, TrimSpacesLeavesNothingOfABlankText) {
+  EXPECT_EQ(TrimSpaces("  Dialer Screen "), "Dialer Screen");
+  EXPECT_EQ(TrimSpaces("    "), "");
+  EXPECT_EQ(TrimSpaces(""), "");
+}
+
 TEST(FieldText, QuotesToApostrophesReplacesEveryDoubleQuote) {
   EXPECT_EQ(QuotesToApostrophes(R"(CALL "BOB" AT 5)"), "CALL 'BOB' AT 5");
   EXPECT_EQ(QuotesToApostrophes("NO QUOTES"), "NO QUOTES");

@@ -237,18 +237,21 @@ TEST(SettingsModeIndicator, QueueThenShooterThenModemDecides) {
   ASSERT_TRUE(indicator.has_value());
   EXPECT_EQ(indicator->caption, "Fast    Queue    Slow");
   EXPECT_TRUE(indicator->speedBarEnabled);
+  EXPECT_EQ(indicator->spokenName, "Queue Mode");
 
   s.queueOn = false;
   indicator = ModeIndicatorFor(s);
   ASSERT_TRUE(indicator.has_value());
   EXPECT_EQ(indicator->caption, "     Shooter Mode");
   EXPECT_FALSE(indicator->speedBarEnabled);
+  EXPECT_EQ(indicator->spokenName, "Shooter Mode");
 
   s.shooterOn = false;
   indicator = ModeIndicatorFor(s);
   ASSERT_TRUE(indicator.has_value());
   EXPECT_EQ(indicator->caption, "       Modem Mode");
   EXPECT_FALSE(indicator->speedBarEnabled);
+  EXPECT_EQ(indicator->spokenName, "Modem Mode");
 
   s.modemOn = false;
   EXPECT_FALSE(ModeIndicatorFor(s).has_value());

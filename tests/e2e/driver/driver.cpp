@@ -2,14 +2,17 @@
 // as a user would, with ordinary window messages. It finds the main window by
 // its class, dialogs (class "#32770") by caption and controls by id, prints
 // the result of one command on stdout and exits 0, or prints the reason on
-// stderr and exits 1.
+// stderr and exits 1. It reads the phone list as a screen reader does,
+// through the grid's Active Accessibility object.
 #include <windows.h>
 #include <commctrl.h>
+#include <oleacc.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -660,6 +663,121 @@ void KeepDesktop(char**) {
   Sleep(INFINITE);
 }
 
+// --- screen reader: the program's windows through Active Accessibility ---
+
+// MinGW's IID_IAccessible is an import thunk of oleacc.dll, not the GUID.
+const IID kIidAccessible = {0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
+
+// A reference to a window's accessible object, released at the end of its scope.
+class Accessible {
+ public:
+  explicit Accessible(HWND window) {
+    const HRESULT result = AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), kIidAccessible,
+                                                      reinterpret_cast<void**>(&object_));
+    if (FAILED(result) || !object_) Fail("no accessible object for control " + std::to_string(GetDlgCtrlID(window)) +
+                                         ": error " + std::to_string(static_cast<unsigned long>(result)));
+  }
+  ~Accessible() { object_->Release(); }
+  Accessible(const Accessible&) = delete;
+  Accessible& operator=(const Accessible&) = delete;
+  IAccessible* operator->() const { return object_; }
+
+ private:
+  IAccessible* object_ = nullptr;
+};
+
+VARIANT ChildId(long id) {
+  VARIANT child;
+  child.vt = VT_I4;
+  child.lVal = id;
+  return child;
+}
+
+void Check(HRESULT result, const char* what) {
+  if (FAILED(result)) Fail(std::string(what) + " failed: error " + std::to_string(static_cast<unsigned long>(result)));
+}
+
+// A BSTR in the system code page; "" for none.
+std::string Narrow(BSTR text) {
+  if (!text) return "";
+  const int length = static_cast<int>(SysStringLen(text));
+  std::string narrow(static_cast<size_t>(length) * 2 + 1, '\0');
+  narrow.resize(static_cast<size_t>(
+      WideCharToMultiByte(CP_ACP, 0, text, length, narrow.data(), static_cast<int>(narrow.size()), nullptr, nullptr)));
+  SysFreeString(text);
+  return narrow;
+}
+
+std::string NameOf(const Accessible& object, long child = CHILDID_SELF) {
+  BSTR name = nullptr;
+  Check(object->get_accName(ChildId(child), &name), "get_accName");
+  return Narrow(name);
+}
+
+std::string DescriptionOf(const Accessible& object, long child = CHILDID_SELF) {
+  BSTR description = nullptr;
+  Check(object->get_accDescription(ChildId(child), &description), "get_accDescription");
+  return Narrow(description);
+}
+
+long NumberOf(HRESULT result, const VARIANT& value, const char* what) {
+  Check(result, what);
+  return value.vt == VT_I4 ? value.lVal : 0;  // VT_EMPTY: none
+}
+
+long RoleOf(const Accessible& object, long child = CHILDID_SELF) {
+  VARIANT role{};
+  return NumberOf(object->get_accRole(ChildId(child), &role), role, "get_accRole");
+}
+
+long StateOf(const Accessible& object, long child = CHILDID_SELF) {
+  VARIANT state{};
+  return NumberOf(object->get_accState(ChildId(child), &state), state, "get_accState");
+}
+
+std::string RoleText(long role) {
+  char text[64] = {};
+  GetRoleTextA(static_cast<DWORD>(role), text, sizeof text);
+  return text;
+}
+
+// Calls into the program are answered by its message loop, in turn with
+// what was posted to it before. They run on a thread of their own that is
+// waited for as a sent message is: a program that does not answer in time
+// is a failure, not a hang.
+struct Job {
+  const std::function<void()>& work;
+  std::string failure;
+};
+
+DWORD WINAPI RunJob(void* parameter) {
+  auto& job = *static_cast<Job*>(parameter);
+  CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+  try {
+    job.work();
+  } catch (const Failure& f) {
+    job.failure = f.reason;
+  }
+  CoUninitialize();
+  return 0;
+}
+
+void InTime(const std::function<void()>& work) {
+  Job job{work, {}};
+  HANDLE thread = CreateThread(nullptr, 0, RunJob, &job, 0, nullptr);
+  if (!thread) Fail("cannot start a thread");
+  const DWORD waited = WaitForSingleObject(thread, kSendTimeoutMs);
+  if (waited != WAIT_OBJECT_0) {
+    // Its call may never return, and it works on this frame's data, which
+    // the failure ends: the thread ends first.
+    TerminateThread(thread, 1);
+    CloseHandle(thread);
+    Fail("the program does not answer its accessible object");
+  }
+  CloseHandle(thread);
+  if (!job.failure.empty()) Fail(job.failure);
+}
+
 // --- phone list commands: keys as the keyboard sends them, the grid's rows ---
 
 WPARAM PhoneListKey(const char* name) {
@@ -674,18 +792,20 @@ WPARAM PhoneListKey(const char* name) {
   return KeyCode(name);
 }
 
-// Waits until the program has handled what was posted to it before. Keys
-// turn into characters as they are handled, and those come after a mark
-// posted with the keys, so the program is marked twice.
+// Waits until the program has handled what was posted to it before: a
+// call to the grid's accessible object comes to the program's message
+// loop as a posted message, after those posted before it. Keys turn into
+// characters as they are handled, and those come after the first call, so
+// the program is called twice.
 void WaitHandled() {
   HWND grid = Control(MainWindow(), IDC_GRID);
-  for (int round = 0; round < 2; ++round) {
-    const WPARAM mark = GetTickCount() + round + 1;
-    Post(grid, IDM_GRID_MARK, mark);
-    WaitFor(static_cast<int>(kSendTimeoutMs), [&] {
-      return static_cast<WPARAM>(Send(grid, IDM_GRID_LAST_MARK)) == mark;
-    }, "the program to handle the input");
-  }
+  InTime([grid] {
+    Accessible list(grid);
+    for (int round = 0; round < 2; ++round) {
+      long rows = 0;
+      Check(list->get_accChildCount(&rows), "get_accChildCount");
+    }
+  });
 }
 
 // The window whose focused control takes the keys: "main" or a dialog's caption.
@@ -729,15 +849,137 @@ void PressDial(char** a) {
 }
 
 HWND Grid() { return Control(MainWindow(), IDC_GRID); }
-void GridRow(char**) { std::printf("%d\n", static_cast<int>(Send(Grid(), IDM_GRID_SELECTED_ROW))); }
-void GridTop(char**) { std::printf("%d\n", static_cast<int>(Send(Grid(), IDM_GRID_TOP_ROW))); }
-void GridRows(char**) { std::printf("%d\n", static_cast<int>(Send(Grid(), IDM_GRID_ROW_COUNT))); }
 
-// The middle of a record row in view: a title row and record rows of 14
-// pixels, each with a line of 1 pixel below.
+// The grid's rows are the children of its accessible object.
+void ReadGrid(const std::function<void(const Accessible& list)>& read) {
+  HWND grid = Grid();
+  InTime([&] { read(Accessible(grid)); });
+}
+
+long RowCount(const Accessible& list) {
+  long rows = 0;
+  Check(list->get_accChildCount(&rows), "get_accChildCount");
+  return rows;
+}
+
+// The selected row, 0 for none.
+void GridRow(char**) {
+  ReadGrid([](const Accessible& list) {
+    VARIANT selected{};
+    std::printf("%ld\n", NumberOf(list->get_accSelection(&selected), selected, "get_accSelection"));
+  });
+}
+
+// The first row in view, 0 for none.
+void GridTop(char**) {
+  ReadGrid([](const Accessible& list) {
+    long top = 0;
+    for (long row = 1, rows = RowCount(list); row <= rows && top == 0; ++row) {
+      if (!(StateOf(list, row) & STATE_SYSTEM_OFFSCREEN)) top = row;
+    }
+    std::printf("%ld\n", top);
+  });
+}
+
+void GridRows(char**) {
+  ReadGrid([](const Accessible& list) { std::printf("%ld\n", RowCount(list)); });
+}
+
+// The focused row, 0 for none (or the focus elsewhere).
+void GridFocus(char**) {
+  ReadGrid([](const Accessible& list) {
+    VARIANT focused{};
+    const long child = NumberOf(list->get_accFocus(&focused), focused, "get_accFocus");
+    std::printf("%ld\n", child == CHILDID_SELF ? 0 : child);
+  });
+}
+
+// The list as a screen reader reads it: its name, role and header (the
+// column titles), then one line per row: its number, name and the states
+// s (selected), f (focused) and o (off screen).
+void GridItems(char**) {
+  ReadGrid([](const Accessible& list) {
+    std::printf("%s|%s|%s\n", NameOf(list).c_str(), RoleText(RoleOf(list)).c_str(), DescriptionOf(list).c_str());
+    for (long row = 1, rows = RowCount(list); row <= rows; ++row) {
+      const long state = StateOf(list, row);
+      std::printf("%ld|%s|%s|%s%s%s\n", row, RoleText(RoleOf(list, row)).c_str(), NameOf(list, row).c_str(),
+                  state & STATE_SYSTEM_SELECTED ? "s" : "", state & STATE_SYSTEM_FOCUSED ? "f" : "",
+                  state & STATE_SYSTEM_OFFSCREEN ? "o" : "");
+    }
+  });
+}
+
+// Every shown control of the main window ("main") or of a dialog, in tab
+// order, as a screen reader finds it: "id|role|name|value|flags", flags t
+// for a tab stop, d for a disabled control and c for a checked one. The
+// panels that group controls are left out.
+void AccessibleWalk(char** a) {
+  HWND window = std::strcmp(a[0], "main") == 0 ? MainWindow() : Dialog(a[0]);
+  std::vector<HWND> controls;
+  EnumChildWindows(window, CollectWindow, reinterpret_cast<LPARAM>(&controls));
+  InTime([&] {
+    for (HWND control : controls) {
+      char cls[64] = {};
+      GetClassNameA(control, cls, sizeof cls);
+      if (!IsWindowVisible(control) || (GetWindowLongA(control, GWL_EXSTYLE) & WS_EX_CONTROLPARENT)) continue;
+      const Accessible object(control);
+      const LONG style = GetWindowLongA(control, GWL_STYLE);
+      BSTR value = nullptr;
+      object->get_accValue(ChildId(CHILDID_SELF), &value);
+      std::printf("%d|%s|%s|%s|%s%s%s\n", GetDlgCtrlID(control), RoleText(RoleOf(object)).c_str(),
+                  NameOf(object).c_str(), Narrow(value).c_str(), style & WS_TABSTOP ? "t" : "",
+                  style & WS_DISABLED ? "d" : "", StateOf(object) & STATE_SYSTEM_CHECKED ? "c" : "");
+    }
+  });
+}
+
+// The row the last focus event of the grid named, 0 before one came.
+HWND g_watchedGrid = nullptr;
+LONG g_focusedRow = 0;
+
+void CALLBACK OnFocusEvent(HWINEVENTHOOK, DWORD, HWND hwnd, LONG objectId, LONG childId, DWORD, DWORD) {
+  if (hwnd == g_watchedGrid && objectId == OBJID_CLIENT && childId > 0) g_focusedRow = childId;
+}
+
+// Waits, as a screen reader listens, for the grid to say that a row has
+// the focus: prints "ready" once it listens, then the row and its name.
+void WaitFocusEvent(char** a) {
+  g_watchedGrid = Grid();
+  DWORD process = 0;
+  GetWindowThreadProcessId(g_watchedGrid, &process);
+  HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_FOCUS, nullptr, OnFocusEvent, process, 0,
+                                       WINEVENT_OUTOFCONTEXT);
+  if (!hook) Fail("cannot listen to the program's events");
+  std::printf("ready\n");
+  std::fflush(stdout);
+  const DWORD start = GetTickCount();
+  while (g_focusedRow == 0) {
+    if (static_cast<int>(GetTickCount() - start) > ToInt(a[0])) Fail("timed out waiting for a focus event of a row");
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, kPollMs, QS_ALLINPUT);
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+  }
+  UnhookWinEvent(hook);
+  ReadGrid([](const Accessible& list) { std::printf("%ld|%s\n", g_focusedRow, NameOf(list, g_focusedRow).c_str()); });
+}
+
+// The middle of a record row, where the grid says it is, in the grid's
+// client area; a little right of its left edge, in the first name. A row
+// past the last is the middle of the grid, below the rows there are.
 LPARAM RowPoint(HWND grid, int row) {
-  const int top = static_cast<int>(Send(grid, IDM_GRID_TOP_ROW));
-  return MAKELPARAM(60, (row - top + 1) * 15 + 7);
+  RECT place{};
+  bool isRow = false;
+  InTime([&] {
+    Accessible list(grid);
+    long left = 0, top = 0, width = 0, height = 0;
+    isRow = row <= RowCount(list);
+    if (!isRow) return;
+    Check(list->accLocation(&left, &top, &width, &height, ChildId(row)), "accLocation");
+    place = {left, top, left + width, top + height};
+  });
+  if (!isRow) return CentreOf(grid);
+  MapWindowPoints(nullptr, grid, reinterpret_cast<POINT*>(&place), 2);
+  return MAKELPARAM(place.left + 60, (place.top + place.bottom) / 2);
 }
 
 void GridClick(char** a) {
@@ -1040,6 +1282,10 @@ const Command kCommands[] = {
     {"grid-row", 0, GridRow, ""},
     {"grid-top", 0, GridTop, ""},
     {"grid-rows", 0, GridRows, ""},
+    {"grid-focus", 0, GridFocus, ""},
+    {"grid-items", 0, GridItems, ""},
+    {"a11y-walk", 1, AccessibleWalk, "main|<caption>"},
+    {"wait-focus-event", 1, WaitFocusEvent, "<timeout_ms>"},
     {"grid-click", 1, GridClick, "<row>"},
     {"grid-dblclick", 1, GridDoubleClick, "<row>"},
     {"grid-drag", 2, GridDrag, "<x1> <x2>"},
