@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <memory>
 #include <system_error>
 
 namespace tonvero {
@@ -16,6 +17,8 @@ constexpr UINT kDeliverMessage = WM_APP + 1;
 // costs more than a trace of processor time.
 constexpr DWORD kFirstRestMs = 50;
 constexpr DWORD kLongestRestMs = 800;
+// How long an ended wait may take to let go of its record.
+constexpr DWORD kLetGoMs = 300;
 constexpr DWORD kPurgeAll = PURGE_TXABORT | PURGE_RXABORT | PURGE_TXCLEAR | PURGE_RXCLEAR;
 
 void RegisterSyncClass(WNDPROC procedure) {
@@ -83,12 +86,24 @@ DWORD WINAPI SerialEventThread::ThreadMain(void* self) {
   });
 }
 
-void SerialEventThread::Run() {
+// The record of one device wait: its overlapped state and the events the
+// device writes when the wait ends.
+struct SerialEventThread::WaitRecord {
   OVERLAPPED overlapped{};
-  overlapped.hEvent = event_.Handle();
+  DWORD events = 0;
+};
+
+std::unique_ptr<SerialEventThread::WaitRecord> SerialEventThread::NewWaitRecord() {
+  auto record = std::make_unique<WaitRecord>();
+  record->overlapped.hEvent = event_.Handle();
+  return record;
+}
+
+void SerialEventThread::Run() {
+  std::unique_ptr<WaitRecord> record = NewWaitRecord();
   while (!terminated_) {
     bool rest = true;
-    if (WaitForEvents(overlapped) && !terminated_) rest = !Deliver();
+    if (WaitForEvents(record) && !terminated_) rest = !Deliver();
     event_.ResetEvent();
     if (rest) {
       Rest();
@@ -100,39 +115,57 @@ void SerialEventThread::Run() {
 }
 
 // One wait on the device; true when it ended with events, false when it
-// failed at once or completed with a failure (Stop included). The
-// overlapped record is free again when this returns.
-bool SerialEventThread::WaitForEvents(OVERLAPPED& overlapped) {
-  if (WaitCommEvent(port_, reinterpret_cast<DWORD*>(&eventMask_), &overlapped)) return true;
+// failed at once or completed with a failure (Stop included). The record
+// is free again when this returns: the same one, or a new one when the
+// device kept the old.
+bool SerialEventThread::WaitForEvents(std::unique_ptr<WaitRecord>& record) {
+  OVERLAPPED& overlapped = record->overlapped;
+  if (WaitCommEvent(port_, &record->events, &overlapped)) {
+    eventMask_ = record->events;
+    return true;
+  }
   if (GetLastError() != ERROR_IO_PENDING) return false;
   // A Stop that came before this wait began had no wait to complete, and
   // the wait's start reset its wake-up: without this the thread would wait
   // for ever.
   if (terminated_) {
-    CancelWait(overlapped);
+    CancelWait(record);
     return false;
   }
   if (event_.WaitFor(INFINITE) != WaitResult::kSignaled) return false;
   DWORD unused = 0;
-  if (GetOverlappedResult(port_, &overlapped, &unused, FALSE)) return true;
-  // Woken by Stop before the device let go of the wait.
-  if (GetLastError() == ERROR_IO_INCOMPLETE) CancelWait(overlapped);
+  if (GetOverlappedResult(port_, &overlapped, &unused, FALSE)) {
+    eventMask_ = record->events;
+    return true;
+  }
+  // Woken by Stop before the device let go of the wait, or by a device
+  // that ended the wait and left its record saying pending.
+  if (GetLastError() == ERROR_IO_INCOMPLETE) CancelWait(record);
   return false;
 }
 
-// Ends a pending wait and lets it finish before the record (and the event
-// mask the device writes) is used again or goes. A mask other than the one
-// the wait began with completes it, as Stop's does; the wait began with
-// either the monitored events or Stop's empty mask, so the mask set here is
-// neither, and stays until the device let go: Wine's CancelIo alone leaves
-// a wait pending for ever, and so does setting the mask it began with. A
-// port left to its owner is not touched but for the cancel. The record's
-// own state tells when the device let go: its event is no sign, as Stop
-// may set it at any moment.
-void SerialEventThread::CancelWait(OVERLAPPED& overlapped) {
+// Ends a pending wait and lets it finish before the record is used again
+// or goes. A mask other than the one the wait began with completes it, as
+// Stop's does; the wait began with either the monitored events or Stop's
+// empty mask, so the mask set here is neither. A port left to its owner is
+// not touched but for the cancel. The record's own state tells when the
+// device let go (its event is no sign, as Stop may set it at any moment),
+// but Wine's can stay "pending" for ever after its wait has ended: when a
+// wait ends as it begins, the end's state is overwritten by the begin's.
+// A record still pending after kLetGoMs is left to the device, which may
+// yet write it, and the next wait takes a new one.
+void SerialEventThread::CancelWait(std::unique_ptr<WaitRecord>& record) {
   if (!leavePort_) SetCommMask(port_, monitoredMask_ == EV_ERR ? EV_BREAK : EV_ERR);
   CancelIo(port_);
-  while (!HasOverlappedIoCompleted(&overlapped)) Sleep(1);
+  const DWORD started = GetTickCount();
+  while (!HasOverlappedIoCompleted(&record->overlapped)) {
+    if (GetTickCount() - started >= kLetGoMs) {
+      static_cast<void>(record.release());  // the device may still write it
+      record = NewWaitRecord();
+      break;
+    }
+    Sleep(1);
+  }
   if (!leavePort_) SetCommMask(port_, 0);
   event_.ResetEvent();
 }

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <atomic>
+#include <memory>
 #include <functional>
 #include <string>
 
@@ -50,14 +51,16 @@ class SerialEventThread : public BaseWindow<SerialEventThread> {
   // The hidden window through which deliveries reach the user-interface thread.
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void Run();
-  bool WaitForEvents(OVERLAPPED& overlapped);
-  void CancelWait(OVERLAPPED& overlapped);
+  struct WaitRecord;
+  std::unique_ptr<WaitRecord> NewWaitRecord();
+  bool WaitForEvents(std::unique_ptr<WaitRecord>& record);
+  void CancelWait(std::unique_ptr<WaitRecord>& record);
   void Rest();
   bool Deliver();
   void DeliverOnUserInterfaceThread();
 
   HANDLE port_;
-  uint32_t eventMask_ = 0;  // filled by the driver when a wait completes
+  uint32_t eventMask_ = 0;  // the events of the last wait that ended with some
   BatchReport onBatch_;
   FailureReport onFailure_;
   ManualResetEvent event_;
