@@ -113,21 +113,21 @@ void Form::Layout(const std::vector<ControlSpec>& controls, Scale scale) {
 }
 
 // Windows of the program's own classes answer screen readers themselves.
-void Form::Describe(HWND control, const ControlSpec& spec) {
+void Form::Describe(HWND control, const ControlSpec& item) {
   if (reinterpret_cast<HINSTANCE>(GetClassLongPtrA(control, GCLP_HMODULE)) ==
       reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent_, GWLP_HINSTANCE))) {
     return;
   }
-  ControlNaming& naming = namings_[spec.id];
-  naming.description = spec.hint ? TrimSpaces(spec.hint) : "";
-  const std::string windowClass = UpperAscii(spec.windowClass);
+  ControlNaming& naming = namings_[item.id];
+  naming.description = item.hint ? TrimSpaces(item.hint) : "";
+  const std::string windowClass = UpperAscii(item.windowClass);
   const bool textNames = windowClass == "BUTTON" ||
-                         (windowClass == "STATIC" && (spec.style & SS_TYPEMASK) != SS_BITMAP);
+                         (windowClass == "STATIC" && (item.style & SS_TYPEMASK) != SS_BITMAP);
   if (!textNames) {
     naming.name = naming.description;
     naming.description.clear();
   }
-  Subclass(control, static_cast<UINT_PTR>(spec.id));
+  Subclass(control, static_cast<UINT_PTR>(item.id));
 }
 
 void Form::SetAccessibleName(int id, std::string name) { namings_[id].name = std::move(name); }

@@ -67,7 +67,7 @@ class Form : private BaseWindow<Form> {
   friend class BaseWindow<Form>;
   LRESULT HandleSubclassMessage(HWND control, UINT_PTR id, UINT message, WPARAM wParam, LPARAM lParam);
   void AddHint(HWND control, const char* hint);
-  void Describe(HWND control, const ControlSpec& spec);
+  void Describe(HWND control, const ControlSpec& item);
 
   HWND parent_ = nullptr;
   HWND tooltip_ = nullptr;
