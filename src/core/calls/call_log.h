@@ -22,6 +22,14 @@ struct CallEntry {
   bool operator==(const CallEntry&) const = default;
 };
 
+// Whoever keeps the calls: told of every dial once it has ended. Keeping
+// a call never fails the dial, so Record throws nothing.
+class CallRecorder {
+ public:
+  virtual ~CallRecorder() = default;
+  virtual void Record(const CallEntry& call) noexcept = 0;
+};
+
 constexpr const char* kCallLogFileName = "tv.log";
 constexpr const char* kDialedOutcome = "Dialed";
 constexpr const char* kModeQueue = "Queue";

@@ -95,6 +95,9 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_ACTIVATE: OnActivate(LOWORD(wParam) != WA_INACTIVE); return 0;
     case WM_COPYDATA: return TakeHandedNumber(*reinterpret_cast<const COPYDATASTRUCT*>(lParam));
+    case WM_SYSCOMMAND:
+      if ((wParam & 0xFFF0) == IDM_RECENT_CALLS) return ShowRecentCalls(), 0;
+      break;
   }
   LRESULT result = 0;
   if (HandleFormMessage(form_, message, wParam, lParam, result)) return result;
@@ -125,6 +128,9 @@ bool MainWindow::OnCreate() {
   LoadPhoneList();
   phoneList_.EnablePrint(printer_.PrinterInstalled());
   if (link) TakeLinkNumber(*link);
+  calls_.Start(hwnd_, startDir_);
+  dialer_.RecordCallsWith(calls_);
+  AppendMenuA(GetSystemMenu(hwnd_, FALSE), MF_STRING, IDM_RECENT_CALLS, "Recent Calls...\tCtrl+H");
   started_ = true;
   return true;
 }
@@ -234,6 +240,7 @@ void MainWindow::OnCommand(int id, int code) {
   switch (id) {
     case IDOK: PressFocusedButton(); break;
     case IDC_EXIT: ConfirmExit(); break;
+    case IDM_RECENT_CALLS: ShowRecentCalls(); break;
     case IDC_LOGO:
       if (code == STN_DBLCLK) ShowAbout();
       else InvalidateRect(Item(IDC_LOGO), nullptr, TRUE);
@@ -311,6 +318,16 @@ void MainWindow::MergeAnotherDatabase(MergeKind kind) {
 void MainWindow::DatabaseOpened(const std::string& dbBase) {
   settings_.dbBase = dbBase;
   LoadDialingProcedures();
+}
+
+// The number chosen stands in the dialer screen with "Dial" focused, so
+// that a second Enter dials it.
+void MainWindow::ShowRecentCalls() {
+  const std::optional<std::string> number = calls_.ShowWindow(hwnd_);
+  if (!number) return;
+  dialer_.ShowNumber(*number);
+  focusBeforeDeactivation_ = dialer_.DialButton();
+  SetFocus(dialer_.DialButton());
 }
 
 void MainWindow::StepProcedure(int delta) {

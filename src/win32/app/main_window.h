@@ -11,6 +11,7 @@
 #include "core/contacts/outside_number.h"
 #include "core/settings/settings.h"
 #include "win32/app/pictures.h"
+#include "win32/calls/recent_calls.h"
 #include "win32/dialer/dialer_panel.h"
 #include "win32/merge/merge_command.h"
 #include "win32/phonelist/phone_list_panel.h"
@@ -63,6 +64,9 @@ class MainWindow : public BaseWindow<MainWindow>,
 
   // DialerPanel::Owner
   std::string ProcedureText() const override { return procedureBar_.CurrentCommand(); }
+  std::string ProcedureName() const override { return procedureBar_.CurrentName(); }
+  std::string RecordNameOf(const std::string& number) const override { return phoneList_.NameOfSelected(number); }
+  void ShowRecentCalls();
   // PhoneListPanel::Owner
   const std::string& DatabaseBase() const override { return settings_.dbBase; }
   void DatabaseOpened(const std::string& dbBase) override;
@@ -92,6 +96,7 @@ class MainWindow : public BaseWindow<MainWindow>,
   ProcedureBar procedureBar_;
   PhoneListPanel phoneList_{*this};
   PhoneListPrinter printer_;
+  RecentCalls calls_;
 };
 
 }  // namespace tonvero

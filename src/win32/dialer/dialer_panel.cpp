@@ -295,7 +295,23 @@ void DialerPanel::ReleaseKey(int id) {
 
 // ---- dialing ---------------------------------------------------------------------
 
+// The call is recorded once the dial has ended, so that keeping it never
+// delays the dial; a failure that stopped the dial is recorded with it and
+// then goes on to the general handler.
 void DialerPanel::Dial() {
+  CallEntry call = CallFacts(Number());
+  try {
+    DialInMode();
+  } catch (const std::exception& failure) {
+    call.outcome = failure.what();
+    if (recorder_) recorder_->Record(call);
+    throw;
+  }
+  call.outcome = kDialedOutcome;
+  if (recorder_) recorder_->Record(call);
+}
+
+void DialerPanel::DialInMode() {
   if (settings_.modemOn) {
     modemDialer_.Dial(*this, owner_.ProcedureText(), settings_);
     return;
@@ -304,9 +320,26 @@ void DialerPanel::Dial() {
   ShowDialing(true);
   const std::string number = WindowText(screen);
   SetWindowTextA(screen, "");
-  InterpretDialString(BuildDialString(owner_.ProcedureText(), number), settings_.queueOn, *this);
+  InterpretDialString(DialedString(number), settings_.queueOn, *this);
   PutNumberBack(number);
   ShowDialing(false);
+}
+
+std::string DialerPanel::DialedString(const std::string& number) const {
+  return BuildDialString(owner_.ProcedureText(), number);
+}
+
+CallEntry DialerPanel::CallFacts(const std::string& number) const {
+  CallEntry call;
+  SYSTEMTIME now;
+  GetLocalTime(&now);
+  call.time = CallTime(now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond);
+  call.number = number;
+  call.dialed = DialedString(number);
+  call.name = owner_.RecordNameOf(number);
+  call.procedure = owner_.ProcedureName();
+  call.mode = settings_.modemOn ? kModeModem : settings_.queueOn ? kModeQueue : kModeShooter;
+  return call;
 }
 
 std::string DialerPanel::Number() const { return WindowText(Item(IDC_SCREEN)); }

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "core/calls/call_log.h"
 #include "core/dialer/dial_string.h"
 #include "core/dialer/tone_player.h"
 #include "core/settings/settings.h"
@@ -30,6 +31,10 @@ class DialerPanel : public BaseWindow<DialerPanel>, private DialTarget, private 
     virtual ~Owner() = default;
     // The text of the dialing procedure to dial the number through.
     virtual std::string ProcedureText() const = 0;
+    // The procedure's name, and the name of the list's record the number
+    // came from ("" when it came from elsewhere), for the call log.
+    virtual std::string ProcedureName() const = 0;
+    virtual std::string RecordNameOf(const std::string& number) const = 0;
   };
 
   // `settings` holds the modes, lengths and port the panel dials with.
@@ -55,8 +60,10 @@ class DialerPanel : public BaseWindow<DialerPanel>, private DialTarget, private 
   void ShowMode();
   // Puts a number into the dialer screen.
   void ShowNumber(const std::string& number);
-  // Dials what the screen holds.
+  // Dials what the screen holds; `recorder` is told of every dial once it
+  // has ended, dialed or stopped by a failure.
   void Dial();
+  void RecordCallsWith(CallRecorder& recorder) { recorder_ = &recorder; }
   HWND DialButton() const { return Item(IDC_DIAL); }
 
 
@@ -73,6 +80,11 @@ class DialerPanel : public BaseWindow<DialerPanel>, private DialTarget, private 
   void ReleaseKey(int id);
   void ChooseMode();
   void NameForScreenReaders();
+  void DialInMode();
+  // The dial as the call log keeps it, before its outcome.
+  CallEntry CallFacts(const std::string& number) const;
+  // What the procedure makes of the number: what is dialed.
+  std::string DialedString(const std::string& number) const;
 
   // DialTarget
   void ShowSymbol(char symbol) override;
@@ -99,6 +111,7 @@ class DialerPanel : public BaseWindow<DialerPanel>, private DialTarget, private 
   std::unique_ptr<TonePlayer> player_;
   SerialPort modem_;  // open only while a modem dial is under way
   ModemDialer modemDialer_{modem_};
+  CallRecorder* recorder_ = nullptr;
 };
 
 }  // namespace tonvero

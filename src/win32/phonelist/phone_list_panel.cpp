@@ -125,6 +125,12 @@ void PhoneListPanel::OnCommand(int id) {
   }
 }
 
+std::string PhoneListPanel::NameOfSelected(const std::string& number) const {
+  const Record* record = SelectedRecord();
+  if (!record || record->phone != number) return "";
+  return TrimSpaces(TrimSpaces(record->first) + ' ' + TrimSpaces(record->last));
+}
+
 const Record* PhoneListPanel::SelectedRecord() const {
   const int row = Selected();
   return row >= 1 && row <= RecordRows() ? &records_[row - 1] : nullptr;

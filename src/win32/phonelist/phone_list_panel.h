@@ -80,6 +80,8 @@ class PhoneListPanel : public BaseWindow<PhoneListPanel>,
   const Titles& ColumnTitles() const { return titles_; }
   const std::vector<Record>& Records() const override { return records_; }
   int SortField() const { return sortField_; }
+  // The name of the selected record when `number` is its phone; "" else.
+  std::string NameOfSelected(const std::string& number) const;
   ColumnWidths Widths() const { return grid_.Widths(); }
   void SetWidths(const ColumnWidths& widths) { grid_.SetWidths(widths); }
   // Ends the grid above `screenTop` (a screen coordinate) without its scroll

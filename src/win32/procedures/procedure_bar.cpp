@@ -147,6 +147,8 @@ void ProcedureBar::UpdateDeleteButton() { EnableWindow(Item(IDC_DP_DELETE), Sele
 
 std::string ProcedureBar::CurrentCommand() const { return WindowText(Item(IDC_DP_EDIT)); }
 
+std::string ProcedureBar::CurrentName() const { return WindowText(Item(IDC_DP_NAME)); }
+
 bool ProcedureBar::StepNext() {
   const int next = Selected() + 1;
   if (next >= list_.Size()) return false;

@@ -59,6 +59,7 @@ class ProcedureBar : public BaseWindow<ProcedureBar>, public MergeProcedures {
   bool StepPrevious();
   // The command text dialing uses: what the command field shows.
   std::string CurrentCommand() const;
+  std::string CurrentName() const;
 
   const ProcedureList& List() const override { return list_; }
   int Selected() const;

@@ -102,3 +102,16 @@
 #define IDC_PRINTER_FORM 1602   // the "Form" group
 #define IDC_PRINTER_LIST 1603   // its item "List"
 #define IDC_PRINTER_BOOK 1604   // its item "Book"
+
+// Recent calls: the "Recent Calls" window and its entry in the main
+// window's system menu.
+#define IDM_RECENT_CALLS 0x0120     // system menu "Recent Calls..." (Ctrl+H)
+#define IDC_CALLS_FIND_LABEL 1700   // "Find:"
+#define IDC_CALLS_FILTER 1701       // typing here filters by number or name
+#define IDC_CALLS_LIST 1702         // the calls, newest first
+#define IDC_CALLS_STATUS 1703       // how many, lines skipped, a failure
+#define IDC_CALLS_KEEP 1704         // "Keep a log of calls"
+#define IDC_CALLS_USE 1             // "Use Number": IDOK, as Enter
+#define IDC_CALLS_DELETE 1705       // "Delete"
+#define IDC_CALLS_CLEAR 1706        // "Clear"
+#define IDC_CALLS_CLOSE 2           // "Close": IDCANCEL

@@ -99,7 +99,8 @@ INT_PTR ModalDialog::HandleDialogMessage(UINT message, WPARAM wParam, LPARAM lPa
       return reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_BTNFACE));
     }
   }
-  return FALSE;
+  INT_PTR result = FALSE;
+  return OnMessage(message, wParam, lParam, result) ? result : FALSE;
 }
 
 }  // namespace tonvero

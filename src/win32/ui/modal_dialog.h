@@ -38,6 +38,9 @@ class ModalDialog : public BaseWindow<ModalDialog> {
   // Reads the controls back when the dialog closes with IDOK.
   virtual void OnOk() {}
   virtual void OnCommand(int /*id*/, int /*code*/) {}
+  // Any other message (notifications, sizing, the end): true, with the
+  // dialog procedure's result, when handled.
+  virtual bool OnMessage(UINT /*message*/, WPARAM /*wParam*/, LPARAM /*lParam*/, INT_PTR& /*result*/) { return false; }
 
   // Messages of controls the dialog subclassed with Subclass.
   virtual LRESULT HandleSubclassMessage(HWND control, UINT_PTR id, UINT message, WPARAM wParam,

@@ -897,16 +897,34 @@ void GridFocus(char**) {
 // The list as a screen reader reads it: its name, role and header (the
 // column titles), then one line per row: its number, name and the states
 // s (selected), f (focused) and o (off screen).
-void GridItems(char**) {
-  ReadGrid([](const Accessible& list) {
-    std::printf("%s|%s|%s\n", NameOf(list).c_str(), RoleText(RoleOf(list)).c_str(), DescriptionOf(list).c_str());
-    for (long row = 1, rows = RowCount(list); row <= rows; ++row) {
-      const long state = StateOf(list, row);
-      std::printf("%ld|%s|%s|%s%s%s\n", row, RoleText(RoleOf(list, row)).c_str(), NameOf(list, row).c_str(),
-                  state & STATE_SYSTEM_SELECTED ? "s" : "", state & STATE_SYSTEM_FOCUSED ? "f" : "",
-                  state & STATE_SYSTEM_OFFSCREEN ? "o" : "");
-    }
+void PrintItems(const Accessible& list) {
+  std::printf("%s|%s|%s\n", NameOf(list).c_str(), RoleText(RoleOf(list)).c_str(), DescriptionOf(list).c_str());
+  for (long row = 1, rows = RowCount(list); row <= rows; ++row) {
+    const long state = StateOf(list, row);
+    std::printf("%ld|%s|%s|%s%s%s\n", row, RoleText(RoleOf(list, row)).c_str(), NameOf(list, row).c_str(),
+                state & STATE_SYSTEM_SELECTED ? "s" : "", state & STATE_SYSTEM_FOCUSED ? "f" : "",
+                state & STATE_SYSTEM_OFFSCREEN ? "o" : "");
+  }
+}
+
+void GridItems(char**) { ReadGrid(PrintItems); }
+
+// A list of a dialog read as grid-items reads the grid.
+void DialogItems(char** a) {
+  HWND list = DialogControl(a[0], a[1]);
+  InTime([&] { PrintItems(Accessible(list)); });
+}
+
+// The screen point in the middle of item n (from 1) of a dialog's list,
+// where its accessible object says the item is.
+void DialogItemPoint(char** a) {
+  HWND list = DialogControl(a[0], a[1]);
+  long left = 0, top = 0, width = 0, height = 0;
+  InTime([&] {
+    Accessible object(list);
+    Check(object->accLocation(&left, &top, &width, &height, ChildId(ToInt(a[2]))), "accLocation");
   });
+  std::printf("%ld %ld\n", left + width / 2, top + height / 2);
 }
 
 // Every shown control of the main window ("main") or of a dialog, in tab
@@ -1284,6 +1302,8 @@ const Command kCommands[] = {
     {"grid-rows", 0, GridRows, ""},
     {"grid-focus", 0, GridFocus, ""},
     {"grid-items", 0, GridItems, ""},
+    {"dlg-items", 2, DialogItems, "<caption> <id>"},
+    {"dlg-item-point", 3, DialogItemPoint, "<caption> <id> <item>"},
     {"a11y-walk", 1, AccessibleWalk, "main|<caption>"},
     {"wait-focus-event", 1, WaitFocusEvent, "<timeout_ms>"},
     {"grid-click", 1, GridClick, "<row>"},
