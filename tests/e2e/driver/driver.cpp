@@ -438,6 +438,14 @@ void DialogPlace(char** a) {
               GetSystemMetrics(SM_CYSCREEN));
 }
 
+// Moves and sizes a dialog as a user dragging its caption and border does.
+void DialogMove(char** a) {
+  if (!SetWindowPos(Dialog(a[0]), nullptr, ToInt(a[1]), ToInt(a[2]), ToInt(a[3]), ToInt(a[4]),
+                    SWP_NOZORDER | SWP_NOACTIVATE))
+    Fail("cannot move the dialog");
+  std::printf("ok\n");
+}
+
 // Tells the main window that it moved to a monitor of `dpi`, as Windows
 // does with WM_DPICHANGED: the suggested rectangle, at the screen's top
 // left corner, holds its client area at 625 x 372 scaled to `dpi`. The
@@ -1332,6 +1340,7 @@ const Command kCommands[] = {
     {"layout", 0, Layout, ""},
     {"dpi-changed", 1, DpiChanged, "<dpi>"},
     {"dlg-place", 1, DialogPlace, "<caption>"},
+    {"dlg-move", 5, DialogMove, "<caption> <x> <y> <width> <height>"},
     {"dlg-layout", 1, DialogLayout, "<caption>"},
 };
 
