@@ -438,6 +438,16 @@ void DialogPlace(char** a) {
               GetSystemMetrics(SM_CYSCREEN));
 }
 
+// Waits until a menu (a window of the class "#32768") is shown, as the
+// system menu is once Alt+Space has opened it.
+void WaitMenu(char** a) {
+  WaitFor(ToInt(a[0]), [] {
+    HWND menu = FindWindowA("#32768", nullptr);
+    return menu != nullptr && IsWindowVisible(menu);
+  }, "a menu");
+  std::printf("ok\n");
+}
+
 // Moves and sizes a dialog as a user dragging its caption and border does.
 void DialogMove(char** a) {
   if (!SetWindowPos(Dialog(a[0]), nullptr, ToInt(a[1]), ToInt(a[2]), ToInt(a[3]), ToInt(a[4]),
@@ -1340,6 +1350,7 @@ const Command kCommands[] = {
     {"layout", 0, Layout, ""},
     {"dpi-changed", 1, DpiChanged, "<dpi>"},
     {"dlg-place", 1, DialogPlace, "<caption>"},
+    {"wait-menu", 1, WaitMenu, "<timeout_ms>"},
     {"dlg-move", 5, DialogMove, "<caption> <x> <y> <width> <height>"},
     {"dlg-layout", 1, DialogLayout, "<caption>"},
 };
