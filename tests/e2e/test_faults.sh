@@ -18,9 +18,13 @@
 # "quiet" for none, "-" for a pair left out. A held file is read with a
 # sharing violation, but replacing it is refused, as the new file is moved
 # over it; a refused print job ends with the system's error 6.
-# Left out: the dial actions meet only the missing port and Print only the
-# printer, as neither opens a file of the program; those two faults meet
-# nothing else. With the list unread, the actions on its records have none
+# The dial actions write one line to the call log tv.log after the dial:
+# a log that cannot be written is said once, after the first dial, and the
+# dials go on (a read-only folder still lets the existing log grow). "calls"
+# opens and closes the "Recent Calls" window, which says a log it cannot
+# read in its own status line, not in a box. Print meets only the printer,
+# as it opens no file of the program; the printer and the missing port
+# meet nothing else. With the list unread, the actions on its records have none
 # to act on; Insert must add nothing, Add and Sync say why they cannot
 # merge it. A port held open by another program cannot be made here: Wine
 # checks sharing on regular files only, so the program opens it and dials.
@@ -45,9 +49,10 @@ dp-edit         denied    denied   denied full  -      -      -
 add             denied    denied   shared full  shared -      -
 sync            denied    denied   shared full  shared -      -
 print           -         -        -      -     -      -      refused
-dial            -         -        -      -     -      noport -
-enter           -         -        -      -     -      noport -
-double-click    -         -        -      -     -      noport -
+dial            logdenied quiet    logshared logfull -      noport -
+enter           quiet     quiet    quiet  quiet -      noport -
+double-click    quiet     quiet    quiet  quiet -      noport -
+calls           quiet     quiet    quiet  quiet -      -      -
 recover         quiet     quiet    quiet  quiet -      quiet  quiet
 exit            quiet     quiet    quiet  full  -      -      -
 '
@@ -56,6 +61,9 @@ declare -A MESSAGE=(
   [denied]="File access denied" [shared]="I/O error 32" [full]="Disk full"
   [noport]="Error accessing specified device (Error: 2) "
   [refused]="I/O error 6"
+  [logdenied]="The call log tv.log cannot be written: File access denied. Dialing goes on without it."
+  [logshared]="The call log tv.log cannot be written: I/O error 32. Dialing goes on without it."
+  [logfull]="The call log tv.log cannot be written: Disk full. Dialing goes on without it."
 )
 
 test_faults_immutable_file() { run_faults immutable; }
@@ -85,6 +93,11 @@ run_faults() {  # fault
   printf '"OFFICE","0P@"\r\n' >"$P/other/Work.dp"
   cp "$P/other/Work.rbd" "$P/other/Work.bak"
   cp "$P/other/Work.dp" "$P/other/Work.dpb"
+  # 32 lines of 128 bytes: the log fills its last block, so that on the
+  # full disk the next line needs a new one.
+  local line
+  line=$(printf '"2026-01-01 10:00:00","111","111","%063d","VELMORA","Queue","Dialed"' 0)
+  for _ in {1..32}; do printf '%s\r\n' "$line"; done >"$P/tv.log"
   [ "$FAULT" != noport ] || rm -f "$WINEPREFIX/dosdevices/com9"
   start_under_fault
   local column action cells expected failed=""
@@ -102,9 +115,9 @@ run_faults() {  # fault
 # Makes the fault, or lifts it.
 fault_on() {
   case $FAULT in
-    immutable) chattr +i "$P"/Base.* "$P"/tv.cn3 "$P"/other/Work.* ;;
+    immutable) chattr +i "$P"/Base.* "$P"/tv.cn3 "$P"/tv.log "$P"/other/Work.* ;;
     readonly) chattr +i "$P" "$P/other" ;;
-    locked) hold $(for f in "$P"/Base.* "$P"/tv.cn3 "$P"/other/Work.*; do windows_path "$f" && echo; done) ;;
+    locked) hold $(for f in "$P"/Base.* "$P"/tv.cn3 "$P"/tv.log "$P"/other/Work.*; do windows_path "$f" && echo; done) ;;
     full) dd if=/dev/zero of="$P/filler" bs=64k 2>/dev/null || [ "$(df --output=avail "$P" | tail -n 1)" -eq 0 ] ;;
     unread) hold "$(windows_path "$P/Base.rbd")" ;;
     noport) choose_modem 8 0 ;;
@@ -191,6 +204,7 @@ act() {
     dial) drv settext "$IDC_SCREEN" 5551234 && drv click "$IDC_DIAL" ;;
     enter) drv post-key main enter ;;
     double-click) drv grid-dblclick 1 ;;
+    calls) xdotool key ctrl+h ;;
     exit) drv click "$IDC_EXIT" ;;
   esac >/dev/null
 }
@@ -252,7 +266,7 @@ damaged_files() {
     case $f in ./filler | ./tonvero.exe | ./one.wav) continue ;; esac
     cmp -s "$TEST_DIR/before/$f" "$P/$f" && continue
     case $f in
-      *.rbd | *.bak | *.dp | *.dpb)
+      *.rbd | *.bak | *.dp | *.dpb | *.log)
         [ -f "$P/$f" ] && ! grep -qv $'^"[^"]*"\(,"[^"]*"\)*\r$' "$P/$f" &&
           [ -z "$(comm -23 <(sort -u "$TEST_DIR/before/$f" 2>/dev/null) <(sort -u "$P/$f"))" ] && continue ;;
       ./tv.cn3) [ "$(stat -c %s "$P/$f" 2>/dev/null)" = 555 ] && continue ;;
