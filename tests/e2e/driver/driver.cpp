@@ -448,6 +448,38 @@ void WaitMenu(char** a) {
   std::printf("ok\n");
 }
 
+// Polls every millisecond until `done`, for the timed commands.
+template <typename Done>
+void WaitClosely(int timeoutMs, Done done, const std::string& what) {
+  const DWORD start = GetTickCount();
+  while (!done()) {
+    if (static_cast<int>(GetTickCount() - start) > timeoutMs) Fail("timed out waiting for " + what);
+    Sleep(1);
+  }
+}
+
+// Opens the "Recent Calls" window as its system menu item does and waits
+// until it is shown with its list filled.
+void OpenCalls(char** a) {
+  Post(MainWindow(), WM_SYSCOMMAND, IDM_RECENT_CALLS);
+  HWND dialog = nullptr;
+  WaitClosely(ToInt(a[0]), [&] { return (dialog = FindDialog("Recent Calls")) != nullptr; }, "the Recent Calls window");
+  HWND list = Control(dialog, IDC_CALLS_LIST);
+  WaitClosely(ToInt(a[0]), [&] { return Send(list, LVM_GETITEMCOUNT) > 0; }, "the filled list");
+  std::printf("ok\n");
+}
+
+// Types one character into the "Recent Calls" window's find field and
+// waits until its status line has changed: the list is filtered.
+void FilterCalls(char** a) {
+  HWND dialog = Dialog("Recent Calls");
+  HWND status = Control(dialog, IDC_CALLS_STATUS);
+  const std::string before = Text(status);
+  Post(Control(dialog, IDC_CALLS_FILTER), WM_CHAR, static_cast<unsigned char>(a[0][0]));
+  WaitClosely(ToInt(a[1]), [&] { return Text(status) != before; }, "the filtered list");
+  std::printf("ok\n");
+}
+
 // Moves and sizes a dialog as a user dragging its caption and border does.
 void DialogMove(char** a) {
   if (!SetWindowPos(Dialog(a[0]), nullptr, ToInt(a[1]), ToInt(a[2]), ToInt(a[3]), ToInt(a[4]),
@@ -1351,6 +1383,8 @@ const Command kCommands[] = {
     {"dpi-changed", 1, DpiChanged, "<dpi>"},
     {"dlg-place", 1, DialogPlace, "<caption>"},
     {"wait-menu", 1, WaitMenu, "<timeout_ms>"},
+    {"open-calls", 1, OpenCalls, "<timeout_ms>"},
+    {"filter-calls", 2, FilterCalls, "<character> <timeout_ms>"},
     {"dlg-move", 5, DialogMove, "<caption> <x> <y> <width> <height>"},
     {"dlg-layout", 1, DialogLayout, "<caption>"},
 };
@@ -1374,6 +1408,16 @@ int Usage() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // "time <command> ...": the command, then the milliseconds it took,
+  // measured here so that starting the driver is not counted.
+  LARGE_INTEGER frequency, start, end;
+  const bool timed = argc > 2 && std::strcmp(argv[1], "time") == 0;
+  if (timed) {
+    --argc;
+    ++argv;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&start);
+  }
   if (argc < 2) return Usage();
   SeeTruePixels();
   for (const Command& c : kCommands) {
@@ -1381,6 +1425,8 @@ int main(int argc, char** argv) {
     if (argc - 2 != c.argc) return Usage();
     try {
       c.run(argv + 2);
+      QueryPerformanceCounter(&end);
+      if (timed) std::printf("%.2f ms\n", (end.QuadPart - start.QuadPart) * 1000.0 / frequency.QuadPart);
     } catch (const Failure& f) {
       std::fprintf(stderr, "driver %s: %s\n", c.name, f.reason.c_str());
       return 1;
