@@ -187,3 +187,24 @@ test_calls_garbage_log_is_read_within_the_limit() {
     "the window's count"
   assert_eq 3 "$(wc -l <"$TEST_DIR/tv.log")" "lines of tv.log after opening the window"
 }
+
+# At 144 DPI the window and each of its controls stand at their 96-DPI
+# places and sizes times 1.5, and no text is cut. The list's title row (a
+# control of the list, id 0) is as high as the system makes it for the
+# scaled font: the font's height and a margin that Wine does not scale.
+test_calls_window_at_a_display_scale() {
+  write_calls "$TEST_DIR/tv.log" 1 3
+  start_program
+  open_calls
+  drv dlg-layout "$CALLS" | grep -v '^0 ' >"$TEST_DIR/calls-96"
+  end_dialog dlg-key "$CALLS" esc
+  stop_program
+  at_test_end set_prefix_dpi 96
+  set_prefix_dpi 144
+  start_program
+  open_calls
+  drv dlg-layout "$CALLS" | grep -v '^0 ' >"$TEST_DIR/calls-144"
+  assert_eq "780x480" "$(drv dlg-place "$CALLS" | cut -d' ' -f2)" "the window's client area at 144 DPI"
+  assert_eq "" "$(layout_differences "$TEST_DIR/calls-96" "$TEST_DIR/calls-144" 144)" "the window at 144 DPI"
+  keep_window_shot recent-calls-144 "$CALLS"
+}

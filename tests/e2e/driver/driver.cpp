@@ -459,13 +459,13 @@ void WaitClosely(int timeoutMs, Done done, const std::string& what) {
 }
 
 // Opens the "Recent Calls" window as its system menu item does and waits
-// until it is shown with its list filled.
+// until it is shown with its list filled (the status line counts it).
 void OpenCalls(char** a) {
   Post(MainWindow(), WM_SYSCOMMAND, IDM_RECENT_CALLS);
   HWND dialog = nullptr;
   WaitClosely(ToInt(a[0]), [&] { return (dialog = FindDialog("Recent Calls")) != nullptr; }, "the Recent Calls window");
-  HWND list = Control(dialog, IDC_CALLS_LIST);
-  WaitClosely(ToInt(a[0]), [&] { return Send(list, LVM_GETITEMCOUNT) > 0; }, "the filled list");
+  HWND status = Control(dialog, IDC_CALLS_STATUS);
+  WaitClosely(ToInt(a[0]), [&] { return !Text(status).empty(); }, "the filled list");
   std::printf("ok\n");
 }
 
