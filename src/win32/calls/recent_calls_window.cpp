@@ -180,7 +180,7 @@ void CallsWindow::ApplyFilter() {
     if (MatchesCallFilter(entries_[i], filter)) shown_.push_back(i);
   }
   HWND list = List();
-  SendMessageA(list, LVM_SETITEMCOUNT, shown_.size(), 0);
+  SendMessageA(list, LVM_SETITEMCOUNT, shown_.size(), LVSICF_NOSCROLL);
   LVITEMA none{};
   none.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
   SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&none));
