@@ -131,19 +131,25 @@ test_calls_window_keys() {
   assert_eq 0 "$(stat -c %s "$TEST_DIR/tv.log")" "tv.log after Clear"
 }
 
-# "Keep a log of calls" off: the file is removed after the question, and
-# a dial writes nothing.
+# A dial after a torn last line starts a line of its own. "Keep a log of
+# calls" off: the file is removed after the question, and a dial writes
+# nothing.
 test_calls_keep_no_log() {
   write_calls "$TEST_DIR/tv.log" 1 2
+  printf '"2026-01-01 11:00:00","3","3' >>"$TEST_DIR/tv.log"
   start_program
+  assert_dials 5 "@" 5
+  assert_eq '"5","5"," ","DEFAULT","Queue","Dialed"\r 4' "$(log_lines | tail -n 1) $(wc -l <"$TEST_DIR/tv.log")" \
+    "the entry after a torn line"
   open_calls_by_menu
+  assert_eq "3 of 3 calls, 1 damaged lines skipped." "$(drv dlg-gettext "$CALLS" "$IDC_CALLS_STATUS")" "the count"
   assert_eq 1 "$(drv dlg-ischecked "$CALLS" "$IDC_CALLS_KEEP")" "Keep a log at first"
   user_click "$CALLS" "$IDC_CALLS_KEEP"
   drv wait-dialog Question "$WAIT_DIALOG_MS" >/dev/null
   assert_eq "Keep no log of calls and remove tv.log ?" "$(drv dlg-gettext Question "$IDC_QUESTION_TEXT")" \
     "the question"
   user_end_dialog Question "$IDC_NO_BUTTON"
-  assert_eq "1 2" "$(drv dlg-ischecked "$CALLS" "$IDC_CALLS_KEEP") $(wc -l <"$TEST_DIR/tv.log")" "after No"
+  assert_eq "1 4" "$(drv dlg-ischecked "$CALLS" "$IDC_CALLS_KEEP") $(wc -l <"$TEST_DIR/tv.log")" "after No"
   user_click "$CALLS" "$IDC_CALLS_KEEP"
   drv wait-dialog Question "$WAIT_DIALOG_MS" >/dev/null
   user_end_dialog Question "$IDC_YES_BUTTON"
