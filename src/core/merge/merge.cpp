@@ -118,7 +118,7 @@ ContactsToAdd NewContactRecords(const std::vector<Record>& list, const std::vect
 }
 
 std::string AddAllQuestion(size_t records) {
-  return "The file adds " + Counted(records, "record") + " to the phone list. Add them all ?";
+  return "The file adds " + Counted(records, "record") + ". Add them all ?";
 }
 
 std::string NothingAddedNotice(size_t given) {
@@ -128,8 +128,7 @@ std::string NothingAddedNotice(size_t given) {
 
 std::string NamesNotWholeNotice(size_t names) {
   return Counted(names, "name") +
-         " could not be stored whole on this computer: a letter its code page lacks becomes the nearest "
-         "one, or \"?\".";
+         " could not be stored whole on this computer: the nearest letters, or \"?\", stand in.";
 }
 
 std::string AddedNotice(const ContactsToAdd& toAdd) {

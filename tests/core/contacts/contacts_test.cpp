@@ -22,7 +22,8 @@ const FakeCodePages kWestern(1252), kRussian(1251);
 std::string Shown(const std::vector<ContactRecord>& records) {
   std::string text;
   for (const auto& [r, whole] : records) {
-    text += (text.empty() ? "" : "/") + r.first + '|' + r.last + '|' + r.phone + '|' + r.remarks + (whole ? "" : "~");
+    text += (text.empty() ? "" : "/") + r.first + '|' + r.last + '|' + r.phone + '|' + r.remarks;
+    if (!whole) text += '~';
   }
   return text;
 }
@@ -118,7 +119,8 @@ TEST(ContactsCsv, FindsNameAndPhoneColumns) {
 TEST(VCard, ReadsNamesInTheirCharset) {
   const std::string ivan = "\xC8\xC2\xC0\xCD";
   ExpectRead(ContactFormat::kVCard, {
-      {Card("2.1", "N;CHARSET=windows-1251;ENCODING=QUOTED-PRINTABLE:;=C8=E2=E0=ED\r\nTEL:1\r\n"), ivan + "| |1|OTHER"},
+      {Card("2.1", "N;CHARSET=windows-1251;ENCODING=QUOTED-PRINTABLE:;=C8=E2=E0=ED\r\nTEL:1\r\n"),
+       ivan + "| |1|OTHER"},
       {Card("2.1", "N;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:;=D0=98=D0=B2=D0=B0=D0=BD\r\nTEL:1\r\n"),
        ivan + "| |1|OTHER"},
       {Card("3.0", "N;CHARSET=WINDOWS-1252:;Jos\xE9\r\nTEL:1\r\n"), "JOS?| |1|OTHER~"},

@@ -432,8 +432,10 @@ namespace {
 // and one save, then says what it did; No says which names were not stored
 // whole and offers each record; a file that adds nothing says so.
 TEST(AddFromContacts, AsksOnceForTheWholeFile) {
-  const std::string lukasz = "BEGIN:VCARD\r\nVERSION:4.0\r\nN:Nowak;\xC5\x81ukasz\r\nTEL:1\r\nTEL:2\r\nEND:VCARD\r\n";
-  const std::string ann = "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Bay;Ann\r\nTEL;TYPE=HOME:123\r\nTEL;TYPE=HOME:123\r\nEND:VCARD\r\n";
+  const std::string lukasz =
+      "BEGIN:VCARD\r\nVERSION:4.0\r\nN:Nowak;\xC5\x81ukasz\r\nTEL:1\r\nTEL:2\r\nEND:VCARD\r\n";
+  const std::string ann =
+      "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Bay;Ann\r\nTEL;TYPE=HOME:123\r\nTEL;TYPE=HOME:123\r\nEND:VCARD\r\n";
   const std::string ask = "ask Add Phone List Records ?";
   struct Case {
     const char* what;
@@ -443,17 +445,17 @@ TEST(AddFromContacts, AsksOnceForTheWholeFile) {
     size_t records;  // in the list afterwards
   } cases[] = {
       {"Yes adds all at once", lukasz + ann, {true, true},
-       {ask, "ask The file adds 2 records to the phone list. Add them all ?", "add 2", "sort", "write CUR.rbd",
+       {ask, "ask The file adds 2 records. Add them all ?", "add 2", "sort", "write CUR.rbd",
         "notice 2 records added, 2 already in the list. 1 name could not be stored whole on this computer."},
        3},
-      {"Yes with every name whole", "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Cy\r\nTEL:9\r\nEND:VCARD\r\n", {true, true},
-       {ask, "ask The file adds 1 record to the phone list. Add them all ?", "add 1", "sort", "write CUR.rbd",
+      {"Yes with every name whole", "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Cy\r\nTEL:9\r\nEND:VCARD\r\n",
+       {true, true},
+       {ask, "ask The file adds 1 record. Add them all ?", "add 1", "sort", "write CUR.rbd",
         "notice 1 record added, 0 already in the list. Every name was stored whole."},
        2},
       {"No says which names were not whole, then offers each", lukasz, {true, false},
-       {ask, "ask The file adds 2 records to the phone list. Add them all ?",
-        "notice 1 name could not be stored whole on this computer: a letter its code page lacks becomes the "
-        "nearest one, or \"?\".",
+       {ask, "ask The file adds 2 records. Add them all ?",
+        "notice 1 name could not be stored whole on this computer: the nearest letters, or \"?\", stand in.",
         "offer \"LUKASZ\",\"NOWAK\",\"1\",\"OTHER\"", "offer \"LUKASZ\",\"NOWAK\",\"2\",\"OTHER\"", "sort",
         "write CUR.rbd"},
        1},
