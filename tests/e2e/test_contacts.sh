@@ -120,12 +120,14 @@ test_add_outlook_csv_in_the_code_page() {
 restart_wine_in_locale() {  # locale
   "${WINESERVER[@]}" -k >/dev/null 2>&1 || true
   timeout 20 "${WINESERVER[@]}" -w >/dev/null 2>&1 || true
-  if [ -n "$1" ]; then export LC_ALL=$1; else unset LC_ALL; fi
+  if [ -n "${1:-}" ]; then export LC_ALL=$1; else unset LC_ALL; fi
   "${WINESERVER[@]}" -p
   rm -f "$RUN_DIR/keeper.out"
   setsid "${WINE[@]}" "$TONVERO_BUILD/driver.exe" keep-desktop >"$RUN_DIR/keeper.out" 2>&1 </dev/null &
   wait_until 30 "the desktop keeper" grep -q kept "$RUN_DIR/keeper.out"
 }
+
+quoted_printable() { printf '%s' "$1" | od -An -tx1 | tr -d ' \n' | sed 's/../=&/g' | tr a-f A-F; }
 
 # On a Russian system (code page 1251) Cyrillic names keep their letters
 # from a UTF-8 vCard, a vCard 2.1 in quoted-printable UTF-8 and a CSV in
@@ -136,8 +138,7 @@ test_add_cyrillic_names_on_a_russian_system() {
   write_list "$TEST_DIR/Base.rbd" "$PL_HEADER"
   printf 'BEGIN:VCARD\r\nVERSION:3.0\r\nN:Дмитриев;Иван\r\nTEL;TYPE=CELL:111\r\nEND:VCARD\r\n' >"$TEST_DIR/ivan.vcf"
   printf 'BEGIN:VCARD\r\nVERSION:2.1\r\nN;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:%s;%s\r\nTEL;HOME:222\r\nEND:VCARD\r\n' \
-    "$(printf 'Петрова' | od -An -tX1 | tr -d '\n' | sed 's/ /=/g')" \
-    "$(printf 'Анна' | od -An -tX1 | tr -d '\n' | sed 's/ /=/g')" >"$TEST_DIR/anna.vcf"
+    "$(quoted_printable 'Петрова')" "$(quoted_printable 'Анна')" >"$TEST_DIR/anna.vcf"
   printf 'First Name,Last Name,Business Phone\r\nОльга,Смирнова,333\r\n' | iconv -f UTF-8 -t CP1251 >"$TEST_DIR/olga.csv"
   start_program
   for file in ivan.vcf anna.vcf olga.csv; do add_all_contacts "$file" 1 "Every name was stored whole."; done
