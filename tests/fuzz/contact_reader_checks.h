@@ -19,8 +19,7 @@ inline void Require(bool holds, const char* what) {
   std::abort();
 }
 
-inline void CheckContactFile(const uint8_t* data, size_t size, ContactFormat format,
-                             const CodePages& pages = FakeCodePages()) {
+inline void CheckContactFile(const uint8_t* data, size_t size, ContactFormat format, const CodePages& pages) {
   std::vector<ContactRecord> records;
   try {
     records = ReadContactRecords(std::string_view(reinterpret_cast<const char*>(data), size), format, pages);

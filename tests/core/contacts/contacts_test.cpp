@@ -121,9 +121,6 @@ TEST(VCard, ReadsNamesInTheirCharset) {
   ExpectRead(ContactFormat::kVCard, {
       {Card("2.1", "N;CHARSET=windows-1251;ENCODING=QUOTED-PRINTABLE:;=C8=E2=E0=ED\r\nTEL:1\r\n"),
        ivan + "| |1|OTHER"},
-      {Card("2.1", "N;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:;=D0=98=D0=B2=D0=B0=D0=BD\r\nTEL:1\r\n"),
-       ivan + "| |1|OTHER"},
-      {Card("3.0", "N;CHARSET=WINDOWS-1252:;Jos\xE9\r\nTEL:1\r\n"), "JOS?| |1|OTHER~"},
       {Card("3.0", "FN:\xC8\xE2\xE0\xED\r\nTEL:1\r\n"), ivan + "| |1|OTHER"},  // none: the user's page
       {Card("3.0", "FN:\xD0\x98\xD0\xB2\xD0\xB0\xD0\xBD\r\nTEL:1\r\n"), ivan + "| |1|OTHER"},
       {Card("4.0", "N;CHARSET=windows-1251:;\xC8\xE2\r\nTEL:1\r\n"), "??| |1|OTHER~"},  // 4.0 is UTF-8
@@ -143,7 +140,6 @@ TEST(ContactsCsv, ReadsUtf8OrElseTheUsersCodePage) {
       {header + "Jos\xE9,M\xFCller,1\r\n", kWestern, "JOS\xC9|M\xDCLLER|1|HOME"},
       {header + "\xC8\xE2\xE0\xED,\xC4\xEC,1\r\n", kRussian, "\xC8\xC2\xC0\xCD|\xC4\xCC|1|HOME"},
       {header + "Jos\xC3\xA9,M\xC3\xBCller,1\r\n", kWestern, "JOS\xC9|M\xDCLLER|1|HOME"},
-      {bom + header + "Jos\xC3\xA9,\xD0\x98,1\r\n", kRussian, "JOS?|\xC8|1|HOME~"},
       {bom + header + "Jos\xE9,X,1\r\n", kWestern, "JOS?|X|1|HOME~"},  // marked UTF-8, a stray byte
   };
   for (const auto& c : cases) {
