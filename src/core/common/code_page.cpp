@@ -74,13 +74,6 @@ bool IsUtf8(std::string_view bytes) {
   return true;
 }
 
-bool HasNonAscii(std::string_view bytes) {
-  for (const char c : bytes) {
-    if (static_cast<unsigned char>(c) >= 0x80) return true;
-  }
-  return false;
-}
-
 std::u16string Utf8ToUtf16(std::string_view utf8) {
   std::u16string text;
   for (size_t at = 0; at < utf8.size();) {

@@ -37,8 +37,6 @@ class CodePages {
 // Well-formed UTF-8: no stray or cut-short sequence, no overlong form, no
 // surrogate, nothing past U+10FFFF.
 bool IsUtf8(std::string_view bytes);
-// Whether any byte is 0x80 or above.
-bool HasNonAscii(std::string_view bytes);
 // UTF-8 as UTF-16; each byte outside a well-formed sequence becomes U+FFFD.
 std::u16string Utf8ToUtf16(std::string_view utf8);
 // UTF-16 as UTF-8; a lone surrogate becomes U+FFFD.

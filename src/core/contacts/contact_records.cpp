@@ -79,8 +79,15 @@ std::vector<ContactRecord> RecordsFromContacts(const std::vector<Contact>& conta
   return records;
 }
 
+void RequireContactFileSize(uint64_t bytes) {
+  if (bytes > kMaxContactFileBytes) {
+    throw ContactFileError("The file is larger than 64 MB, more than a contact export holds.");
+  }
+}
+
 std::vector<ContactRecord> ReadContactRecords(std::string_view file, ContactFormat format,
                                               const CodePages& pages) {
+  RequireContactFileSize(file.size());
   return RecordsFromContacts(
       format == ContactFormat::kVCard ? ReadVCards(file, pages) : ReadContactsCsv(file, pages), pages);
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Contacts exported by other programs (vCard and CSV files) as phone-list
 // records: what "add from contacts" offers.
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -39,8 +40,15 @@ struct ContactRecord {
 // records would pass 32 MB.
 std::vector<ContactRecord> RecordsFromContacts(const std::vector<Contact>& contacts, const CodePages& pages);
 
+// Largest contact file read; a phone's export of thousands of contacts with
+// their photos stays well below it.
+constexpr uint64_t kMaxContactFileBytes = 64 << 20;
+// Throws ContactFileError, saying why, for a file of more bytes.
+void RequireContactFileSize(uint64_t bytes);
+
 // The records of a whole contacts file. Throws ContactFileError, whose
-// message is for the user, when the file cannot be read as `format`.
+// message is for the user, when the file cannot be read as `format` or is
+// larger than kMaxContactFileBytes.
 std::vector<ContactRecord> ReadContactRecords(std::string_view file, ContactFormat format,
                                               const CodePages& pages);
 

@@ -42,6 +42,28 @@ std::string Counted(size_t count, const std::string& thing) {
   return std::to_string(count) + ' ' + thing + (count == 1 ? "" : "s");
 }
 
+std::string AddAllQuestion(size_t records) {
+  return "The file adds " + Counted(records, "record") + ". Add them all ?";
+}
+
+std::string NothingAddedNotice(size_t given) {
+  if (given == 0) return "The file holds no phone number: no record was added.";
+  return "No record was added: the " + Counted(given, "record") + " of the file are in the list already.";
+}
+
+std::string NamesNotWholeNotice(size_t names) {
+  return Counted(names, "name") +
+         " could not be stored whole on this computer: the nearest letters, or \"?\", stand in.";
+}
+
+std::string AddedNotice(const ContactsToAdd& toAdd) {
+  return Counted(toAdd.records.size(), "record") + " added, " + std::to_string(toAdd.alreadyThere) +
+         " already in the list. " +
+         (toAdd.namesNotWhole == 0 ? std::string("Every name was stored whole.")
+                                   : Counted(toAdd.namesNotWhole, "name") +
+                                         " could not be stored whole on this computer.");
+}
+
 }  // namespace
 
 const MergeTexts& TextsOf(MergeKind kind) { return kind == MergeKind::kSync ? kSyncTexts : kAddTexts; }
@@ -115,28 +137,6 @@ ContactsToAdd NewContactRecords(const std::vector<Record>& list, const std::vect
   }
   toAdd.namesNotWhole = namesNotWhole.size();
   return toAdd;
-}
-
-std::string AddAllQuestion(size_t records) {
-  return "The file adds " + Counted(records, "record") + ". Add them all ?";
-}
-
-std::string NothingAddedNotice(size_t given) {
-  if (given == 0) return "The file holds no phone number: no record was added.";
-  return "No record was added: the " + Counted(given, "record") + " of the file are in the list already.";
-}
-
-std::string NamesNotWholeNotice(size_t names) {
-  return Counted(names, "name") +
-         " could not be stored whole on this computer: the nearest letters, or \"?\", stand in.";
-}
-
-std::string AddedNotice(const ContactsToAdd& toAdd) {
-  return Counted(toAdd.records.size(), "record") + " added, " + std::to_string(toAdd.alreadyThere) +
-         " already in the list. " +
-         (toAdd.namesNotWhole == 0 ? std::string("Every name was stored whole.")
-                                   : Counted(toAdd.namesNotWhole, "name") +
-                                         " could not be stored whole on this computer.");
 }
 
 bool AddFromContacts(const std::string& currentBase, const std::string& path, ContactFormat format,

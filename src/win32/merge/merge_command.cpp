@@ -102,6 +102,11 @@ void RunMerge(HWND owner, MergeKind kind, const std::string& dbBase, std::string
   if (!contacts) otherDbBase = StripExtension(*chosen);
   try {
     if (contacts) {
+      // Refused before it is read whole.
+      WIN32_FILE_ATTRIBUTE_DATA file;
+      if (GetFileAttributesExA(chosen->c_str(), GetFileExInfoStandard, &file)) {
+        RequireContactFileSize(static_cast<uint64_t>(file.nFileSizeHigh) << 32 | file.nFileSizeLow);
+      }
       AddFromContacts(dbBase, *chosen, *contacts, SystemCodePages(), host);
     } else if (MergeDatabases(kind, dbBase, otherDbBase, host).procedures) {
       host.ShowMergedList();

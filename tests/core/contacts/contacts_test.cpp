@@ -193,6 +193,8 @@ TEST(ContactRecords, RefusesMoreTextThanAListCanTake) {
   const std::string name(1 << 20, 'a');
   EXPECT_EQ(3u, RecordsFromContacts({{name, "", std::vector<Phone>(3, {"1"})}}, kWestern).size());
   EXPECT_THROW(RecordsFromContacts({{name, "", std::vector<Phone>(40, {"1"})}}, kWestern), ContactFileError);
+  EXPECT_NO_THROW(RequireContactFileSize(kMaxContactFileBytes));
+  EXPECT_THROW(RequireContactFileSize(kMaxContactFileBytes + 1), ContactFileError);
 }
 
 TEST(ContactFormatOf, NamesTheFormatByExtension) {
