@@ -26,3 +26,52 @@ $((held - 43 >> 16 & 255)) $((held - 43 >> 24 & 255)))" | dd of="$f" bs=1 seek=4
   # It ended before start-up went on: no settings file was written.
   [ ! -e "$TEST_DIR/tv.cn3" ] || fail "tv.cn3 written by a start-up that could not go on"
 }
+
+# Queue mode at the form's speed position: ten digits heard in order, each
+# tone at least 55 ms of its 61, and no click at full scale (rec_stop): the
+# sound system pads the end of each sound with zero bytes, which is a click
+# in an 8-bit image and silence in a 16-bit one.
+test_queue_mode_tones_are_whole_and_clean() {
+  start_program
+  drv scroll-set "$IDC_SPEED" 2 >/dev/null
+  dial 2125550187 "@" >"$TEST_DIR/heard"
+  assert_eq 2125550187 "$(cat "$TEST_DIR/heard")" "keys heard"
+  local tones shortest
+  tones=$(tone_runs "$REC_RAW" | head -n 1)
+  shortest=$(tr ' ' '\n' <<<"$tones" | sed '/^$/d' | sort -n | head -n 1)
+  echo "tone lengths (ms):$tones" >&2
+  assert_eq 10 "$(wc -w <<<"$tones")" "tones found in the recording ($tones)"
+  [ "$shortest" -ge 55 ] || fail "a tone of $shortest ms, shorter than 55 ($tones)"
+}
+
+# A computer with no sound output (a prefix with no audio driver): a dial
+# in queue and in shooter mode stops before it begins with the notice, the
+# screen keeps its number and nothing is shown as dialed; the keypad says it
+# once, at the first key.
+NO_SOUND_NOTICE="The tones cannot be played because this computer has no working sound output. Modem mode needs none."
+test_no_sound_output_is_said() {
+  "${WINE[@]}" reg add 'HKCU\Software\Wine\Drivers' /v Audio /d "" /f >/dev/null 2>&1 || fail "could not take the audio driver away"
+  at_test_end '"${WINE[@]}" reg add "HKCU\Software\Wine\Drivers" /v Audio /d pulse /f >/dev/null 2>&1'
+  start_program
+  local mode
+  for mode in queue shooter; do
+    [ "$mode" = queue ] || choose_shooter 50 40
+    set_dial_texts 5551234 "9,@"
+    user_click main "$IDC_DIAL"
+    drv wait-dialog "Error Message" "$WAIT_DIAL_MS" >/dev/null
+    assert_eq "$NO_SOUND_NOTICE" "$(drv dlg-gettext "Error Message" "$IDC_NOTICE_TEXT")" "notice of a $mode dial"
+    assert_eq "5551234 1 0" "$(drv gettext "$IDC_SCREEN") $(drv visible "$IDC_IMAGE_IDLE") $(drv visible "$IDC_IMAGE_DIALING")" \
+      "screen and icons under the notice of a $mode dial"
+    end_dialog dlg-key "Error Message" enter
+    assert_dial_ended 5551234
+  done
+  drv click "$IDC_CLEAR" >/dev/null
+  user_click main "$IDC_KEY_5"
+  drv wait-dialog "Error Message" "$WAIT_DIALOG_MS" >/dev/null
+  assert_eq "$NO_SOUND_NOTICE" "$(drv dlg-gettext "Error Message" "$IDC_NOTICE_TEXT")" "notice of the first key"
+  end_dialog dlg-key "Error Message" enter
+  user_click main "$IDC_KEY_7"
+  drv wait-released "$IDC_KEY_7" "$WAIT_DIALOG_MS" >/dev/null
+  assert_eq idle "$(drv outcome "$WAIT_DIALOG_MS")" "after a second key"
+  assert_eq 57 "$(drv gettext "$IDC_SCREEN")" "screen after two keys"
+}
