@@ -59,6 +59,7 @@ test_no_sound_output_is_said() {
     set_dial_texts 5551234 "9,@"
     user_click main "$IDC_DIAL"
     drv wait-dialog "Error Message" "$WAIT_DIAL_MS" >/dev/null
+    screenshot "no-sound-$mode"
     assert_eq "$NO_SOUND_NOTICE" "$(drv dlg-gettext "Error Message" "$IDC_NOTICE_TEXT")" "notice of a $mode dial"
     assert_eq "5551234 1 0" "$(drv gettext "$IDC_SCREEN") $(drv visible "$IDC_IMAGE_IDLE") $(drv visible "$IDC_IMAGE_DIALING")" \
       "screen and icons under the notice of a $mode dial"
@@ -66,12 +67,12 @@ test_no_sound_output_is_said() {
     assert_dial_ended 5551234
   done
   drv click "$IDC_CLEAR" >/dev/null
-  user_click main "$IDC_KEY_5"
+  user_click main $((IDC_KEY_0 + 5))
   drv wait-dialog "Error Message" "$WAIT_DIALOG_MS" >/dev/null
   assert_eq "$NO_SOUND_NOTICE" "$(drv dlg-gettext "Error Message" "$IDC_NOTICE_TEXT")" "notice of the first key"
   end_dialog dlg-key "Error Message" enter
-  user_click main "$IDC_KEY_7"
-  drv wait-released "$IDC_KEY_7" "$WAIT_DIALOG_MS" >/dev/null
+  user_click main $((IDC_KEY_0 + 7))
+  drv wait-released $((IDC_KEY_0 + 7)) "$WAIT_DIALOG_MS" >/dev/null
   assert_eq idle "$(drv outcome "$WAIT_DIALOG_MS")" "after a second key"
   assert_eq 57 "$(drv gettext "$IDC_SCREEN")" "screen after two keys"
 }
