@@ -492,40 +492,6 @@ count_clicks() {  # raw recording
     END { print n + 0 }'
 }
 
-# On and off runs of a raw recording, in milliseconds: a 1 ms window is "on"
-# when its peak passes a tenth of the loudest peak below full scale.
-# Dropouts under 5 ms are taken as part of the run around them, and so are
-# clicks at full scale (count_clicks counts them). Prints one line of tone
-# lengths and one of the gaps between them.
-tone_runs() {  # raw recording
-  od -An -v -td2 -w2 "$1" | awk -v win=22 -v min=5 -v click=32000 -v clickmax=50 '
-    { v = $1 < 0 ? -$1 : $1; if (v > peak[n]) peak[n] = v; if (++i % win == 0) n++ }
-    END {
-      for (k = 0; k < n; k++) if (peak[k] > top && peak[k] < click) top = peak[k]
-      # runs of equal state: state[r], len[r], loudest[r]
-      r = 0
-      for (k = 0; k < n; k++) {
-        s = peak[k] > top / 10
-        if (r > 0 && state[r] == s) len[r]++
-        else { r++; state[r] = s; len[r] = 1; loudest[r] = 0 }
-        if (peak[k] > loudest[r]) loudest[r] = peak[k]
-      }
-      for (k = 1; k <= r; k++) if (state[k] && loudest[k] >= click && len[k] < clickmax) state[k] = 0
-      # fold runs shorter than min, and runs of the same state, together
-      m = 0
-      for (k = 1; k <= r; k++) {
-        if (m > 0 && (len[k] < min || state[m] == state[k])) { len[m] += len[k]; continue }
-        m++; state[m] = state[k]; len[m] = len[k]
-      }
-      first = 0; last = 0
-      for (k = 1; k <= m; k++) if (state[k]) { if (!first) first = k; last = k }
-      tones = ""; gaps = ""
-      for (k = first; k <= last && first; k++)
-        if (state[k]) tones = tones " " len[k]; else gaps = gaps " " len[k]
-      print tones; print gaps
-    }'
-}
-
 # The keys heard in a recording, in order, as one string.
 decode() { multimon-ng -q -a DTMF -t wav "$1" 2>/dev/null | sed -n 's/^DTMF: //p' | tr -d '\n'; }
 

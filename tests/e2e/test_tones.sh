@@ -27,23 +27,6 @@ $((held - 43 >> 16 & 255)) $((held - 43 >> 24 & 255)))" | dd of="$f" bs=1 seek=4
   [ ! -e "$TEST_DIR/tv.cn3" ] || fail "tv.cn3 written by a start-up that could not go on"
 }
 
-# Queue mode at the form's speed position: ten digits heard in order, each
-# tone at least 55 ms of its 61, and no click at full scale (rec_stop): the
-# sound system pads the end of each sound with zero bytes, which is a click
-# in an 8-bit image and silence in a 16-bit one.
-test_queue_mode_tones_are_whole_and_clean() {
-  start_program
-  drv scroll-set "$IDC_SPEED" 2 >/dev/null
-  dial 2125550187 "@" >"$TEST_DIR/heard"
-  assert_eq 2125550187 "$(cat "$TEST_DIR/heard")" "keys heard"
-  local tones shortest
-  tones=$(tone_runs "$REC_RAW" | head -n 1)
-  shortest=$(tr ' ' '\n' <<<"$tones" | sed '/^$/d' | sort -n | head -n 1)
-  echo "tone lengths (ms):$tones" >&2
-  assert_eq 10 "$(wc -w <<<"$tones")" "tones found in the recording ($tones)"
-  [ "$shortest" -ge 55 ] || fail "a tone of $shortest ms, shorter than 55 ($tones)"
-}
-
 # A computer with no sound output (a prefix with no audio driver): a dial
 # in queue and in shooter mode stops before it begins with the notice, the
 # screen keeps its number and nothing is shown as dialed; the keypad says it
