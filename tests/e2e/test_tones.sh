@@ -28,7 +28,7 @@ $((held - 43 >> 16 & 255)) $((held - 43 >> 24 & 255)))" | dd of="$f" bs=1 seek=4
 }
 
 # A computer with no sound output (a prefix with no audio driver): a dial
-# in queue and in shooter mode stops before it begins with the notice, the
+# in queue and in shooter mode stops before it begins with the message, the
 # screen keeps its number and nothing is shown as dialed; the keypad says it
 # once, at the first key.
 NO_SOUND_NOTICE="The tones cannot be played because this computer has no working sound output. Modem mode needs none."
@@ -41,19 +41,19 @@ test_no_sound_output_is_said() {
     [ "$mode" = queue ] || choose_shooter 50 40
     set_dial_texts 5551234 "9,@"
     user_click main "$IDC_DIAL"
-    drv wait-dialog "Error Message" "$WAIT_DIAL_MS" >/dev/null
+    drv wait-dialog Tonvero "$WAIT_DIAL_MS" >/dev/null
     screenshot "no-sound-$mode"
-    assert_eq "$NO_SOUND_NOTICE" "$(drv dlg-gettext "Error Message" "$IDC_NOTICE_TEXT")" "notice of a $mode dial"
+    assert_eq "$NO_SOUND_NOTICE" "$(drv dlg-gettext Tonvero 65535)" "notice of a $mode dial"
     assert_eq "5551234 1 0" "$(drv gettext "$IDC_SCREEN") $(drv visible "$IDC_IMAGE_IDLE") $(drv visible "$IDC_IMAGE_DIALING")" \
       "screen and icons under the notice of a $mode dial"
-    end_dialog dlg-key "Error Message" enter
+    end_dialog dlg-key Tonvero enter
     assert_dial_ended 5551234
   done
   drv click "$IDC_CLEAR" >/dev/null
   user_click main $((IDC_KEY_0 + 5))
-  drv wait-dialog "Error Message" "$WAIT_DIALOG_MS" >/dev/null
-  assert_eq "$NO_SOUND_NOTICE" "$(drv dlg-gettext "Error Message" "$IDC_NOTICE_TEXT")" "notice of the first key"
-  end_dialog dlg-key "Error Message" enter
+  drv wait-dialog Tonvero "$WAIT_DIALOG_MS" >/dev/null
+  assert_eq "$NO_SOUND_NOTICE" "$(drv dlg-gettext Tonvero 65535)" "notice of the first key"
+  end_dialog dlg-key Tonvero enter
   user_click main $((IDC_KEY_0 + 7))
   drv wait-released $((IDC_KEY_0 + 7)) "$WAIT_DIALOG_MS" >/dev/null
   assert_eq idle "$(drv outcome "$WAIT_DIALOG_MS")" "after a second key"

@@ -294,7 +294,7 @@ void DialerPanel::ReleaseKey(int id) {
   player_->StopSound();
   if (keyUnheard_ && !toldKeysUnheard_) {
     toldKeysUnheard_ = true;
-    ShowNotice(TopWindow(hwnd_), NoSoundOutput().what());
+    ShowError(TopWindow(hwnd_), NoSoundOutput().what());
   }
 }
 
@@ -319,7 +319,7 @@ void DialerPanel::Dial() {
   }
   PutNumberBack(number);
   ShowDialing(false);
-  if (!unplayed.empty()) ShowNotice(TopWindow(hwnd_), unplayed);
+  if (!unplayed.empty()) ShowError(TopWindow(hwnd_), unplayed.c_str());
 }
 
 std::string DialerPanel::Number() const { return WindowText(Item(IDC_SCREEN)); }
