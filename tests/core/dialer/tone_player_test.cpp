@@ -300,41 +300,34 @@ TEST(ShooterBuffer, EightBitSilenceIsTheMiddleStep) {
 // No sound output: a dial is stopped by the first sound that cannot be
 // played, and asks before it begins; a key says so by its result.
 
-struct SoundFaultCase {
-  const char* what;
-  bool hasOutput, plays;
-  bool keySounds;   // StartTone's result
-  bool dialGoesOn;  // RequireSound, PlayQueued and a flush of composed sound pass
-};
-
 TEST(TonePlayer, SaysWhenNothingCanSound) {
-  const SoundFaultCase cases[] = {
-      {"working output", true, true, true, true},
-      {"no device", false, false, false, false},
-      {"a device that refuses to play", true, false, false, false},
+  // what, a device, it plays: StartTone's result and whether a dial goes on.
+  const struct { const char* what; bool hasOutput, plays, sounds; } cases[] = {
+      {"working output", true, true, true},
+      {"no device", false, false, false},
+      {"a device that refuses to play", true, false, false},
   };
-  for (const SoundFaultCase& c : cases) {
+  auto goesOn = [](auto step) {
+    try {
+      step();
+      return true;
+    } catch (const NoSoundOutput& e) {
+      EXPECT_NE(std::string(e.what()).find("no working sound output"), std::string::npos);
+      return false;
+    }
+  };
+  for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     StepClock clock;
     RecordingSound sound(clock);
     sound.hasOutput = c.hasOutput;
     sound.plays = c.plays;
     TonePlayer player(GeneratedBank(), sound, clock, nullptr);
-    EXPECT_EQ(player.StartTone(5), c.keySounds);
-    auto goesOn = [](auto step) {
-      try {
-        step();
-        return true;
-      } catch (const NoSoundOutput& e) {
-        EXPECT_NE(std::string(e.what()).find("no working sound output"), std::string::npos);
-        return false;
-      }
-    };
-    if (c.hasOutput) EXPECT_TRUE(goesOn([&] { player.RequireSound(); }));
-    else EXPECT_FALSE(goesOn([&] { player.RequireSound(); }));
-    EXPECT_EQ(goesOn([&] { player.PlayQueued(5, 2); }), c.dialGoesOn);
+    EXPECT_EQ(player.StartTone(5), c.sounds);
+    EXPECT_EQ(goesOn([&] { player.RequireSound(); }), c.hasOutput);
+    EXPECT_EQ(goesOn([&] { player.PlayQueued(5, 2); }), c.sounds);
     player.ComposeSymbol(5, 50, 40);
-    EXPECT_EQ(goesOn([&] { player.FlushShooter(); }), c.dialGoesOn);
+    EXPECT_EQ(goesOn([&] { player.FlushShooter(); }), c.sounds);
     EXPECT_EQ(player.Shooter().DataLength(), 0);  // nothing left for the next dial
     EXPECT_TRUE(goesOn([&] { player.FlushShooter(); }));  // nothing composed, nothing lost
   }
