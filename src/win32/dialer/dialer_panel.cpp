@@ -281,16 +281,21 @@ void DialerPanel::PressKey(int id) {
   const Key* key = FindKey(id);
   form_.SetTextColor(id, PressedColor(*key));
   UpdateWindow(Item(id));
-  player_->StartTone(ToneIndexOf(key->symbol()));
+  keyUnheard_ = !player_->StartTone(ToneIndexOf(key->symbol()));
   HWND screen = Item(IDC_SCREEN);
   SetWindowTextA(screen, (WindowText(screen) + key->symbol()).c_str());
   UpdateWindow(screen);
   player_->Wait(100);
 }
 
+// A key that could not sound says why once a run, once it is up again.
 void DialerPanel::ReleaseKey(int id) {
   form_.SetTextColor(id, ReleasedColor(*FindKey(id)));
   player_->StopSound();
+  if (keyUnheard_ && !toldKeysUnheard_) {
+    toldKeysUnheard_ = true;
+    ShowError(TopWindow(hwnd_), NoSoundOutput().what());
+  }
 }
 
 // ---- dialing ---------------------------------------------------------------------
@@ -301,12 +306,20 @@ void DialerPanel::Dial() {
     return;
   }
   HWND screen = Item(IDC_SCREEN);
-  ShowDialing(true);
   const std::string number = WindowText(screen);
-  SetWindowTextA(screen, "");
-  InterpretDialString(BuildDialString(owner_.ProcedureText(), number), settings_.queueOn, *this);
+  std::string unplayed;
+  try {
+    player_->RequireSound();
+    ShowDialing(true);
+    SetWindowTextA(screen, "");
+    InterpretDialString(BuildDialString(owner_.ProcedureText(), number), settings_.queueOn, *this);
+  } catch (const NoSoundOutput& e) {
+    player_->StopSound();
+    unplayed = e.what();
+  }
   PutNumberBack(number);
   ShowDialing(false);
+  if (!unplayed.empty()) ShowError(TopWindow(hwnd_), unplayed.c_str());
 }
 
 std::string DialerPanel::Number() const { return WindowText(Item(IDC_SCREEN)); }

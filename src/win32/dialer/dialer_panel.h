@@ -97,6 +97,8 @@ class DialerPanel : public BaseWindow<DialerPanel>, private DialTarget, private 
   WinSoundOutput sound_;
   WinClock clock_;
   std::unique_ptr<TonePlayer> player_;
+  bool keyUnheard_ = false;       // the key held could not sound
+  bool toldKeysUnheard_ = false;  // said once a run
   SerialPort modem_;  // open only while a modem dial is under way
   ModemDialer modemDialer_{modem_};
 };
