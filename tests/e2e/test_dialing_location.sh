@@ -109,9 +109,9 @@ test_location_dialog_choice_dials_and_survives_a_restart() {
   local walk
   walk=$(drv a11y-walk "$LOCATION_DIALOG")
   for named in "$IDC_LOCATION_COUNTRY|combo box|Country or region you dial from:|" \
-    "$IDC_LOCATION_AREA_CODE|editable text|Area code (may be left empty):|" \
-    "$IDC_LOCATION_DIAL_AREA|check box|Dial the area code for calls within it|" \
-    "$IDC_LOCATION_PREFIX|editable text|International prefix, dialed before a country code:|"; do
+    "$IDC_LOCATION_AREA_CODE|text|Area code (may be left empty):|" \
+    "$IDC_LOCATION_DIAL_AREA|check button|Dial the area code for calls within it|" \
+    "$IDC_LOCATION_PREFIX|text|International prefix, dialed before a country code:|"; do
     grep -qF "$named" <<<"$walk" || fail "no '$named' among the dialog's controls: $walk"
   done
   assert_eq "Germany (+49)" "$(drv dlg-gettext "$LOCATION_DIALOG" "$IDC_LOCATION_COUNTRY")" "the first country"
@@ -120,8 +120,8 @@ test_location_dialog_choice_dials_and_survives_a_restart() {
   drv dlg-settext "$LOCATION_DIALOG" "$IDC_LOCATION_AREA_CODE" "020" >/dev/null
   drv dlg-check "$LOCATION_DIALOG" "$IDC_LOCATION_DIAL_AREA" >/dev/null
   user_end_dialog "$LOCATION_DIALOG" "$IDC_LOCATION_OK"
-  assert_eq $'country=GB\r\narea_code=20\r\ndial_area_code=no\r\ninternational_prefix=' \
-    "$(cat "$TEST_DIR/tv.ini")" "tv.ini after OK"
+  assert_eq "$(printf 'country=GB\r\narea_code=20\r\ndial_area_code=no\r\ninternational_prefix=\r\n' | od -c)" \
+    "$(od -c "$TEST_DIR/tv.ini")" "tv.ini after OK"
   assert_modem_dials 2 "$LINK_NUMBER" "@" 'ATDT 79460958\r\n' 79460958
   assert_modem_dials 2 "+44 161 496 0000" "@" 'ATDT 01614960000\r\n' 01614960000
   restart_program
@@ -142,7 +142,8 @@ test_location_dialog_choice_dials_and_survives_a_restart() {
 # Windows' region and leaves the file as it was.
 test_damaged_location_file_reported_once() {
   set_windows_region 94
-  printf 'country=GB\r\narea_code=twenty\r\n' >"$TEST_DIR/tv.ini"
+  local damaged
+  damaged=$(printf 'country=GB\r\narea_code=twenty\r\n' | tee "$TEST_DIR/tv.ini" | od -c)
   launch_program
   local said
   said=$(tonvero_box_says)
@@ -155,5 +156,5 @@ test_damaged_location_file_reported_once() {
   start_modem_port 2
   choose_modem 1 0
   assert_modem_dials 2 "$LINK_NUMBER" "@" 'ATDT 00442079460958\r\n' 00442079460958
-  assert_eq $'country=GB\r\narea_code=twenty' "$(cat "$TEST_DIR/tv.ini")" "tv.ini after start-up"
+  assert_eq "$damaged" "$(od -c "$TEST_DIR/tv.ini")" "tv.ini after start-up"
 }

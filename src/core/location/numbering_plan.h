@@ -38,6 +38,7 @@ struct NumberingRegion {
   // dial tone; "" where the region has no single one (the user chooses).
   const char* internationalPrefix;
   const char* nationalPrefix;  // "" where there is none
+  const char* englishName;  // for lists where the system names none
 };
 
 extern const char kNumberingPlanVersion[];

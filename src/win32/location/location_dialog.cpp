@@ -22,7 +22,7 @@ constexpr int kCountryLabel = 1700, kAreaCodeLabel = 1702, kPrefixLabel = 1706;
 constexpr const char* kNoCountry = "None: numbers with \"+\" are not dialed";
 
 // The list's rows: each region of the numbering plan by Windows' own name
-// for it (its ISO letters where Windows has none) with its calling code,
+// for it (the numbering plan's English one where Windows has none) with its calling code,
 // sorted by the list itself; a row's data is its place in the plan.
 HWND filledList = nullptr;
 std::vector<bool>* namedRegions = nullptr;
@@ -53,7 +53,7 @@ void FillCountryList(HWND list) {
   namedRegions = &named;
   EnumSystemGeoID(GEOCLASS_NATION, GEOID_NOT_AVAILABLE, AddNamedRegion);
   for (size_t i = 0; i < named.size(); ++i) {
-    if (!named[i]) AddCountryRow(std::string(NumberingRegions()[i].code, 2), i);
+    if (!named[i]) AddCountryRow(NumberingRegions()[i].englishName, i);
   }
   filledList = nullptr;
   namedRegions = nullptr;
