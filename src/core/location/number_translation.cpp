@@ -126,7 +126,8 @@ TranslatedNumber TranslateNumber(const std::string& screen, const DialingLocatio
     if (!location.dialAreaCode && !area.empty() && national.size() > area.size() && national.starts_with(area)) {
       return {national.substr(area.size()) + rest, ""};
     }
-    return {(northAmerican ? "1" : "") + WriteBy(country->national, national) + rest, ""};
+    std::string dialed = northAmerican ? "1" : "";
+    return {dialed + WriteBy(country->national, national) + rest, ""};
   }
   std::string prefix = *home->internationalPrefix ? home->internationalPrefix : location.internationalPrefix;
   if (prefix.empty()) {
