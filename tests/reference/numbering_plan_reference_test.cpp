@@ -74,7 +74,7 @@ TEST(NumberingPlanReference, EveryExampleFromEveryRegionDialsTheLibrarysDigits) 
   std::vector<std::string> unexplained;
   for (const std::string& home : regions) {
     const tonvero::DialingLocation location{home, "", true, kChosenPrefix};
-    const bool noSinglePrefix = *tonvero::FindNumberingRegion(home)->internationalPrefix == '\0';
+    const bool noSinglePrefix = *tonvero::NumberingText(tonvero::FindNumberingRegion(home)->internationalPrefix) == '\0';
     for (const PhoneNumber& number : examples) {
       std::string national, formatted;
       util.GetNationalSignificantNumber(number, &national);

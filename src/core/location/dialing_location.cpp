@@ -54,7 +54,7 @@ std::string NormalisedAreaCode(const std::string& typed, const std::string& regi
     if (c >= '0' && c <= '9') digits += c;
   }
   const NumberingRegion* plan = FindNumberingRegion(region);
-  const std::string_view nationalPrefix = plan ? plan->nationalPrefix : "";
+  const std::string_view nationalPrefix = plan ? NumberingText(plan->nationalPrefix) : "";
   if (!nationalPrefix.empty() && digits.size() > nationalPrefix.size() && digits.starts_with(nationalPrefix)) {
     digits.erase(0, nationalPrefix.size());
   }

@@ -67,8 +67,11 @@ std::string Apply(std::string_view writtenAs, std::string_view number, const Pat
 std::string WriteBy(std::span<const NumberFormatRule> rules, const std::string& number) {
   PatternGroups groups;
   for (const NumberFormatRule& rule : rules) {
-    if (*rule.leadingDigits && !MatchStart(rule.leadingDigits, number)) continue;
-    if (MatchWhole(rule.pattern, number, &groups)) return Apply(rule.writtenAs, number, groups);
+    const char* leadingDigits = NumberingText(rule.leadingDigits);
+    if (*leadingDigits && !MatchStart(leadingDigits, number)) continue;
+    if (MatchWhole(NumberingText(rule.pattern), number, &groups)) {
+      return Apply(NumberingText(rule.writtenAs), number, groups);
+    }
   }
   return number;
 }
@@ -106,7 +109,7 @@ TranslatedNumber TranslateNumber(const std::string& screen, const DialingLocatio
     return Refused("Tonvero does not know which country you dial from, so it cannot tell how to dial " + shown +
                    ". Nothing was dialed.\n" + kChooseLocation);
   }
-  const std::string_view trunk = country->nationalPrefix;
+  const std::string_view trunk = NumberingText(country->nationalPrefix);
   for (const auto& [from, to] : written.bracketed) {
     if (from == codeLength && !trunk.empty() && written.digits.substr(from, to - from) == trunk) {
       national.erase(0, to - from);
@@ -129,7 +132,8 @@ TranslatedNumber TranslateNumber(const std::string& screen, const DialingLocatio
     std::string dialed = northAmerican ? "1" : "";
     return {dialed + WriteBy(country->national, national) + rest, ""};
   }
-  std::string prefix = *home->internationalPrefix ? home->internationalPrefix : location.internationalPrefix;
+  const char* regionsPrefix = NumberingText(home->internationalPrefix);
+  std::string prefix = *regionsPrefix ? regionsPrefix : location.internationalPrefix;
   if (prefix.empty()) {
     return Refused("Numbers abroad are dialed from " + location.region +
                    " with a prefix of your choice, and none is chosen. Nothing was dialed.\nChoose it with "

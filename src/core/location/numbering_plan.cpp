@@ -7,6 +7,9 @@ namespace tonvero {
 // Both tables are written sorted: regions by code, countries by code.
 extern const std::span<const NumberingRegion> kNumberingRegions;
 extern const std::span<const NumberingCountry> kNumberingCountries;
+extern const char kNumberingTexts[];
+
+const char* NumberingText(TextPlace place) { return kNumberingTexts + place; }
 
 std::span<const NumberingRegion> NumberingRegions() { return kNumberingRegions; }
 

@@ -9,21 +9,26 @@
 
 namespace tonvero {
 
+// The tables' texts, named by their places in one block (so the tables hold
+// no pointers for the loader to relocate).
+using TextPlace = uint16_t;
+const char* NumberingText(TextPlace place);
+
 // One way of writing a national number: it applies when the number begins as
 // `leadingDigits` says ("" for any) and matches `pattern` as a whole. The
 // template gives the written form: "\N" is the pattern's group N, digits
 // stand for themselves, other characters are only for reading.
 struct NumberFormatRule {
-  const char* leadingDigits;
-  const char* pattern;
-  const char* writtenAs;
+  TextPlace leadingDigits;
+  TextPlace pattern;
+  TextPlace writtenAs;
 };
 
 // The numbers of one country calling code.
 struct NumberingCountry {
   uint16_t countryCode;
   uint8_t shortestNumber;  // fewest digits a national number of it has
-  const char* nationalPrefix;  // "" where there is none
+  TextPlace nationalPrefix;  // "" where there is none
   // How a number is written within its country (with the national prefix
   // where the country writes one) and from abroad.
   std::span<const NumberFormatRule> national;
@@ -36,9 +41,9 @@ struct NumberingRegion {
   uint16_t countryCode;
   // The prefix dialed before a country code from here, "~" a wait for the
   // dial tone; "" where the region has no single one (the user chooses).
-  const char* internationalPrefix;
-  const char* nationalPrefix;  // "" where there is none
-  const char* englishName;  // for lists where the system names none
+  TextPlace internationalPrefix;
+  TextPlace nationalPrefix;  // "" where there is none
+  TextPlace englishName;  // for lists where the system names none
 };
 
 extern const char kNumberingPlanVersion[];

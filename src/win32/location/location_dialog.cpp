@@ -53,7 +53,7 @@ void FillCountryList(HWND list) {
   namedRegions = &named;
   EnumSystemGeoID(GEOCLASS_NATION, GEOID_NOT_AVAILABLE, AddNamedRegion);
   for (size_t i = 0; i < named.size(); ++i) {
-    if (!named[i]) AddCountryRow(NumberingRegions()[i].englishName, i);
+    if (!named[i]) AddCountryRow(NumberingText(NumberingRegions()[i].englishName), i);
   }
   filledList = nullptr;
   namedRegions = nullptr;
@@ -126,9 +126,10 @@ std::string DialingLocationDialog::ChosenRegion() const {
 
 void DialingLocationDialog::ShowPrefixFor(const std::string& region) {
   const NumberingRegion* plan = FindNumberingRegion(region);
-  const bool usersOwn = plan && !*plan->internationalPrefix;
+  const char* regionsPrefix = plan ? NumberingText(plan->internationalPrefix) : "";
+  const bool usersOwn = plan && !*regionsPrefix;
   HWND field = Item(IDC_LOCATION_PREFIX);
-  SetWindowTextA(field, usersOwn ? values_.internationalPrefix.c_str() : plan ? plan->internationalPrefix : "");
+  SetWindowTextA(field, usersOwn ? values_.internationalPrefix.c_str() : regionsPrefix);
   EnableWindow(field, usersOwn);
 }
 
