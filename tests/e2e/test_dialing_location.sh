@@ -8,23 +8,19 @@ LINK_NUMBER="+44-20-7946-0958"  # what the link tel:+44-20-7946-0958 puts in the
 # Windows' user region (HKCU\Control Panel\International\Geo, Nation) for the
 # next start of the program: a GEOID, or "none" for the "World" region. The
 # prefix's own value is put back when the test ends.
+write_windows_region() {  # geoid|none
+  local key='HKCU\Control Panel\International\Geo'
+  if [ "$1" = none ]; then "${WINE[@]}" reg delete "$key" /v Nation /f >/dev/null 2>&1 || true
+  else "${WINE[@]}" reg add "$key" /v Nation /d "$1" /f >/dev/null 2>&1 || fail "cannot set the region $1"; fi
+}
 set_windows_region() {  # geoid|none
-  local key='HKCU\Control Panel\International\Geo' old
   if [ -z "${REGION_KEPT:-}" ]; then
-    old=$("${WINE[@]}" reg query "$key" /v Nation 2>/dev/null | tr -d '\r' | awk '$1 == "Nation" {print $3}')
-    if [ -n "$old" ]; then
-      at_test_end "\"\${WINE[@]}\" reg add '$key' /v Nation /d '$old' /f >/dev/null 2>&1"
-    else
-      at_test_end "\"\${WINE[@]}\" reg delete '$key' /v Nation /f >/dev/null 2>&1"
-    fi
-    at_test_end "REGION_KEPT="
-    REGION_KEPT=1
+    REGION_KEPT=$("${WINE[@]}" reg query 'HKCU\Control Panel\International\Geo' /v Nation 2>/dev/null |
+      tr -d '\r' | awk '$1 == "Nation" {print $3}')
+    at_test_end "write_windows_region ${REGION_KEPT:-none}; REGION_KEPT="
+    REGION_KEPT=${REGION_KEPT:-none}
   fi
-  if [ "$1" = none ]; then
-    "${WINE[@]}" reg delete "$key" /v Nation /f >/dev/null 2>&1 || true
-  else
-    "${WINE[@]}" reg add "$key" /v Nation /d "$1" /f >/dev/null 2>&1 || fail "cannot set the region $1"
-  fi
+  write_windows_region "$1"
 }
 
 # The words of the "Tonvero" box on one line; the box is answered.
@@ -32,21 +28,6 @@ tonvero_box_says() {
   drv wait-dialog Tonvero "$WAIT_DIALOG_MS" >/dev/null
   drv dlg-gettext Tonvero 65535 | tr '\n' ' ' | sed 's/  */ /g; s/ $//'
   end_dialog dlg-key Tonvero enter
-}
-
-# Opens the dialog with Ctrl+L, typed on the keyboard into the main window.
-open_location_dialog_by_key() {
-  user_click main "$IDC_SCREEN"
-  xdotool key ctrl+l
-  drv wait-dialog "$LOCATION_DIALOG" "$WAIT_DIALOG_MS" >/dev/null
-}
-
-# Opens it from the window menu: Alt+Space, then the item's letter (the
-# menu takes the letter from the keyboard's queue once it is open).
-open_location_dialog_from_menu() {
-  user_click main "$IDC_SCREEN"
-  xdotool key alt+space d
-  drv wait-dialog "$LOCATION_DIALOG" "$WAIT_DIALOG_MS" >/dev/null
 }
 
 # The link's number from the United Kingdom, Germany and Russia, each the
@@ -105,7 +86,11 @@ test_location_dialog_choice_dials_and_survives_a_restart() {
   start_program
   start_modem_port 2
   choose_modem 1 0
-  open_location_dialog_from_menu
+  # From the window menu: Alt+Space, then the item's letter (the menu takes
+  # it from the keyboard's queue once it is open).
+  user_click main "$IDC_SCREEN"
+  xdotool key alt+space d
+  drv wait-dialog "$LOCATION_DIALOG" "$WAIT_DIALOG_MS" >/dev/null
   local walk
   walk=$(drv a11y-walk "$LOCATION_DIALOG")
   for named in "$IDC_LOCATION_COUNTRY|combo box|Country or region you dial from:|" \
@@ -126,7 +111,9 @@ test_location_dialog_choice_dials_and_survives_a_restart() {
   assert_modem_dials 2 "+44 161 496 0000" "@" 'ATDT 01614960000\r\n' 01614960000
   restart_program
   assert_modem_dials 2 "$LINK_NUMBER" "@" 'ATDT 79460958\r\n' 79460958
-  open_location_dialog_by_key
+  user_click main "$IDC_SCREEN"
+  xdotool key ctrl+l
+  drv wait-dialog "$LOCATION_DIALOG" "$WAIT_DIALOG_MS" >/dev/null
   assert_eq "United Kingdom (+44)|20|0" \
     "$(drv dlg-gettext "$LOCATION_DIALOG" "$IDC_LOCATION_COUNTRY")|$(drv dlg-gettext "$LOCATION_DIALOG" \
       "$IDC_LOCATION_AREA_CODE")|$(drv dlg-ischecked "$LOCATION_DIALOG" "$IDC_LOCATION_DIAL_AREA")" \

@@ -1,13 +1,12 @@
 // The location file's reader on any bytes: it must never fail; a text it
 // reads must be written back as a text that reads the same; a location it
-// reads must be one the translation takes, and kept and read again whole.
+// reads must be kept and read again whole.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
 #include "core/location/dialing_location.h"
-#include "core/location/number_translation.h"
 #include "core/location/numbering_plan.h"
 
 namespace {
@@ -40,9 +39,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   Require(location.region.empty() || tonvero::FindNumberingRegion(location.region), "the region is known");
   Require(location.areaCode.size() <= tonvero::kMaxAreaCodeLength, "the area code fits");
   Require(location.internationalPrefix.size() <= tonvero::kMaxInternationalPrefixLength, "the prefix fits");
-  const tonvero::TranslatedNumber dialed = tonvero::TranslateNumber("+44 20 7946 0958,1", location);
-  Require(dialed.Refused() == dialed.number.empty(), "a number or a reason");
-
   tonvero::KeyValues stored = *values;
   tonvero::StoreLocation(location, stored);
   const std::optional<tonvero::KeyValues> reread = tonvero::KeyValues::Parse(stored.Text());

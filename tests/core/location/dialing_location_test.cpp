@@ -47,21 +47,13 @@ TEST(DialingLocation, ReadsTheFileOrCallsItDamaged) {
   }
 }
 
-TEST(DialingLocation, StoringKeepsOtherKeysAndReadsBack) {
+// Reading back what is stored is fuzzed; here the other keys keep their places.
+TEST(DialingLocation, StoringKeepsOtherKeysWhereTheyStand) {
   std::optional<KeyValues> values = KeyValues::Parse("log_calls=yes\r\ncountry=US\r\n");
   ASSERT_TRUE(values);
-  const DialingLocation chosen{"BR", "11", false, "0021"};
-  StoreLocation(chosen, *values);
+  StoreLocation({"BR", "11", false, "0021"}, *values);
   EXPECT_EQ(values->Text(),
             "log_calls=yes\r\ncountry=BR\r\narea_code=11\r\ndial_area_code=no\r\ninternational_prefix=0021\r\n");
-  std::optional<KeyValues> again = KeyValues::Parse(values->Text());
-  ASSERT_TRUE(again);
-  DialingLocation read;
-  ASSERT_TRUE(ReadLocation(*again, read));
-  EXPECT_EQ(read.region, "BR");
-  EXPECT_EQ(read.areaCode, "11");
-  EXPECT_FALSE(read.dialAreaCode);
-  EXPECT_EQ(read.internationalPrefix, "0021");
 }
 
 TEST(DialingLocation, TooLongATextIsNotRead) {
