@@ -265,11 +265,11 @@ void MainWindow::OnCommand(int id, int code) {
   switch (id) {
     case IDOK: PressFocusedButton(); break;
     case IDC_EXIT: ConfirmExit(); break;
-    default: OpenEntryPoint(id); break;
     case IDC_LOGO:
       if (code == STN_DBLCLK) ShowAbout();
       else InvalidateRect(Item(IDC_LOGO), nullptr, TRUE);
       break;
+    default: OpenEntryPoint(id); break;
   }
 }
 
