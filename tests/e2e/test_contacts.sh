@@ -70,6 +70,7 @@ test_add_from_contacts() {
 # cleaned, and in modem mode each record dials every digit its source shows
 # (the dialing language would take "(905)" for a remark and dial 555-1234).
 test_added_outside_numbers_dial_every_digit() {
+  set_windows_region 244  # "+1" numbers dial as from the United States
   write_list "$TEST_DIR/Base.rbd" "$PL_HEADER"
   cp "$CONTACTS_DATA"/outlook_area.* "$TEST_DIR/"
   start_program
@@ -81,9 +82,9 @@ test_added_outside_numbers_dial_every_digit() {
   local -A command_of=(
     ["905 555-1234"]='ATDT 9055551234\r\n'
     ["1-800-3569377,12"]='ATDT 18003569377,12\r\n'
-    ["+1 212 204-3445"]='ATDT +12122043445\r\n'
+    ["+1 212 204-3445"]='ATDT 12122043445\r\n'
     ["416 555-0187"]='ATDT 4165550187\r\n'
-    ["+1 647 555-0142,7"]='ATDT +16475550142,7\r\n'
+    ["+1 647 555-0142,7"]='ATDT 16475550142,7\r\n'
   )
   local row number file="$TEST_DIR/com2.bytes" before
   for row in 1 2 3 4 5; do

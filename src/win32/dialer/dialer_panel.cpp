@@ -7,6 +7,7 @@
 #include "core/common/text.h"
 #include "core/contacts/outside_number.h"
 #include "core/dialer/tones.h"
+#include "core/location/number_translation.h"
 #include "win32/files/files.h"
 #include "win32/settings/mode_dialog.h"
 #include "win32/ui/control_ids.h"
@@ -300,19 +301,26 @@ void DialerPanel::ReleaseKey(int id) {
 
 // ---- dialing ---------------------------------------------------------------------
 
+// A "+" number that cannot be dialed from the user's location is refused
+// before anything is dialed.
 void DialerPanel::Dial() {
-  if (settings_.modemOn) {
-    modemDialer_.Dial(*this, owner_.ProcedureText(), settings_);
-    return;
-  }
   HWND screen = Item(IDC_SCREEN);
   const std::string number = WindowText(screen);
+  const TranslatedNumber dial = FinalDialString(owner_.ProcedureText(), number, owner_.Location());
+  if (dial.Refused()) {
+    ShowWarning(TopWindow(hwnd_), dial.refusal);
+    return;
+  }
+  if (settings_.modemOn) {
+    modemDialer_.Dial(*this, dial.number, settings_);
+    return;
+  }
   std::string unplayed;
   try {
     player_->RequireSound();
     ShowDialing(true);
     SetWindowTextA(screen, "");
-    InterpretDialString(BuildDialString(owner_.ProcedureText(), number), settings_.queueOn, *this);
+    InterpretDialString(dial.number, settings_.queueOn, *this);
   } catch (const NoSoundOutput& e) {
     player_->StopSound();
     unplayed = e.what();

@@ -12,6 +12,7 @@
 
 #include "core/dialer/dial_string.h"
 #include "core/dialer/tone_player.h"
+#include "core/location/dialing_location.h"
 #include "core/settings/settings.h"
 #include "win32/dialer/win_sound.h"
 #include "win32/modem/modem_dialer.h"
@@ -30,6 +31,8 @@ class DialerPanel : public BaseWindow<DialerPanel>, private DialTarget, private 
     virtual ~Owner() = default;
     // The text of the dialing procedure to dial the number through.
     virtual std::string ProcedureText() const = 0;
+    // Where the user dials from, for numbers written with "+".
+    virtual const DialingLocation& Location() const = 0;
   };
 
   // `settings` holds the modes, lengths and port the panel dials with.
