@@ -130,6 +130,24 @@ std::string SpokenCall(const CallEntry& entry) {
 
 std::string ShownCallTime(const std::string& time) { return time.substr(0, 16); }
 
+bool KeepsCallLog(const std::optional<std::string>& value) { return value != "no"; }
+
+std::optional<CallsWindowPlace> ReadCallsWindowPlace(const std::optional<std::string>& value) {
+  if (!value) return std::nullopt;
+  CallsWindowPlace place;
+  char end = 0;
+  if (std::sscanf(value->c_str(), "%d,%d,%d,%d%c", &place.left, &place.top, &place.width, &place.height, &end) != 4)
+    return std::nullopt;
+  const auto sized = [](int length) { return length >= 1 && length <= 10000; };
+  if (!sized(place.width) || !sized(place.height)) return std::nullopt;
+  return place;
+}
+
+std::string CallsWindowPlaceText(const CallsWindowPlace& place) {
+  return std::to_string(place.left) + ',' + std::to_string(place.top) + ',' + std::to_string(place.width) + ',' +
+         std::to_string(place.height);
+}
+
 std::string CallTime(int year, int month, int day, int hour, int minute, int second) {
   char text[32];
   std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", year % 10000, month % 100, day % 100,

@@ -5,6 +5,7 @@
 // counts them. Only the end of a long file is read, and the file is cut
 // back to its newest entries once it has grown well past them.
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -84,6 +85,21 @@ bool MatchesCallFilter(const CallEntry& entry, std::string_view filter);
 std::string SpokenCall(const CallEntry& entry);
 // The time as the window shows it: without seconds.
 std::string ShownCallTime(const std::string& time);
+
+// The user's choices about the log, kept as keys of the settings text
+// beside the dialing location: whether to keep a log ("no" keeps none;
+// anything else, or no key, keeps one), and where the "Recent Calls"
+// window was left, as "left,top,width,height", its size at 96 DPI.
+constexpr const char* kKeepCallLogKey = "keep_call_log";
+constexpr const char* kCallsWindowKey = "recent_calls_window";
+struct CallsWindowPlace {
+  int left = 0, top = 0, width = 0, height = 0;
+  bool operator==(const CallsWindowPlace&) const = default;
+};
+bool KeepsCallLog(const std::optional<std::string>& value);
+// Nothing for a value that is not four integers with a size of 1 to 10,000.
+std::optional<CallsWindowPlace> ReadCallsWindowPlace(const std::optional<std::string>& value);
+std::string CallsWindowPlaceText(const CallsWindowPlace& place);
 
 // "YYYY-MM-DD HH:MM:SS".
 std::string CallTime(int year, int month, int day, int hour, int minute, int second);

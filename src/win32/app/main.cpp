@@ -11,7 +11,6 @@
 #include "win32/app/link_handoff.h"
 #include "win32/app/link_registration.h"
 #include "win32/app/main_window.h"
-#include "win32/ui/control_ids.h"
 
 namespace {
 
@@ -78,12 +77,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
   ShowWindow(window, show);
   UpdateWindow(window);
 
-  // The main window's keys: Ctrl+H "Recent Calls...".
-  ACCEL keys[] = {{FVIRTKEY | FCONTROL, 'H', IDM_RECENT_CALLS}};
-  HACCEL accelerators = CreateAcceleratorTableA(keys, 1);
   MSG message;
   while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-    if (TranslateAcceleratorA(window, accelerators, &message)) continue;
+    if (TranslateAcceleratorA(window, mainWindow.Accelerators(), &message)) continue;
     if (IsDialogMessageA(window, &message)) continue;
     TranslateMessage(&message);
     DispatchMessageA(&message);

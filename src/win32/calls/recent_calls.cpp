@@ -7,17 +7,17 @@
 
 namespace tonvero {
 
-void RecentCalls::Start(HWND owner, const std::string& folder, Choices* choices) {
+void RecentCalls::Start(HWND owner, const std::string& folder, KeptValues& choices) {
   owner_ = owner;
   file_.SetFolder(folder);
-  if (choices) choices_ = choices;
+  choices_ = &choices;
 }
 
 // Runs after the dial has ended, whatever it came to; nothing here reaches
 // the dial.
 void RecentCalls::Record(const CallEntry& call) noexcept {
   try {
-    if (!choices_->KeepLog()) return;
+    if (!KeepsLog()) return;
     if (const DWORD error = file_.Append(call)) {
       SayWriteFailure(IoErrorMessage(static_cast<int>(error)));
       return;
@@ -59,7 +59,7 @@ RecentCalls::Shown RecentCalls::Load() {
     CallLogOnDisk onDisk = file_.Read();
     shown.skipped = onDisk.log.skipped;
     std::vector<CallEntry>& calls = onDisk.log.entries;
-    if (choices_->KeepLog() && CallLogNeedsTrim(calls.size(), onDisk.largerThanReadLimit)) {
+    if (KeepsLog() && CallLogNeedsTrim(calls.size(), onDisk.largerThanReadLimit)) {
       file_.Rewrite(calls);
       entriesInFile_ = std::min(calls.size(), kKeptCalls);
     } else {
@@ -84,15 +84,41 @@ bool RecentCalls::Keep(const std::vector<CallEntry>& calls, std::string& failure
   }
 }
 
+// The choice holds for this run even when it cannot be kept in its file;
+// the log goes whatever became of the choice.
 bool RecentCalls::StopKeeping(std::string& failure) {
+  bool done = true;
   try {
-    choices_->SetKeepLog(false);  // nothing more is written, whatever the removal comes to
+    choices_->SetValue(kKeepCallLogKey, "no");
+  } catch (const std::exception& error) {
+    failure = std::string("The choice cannot be kept after Tonvero closes: ") + error.what() + ".";
+    done = false;
+  }
+  try {
     file_.Remove();
     entriesInFile_ = 0;
+  } catch (const std::exception& error) {
+    failure += std::string(failure.empty() ? "" : " ") + "The call log " + kCallLogFileName +
+               " cannot be removed: " + error.what() + ".";
+    done = false;
+  }
+  return done;
+}
+
+bool RecentCalls::StartKeeping(std::string& failure) {
+  try {
+    choices_->SetValue(kKeepCallLogKey, "yes");
     return true;
   } catch (const std::exception& error) {
-    failure = "The call log " + std::string(kCallLogFileName) + " cannot be removed: " + error.what() + ".";
+    failure = std::string("The choice cannot be kept after Tonvero closes: ") + error.what() + ".";
     return false;
+  }
+}
+
+void RecentCalls::KeepWindowPlace(const CallsWindowPlace& place) noexcept {
+  try {
+    choices_->SetValue(kCallsWindowKey, CallsWindowPlaceText(place));
+  } catch (...) {
   }
 }
 

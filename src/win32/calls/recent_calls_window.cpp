@@ -124,7 +124,7 @@ void CallsWindow::MakeResizable() {
 
 // Where it was left, if that is still on a screen; else centred.
 void CallsWindow::PlaceAsLeft() {
-  const std::optional<CallsWindowPlace> place = calls_.Choice().WindowPlace();
+  const std::optional<CallsWindowPlace> place = calls_.WindowPlace();
   if (!place) return;
   const Scale& scale = Scaling();
   RECT wanted{place->left, place->top, place->left + scale(std::max(place->width, kMinWidth)),
@@ -141,8 +141,8 @@ void CallsWindow::KeepPlace() const {
   RECT window;
   GetWindowRect(hwnd_, &window);
   const Scale& scale = Scaling();
-  calls_.Choice().SetWindowPlace({window.left, window.top, scale.ToLayout(window.right - window.left),
-                                  scale.ToLayout(window.bottom - window.top)});
+  calls_.KeepWindowPlace({window.left, window.top, scale.ToLayout(window.right - window.left),
+                          scale.ToLayout(window.bottom - window.top)});
 }
 
 void CallsWindow::PlaceControls(int clientWidth, int clientHeight) {
@@ -357,10 +357,10 @@ void CallsWindow::Rewrite(std::vector<CallEntry> calls) {
 
 void CallsWindow::ChangeKeeping() {
   HWND box = Item(IDC_CALLS_KEEP);
+  std::string failure;
   if (SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHECKED) {
-    calls_.StartKeeping();
+    if (!calls_.StartKeeping(failure)) failure_ = failure;
   } else if (AskYesNo(hwnd_, "Keep no log of calls and remove " + std::string(kCallLogFileName) + " ?")) {
-    std::string failure;
     if (!calls_.StopKeeping(failure)) failure_ = failure;
     entries_.clear();
     skipped_ = 0;

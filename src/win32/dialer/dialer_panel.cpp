@@ -7,6 +7,7 @@
 #include "core/common/text.h"
 #include "core/contacts/outside_number.h"
 #include "core/dialer/tones.h"
+#include "core/location/number_translation.h"
 #include "win32/files/files.h"
 #include "win32/settings/mode_dialog.h"
 #include "win32/ui/control_ids.h"
@@ -281,61 +282,78 @@ void DialerPanel::PressKey(int id) {
   const Key* key = FindKey(id);
   form_.SetTextColor(id, PressedColor(*key));
   UpdateWindow(Item(id));
-  player_->StartTone(ToneIndexOf(key->symbol()));
+  keyUnheard_ = !player_->StartTone(ToneIndexOf(key->symbol()));
   HWND screen = Item(IDC_SCREEN);
   SetWindowTextA(screen, (WindowText(screen) + key->symbol()).c_str());
   UpdateWindow(screen);
   player_->Wait(100);
 }
 
+// A key that could not sound says why once a run, once it is up again.
 void DialerPanel::ReleaseKey(int id) {
   form_.SetTextColor(id, ReleasedColor(*FindKey(id)));
   player_->StopSound();
+  if (keyUnheard_ && !toldKeysUnheard_) {
+    toldKeysUnheard_ = true;
+    ShowError(TopWindow(hwnd_), NoSoundOutput().what());
+  }
 }
 
 // ---- dialing ---------------------------------------------------------------------
 
-// The call is recorded once the dial has ended, so that keeping it never
-// delays the dial; a failure that stopped the dial is recorded with it and
-// then goes on to the general handler.
+// A "+" number that cannot be dialed from the user's location is refused
+// before anything is dialed. Every dial is recorded once it has ended, so
+// that keeping it never delays the dial; a failure that stopped it is
+// recorded with it and then goes on to the general handler.
 void DialerPanel::Dial() {
-  CallEntry call = CallFacts(Number());
+  const std::string number = Number();
+  const TranslatedNumber dial = FinalDialString(owner_.ProcedureText(), number, owner_.Location());
+  CallEntry call = CallFacts(number, dial.number);
   try {
-    DialInMode();
+    call.outcome = DialTranslated(number, dial);
   } catch (const std::exception& failure) {
     call.outcome = failure.what();
     if (recorder_) recorder_->Record(call);
     throw;
   }
-  call.outcome = kDialedOutcome;
   if (recorder_) recorder_->Record(call);
 }
 
-void DialerPanel::DialInMode() {
+// Dials in the chosen mode; returns "Dialed", or what stopped the dial
+// once it has been said.
+std::string DialerPanel::DialTranslated(const std::string& number, const TranslatedNumber& dial) {
+  if (dial.Refused()) {
+    ShowWarning(TopWindow(hwnd_), dial.refusal);
+    return dial.refusal;
+  }
   if (settings_.modemOn) {
-    modemDialer_.Dial(*this, owner_.ProcedureText(), settings_);
-    return;
+    modemDialer_.Dial(*this, dial.number, settings_);
+    return kDialedOutcome;
   }
   HWND screen = Item(IDC_SCREEN);
-  ShowDialing(true);
-  const std::string number = WindowText(screen);
-  SetWindowTextA(screen, "");
-  InterpretDialString(DialedString(number), settings_.queueOn, *this);
+  std::string unplayed;
+  try {
+    player_->RequireSound();
+    ShowDialing(true);
+    SetWindowTextA(screen, "");
+    InterpretDialString(dial.number, settings_.queueOn, *this);
+  } catch (const NoSoundOutput& e) {
+    player_->StopSound();
+    unplayed = e.what();
+  }
   PutNumberBack(number);
   ShowDialing(false);
+  if (!unplayed.empty()) ShowError(TopWindow(hwnd_), unplayed.c_str());
+  return unplayed.empty() ? kDialedOutcome : unplayed;
 }
 
-std::string DialerPanel::DialedString(const std::string& number) const {
-  return BuildDialString(owner_.ProcedureText(), number);
-}
-
-CallEntry DialerPanel::CallFacts(const std::string& number) const {
+CallEntry DialerPanel::CallFacts(const std::string& number, const std::string& dialed) const {
   CallEntry call;
   SYSTEMTIME now;
   GetLocalTime(&now);
   call.time = CallTime(now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond);
   call.number = number;
-  call.dialed = DialedString(number);
+  call.dialed = dialed;
   call.name = owner_.RecordNameOf(number);
   call.procedure = owner_.ProcedureName();
   call.mode = settings_.modemOn ? kModeModem : settings_.queueOn ? kModeQueue : kModeShooter;

@@ -13,6 +13,8 @@
 #include "core/calls/call_log.h"
 #include "core/dialer/dial_string.h"
 #include "core/dialer/tone_player.h"
+#include "core/location/dialing_location.h"
+#include "core/location/number_translation.h"
 #include "core/settings/settings.h"
 #include "win32/dialer/win_sound.h"
 #include "win32/modem/modem_dialer.h"
@@ -31,6 +33,8 @@ class DialerPanel : public BaseWindow<DialerPanel>, private DialTarget, private 
     virtual ~Owner() = default;
     // The text of the dialing procedure to dial the number through.
     virtual std::string ProcedureText() const = 0;
+    // Where the user dials from, for numbers written with "+".
+    virtual const DialingLocation& Location() const = 0;
     // The procedure's name, and the name of the list's record the number
     // came from ("" when it came from elsewhere), for the call log.
     virtual std::string ProcedureName() const = 0;
@@ -80,11 +84,9 @@ class DialerPanel : public BaseWindow<DialerPanel>, private DialTarget, private 
   void ReleaseKey(int id);
   void ChooseMode();
   void NameForScreenReaders();
-  void DialInMode();
+  std::string DialTranslated(const std::string& number, const TranslatedNumber& dial);
   // The dial as the call log keeps it, before its outcome.
-  CallEntry CallFacts(const std::string& number) const;
-  // What the procedure makes of the number: what is dialed.
-  std::string DialedString(const std::string& number) const;
+  CallEntry CallFacts(const std::string& number, const std::string& dialed) const;
 
   // DialTarget
   void ShowSymbol(char symbol) override;
@@ -109,6 +111,8 @@ class DialerPanel : public BaseWindow<DialerPanel>, private DialTarget, private 
   WinSoundOutput sound_;
   WinClock clock_;
   std::unique_ptr<TonePlayer> player_;
+  bool keyUnheard_ = false;       // the key held could not sound
+  bool toldKeysUnheard_ = false;  // said once a run
   SerialPort modem_;  // open only while a modem dial is under way
   ModemDialer modemDialer_{modem_};
   CallRecorder* recorder_ = nullptr;

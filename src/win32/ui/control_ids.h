@@ -103,15 +103,25 @@
 #define IDC_PRINTER_LIST 1603   // its item "List"
 #define IDC_PRINTER_BOOK 1604   // its item "Book"
 
-// Recent calls: the "Recent Calls" window and its entry in the main
-// window's system menu.
-#define IDM_RECENT_CALLS 0x0120     // system menu "Recent Calls..." (Ctrl+H)
-#define IDC_CALLS_FIND_LABEL 1700   // "Find:"
-#define IDC_CALLS_FILTER 1701       // typing here filters by number or name
-#define IDC_CALLS_LIST 1702         // the calls, newest first
-#define IDC_CALLS_STATUS 1703       // how many, lines skipped, a failure
-#define IDC_CALLS_KEEP 1704         // "Keep a log of calls"
+// The "Dialing Location" dialog.
+#define IDC_LOCATION_COUNTRY 1701    // the country/region list
+#define IDC_LOCATION_AREA_CODE 1703  // the area code field
+#define IDC_LOCATION_DIAL_AREA 1705  // "Dial the area code for calls within it"
+#define IDC_LOCATION_PREFIX 1707     // the international prefix field
+#define IDC_LOCATION_OK 1
+#define IDC_LOCATION_CANCEL 2
+// The main window's entry points to other windows: items of its window
+// menu (multiples of 16, as the system menu wants) and their keys.
+#define IDM_DIALING_LOCATION 6144    // "Dialing Location...", Ctrl+L
+
+// Recent calls: the "Recent Calls" window and its entry point.
+#define IDM_RECENT_CALLS 6160       // "Recent Calls...", Ctrl+H
+#define IDC_CALLS_FIND_LABEL 1800   // "Find:"
+#define IDC_CALLS_FILTER 1801       // typing here filters by number or name
+#define IDC_CALLS_LIST 1802         // the calls, newest first
+#define IDC_CALLS_STATUS 1803       // how many, lines skipped, a failure
+#define IDC_CALLS_KEEP 1804         // "Keep a log of calls"
 #define IDC_CALLS_USE 1             // "Use Number": IDOK, as Enter
-#define IDC_CALLS_DELETE 1705       // "Delete"
-#define IDC_CALLS_CLEAR 1706        // "Clear"
+#define IDC_CALLS_DELETE 1805       // "Delete"
+#define IDC_CALLS_CLEAR 1806        // "Clear"
 #define IDC_CALLS_CLOSE 2           // "Close": IDCANCEL

@@ -119,6 +119,18 @@ TEST(CallLog, FindsEntriesByNameOrNumber) {
   for (const auto& c : cases) EXPECT_EQ(c.found, MatchesCallFilter(ann, c.filter)) << c.filter;
 }
 
+TEST(CallLog, ReadsItsChoicesFromTheSettingsText) {
+  EXPECT_TRUE(KeepsCallLog(std::nullopt));
+  EXPECT_TRUE(KeepsCallLog("yes"));
+  EXPECT_FALSE(KeepsCallLog("no"));
+  const CallsWindowPlace place{-8, 30, 560, 360};
+  EXPECT_EQ(place, ReadCallsWindowPlace(CallsWindowPlaceText(place)));
+  for (const char* bad : {"", "1,2,3", "1,2,3,4,5", "1,2,0,4", "1,2,3,10001", "a,2,3,4", "1,2,3,4x"}) {
+    EXPECT_FALSE(ReadCallsWindowPlace(std::string(bad))) << bad;
+  }
+  EXPECT_FALSE(ReadCallsWindowPlace(std::nullopt));
+}
+
 TEST(CallLog, SpeaksAnEntryByItsFields) {
   EXPECT_EQ("2026-12-09 10:15, ANN LEE, 5551234, Dialed", SpokenCall(Call("5551234", "ANN LEE")));
   EXPECT_EQ("2026-12-09 10:15, 5551234, Error accessing specified device (Error: 2)",
