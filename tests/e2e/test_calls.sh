@@ -48,6 +48,7 @@ dial_by_modem() {  # how: click|enter
 # Enter on the oldest entry puts its number on the screen with "Dial"
 # focused, and a second Enter sends its bytes.
 test_calls_dials_are_kept_and_dialed_again() {
+  printf 'country=US\r\n' >"$TEST_DIR/tv.ini"
   start_with_list '"ann","lee","5551234",""' '"bob","ray","2125550187",""'
   start_modem_port 2
   choose_modem 1 0
@@ -69,14 +70,14 @@ test_calls_dials_are_kept_and_dialed_again() {
   exit_program
   start_program "tel:+1-201-555-0123"
   dial_by_modem enter
-  assert_eq 'ATDT 5550199\r\nATDT 2125550187\r\nATDT +12015550123\r\n' "$(bytes_after "$TEST_DIR/com2.bytes" 0)" \
+  assert_eq 'ATDT 5550199\r\nATDT 2125550187\r\nATDT 12015550123\r\n' "$(bytes_after "$TEST_DIR/com2.bytes" 0)" \
     "bytes of the three dials"
   local log
   log=$(printf '%s\n' \
     '"5550199","5550199"," ","DEFAULT","Modem","Dialed"\r' \
     '"2125550187","2125550187","BOB RAY","DEFAULT","Modem","Dialed"\r' \
     '"5551234","5551234"," ","DEFAULT","Modem","Error accessing specified device (Error: 2)"\r' \
-    '"+1-201-555-0123","+1-201-555-0123"," ","DEFAULT","Modem","Dialed"\r')
+    '"+1-201-555-0123","12015550123"," ","DEFAULT","Modem","Dialed"\r')
   assert_eq "$log" "$(log_lines)" "tv.log after four dials"
 
   restart_program
@@ -132,8 +133,8 @@ test_calls_window_keys() {
 }
 
 # A dial after a torn last line starts a line of its own. "Keep a log of
-# calls" off: the file is removed after the question, and a dial writes
-# nothing.
+# calls" off: the file is removed after the question, a dial writes
+# nothing, and the choice is kept in tv.ini for the next start.
 test_calls_keep_no_log() {
   write_calls "$TEST_DIR/tv.log" 1 2
   printf '"2026-01-01 11:00:00","3","3' >>"$TEST_DIR/tv.log"
@@ -158,6 +159,10 @@ test_calls_keep_no_log() {
   end_dialog dlg-key "$CALLS" esc
   assert_dials 5 "@" 5
   [ ! -e "$TEST_DIR/tv.log" ] || fail "a dial wrote tv.log with no log kept"
+  restart_program
+  open_calls
+  assert_eq "0 keep_call_log=no" "$(drv dlg-ischecked "$CALLS" "$IDC_CALLS_KEEP") $(grep -a keep_call_log "$TEST_DIR/tv.ini" |
+    tr -d '\r')" "the choice after a restart, and in tv.ini"
 }
 
 # A torn last line and 1,200 entries: the window shows the valid newest

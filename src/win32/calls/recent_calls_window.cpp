@@ -122,13 +122,16 @@ void CallsWindow::MakeResizable() {
   SizeAndCentre(hwnd_, kWidth, kHeight, Scaling());
 }
 
-// Where it was left, if that is still on a screen; else centred.
+// Where it was left, if that is still on a screen, at the size it had;
+// else centred. The size kept is the client area's at 96 DPI: the frame
+// around it is the system's at each scale.
 void CallsWindow::PlaceAsLeft() {
   const std::optional<CallsWindowPlace> place = calls_.WindowPlace();
   if (!place) return;
   const Scale& scale = Scaling();
-  RECT wanted{place->left, place->top, place->left + scale(std::max(place->width, kMinWidth)),
-              place->top + scale(std::max(place->height, kMinHeight))};
+  RECT wanted{0, 0, scale(std::max(place->width, kMinWidth)), scale(std::max(place->height, kMinHeight))};
+  AddFrame(wanted, GetWindowLongA(hwnd_, GWL_STYLE), GetWindowLongA(hwnd_, GWL_EXSTYLE), scale);
+  OffsetRect(&wanted, place->left - wanted.left, place->top - wanted.top);
   MONITORINFO monitor{};
   monitor.cbSize = sizeof monitor;
   if (!GetMonitorInfoA(MonitorFromRect(&wanted, MONITOR_DEFAULTTONULL), &monitor)) return;
@@ -138,11 +141,11 @@ void CallsWindow::PlaceAsLeft() {
 
 void CallsWindow::KeepPlace() const {
   if (IsIconic(hwnd_) || IsZoomed(hwnd_)) return;
-  RECT window;
+  RECT window, client;
   GetWindowRect(hwnd_, &window);
+  GetClientRect(hwnd_, &client);
   const Scale& scale = Scaling();
-  calls_.KeepWindowPlace({window.left, window.top, scale.ToLayout(window.right - window.left),
-                          scale.ToLayout(window.bottom - window.top)});
+  calls_.KeepWindowPlace({window.left, window.top, scale.ToLayout(client.right), scale.ToLayout(client.bottom)});
 }
 
 void CallsWindow::PlaceControls(int clientWidth, int clientHeight) {
