@@ -270,6 +270,7 @@ damaged_files() {
         [ -f "$P/$f" ] && ! grep -qv $'^"[^"]*"\(,"[^"]*"\)*\r$' "$P/$f" &&
           [ -z "$(comm -23 <(sort -u "$TEST_DIR/before/$f" 2>/dev/null) <(sort -u "$P/$f"))" ] && continue ;;
       ./tv.cn3) [ "$(stat -c %s "$P/$f" 2>/dev/null)" = 555 ] && continue ;;
+      ./tv.ini) [ -f "$P/$f" ] && ! grep -qv $'^[a-z_]*=[^\r]*\r$' "$P/$f" && continue ;;
     esac
     echo "${f#./}"
   done

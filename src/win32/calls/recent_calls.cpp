@@ -117,7 +117,7 @@ bool RecentCalls::StartKeeping(std::string& failure) {
 
 void RecentCalls::KeepWindowPlace(const CallsWindowPlace& place) noexcept {
   try {
-    choices_->SetValue(kCallsWindowKey, CallsWindowPlaceText(place));
+    if (WindowPlace() != place) choices_->SetValue(kCallsWindowKey, CallsWindowPlaceText(place));
   } catch (...) {
   }
 }
