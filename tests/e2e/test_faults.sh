@@ -18,13 +18,10 @@
 # "quiet" for none, "-" for a pair left out. A held file is read with a
 # sharing violation, but replacing it is refused, as the new file is moved
 # over it; a refused print job ends with the system's error 6.
-# The dial actions write one line to the call log tv.log after the dial:
-# a log that cannot be written is said once, after the first dial, and the
-# dials go on (a read-only folder still lets the existing log grow). "calls"
-# opens and closes the "Recent Calls" window, which says a log it cannot
-# read in its own status line, not in a box. Print meets only the printer,
-# as it opens no file of the program; the printer and the missing port
-# meet nothing else. With the list unread, the actions on its records have none
+# The dials add a line to tv.log: a log that cannot be written is said
+# once and the dials go on (a read-only folder lets the log grow). "calls"
+# opens and closes "Recent Calls", which says in its status line what it
+# cannot read. Print meets only the printer, which meets nothing else. With the list unread, the actions on its records have none
 # to act on; Insert must add nothing, Add and Sync say why they cannot
 # merge it. A port held open by another program cannot be made here: Wine
 # checks sharing on regular files only, so the program opens it and dials.

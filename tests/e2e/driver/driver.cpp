@@ -117,12 +117,13 @@ HWND Control(HWND parent, int id) {
 HWND MainControl(const char* id) { return Control(MainWindow(), ToInt(id)); }
 HWND DialogControl(const char* caption, const char* id) { return Control(Dialog(caption), ToInt(id)); }
 
+// Polls every `pollMs` (1 for the timed commands) until `found`.
 template <typename Found>
-void WaitFor(int timeoutMs, Found found, const std::string& what) {
+void WaitFor(int timeoutMs, Found found, const std::string& what, DWORD pollMs = kPollMs) {
   const DWORD start = GetTickCount();
   while (!found()) {
     if (static_cast<int>(GetTickCount() - start) > timeoutMs) Fail("timed out waiting for " + what);
-    Sleep(kPollMs);
+    Sleep(pollMs);
   }
 }
 
@@ -448,24 +449,14 @@ void WaitMenu(char** a) {
   std::printf("ok\n");
 }
 
-// Polls every millisecond until `done`, for the timed commands.
-template <typename Done>
-void WaitClosely(int timeoutMs, Done done, const std::string& what) {
-  const DWORD start = GetTickCount();
-  while (!done()) {
-    if (static_cast<int>(GetTickCount() - start) > timeoutMs) Fail("timed out waiting for " + what);
-    Sleep(1);
-  }
-}
-
 // Opens the "Recent Calls" window as its system menu item does and waits
 // until it is shown with its list filled (the status line counts it).
 void OpenCalls(char** a) {
   Post(MainWindow(), WM_SYSCOMMAND, IDM_RECENT_CALLS);
   HWND dialog = nullptr;
-  WaitClosely(ToInt(a[0]), [&] { return (dialog = FindDialog("Recent Calls")) != nullptr; }, "the Recent Calls window");
+  WaitFor(ToInt(a[0]), [&] { return (dialog = FindDialog("Recent Calls")) != nullptr; }, "the Recent Calls window", 1);
   HWND status = Control(dialog, IDC_CALLS_STATUS);
-  WaitClosely(ToInt(a[0]), [&] { return !Text(status).empty(); }, "the filled list");
+  WaitFor(ToInt(a[0]), [&] { return !Text(status).empty(); }, "the filled list", 1);
   std::printf("ok\n");
 }
 
@@ -476,7 +467,7 @@ void FilterCalls(char** a) {
   HWND status = Control(dialog, IDC_CALLS_STATUS);
   const std::string before = Text(status);
   Post(Control(dialog, IDC_CALLS_FILTER), WM_CHAR, static_cast<unsigned char>(a[0][0]));
-  WaitClosely(ToInt(a[1]), [&] { return Text(status) != before; }, "the filtered list");
+  WaitFor(ToInt(a[1]), [&] { return Text(status) != before; }, "the filtered list", 1);
   std::printf("ok\n");
 }
 
