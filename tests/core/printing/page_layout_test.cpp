@@ -143,5 +143,50 @@ TEST(PageLayout, APageOfFourLinesOrLessPrintsNothing) {
   }
 }
 
+// Grouped by style, a page gives the same texts and rules in the order
+// regular, bold, italic, rules; pages keep their contents.
+TEST(PageLayout, StyleGroupedPagesDrawEachStyleOnce) {
+  RecordingSurface recorded;
+  StyleGroupedSurface grouped(recorded);
+  LayOutPhoneList(Job({{"ANNA", "BRAY", "111", "HOME"}, {"CARL", "DOE", "333", "WORK"}}), grouped);
+  grouped.EndPage();
+  const std::vector<std::string> expected = {
+      "page",
+      "regular 100,60 111",
+      "regular 100,100 333",
+      "bold 40,20 Tonvero + Z:\\DATA\\BASE, Page #1",
+      "bold 40,40 ANNA BRAY",
+      "bold 40,80 CARL DOE",
+      "italic 400,60 HOME",
+      "italic 400,100 WORK",
+      "rule 38 0-640",
+      "rule 39 0-640",
+      "rule 79 0-640",
+  };
+  EXPECT_EQ(recorded.ops, expected);
+
+  const PrintJob pages = Job(std::vector<Record>(8, Record{"ANNA", "BRAY", "1", "X"}), PrintForm::kList, 200);
+  RecordingSurface direct, regrouped;
+  LayOutPhoneList(pages, direct);
+  StyleGroupedSurface twoPages(regrouped);
+  LayOutPhoneList(pages, twoPages);
+  twoPages.EndPage();
+  auto sortedPages = [](std::vector<std::string> ops) {
+    for (auto page = ops.begin(); page != ops.end();) {
+      auto next = std::find(page + 1, ops.end(), "page");
+      std::sort(page + 1, next);
+      page = next;
+    }
+    return ops;
+  };
+  EXPECT_EQ(std::count(direct.ops.begin(), direct.ops.end(), "page"), 2);
+  EXPECT_EQ(sortedPages(regrouped.ops), sortedPages(direct.ops));
+  int styleChanges = 0;
+  for (size_t i = 1; i < regrouped.ops.size(); ++i) {
+    styleChanges += regrouped.ops[i].substr(0, 4) != regrouped.ops[i - 1].substr(0, 4);
+  }
+  EXPECT_EQ(styleChanges, 2 * 4 + 1);  // per page: page, regular, bold, italic, rules
+}
+
 }  // namespace
 }  // namespace tonvero
