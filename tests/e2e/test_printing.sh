@@ -225,7 +225,8 @@ test_print_long_list_whole() {
   awk 'BEGIN { for (i = 1; i <= 400; i++)
     printf "%sNNA%05d BRAY%05d\n", substr("ABCDEFGHIJKLMNOPQRSTUVWXYZ", (i * 7) % 26 + 1, 1), i, i }' >"$TEST_DIR/names"
   local missing
-  missing=$(grep -vxFf "$TEST_DIR/whole.lines" "$TEST_DIR/names" | head -n 3 | paste -sd ' ')
+  # grep finds no line, and so fails, when every name is printed.
+  missing=$({ grep -vxFf "$TEST_DIR/whole.lines" "$TEST_DIR/names" || true; } | head -n 3 | paste -sd ' ')
   assert_eq "" "$missing" "records whose name is not printed"
   assert_eq idle "$(drv outcome 2000)" "the window after the print"
 }
