@@ -194,6 +194,7 @@ test_print_long_job_stops_on_cancel() {
   write_many_records "$TEST_DIR/Base.rbd" 5000
   start_program
   : >"$TEST_DIR/cancel.marker"
+  cp "$TEST_DIR/Base.rbd" "$TEST_DIR/before.rbd"
   local stop handle
   for stop in key pointer; do
     print_list
@@ -212,8 +213,7 @@ test_print_long_job_stops_on_cancel() {
   wait_until 60 "the print queue to empty" print_queue_empty || fail "jobs left after Cancel: $(lpstat -o)"
   assert_eq "" "$(this_runs_pdfs "$TEST_DIR/cancel.marker")" "PDFs of cancelled jobs"
   assert_eq 5000 "$(drv grid-rows)" "rows after the cancelled prints"
-  write_many_records "$TEST_DIR/expected.rbd" 5000
-  cmp -s "$TEST_DIR/expected.rbd" "$TEST_DIR/Base.rbd" || fail "the phone list file changed"
+  cmp -s "$TEST_DIR/before.rbd" "$TEST_DIR/Base.rbd" || fail "the phone list file changed"
 }
 
 # A list of 400 people prints whole: every name is in the PDF's text.
@@ -222,8 +222,7 @@ test_print_long_list_whole() {
   start_program
   print_to_text whole
   squeezed <"$TEST_DIR/whole.txt" >"$TEST_DIR/whole.lines"
-  awk 'BEGIN { for (i = 1; i <= 400; i++)
-    printf "%sNNA%05d BRAY%05d\n", substr("ABCDEFGHIJKLMNOPQRSTUVWXYZ", (i * 7) % 26 + 1, 1), i, i }' >"$TEST_DIR/names"
+  tail -n +2 "$TEST_DIR/Base.rbd" | awk -F'"' '{ print $2 " " $4 }' >"$TEST_DIR/names"
   local missing
   # grep finds no line, and so fails, when every name is printed.
   missing=$({ grep -vxFf "$TEST_DIR/whole.lines" "$TEST_DIR/names" || true; } | head -n 3 | paste -sd ' ')
