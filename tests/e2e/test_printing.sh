@@ -201,6 +201,8 @@ test_print_long_job_stops_on_cancel() {
     drv wait-dialog "$PROGRESS_BOX" "$WAIT_DIALOG_MS" >/dev/null
     handle=$(drv dlg-handle "$PROGRESS_BOX")
     wait_until 60 "a second page" page_past_first || fail "the progress box shows '$(drv dlg-gettext "$PROGRESS_BOX" "$IDC_PRINTING_PAGE")'"
+    assert_screen_reader_names "$PROGRESS_BOX" "$IDC_PRINTING_CANCEL|push button|Cancel"
+    grep -q "^$IDC_PRINTING_PAGE|[^|]*|Printing page [0-9]*\.\.\.|" <<<"$WALK" || fail "the page a reader finds: $WALK"
     # Sent messages reach the window while it prints; a click on it does nothing.
     drv handled >/dev/null
     user_click main "$IDC_PRINT"
