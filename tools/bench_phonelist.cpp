@@ -1,6 +1,8 @@
 // Times the phone list's core steps on generated lists: load (read the
 // file, parse it, write the backup), sort, one type-ahead search and one
-// save (write through a temporary file and rename), and the straightforward
+// save (check the file's size and time against what was last written, write
+// through a temporary file and rename, take the new size, time and content
+// hash), and the straightforward
 // selection sort for comparison. Usage: bench_phonelist <folder> <records>...
 // Prints one line per list: median milliseconds of each step.
 #include <algorithm>
@@ -12,6 +14,7 @@
 #include <random>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "../tests/core/phonelist/reference.h"
@@ -53,6 +56,25 @@ void WriteReplacing(const std::filesystem::path& path, const std::string& text) 
     out.write(text.data(), static_cast<std::streamsize>(text.size()));
   }
   std::filesystem::rename(temporary, path);
+}
+
+// What was last written of a file, as the program keeps it to see another
+// program's write before its next save.
+struct Stamp {
+  std::uintmax_t size = 0;
+  std::filesystem::file_time_type time;
+  size_t hash = 0;
+};
+
+Stamp StampOf(const std::filesystem::path& path, const std::string& text) {
+  return {std::filesystem::file_size(path), std::filesystem::last_write_time(path),
+          std::hash<std::string_view>{}(text)};
+}
+
+bool Unchanged(const std::filesystem::path& path, const Stamp& stamp) {
+  std::error_code error;
+  return std::filesystem::file_size(path, error) == stamp.size &&
+         std::filesystem::last_write_time(path, error) == stamp.time;
 }
 
 // Median of `runs` timings of `step`, in milliseconds; `prepare` runs
@@ -103,7 +125,13 @@ int main(int argc, char** argv) {
     volatile int found = 0;
     const double search = MedianMs(101, [] {}, [&] { found = FindSearchRow(records, 2, text); });
 
-    const double save = MedianMs(5, [] {}, [&] { WriteReplacing(file, EncodePhoneList(loaded.titles, records)); });
+    Stamp stamp = StampOf(file, ReadAll(file));
+    const double save = MedianMs(5, [] {}, [&] {
+      if (!Unchanged(file, stamp)) std::fprintf(stderr, "bench_phonelist: the file changed under the bench\n");
+      const std::string text = EncodePhoneList(loaded.titles, records);
+      WriteReplacing(file, text);
+      stamp = StampOf(file, text);
+    });
 
     std::string selection = "-";
     if (count <= 5000) {

@@ -87,6 +87,7 @@ class StartTurn {
 // it: the working folder's "Base", the argument, then the path tv.cn3
 // stores. Reads tv.cn3 and writes nothing.
 std::string DatabaseOfThisStart(const std::string& argument) {
+  using namespace tonvero;
   const std::string folder = CurrentFolder();
   Settings settings;
   settings.dbBase = argument.empty() ? folder + "Base" : StripExtension(argument);
