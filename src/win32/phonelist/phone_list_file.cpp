@@ -2,7 +2,7 @@
 
 namespace tonvero {
 
-std::optional<PhoneListFile> LoadPhoneListFile(const std::string& dbBase, FileStamp& stamp) {
+std::optional<PhoneListFile> LoadPhoneListFile(const std::string& dbBase, FileStamp* stamp) {
   const std::string path = dbBase + ".rbd";
   std::optional<Bytes> file = ReadFileIfPresent(path);
   if (!file) {
@@ -11,7 +11,7 @@ std::optional<PhoneListFile> LoadPhoneListFile(const std::string& dbBase, FileSt
   }
   PhoneListFile list = ParsePhoneList(std::string_view(reinterpret_cast<const char*>(file->data()), file->size()));
   WriteFileContents(dbBase + ".bak", ToBytes(EncodeBackup(list)));
-  stamp = StampOf(path, *file);
+  if (stamp) *stamp = StampOf(path, *file);
   return list;
 }
 

@@ -13,9 +13,9 @@ namespace tonvero {
 // Reads the phone list of `dbBase` and rewrites its backup file. A missing
 // file is first created with the header and the sample record; nothing when
 // it can be neither opened nor created (a read-only or missing folder).
-// `stamp` then tells what was read. Throws IoError when the file exists but
+// `stamp`, when given, then tells what was read. Throws IoError when the file exists but
 // cannot be opened or read, or the backup cannot be written.
-std::optional<PhoneListFile> LoadPhoneListFile(const std::string& dbBase, FileStamp& stamp);
+std::optional<PhoneListFile> LoadPhoneListFile(const std::string& dbBase, FileStamp* stamp = nullptr);
 
 // Rewrites the phone-list file of `dbBase` through a temporary file beside
 // it; on failure the old file stays whole. Returns the stamp of what it

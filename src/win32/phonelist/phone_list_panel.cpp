@@ -135,7 +135,7 @@ const Record* PhoneListPanel::SelectedRecord() const {
 bool PhoneListPanel::Load(const std::string& dbBase) {
   std::optional<PhoneListFile> file;
   try {
-    file = LoadPhoneListFile(dbBase, stamp_);
+    file = LoadPhoneListFile(dbBase, &stamp_);
   } catch (const IoError& failure) {
     if (!loaded_) readFailure_ = failure;
     throw;
@@ -175,7 +175,7 @@ void PhoneListPanel::SaveChange(const std::optional<ListChange<Record>>& change)
 // leaves the file as the other program wrote it.
 void PhoneListPanel::ReadAgainAndApply(const std::optional<ListChange<Record>>& change) {
   const std::string& dbBase = owner_.DatabaseBase();
-  std::optional<PhoneListFile> file = LoadPhoneListFile(dbBase, stamp_);
+  std::optional<PhoneListFile> file = LoadPhoneListFile(dbBase, &stamp_);
   if (!file) return;  // gone and not to be made again: the next save writes it
   titles_ = std::move(file->titles);
   records_ = std::move(file->records);

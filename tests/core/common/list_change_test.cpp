@@ -8,103 +8,66 @@
 namespace tonvero {
 namespace {
 
-Record R(const char* first) { return {first, "LEE", "111", " "}; }
+template <class Item>
+struct Row {
+  ChangeKind kind;
+  Item before, after;
+  bool fileChanged;
+  std::vector<Item> saved;
+  bool applied;
+};
 
-// What was last read or written, and what another program left in the file
-// since: ANN edited to ANNE, BEN deleted, DORA inserted.
-const std::vector<Record> kRead = {R("ANN"), R("BEN"), R("CARL")};
-const std::vector<Record> kOtherWrote = {R("ANNE"), R("CARL"), R("DORA")};
+// The change applied to the file read again: as last read, it gives what
+// the change did in memory; as another program left it (first item edited,
+// second deleted, one inserted at the end), that program's work stays and
+// the change applies only where that is certain.
+template <class Item, class Apply>
+void Check(const std::vector<Item>& read, const std::vector<Item>& otherWrote, const std::vector<Row<Item>>& rows,
+           Apply apply) {
+  for (const Row<Item>& row : rows) {
+    std::vector<Item> file = row.fileChanged ? otherWrote : read;
+    EXPECT_EQ(row.applied, apply(file, ListChange<Item>{row.kind, row.before, row.after}));
+    EXPECT_EQ(row.saved, file) << static_cast<int>(row.kind) << (row.fileChanged ? " changed" : "");
+  }
+}
 
-// The rule applied to the file as read again: unchanged, it gives what the
-// change did in memory; changed, it keeps the other program's work and
-// applies the change only where that is certain.
+Record R(const char* first) { return {first, "LEE", "1", " "}; }
+
 TEST(ApplyAgain, RecordsPerKindOfChangeAndFile) {
-  const struct {
-    ChangeKind kind;
-    Record before, after;
-    bool fileChanged;
-    std::vector<Record> saved;
-    bool applied;
-  } rows[] = {
-      {ChangeKind::kInsert, {}, R("EVA"), false, {R("ANN"), R("BEN"), R("CARL"), R("EVA")}, true},
-      {ChangeKind::kInsert, {}, R("EVA"), true, {R("ANNE"), R("CARL"), R("DORA"), R("EVA")}, true},
-      {ChangeKind::kEdit, R("BEN"), R("BENNY"), false, {R("ANN"), R("BENNY"), R("CARL")}, true},
-      {ChangeKind::kEdit, R("BEN"), R("BENNY"), true, kOtherWrote, false},   // deleted meanwhile
-      {ChangeKind::kEdit, R("ANN"), R("ANNA"), true, kOtherWrote, false},    // edited meanwhile
-      {ChangeKind::kEdit, R("CARL"), R("KARL"), true, {R("ANNE"), R("KARL"), R("DORA")}, true},
-      {ChangeKind::kDelete, R("BEN"), {}, false, {R("ANN"), R("CARL")}, true},
-      {ChangeKind::kDelete, R("BEN"), {}, true, kOtherWrote, false},
-      {ChangeKind::kDelete, R("CARL"), {}, true, {R("ANNE"), R("DORA")}, true},
-  };
-  for (const auto& row : rows) {
-    std::vector<Record> file = row.fileChanged ? kOtherWrote : kRead;
-    const bool applied = ApplyAgain(file, ListChange<Record>{row.kind, row.before, row.after});
-    EXPECT_EQ(row.applied, applied) << RecordSummary(row.after) << " / " << RecordSummary(row.before);
-    EXPECT_EQ(row.saved, file) << RecordSummary(row.after) << " / " << RecordSummary(row.before);
-  }
+  const auto insert = ChangeKind::kInsert, edit = ChangeKind::kEdit, del = ChangeKind::kDelete;
+  Check<Record>({R("ANN"), R("BEN"), R("CY")}, {R("ANNE"), R("CY"), R("DORA")},
+                {{insert, {}, R("EVA"), false, {R("ANN"), R("BEN"), R("CY"), R("EVA")}, true},
+                 {insert, {}, R("EVA"), true, {R("ANNE"), R("CY"), R("DORA"), R("EVA")}, true},
+                 {edit, R("BEN"), R("BO"), false, {R("ANN"), R("BO"), R("CY")}, true},
+                 {edit, R("ANN"), R("AL"), true, {R("ANNE"), R("CY"), R("DORA")}, false},
+                 {edit, R("CY"), R("KY"), true, {R("ANNE"), R("KY"), R("DORA")}, true},
+                 {del, R("BEN"), {}, false, {R("ANN"), R("CY")}, true},
+                 {del, R("BEN"), {}, true, {R("ANNE"), R("CY"), R("DORA")}, false}},
+                [](std::vector<Record>& file, const ListChange<Record>& c) { return ApplyAgain(file, c); });
 }
 
-Procedure P(const char* name, const char* command = "@") { return {name, command}; }
-const Procedure kDefault{"DEFAULT", "@"};
-
-std::vector<Procedure> Read(const char* file) { return ProcedureList::FromFile(file).Entries(); }
-
-// Procedures keep their order: an insertion goes after the procedure it
-// followed, or last when that one is gone; DEFAULT is never touched, not
-// even by a user procedure of the same name and text.
+// A procedure goes in after the one it followed, or last when that one is
+// gone; DEFAULT heads the list and is never edited or deleted, also when a
+// user procedure is its twin.
 TEST(ApplyAgain, ProceduresPerKindOfChangeAndFile) {
-  const char* read = "\"HOME\",\"@\"\r\n\"WORK\",\"9,@\"\r\n\"DEFAULT\",\"@\"\r\n";
-  const char* otherWrote = "\"HOME\",\"1@\"\r\n\"DEFAULT\",\"@\"\r\n\"CARD\",\"P@\"\r\n";
-  const struct {
-    ChangeKind kind;
-    Procedure before, after;
-    bool fileChanged;
-    std::vector<Procedure> saved;
-    bool applied;
-  } rows[] = {
-      {ChangeKind::kInsert, P("HOME"), P("NEW", "@ (New)"), false,
-       {kDefault, P("HOME"), P("NEW", "@ (New)"), P("WORK", "9,@"), kDefault}, true},
-      {ChangeKind::kInsert, kDefault, P("NEW", "@ (New)"), true,
-       {kDefault, P("NEW", "@ (New)"), P("HOME", "1@"), kDefault, P("CARD", "P@")}, true},
-      {ChangeKind::kInsert, P("WORK", "9,@"), P("NEW", "@ (New)"), true,
-       {kDefault, P("HOME", "1@"), kDefault, P("CARD", "P@"), P("NEW", "@ (New)")}, true},
-      {ChangeKind::kEdit, P("WORK", "9,@"), P("WORK", "8,@"), false,
-       {kDefault, P("HOME"), P("WORK", "8,@"), kDefault}, true},
-      {ChangeKind::kEdit, P("HOME"), P("HOME", "0@"), true, Read(otherWrote), false},
-      {ChangeKind::kEdit, kDefault, P("DEFAULT", "0@"), true,
-       {kDefault, P("HOME", "1@"), P("DEFAULT", "0@"), P("CARD", "P@")}, true},
-      {ChangeKind::kDelete, P("WORK", "9,@"), {}, false, {kDefault, P("HOME"), kDefault}, true},
-      {ChangeKind::kDelete, P("WORK", "9,@"), {}, true, Read(otherWrote), false},
-      {ChangeKind::kDelete, kDefault, {}, true, {kDefault, P("HOME", "1@"), P("CARD", "P@")}, true},
-  };
-  for (const auto& row : rows) {
-    ProcedureList list = ProcedureList::FromFile(row.fileChanged ? otherWrote : read);
-    const bool applied = list.ApplyAgain({row.kind, row.before, row.after});
-    const std::string what = ProcedureSummary(row.before) + " -> " + ProcedureSummary(row.after);
-    EXPECT_EQ(row.applied, applied) << what;
-    EXPECT_EQ(row.saved, list.Entries()) << what;
-  }
-}
-
-// A merge's insertions, found by comparing lists, land where they stood
-// when applied again in order, also after one another.
-TEST(ApplyAgain, InsertionsSinceKeepTheirPlaces) {
-  const std::vector<Procedure> stored = {kDefault, P("HOME"), P("WORK")};
-  const std::vector<Procedure> merged = {kDefault, P("HOME"), P("A"), P("B"), P("WORK"), P("WORK")};
-  const std::vector<ListChange<Procedure>> insertions = InsertionsSince(stored, merged);
-  ASSERT_EQ(3u, insertions.size());
-  std::vector<Procedure> file = {kDefault, P("CARD"), P("HOME")};
-  for (const auto& insertion : insertions) EXPECT_TRUE(ApplyAgain(file, insertion));
-  EXPECT_EQ((std::vector<Procedure>{kDefault, P("CARD"), P("HOME"), P("A"), P("B"), P("WORK")}), file);
-}
-
-TEST(ReadAgainNotice, NamesEachChangeNotApplied) {
-  EXPECT_EQ("The phone list had been changed by another program and was read again.",
-            ReadAgainNotice("phone list", "record", {}));
-  EXPECT_EQ(
-      "The phone list had been changed by another program and was read again.\n"
-      "Not applied, as the record is no longer there:\nEdit of BEN LEE 111",
-      ReadAgainNotice("phone list", "record", {DescribeChange(ChangeKind::kEdit, RecordSummary(R("BEN")))}));
+  const auto insert = ChangeKind::kInsert, edit = ChangeKind::kEdit, del = ChangeKind::kDelete;
+  const Procedure d{"DEFAULT", "@"}, home{"HOME", "@"}, work{"WORK", "9@"}, fresh{"NEW", "@ (New)"};
+  const Procedure homeEdited{"HOME", "1@"}, card{"CARD", "P@"};
+  Check<Procedure>({d, home, work, d}, {d, homeEdited, d, card},
+                   {{insert, home, fresh, false, {d, home, fresh, work, d}, true},
+                    {insert, work, fresh, true, {d, homeEdited, d, card, fresh}, true},
+                    {edit, work, {"WORK", "8@"}, false, {d, home, {"WORK", "8@"}, d}, true},
+                    {edit, home, {"HOME", "0@"}, true, {d, homeEdited, d, card}, false},
+                    {del, work, {}, false, {d, home, d}, true},
+                    {del, d, {}, true, {d, homeEdited, card}, true}},
+                   [](std::vector<Procedure>& file, const ListChange<Procedure>& c) {
+                     std::string text;  // DEFAULT is never in the file
+                     for (size_t i = 1; i < file.size(); ++i) text += ProcedureLine(file[i]) + "\r\n";
+                     ProcedureList list = ProcedureList::FromFile(text);
+                     const bool applied = list.ApplyAgain(c);
+                     file = list.Entries();
+                     return applied;
+                   });
 }
 
 }  // namespace

@@ -311,27 +311,20 @@ void DlgClose(char** a) {
   PrintHandle(dialog);
 }
 void DlgFocus(char** a) { std::printf("%d\n", GetDlgCtrlID(FocusOf(Dialog(a[0])))); }
-BOOL CALLBACK CountMainWindow(HWND hwnd, LPARAM count) {
-  char cls[64] = {};
-  GetClassNameA(hwnd, cls, sizeof cls);
-  if (std::strcmp(cls, TONVERO_CLASS_MAIN) == 0) ++*reinterpret_cast<int*>(count);
-  return TRUE;
-}
-
 // How many main windows there are, and whether the one addressed is
 // minimised and in front: "<count> iconic|shown front|behind".
 void MainState(char**) {
   int count = 0;
-  EnumWindows(CountMainWindow, reinterpret_cast<LPARAM>(&count));
+  HWND w = nullptr;
+  while ((w = FindWindowExA(nullptr, w, TONVERO_CLASS_MAIN, nullptr))) ++count;
   HWND main = MainWindow();
   std::printf("%d %s %s\n", count, IsIconic(main) ? "iconic" : "shown",
               GetForegroundWindow() == main ? "front" : "behind");
 }
 
 void Minimise(char**) {
-  HWND main = MainWindow();
-  Send(main, WM_SYSCOMMAND, SC_MINIMIZE, 0);
-  std::printf("%s\n", IsIconic(main) ? "iconic" : "shown");
+  Send(MainWindow(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  std::printf("%s\n", IsIconic(MainWindow()) ? "iconic" : "shown");
 }
 
 void CloseMain(char**) { Post(MainWindow(), WM_CLOSE); std::printf("ok\n"); }

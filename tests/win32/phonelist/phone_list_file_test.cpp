@@ -40,25 +40,11 @@ class PhoneListFileTest : public ::testing::Test {
   void Write(const std::string& path, const std::string& text) const {
     ASSERT_TRUE(ReplaceFileContents(path, Bytes(text.begin(), text.end())));
   }
-  // Moves the file's last-write time on by `seconds`, as a later write.
-  void Later(const std::string& path, int seconds) const {
-    HANDLE file = CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES | FILE_READ_ATTRIBUTES, FILE_SHARE_READ,
-                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(INVALID_HANDLE_VALUE, file);
-    FILETIME written;
-    GetFileTime(file, nullptr, nullptr, &written);
-    ULARGE_INTEGER time{{written.dwLowDateTime, written.dwHighDateTime}};
-    time.QuadPart += 10000000ull * static_cast<unsigned>(seconds);
-    written = {time.LowPart, time.HighPart};
-    EXPECT_TRUE(SetFileTime(file, nullptr, nullptr, &written));
-    CloseHandle(file);
-  }
   std::string folder_, base_;
-  FileStamp stamp_;
 };
 
 TEST_F(PhoneListFileTest, MissingFileIsCreatedWithTheSampleAndBackedUp) {
-  const std::optional<PhoneListFile> list = LoadPhoneListFile(base_, stamp_);
+  const std::optional<PhoneListFile> list = LoadPhoneListFile(base_);
   ASSERT_TRUE(list.has_value());
   EXPECT_EQ((std::vector<Record>{{"MAREL", "VOSSIK", " ", "VELMORA"}}), list->records);
   EXPECT_EQ(kHeader + "\r\n\"Marel\",\"Vossik\",\"\",\"Velmora\"\r\n", Read(base_ + ".rbd"));
@@ -68,7 +54,7 @@ TEST_F(PhoneListFileTest, MissingFileIsCreatedWithTheSampleAndBackedUp) {
 TEST_F(PhoneListFileTest, ExistingFileIsReadAndLeftAsItIs) {
   const std::string text = kHeader + "\nann,lee\n\nbob,ray\n";
   Write(base_ + ".rbd", text);
-  const std::optional<PhoneListFile> list = LoadPhoneListFile(base_, stamp_);
+  const std::optional<PhoneListFile> list = LoadPhoneListFile(base_);
   ASSERT_TRUE(list.has_value());
   EXPECT_EQ(2u, list->records.size());
   EXPECT_EQ(text, Read(base_ + ".rbd"));
@@ -81,14 +67,14 @@ TEST_F(PhoneListFileTest, LockedFileIsReportedAndNeverRecreated) {
   HANDLE lock = CreateFileA((base_ + ".rbd").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   ASSERT_NE(INVALID_HANDLE_VALUE, lock);
-  EXPECT_THROW(LoadPhoneListFile(base_, stamp_), IoError);
+  EXPECT_THROW(LoadPhoneListFile(base_), IoError);
   CloseHandle(lock);
   EXPECT_EQ(text, Read(base_ + ".rbd"));
   EXPECT_EQ("(missing)", Read(base_ + ".bak"));
 }
 
 TEST_F(PhoneListFileTest, FolderThatDoesNotExistGivesNoList) {
-  EXPECT_FALSE(LoadPhoneListFile(folder_ + "no\\such\\Base", stamp_).has_value());
+  EXPECT_FALSE(LoadPhoneListFile(folder_ + "no\\such\\Base").has_value());
 }
 
 TEST_F(PhoneListFileTest, SaveRewritesWholeAndFailureKeepsTheOldFile) {
@@ -100,23 +86,6 @@ TEST_F(PhoneListFileTest, SaveRewritesWholeAndFailureKeepsTheOldFile) {
   ASSERT_TRUE(SetFileAttributesA((base_ + ".rbd").c_str(), FILE_ATTRIBUTE_READONLY));
   EXPECT_THROW(SavePhoneListFile(base_, titles, {}), IoError);
   EXPECT_EQ("\"A\",\"B\",\"C\",\"D\"\r\n\"X\",\"Y\",\" \",\"Z\"\r\n", Read(base_ + ".rbd"));
-}
-
-// What was read or written is known again by size and time alone; a file
-// written anew counts as changed only when its content differs, also at the
-// same size.
-TEST_F(PhoneListFileTest, StampTellsAnotherProgramsWriteByContent) {
-  Write(base_ + ".rbd", kHeader + "\r\n\"ANN\",\"LEE\",\"1\",\" \"\r\n");
-  ASSERT_TRUE(LoadPhoneListFile(base_, stamp_).has_value());
-  EXPECT_FALSE(PhoneListFileChanged(base_, stamp_));
-  Write(base_ + ".rbd", kHeader + "\r\n\"ANN\",\"LEE\",\"1\",\" \"\r\n");
-  Later(base_ + ".rbd", 10);
-  EXPECT_FALSE(PhoneListFileChanged(base_, stamp_)) << "same content written again";
-  Write(base_ + ".rbd", kHeader + "\r\n\"BOB\",\"LEE\",\"1\",\" \"\r\n");
-  Later(base_ + ".rbd", 20);
-  EXPECT_TRUE(PhoneListFileChanged(base_, stamp_)) << "same size, other content";
-  stamp_ = SavePhoneListFile(base_, {"A", "B", "C", "D"}, {});
-  EXPECT_FALSE(PhoneListFileChanged(base_, stamp_)) << "after its own save";
 }
 
 }  // namespace
