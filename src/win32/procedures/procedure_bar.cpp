@@ -278,7 +278,7 @@ void ProcedureBar::StoreEditedCommand() {
   // DEFAULT's text is never stored, so changing it leaves the file as it is.
   const int selected = Selected();
   if (selected <= 0) {
-    list_.SetCommand(selected, text);  // DEFAULT's text is never stored
+    list_.SetCommand(selected, text);
     return;
   }
   const Procedure before = list_.At(selected);
