@@ -73,7 +73,7 @@ class PhoneListPanel : public BaseWindow<PhoneListPanel>,
   // Writes the list to the current database, or to another one. Nothing
   // is written over a database whose list was never loaded, nor over one
   // another program wrote since: that is read again.
-  void Save() override { SaveChange(std::nullopt); }
+  void Save() override { SaveChanges({}); }
   void SaveTo(const std::string& dbBase) const override;
   // Sorts by the sort column and selects where the selected record went.
   void SortAndFollow();
@@ -99,6 +99,9 @@ class PhoneListPanel : public BaseWindow<PhoneListPanel>,
   // and, on OK, adds the record, sorts, selects it and saves. True when a
   // record was added; false at once when no list was ever loaded.
   bool InsertRecordDialog(const Record& initial) override;
+  // Appends records as they are (not once no list was ever loaded); the
+  // caller sorts and saves.
+  void AddRecords(const std::vector<Record>& records) override;
 
  private:
   friend class BaseWindow<PhoneListPanel>;
@@ -125,12 +128,12 @@ class PhoneListPanel : public BaseWindow<PhoneListPanel>,
   const Record* SelectedRecord() const;
   // After an edit or insertion: sorted, the record selected and shown, saved.
   void SettleChangedRecord(int row, const ListChange<Record>& change);
-  // Saves the list after `change`. When another program wrote the file
+  // Saves the list after `changes`. When another program wrote the file
   // since it was read or written, the file is read again as a load does,
-  // the change applied to it again where that is certain and saved, and
+  // the changes applied to it again where that is certain and saved, and
   // the user told once.
-  void SaveChange(const std::optional<ListChange<Record>>& change);
-  void ReadAgainAndApply(const std::optional<ListChange<Record>>& change);
+  void SaveChanges(std::vector<ListChange<Record>> changes);
+  void ReadAgainAndApply(const std::vector<ListChange<Record>>& changes);
   void EnableDelete(bool enable) const;
 
   Owner& owner_;
@@ -144,6 +147,7 @@ class PhoneListPanel : public BaseWindow<PhoneListPanel>,
   bool loaded_ = false;  // records may change only once a list is loaded
   std::optional<IoError> readFailure_;  // why the first load failed
   FileStamp stamp_;  // what was last read or written of the file
+  std::vector<Record> addedUnsaved_;  // records a merge added, until saved
 };
 
 }  // namespace tonvero
