@@ -102,6 +102,9 @@
 #define IDC_PRINTER_FORM 1602   // the "Form" group
 #define IDC_PRINTER_LIST 1603   // its item "List"
 #define IDC_PRINTER_BOOK 1604   // its item "Book"
+// The box shown while a job prints ("Printing").
+#define IDC_PRINTING_PAGE 1605    // "Printing page N..."
+#define IDC_PRINTING_CANCEL 2     // "Cancel": IDCANCEL
 
 // The "Dialing Location" dialog.
 #define IDC_LOCATION_COUNTRY 1701    // the country/region list
