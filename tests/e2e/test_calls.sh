@@ -132,18 +132,31 @@ test_calls_window_keys() {
   assert_eq 0 "$(stat -c %s "$TEST_DIR/tv.log")" "tv.log after Clear"
 }
 
-# A dial after a torn last line starts a line of its own. "Keep a log of
+# A dial whose log cannot be written is heard whole and said after. A dial
+# after a torn last line starts a line of its own. "Keep a log of
 # calls" off: the file is removed after the question, a dial writes
 # nothing, and the choice is kept in tv.ini for the next start.
 test_calls_keep_no_log() {
   write_calls "$TEST_DIR/tv.log" 1 2
   printf '"2026-01-01 11:00:00","3","3' >>"$TEST_DIR/tv.log"
   start_program
+  chattr +i "$TEST_DIR/tv.log"
+  at_test_end chattr -i "$TEST_DIR/tv.log"
+  set_dial_texts 7 "@"
+  rec_start unwritable
+  drv click "$IDC_DIAL" >/dev/null
+  drv wait-dialog Tonvero "$WAIT_DIAL_MS" >/dev/null
+  rec_stop
+  assert_eq "7|The call log tv.log cannot be written: File access denied. Dialing goes on without it." \
+    "$(decode "$REC_WAV")|$(drv dlg-gettext Tonvero 65535)" "a dial whose log cannot be written, and the box after it"
+  end_dialog dlg-key Tonvero enter
+  chattr -i "$TEST_DIR/tv.log"
   assert_dials 5 "@" 5
   assert_eq '"5","5"," ","DEFAULT","Queue","Dialed"\r 4' "$(log_lines | tail -n 1) $(wc -l <"$TEST_DIR/tv.log")" \
     "the entry after a torn line"
   open_calls_by_menu
-  assert_eq "3 of 3 calls, 1 damaged lines skipped." "$(drv dlg-gettext "$CALLS" "$IDC_CALLS_STATUS")" "the count"
+  assert_eq "3 of 3 calls, 1 damaged lines skipped. The call log tv.log cannot be written: File access denied." \
+    "$(drv dlg-gettext "$CALLS" "$IDC_CALLS_STATUS")" "the count, and the failure of this run"
   assert_eq 1 "$(drv dlg-ischecked "$CALLS" "$IDC_CALLS_KEEP")" "Keep a log at first"
   user_click "$CALLS" "$IDC_CALLS_KEEP"
   drv wait-dialog Question "$WAIT_DIALOG_MS" >/dev/null
