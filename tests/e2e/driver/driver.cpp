@@ -492,6 +492,20 @@ void OpenCalls(char** a) {
   std::printf("%.2f ms\n", MsSince(start));
 }
 
+// Clicks a button that dials and prints the milliseconds until the busy
+// sign shows, which it does just before the first tone; then waits for the
+// dial's end.
+void ClickToFirstTone(char** a) {
+  HWND button = MainControl(a[0]), busy = MainControl(a[1]);
+  LARGE_INTEGER start;
+  QueryPerformanceCounter(&start);
+  Post(button, BM_CLICK);
+  WaitFor(ToInt(a[2]), [&] { return IsWindowVisible(busy) != 0; }, "the busy sign to show", 1);
+  const double ms = MsSince(start);
+  WaitFor(ToInt(a[2]), [&] { return IsWindowVisible(busy) == 0; }, "the busy sign to hide");
+  std::printf("%.2f ms\n", ms);
+}
+
 // Types one character into the "Recent Calls" window's find field and
 // prints the milliseconds until its status line has changed: the list is
 // filtered.
@@ -1441,6 +1455,7 @@ const Command kCommands[] = {
     {"dlg-place", 1, DialogPlace, "<caption>"},
     {"wait-menu", 1, WaitMenu, "<timeout_ms>"},
     {"open-calls", 1, OpenCalls, "<timeout_ms>"},
+    {"click-to-first-tone", 3, ClickToFirstTone, "<id> <busy_id> <timeout_ms>"},
     {"filter-calls", 2, FilterCalls, "<character> <timeout_ms>"},
     {"dlg-move", 5, DialogMove, "<caption> <x> <y> <width> <height>"},
     {"dlg-layout", 1, DialogLayout, "<caption>"},
