@@ -17,10 +17,8 @@ TEST(CallLog, StoresFieldsByThePhoneListsRules) {
   } cases[] = {
       {"  JOHN DOE ", "JOHN DOE"},
       {"", " "},
-      {"   ", " "},
       {"say \"hi\"", "say 'hi'"},
       {"a\r\nb\tc\x1A" "d", "a  b c d"},
-      {"Error accessing specified device (Error: 2) ", "Error accessing specified device (Error: 2)"},
       {std::string(300, '5'), std::string(kMaxCallField, '5')},
   };
   for (const auto& c : cases) EXPECT_EQ(c.stored, StoredCallField(c.text)) << c.text;
@@ -36,18 +34,12 @@ TEST(CallLog, WritesOneQuotedLineThatReadsBack) {
   EXPECT_EQ(StoredCall(call), read);
 }
 
-// A crash tears the last line at any byte; no piece of a line passes for an
+// A crash tears the last line at any byte: no piece of a line passes for an
 // entry, save the whole line without its line end.
-TEST(CallLog, RefusesEveryTornPieceOfALine) {
+TEST(CallLog, RefusesTornAndDamagedLines) {
   const std::string line = CallLine(Call("5551234", "ANN, LEE"));
-  const size_t whole = line.size() - 2;
-  for (size_t cut = 0; cut < whole; ++cut) {
-    CallEntry read;
-    EXPECT_FALSE(ParseCallLine(line.substr(0, cut), read)) << cut;
-  }
-}
-
-TEST(CallLog, RefusesDamagedLines) {
+  CallEntry read;
+  for (size_t cut = 0; cut < line.size() - 2; ++cut) EXPECT_FALSE(ParseCallLine(line.substr(0, cut), read)) << cut;
   const char* damaged[] = {
       R"("2026-12-09 10:15:42","5551234","5551234"," ","HOME","Modem")",
       R"("2026-12-09 10:15:42","5551234","5551234"," ","HOME","Modem","Dialed","x")",
@@ -58,10 +50,7 @@ TEST(CallLog, RefusesDamagedLines) {
       R"(2026-12-09 10:15:42,5551234,5551234, ,HOME,Modem,Dialed)",
       "\"2026-12-09 10:15:42\",\"5551234\",\"5551234\",\" \",\"HOME\",\"Modem\",\"Dial\x01\"",
   };
-  for (const char* line : damaged) {
-    CallEntry read;
-    EXPECT_FALSE(ParseCallLine(line, read)) << line;
-  }
+  for (const char* damagedLine : damaged) EXPECT_FALSE(ParseCallLine(damagedLine, read)) << damagedLine;
 }
 
 TEST(CallLog, SkipsAndCountsDamagedLinesAndDropsTheCutFirstLine) {

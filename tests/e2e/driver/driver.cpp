@@ -458,16 +458,6 @@ void DialogPlace(char** a) {
               GetSystemMetrics(SM_CYSCREEN));
 }
 
-// Waits until a menu (a window of the class "#32768") is shown, as the
-// system menu is once Alt+Space has opened it.
-void WaitMenu(char** a) {
-  WaitFor(ToInt(a[0]), [] {
-    HWND menu = FindWindowA("#32768", nullptr);
-    return menu != nullptr && IsWindowVisible(menu);
-  }, "a menu");
-  std::printf("ok\n");
-}
-
 // The milliseconds since `start`, by the performance counter.
 double MsSince(const LARGE_INTEGER& start) {
   LARGE_INTEGER frequency, now;
@@ -493,17 +483,17 @@ void OpenCalls(char** a) {
 }
 
 // Clicks a button that dials and prints the milliseconds until the busy
-// sign shows, which it does just before the first tone; then waits for the
-// dial's end.
+// sign shows, which it does just before the first tone, and until it has
+// gone at the dial's end, after the call is logged.
 void ClickToFirstTone(char** a) {
   HWND button = MainControl(a[0]), busy = MainControl(a[1]);
   LARGE_INTEGER start;
   QueryPerformanceCounter(&start);
   Post(button, BM_CLICK);
   WaitFor(ToInt(a[2]), [&] { return IsWindowVisible(busy) != 0; }, "the busy sign to show", 1);
-  const double ms = MsSince(start);
-  WaitFor(ToInt(a[2]), [&] { return IsWindowVisible(busy) == 0; }, "the busy sign to hide");
-  std::printf("%.2f ms\n", ms);
+  const double shown = MsSince(start);
+  WaitFor(ToInt(a[2]), [&] { return IsWindowVisible(busy) == 0; }, "the busy sign to hide", 1);
+  std::printf("%.2f %.2f\n", shown, MsSince(start));
 }
 
 // Types one character into the "Recent Calls" window's find field and
@@ -1453,7 +1443,6 @@ const Command kCommands[] = {
     {"layout", 0, Layout, ""},
     {"dpi-changed", 1, DpiChanged, "<dpi>"},
     {"dlg-place", 1, DialogPlace, "<caption>"},
-    {"wait-menu", 1, WaitMenu, "<timeout_ms>"},
     {"open-calls", 1, OpenCalls, "<timeout_ms>"},
     {"click-to-first-tone", 3, ClickToFirstTone, "<id> <busy_id> <timeout_ms>"},
     {"filter-calls", 2, FilterCalls, "<character> <timeout_ms>"},
@@ -1486,16 +1475,6 @@ int main(int argc, char** argv) {
     argv += 2;
     argc -= 2;
   }
-  // "time <command> ...": the command, then the milliseconds it took,
-  // measured here so that starting the driver is not counted.
-  LARGE_INTEGER frequency, start, end;
-  const bool timed = argc > 2 && std::strcmp(argv[1], "time") == 0;
-  if (timed) {
-    --argc;
-    ++argv;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&start);
-  }
   if (argc < 2) return Usage();
   SeeTruePixels();
   for (const Command& c : kCommands) {
@@ -1503,8 +1482,6 @@ int main(int argc, char** argv) {
     if (argc - 2 != c.argc) return Usage();
     try {
       c.run(argv + 2);
-      QueryPerformanceCounter(&end);
-      if (timed) std::printf("%.2f ms\n", (end.QuadPart - start.QuadPart) * 1000.0 / frequency.QuadPart);
     } catch (const Failure& f) {
       std::fprintf(stderr, "driver %s: %s\n", c.name, f.reason.c_str());
       return 1;
