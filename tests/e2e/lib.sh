@@ -309,7 +309,8 @@ renew_driver_if_spent() {
 # failed, its reason in DRV_REASON. A driver that has ended fails the test,
 # naming the command it was given last.
 drv_ask() {
-  local line answer=""
+  # Bytes, not characters: an answer's text is in the program's code page.
+  local line answer="" LC_ALL=C
   echo "[$EPOCHREALTIME] driver $*" >&2
   echo "$*" >"$DRIVER_DIR/busy"
   printf '%s\0' "$#" "$@" >&"$DRV_IN"

@@ -223,11 +223,14 @@ LPARAM CentreOf(HWND hwnd) {
   return MAKELPARAM(r.right / 2, r.bottom / 2);
 }
 
-HWND FocusOf(HWND dialog) {
+// The control with the keyboard focus in the window's thread; a window just
+// shown gets it a moment later, with a focus event.
+HWND FocusOf(HWND window) {
   GUITHREADINFO info{};
   info.cbSize = sizeof info;
-  if (!GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &info) || info.hwndFocus == nullptr)
-    Fail("no focused control");
+  const DWORD thread = GetWindowThreadProcessId(window, nullptr);
+  WaitFor(kSendTimeoutMs, [&] { return GetGUIThreadInfo(thread, &info) && info.hwndFocus != nullptr; },
+          "a focused control");
   return info.hwndFocus;
 }
 
