@@ -320,7 +320,7 @@ drv_ask() {
         echo idle >"$DRIVER_DIR/busy"
         printf '%s' "$answer"
         DRV_REASON=${line#$'\x1e'fail }
-        [ "$line" = $'\x1e'ok ] ;
+        [ "$line" = $'\x1e'ok ]
         return ;;
     esac
     answer+=$line$'\n'
