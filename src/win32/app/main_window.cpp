@@ -6,6 +6,7 @@
 #include "core/contacts/outside_number.h"
 #include "win32/app/about_box.h"
 #include "win32/app/link_handoff.h"
+#include "win32/location/location_dialog.h"
 #include "win32/ui/control_ids.h"
 #include "win32/ui/look.h"
 #include "win32/ui/message_boxes.h"
@@ -60,6 +61,10 @@ void SetPicture(HWND control, HBITMAP picture) {
 
 }  // namespace
 
+const MainWindow::EntryPoint MainWindow::kEntryPoints[] = {
+    {IDM_DIALING_LOCATION, "&Dialing Location...\tCtrl+L", 'L', &MainWindow::ChooseLocation},
+};
+
 HWND MainWindow::Create(HINSTANCE instance, const char* firstArgument) {
   if (firstArgument) firstArgument_ = firstArgument;
   // Drawn again at the window's own DPI once it has one, where that differs.
@@ -95,6 +100,9 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_ACTIVATE: OnActivate(LOWORD(wParam) != WA_INACTIVE); return 0;
     case WM_COPYDATA: return TakeHandedNumber(*reinterpret_cast<const COPYDATASTRUCT*>(lParam));
+    case WM_SYSCOMMAND:
+      if (OpenEntryPoint(static_cast<UINT>(wParam & 0xFFF0))) return 0;
+      break;
   }
   LRESULT result = 0;
   if (HandleFormMessage(form_, message, wParam, lParam, result)) return result;
@@ -121,6 +129,7 @@ bool MainWindow::OnCreate() {
   if (!link && !firstArgument_.empty()) settings_.dbBase = settings_.otherDbBase = StripExtension(firstArgument_);
   if (!dialer_.LoadTones(startDir_ + "one.wav", startFailure_)) return false;
   LoadSettings();
+  if (const std::string problem = location_.Load(startDir_); !problem.empty()) ShowWarning(hwnd_, problem);
   LoadDialingProcedures();
   LoadPhoneList();
   phoneList_.EnablePrint(printer_.PrinterInstalled());
@@ -156,6 +165,27 @@ void MainWindow::CreateControls(Scale scale) {
   form_.SetAccessibleName(IDC_BANNER, "Tonvero touch-tone dialer by Velmora");  // what the banner reads
   procedureBar_.SetListBelow(*this);
   Subclass(Item(IDC_HELP_BUTTON), IDC_HELP_BUTTON);
+  AddEntryPoints();
+}
+
+void MainWindow::AddEntryPoints() {
+  HMENU menu = GetSystemMenu(hwnd_, FALSE);
+  AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+  std::vector<ACCEL> keys;
+  for (const EntryPoint& entry : kEntryPoints) {
+    AppendMenuA(menu, MF_STRING, entry.id, entry.menuText);
+    keys.push_back({FVIRTKEY | FCONTROL, entry.controlKey, static_cast<WORD>(entry.id)});
+  }
+  accelerators_ = CreateAcceleratorTableA(keys.data(), static_cast<int>(keys.size()));
+}
+
+bool MainWindow::OpenEntryPoint(UINT id) {
+  for (const EntryPoint& entry : kEntryPoints) {
+    if (entry.id != id) continue;
+    (this->*entry.open)();
+    return true;
+  }
+  return false;
 }
 
 void MainWindow::OnDpiChanged(Scale scale, const RECT& suggested) {
@@ -225,6 +255,7 @@ void MainWindow::LoadPhoneList() {
 void MainWindow::OnDestroy() {
   if (started_) Guarded(hwnd_, false, [this] { return settingsFile_->Save(CurrentSettings()), true; });
   dialer_.StopSound();
+  DestroyAcceleratorTable(accelerators_);
   if (started_) PostQuitMessage(0);
 }
 
@@ -238,6 +269,7 @@ void MainWindow::OnCommand(int id, int code) {
       if (code == STN_DBLCLK) ShowAbout();
       else InvalidateRect(Item(IDC_LOGO), nullptr, TRUE);
       break;
+    default: OpenEntryPoint(id); break;
   }
 }
 
@@ -289,6 +321,11 @@ void MainWindow::ShowHelpPage(bool shown) {
 
 void MainWindow::ConfirmExit() {
   if (AskYesNo(hwnd_, "Is That What You Realy-Realy Want ?")) DestroyWindow(hwnd_);
+}
+
+void MainWindow::ChooseLocation() {
+  DialingLocation location = location_.Location();
+  if (ChooseDialingLocation(hwnd_, location)) location_.Save(location);
 }
 
 void MainWindow::ShowAbout() {

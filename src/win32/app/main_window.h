@@ -12,6 +12,7 @@
 #include "core/settings/settings.h"
 #include "win32/app/pictures.h"
 #include "win32/dialer/dialer_panel.h"
+#include "win32/location/location_file.h"
 #include "win32/merge/merge_command.h"
 #include "win32/phonelist/phone_list_panel.h"
 #include "win32/printing/print_phone_list.h"
@@ -31,6 +32,8 @@ class MainWindow : public BaseWindow<MainWindow>,
   // window when start-up cannot go on; StartFailure() then says why.
   HWND Create(HINSTANCE instance, const char* firstArgument);
   const std::string& StartFailure() const { return startFailure_; }
+  // The keys of the entry points, for the message loop.
+  HACCEL Accelerators() const { return accelerators_; }
 
  private:
   friend class BaseWindow<MainWindow>;
@@ -57,12 +60,26 @@ class MainWindow : public BaseWindow<MainWindow>,
   void LoadPhoneList();
   Settings CurrentSettings() const;
 
+  // The windows reached from the window menu and by a key of their own:
+  // one line each in kEntryPoints.
+  struct EntryPoint {
+    UINT id;
+    const char* menuText;
+    WORD controlKey;
+    void (MainWindow::*open)();
+  };
+  static const EntryPoint kEntryPoints[];
+  void AddEntryPoints();
+  bool OpenEntryPoint(UINT id);
+  void ChooseLocation();
+
   void ConfirmExit();
   void ShowAbout();
   void ShowHelpPage(bool shown);
 
   // DialerPanel::Owner
   std::string ProcedureText() const override { return procedureBar_.CurrentCommand(); }
+  const DialingLocation& Location() const override { return location_.Location(); }
   // PhoneListPanel::Owner
   const std::string& DatabaseBase() const override { return settings_.dbBase; }
   void DatabaseOpened(const std::string& dbBase) override;
@@ -85,6 +102,8 @@ class MainWindow : public BaseWindow<MainWindow>,
   std::string startDir_;
   Settings settings_;  // modes, lengths, port and paths; speed and widths live in their controls
   std::unique_ptr<SettingsFile> settingsFile_;
+  LocationFile location_;
+  HACCEL accelerators_ = nullptr;
   HWND focusBeforeDeactivation_ = nullptr;  // where the focus goes when the window is active again
   Form form_;
   std::unique_ptr<Artwork> pictures_;

@@ -12,6 +12,7 @@
 
 #include "core/dialer/dial_string.h"
 #include "core/dialer/tone_player.h"
+#include "core/location/dialing_location.h"
 #include "core/settings/settings.h"
 #include "win32/dialer/win_sound.h"
 #include "win32/modem/modem_dialer.h"
@@ -30,6 +31,8 @@ class DialerPanel : public BaseWindow<DialerPanel>, private DialTarget, private 
     virtual ~Owner() = default;
     // The text of the dialing procedure to dial the number through.
     virtual std::string ProcedureText() const = 0;
+    // Where the user dials from, for numbers written with "+".
+    virtual const DialingLocation& Location() const = 0;
   };
 
   // `settings` holds the modes, lengths and port the panel dials with.
@@ -97,6 +100,8 @@ class DialerPanel : public BaseWindow<DialerPanel>, private DialTarget, private 
   WinSoundOutput sound_;
   WinClock clock_;
   std::unique_ptr<TonePlayer> player_;
+  bool keyUnheard_ = false;       // the key held could not sound
+  bool toldKeysUnheard_ = false;  // said once a run
   SerialPort modem_;  // open only while a modem dial is under way
   ModemDialer modemDialer_{modem_};
 };
