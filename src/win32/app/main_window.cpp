@@ -6,6 +6,7 @@
 #include "core/contacts/outside_number.h"
 #include "win32/app/about_box.h"
 #include "win32/app/link_handoff.h"
+#include "win32/files/files.h"
 #include "win32/location/location_dialog.h"
 #include "win32/ui/control_ids.h"
 #include "win32/ui/look.h"
@@ -115,10 +116,7 @@ bool MainWindow::OnCreate() {
   const Scale scale = Scale::Of(hwnd_);
   CreateControls(scale);
   SizeAndCentre(hwnd_, kClientWidth, kClientHeight, scale);
-  char directory[MAX_PATH] = {};
-  GetCurrentDirectoryA(MAX_PATH, directory);
-  startDir_ = directory;
-  if (startDir_.empty() || startDir_.back() != '\\') startDir_ += '\\';
+  startDir_ = CurrentFolder();
   settingsFile_ = std::make_unique<SettingsFile>(startDir_);
   settings_ = Settings{};
   settings_.dbBase = settings_.otherDbBase = startDir_ + "Base";
@@ -274,13 +272,16 @@ void MainWindow::OnCommand(int id, int code) {
 }
 
 // A number a second start handed over: shown, the window brought to the
-// front (restored when minimised) with "Dial" focused.
+// front (restored when minimised) with "Dial" focused. A second start of
+// this window's list brings it to the front alone.
 BOOL MainWindow::TakeHandedNumber(const COPYDATASTRUCT& data) {
   const std::optional<std::string> number = HandedNumber(data);
-  if (!number) return FALSE;
-  dialer_.ShowNumber(*number);
+  const bool sameList = started_ && IsStartFor(data, settings_.dbBase);  // a second start of this list
+  if (!number && !sameList) return FALSE;
   if (IsIconic(hwnd_)) ShowWindow(hwnd_, SW_RESTORE);
   SetForegroundWindow(hwnd_);
+  if (!number) return TRUE;
+  dialer_.ShowNumber(*number);
   focusBeforeDeactivation_ = dialer_.DialButton();
   SetFocus(dialer_.DialButton());
   return TRUE;

@@ -89,8 +89,11 @@ void Post(HWND hwnd, UINT msg, WPARAM wp = 0, LPARAM lp = 0) {
   }
 }
 
+// The main window "in <caption>" names, where two Tonveros run side by side.
+const char* g_mainCaption = nullptr;
+
 HWND MainWindow() {
-  HWND hwnd = FindWindowA(TONVERO_CLASS_MAIN, nullptr);
+  HWND hwnd = FindWindowA(TONVERO_CLASS_MAIN, g_mainCaption);
   if (hwnd == nullptr) Fail("no main window");
   return hwnd;
 }
@@ -250,7 +253,7 @@ WPARAM KeyCode(const char* name) {
 
 void WaitWindow(char** a) {
   WaitFor(ToInt(a[0]), [] {
-    HWND hwnd = FindWindowA(TONVERO_CLASS_MAIN, nullptr);
+    HWND hwnd = FindWindowA(TONVERO_CLASS_MAIN, g_mainCaption);
     return hwnd != nullptr && IsWindowVisible(hwnd);
   }, "the main window");
   Print("ok\n");
@@ -388,6 +391,22 @@ void DlgClose(char** a) {
   PrintHandle(dialog);
 }
 void DlgFocus(char** a) { Print("%d\n", GetDlgCtrlID(FocusOf(Dialog(a[0])))); }
+// How many main windows there are, and whether the one addressed is
+// minimised and in front: "<count> iconic|shown front|behind".
+void MainState(char**) {
+  int count = 0;
+  HWND w = nullptr;
+  while ((w = FindWindowExA(nullptr, w, TONVERO_CLASS_MAIN, nullptr))) ++count;
+  HWND main = MainWindow();
+  Print("%d %s %s\n", count, IsIconic(main) ? "iconic" : "shown",
+              GetForegroundWindow() == main ? "front" : "behind");
+}
+
+void Minimise(char**) {
+  Send(MainWindow(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  Print("%s\n", IsIconic(MainWindow()) ? "iconic" : "shown");
+}
+
 void CloseMain(char**) { Post(MainWindow(), WM_CLOSE); Print("ok\n"); }
 
 void ClientSize(char**) {
@@ -1421,6 +1440,8 @@ const Command kCommands[] = {
     {"dlg-close", 1, DlgClose, "<caption>"},
     {"dlg-focus", 1, DlgFocus, "<caption>"},
     {"close-main", 0, CloseMain, ""},
+    {"main-state", 0, MainState, ""},
+    {"minimise", 0, Minimise, ""},
     {"click-stamp", 1, ClickStamp, "<id>"},
     // dialer
     {"dblclick", 2, DoubleClick, "<id> left|right|middle"},
@@ -1489,8 +1510,14 @@ void SeeTruePixels() {
 }
 
 // Runs one command; returns the reason it failed, or "" when it succeeded.
-std::string Run(const std::vector<char*>& words) {
+std::string Run(std::vector<char*> words) {
   g_answer.clear();
+  // "in <caption> <command>...": the command works on that main window.
+  g_mainCaption = nullptr;
+  if (words.size() >= 3 && std::strcmp(words[0], "in") == 0) {
+    g_mainCaption = words[1];
+    words.erase(words.begin(), words.begin() + 2);
+  }
   for (const Command& c : kCommands) {
     if (std::strcmp(words[0], c.name) != 0) continue;
     if (static_cast<int>(words.size()) - 1 != c.argc) return std::string("usage: ") + c.name + " " + c.usage;
