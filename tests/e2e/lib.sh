@@ -274,8 +274,7 @@ assert_eq() {  # expected actual what
 # other writer, so a driver that ends is an end of input. Its own error
 # output goes to driver.err of the run.
 start_driver() {
-  DRIVER_DIR=$RUN_DIR/driver.$((DRIVER_STARTS = ${DRIVER_STARTS:-0} + 1))
-  mkdir -p "$DRIVER_DIR"
+  DRIVER_DIR=$(mktemp -d "$RUN_DIR/driver.XXXXXX")
   mkfifo "$DRIVER_DIR/in" "$DRIVER_DIR/out"
   # Open for reading too, so that the shell never blocks or gets SIGPIPE
   # writing to a driver that has ended; the answer's pipe says it.
@@ -299,8 +298,15 @@ stop_driver() {
 # A test that ended in the middle of a driver command, or whose driver has
 # ended, leaves the next test a new driver, not its unread answer.
 renew_driver_if_spent() {
-  [ "$(cat "$DRIVER_DIR/busy")" != idle ] || ! kill -0 "$DRV_PID" 2>/dev/null || return 0
-  echo "driver started again after $(cat "$DRIVER_DIR/busy")"
+  local state
+  state=$(cat "$DRIVER_DIR/busy")
+  if [ "$state" != idle ]; then
+    echo "driver started again: the last test left 'driver $state' unanswered"
+  elif ! kill -0 "$DRV_PID" 2>/dev/null; then
+    echo "driver started again: the last one had ended"
+  else
+    return 0
+  fi
   stop_driver
   start_driver
 }
