@@ -216,6 +216,7 @@ respond() {
           drv wait-gone "$caption" "$WAIT_DIALOG_MS" ;;
       "dialog $PRINTER_BOX") answer "$caption" "$IDC_PRINTER_ALL" ;;
       "dialog Print") answer "$caption" 1 ;;
+      "dialog $PROGRESS_BOX") drv wait-gone "$caption" "$WAIT_DIAL_MS" ;;  # the job runs; closing it would cancel it
       "dialog $MODEM_NOTICE") answer "$caption" "$IDC_CONTINUE" ;;
       *) drv dlg-close "$caption" && drv wait-gone "$caption" "$WAIT_DIALOG_MS" ;;
     esac >/dev/null
