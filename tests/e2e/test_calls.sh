@@ -9,12 +9,6 @@ open_calls() {
   drv wait-dialog "$CALLS" "$WAIT_DIALOG_MS" >/dev/null
 }
 
-# The system menu by the keyboard: its last item is "Recent Calls...".
-open_calls_by_menu() {
-  xdotool key alt+space Up Return
-  drv wait-dialog "$CALLS" "$WAIT_DIALOG_MS" >/dev/null
-}
-
 # The window's list as a screen reader reads it, one item a line, with the
 # time left out: "name, number, outcome|states".
 calls_items() {
@@ -55,9 +49,7 @@ test_calls_dials_are_kept_and_dialed_again() {
   for key in 5 5 5 0 1 9 9; do press_key $((IDC_KEY_0 + key)); done
   dial_by_modem click
   drv grid-click 2 >/dev/null
-  drv press main enter >/dev/null
-  drv wait-dialog "$MODEM_NOTICE" "$WAIT_DIALOG_MS" >/dev/null
-  user_end_dialog "$MODEM_NOTICE" "$IDC_CONTINUE"
+  dial_by_modem enter
   rm -f "$WINEPREFIX/dosdevices/com9"
   choose_modem 8 0
   drv settext "$IDC_SCREEN" 5551234 >/dev/null
@@ -152,7 +144,8 @@ test_calls_keep_no_log() {
   assert_dials 5 "@" 5
   assert_eq '"5","5"," ","DEFAULT","Queue","Dialed"\r 4' "$(log_lines | tail -n 1) $(wc -l <"$TEST_DIR/tv.log")" \
     "the entry after a torn line"
-  open_calls_by_menu
+  xdotool key alt+space Up Return  # the system menu's last item: "Recent Calls..."
+  drv wait-dialog "$CALLS" "$WAIT_DIALOG_MS" >/dev/null
   assert_eq "3 of 3 calls, 1 damaged lines skipped. The call log tv.log cannot be written: File access denied." \
     "$(drv dlg-gettext "$CALLS" "$IDC_CALLS_STATUS")" "the count, and the failure of this run"
   assert_eq 1 "$(drv dlg-ischecked "$CALLS" "$IDC_CALLS_KEEP")" "Keep a log at first"
