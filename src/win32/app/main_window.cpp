@@ -95,6 +95,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_ACTIVATE: OnActivate(LOWORD(wParam) != WA_INACTIVE); return 0;
     case WM_COPYDATA: return TakeHandedNumber(*reinterpret_cast<const COPYDATASTRUCT*>(lParam));
+    case WM_HELP: help_.ShowUntilNextInput(); return TRUE;  // F1, from whichever control has the focus
   }
   LRESULT result = 0;
   if (HandleFormMessage(form_, message, wParam, lParam, result)) return result;
@@ -155,7 +156,7 @@ void MainWindow::CreateControls(Scale scale) {
   ShowPictures(scale);
   form_.SetAccessibleName(IDC_BANNER, "Tonvero touch-tone dialer by Velmora");  // what the banner reads
   procedureBar_.SetListBelow(*this);
-  Subclass(Item(IDC_HELP_BUTTON), IDC_HELP_BUTTON);
+  help_.Attach(Item(IDC_HELP_PICTURE), Item(IDC_HELP_BUTTON));
 }
 
 void MainWindow::OnDpiChanged(Scale scale, const RECT& suggested) {
@@ -184,7 +185,7 @@ void MainWindow::ShowPictures(Scale scale) {
   dialer_.ShowPictures(pictures_->idle, pictures_->dialing);
   SetPicture(Item(IDC_LOGO), pictures_->logo);
   SetPicture(Item(IDC_BANNER), pictures_->banner);
-  SetPicture(Item(IDC_HELP_PICTURE), pictures_->help);
+  help_.SetPicture(pictures_->help);
   SetClassLongPtrA(hwnd_, GCLP_HICON, reinterpret_cast<LONG_PTR>(pictures_->bigIcon));
   SetClassLongPtrA(hwnd_, GCLP_HICONSM, reinterpret_cast<LONG_PTR>(pictures_->smallIcon));
   SendMessageA(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(pictures_->bigIcon));
@@ -263,29 +264,15 @@ void MainWindow::PressFocusedButton() {
   if (IsChild(hwnd_, focus) && lstrcmpiA(windowClass, "Button") == 0) SendMessageA(focus, BM_CLICK, 0, 0);
 }
 
-// The focused control is kept across deactivation; the phone list at first.
+// The focused control is kept across deactivation, unless it is hidden
+// meanwhile (the help page); the phone list at first.
 void MainWindow::OnActivate(bool active) {
   if (!active) focusBeforeDeactivation_ = GetFocus();
-  else if (IsChild(hwnd_, focusBeforeDeactivation_)) SetFocus(focusBeforeDeactivation_);
+  else if (IsChild(hwnd_, focusBeforeDeactivation_) && IsWindowVisible(focusBeforeDeactivation_)) SetFocus(focusBeforeDeactivation_);
   else phoneList_.Focus();
 }
 
-LRESULT MainWindow::HandleSubclassMessage(HWND button, UINT_PTR, UINT message, WPARAM wParam,
-                                          LPARAM lParam) {
-  if (IsMouseButtonDown(message)) ShowHelpPage(true);
-  const LRESULT result = DefSubclassProc(button, message, wParam, lParam);
-  if (IsMouseButtonUp(message)) ShowHelpPage(false);
-  return result;
-}
-
 // ---- the window's own commands ---------------------------------------------------
-
-void MainWindow::ShowHelpPage(bool shown) {
-  if (shown) phoneList_.ShowGrid(false);
-  ShowWindow(Item(IDC_HELP_PICTURE), shown ? SW_SHOW : SW_HIDE);
-  if (!shown) phoneList_.ShowGrid(true);
-  if (!shown) phoneList_.Focus();
-}
 
 void MainWindow::ConfirmExit() {
   if (AskYesNo(hwnd_, "Is That What You Realy-Realy Want ?")) DestroyWindow(hwnd_);

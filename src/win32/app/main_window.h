@@ -10,6 +10,7 @@
 
 #include "core/contacts/outside_number.h"
 #include "core/settings/settings.h"
+#include "win32/app/help_page.h"
 #include "win32/app/pictures.h"
 #include "win32/dialer/dialer_panel.h"
 #include "win32/merge/merge_command.h"
@@ -35,8 +36,6 @@ class MainWindow : public BaseWindow<MainWindow>,
  private:
   friend class BaseWindow<MainWindow>;
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-  // The Help button shows its page while it is held down.
-  LRESULT HandleSubclassMessage(HWND button, UINT_PTR id, UINT message, WPARAM wParam, LPARAM lParam);
 
   bool OnCreate();
   void TakeLinkNumber(const CleanedNumber& link);
@@ -59,7 +58,6 @@ class MainWindow : public BaseWindow<MainWindow>,
 
   void ConfirmExit();
   void ShowAbout();
-  void ShowHelpPage(bool shown);
 
   // DialerPanel::Owner
   std::string ProcedureText() const override { return procedureBar_.CurrentCommand(); }
@@ -91,6 +89,7 @@ class MainWindow : public BaseWindow<MainWindow>,
   DialerPanel dialer_{settings_, *this};
   ProcedureBar procedureBar_;
   PhoneListPanel phoneList_{*this};
+  HelpPage help_{phoneList_};
   PhoneListPrinter printer_;
 };
 

@@ -7,6 +7,7 @@
 #include "win32/app/pictures.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -15,6 +16,7 @@
 #include <numbers>
 #include <vector>
 
+#include "core/app/help_text.h"
 #include "win32/ui/look.h"
 
 namespace tonvero {
@@ -477,17 +479,9 @@ class Page {
 };
 
 // The example procedure, one coloured piece per step, each named underneath.
-void DrawExampleProcedure(Canvas& canvas, int left, int right, int top, int textPixels) {
-  struct Piece {
-    const char* code;
-    const char* name;
-    COLORREF colour;
-  };
-  const Piece pieces[] = {{"18005551234", "access number", kNavy},
-                          {"P", "pause", kPause},
-                          {"1234567", "personal code", kCode},
-                          {"P", "pause", kPause},
-                          {"@", "the number", kNumber}};
+void DrawExampleProcedure(Canvas& canvas, const std::array<ProcedureStep, 5>& steps, int left, int right, int top,
+                          int textPixels) {
+  const COLORREF colours[] = {kNavy, kPause, kCode, kPause, kNumber};
   HDC dc = canvas.dc();
   HFONT code = MakeFont(16, FW_BOLD, FixedFace());
   HFONT name = MakeFont(textPixels, FW_NORMAL, UiFace());
@@ -497,7 +491,7 @@ void DrawExampleProcedure(Canvas& canvas, int left, int right, int top, int text
   const int gap = 8;
   std::vector<int> widths;
   int total = -gap;
-  for (const Piece& p : pieces) {
+  for (const ProcedureStep& p : steps) {
     SIZE a, b;
     SelectObject(dc, code);
     GetTextExtentPoint32A(dc, p.code, static_cast<int>(std::strlen(p.code)), &a);
@@ -515,15 +509,16 @@ void DrawExampleProcedure(Canvas& canvas, int left, int right, int top, int text
   RoundRect(dc, left, top, right, top + 42, 8, 8);
 
   int x = left + (right - left - total) / 2;
-  for (std::size_t i = 0; i < std::size(pieces); ++i) {
-    const Piece& p = pieces[i];
+  for (std::size_t i = 0; i < steps.size(); ++i) {
+    const ProcedureStep& p = steps[i];
+    const COLORREF colour = colours[i % std::size(colours)];
     RECT codeBox{x, top + 4, x + widths[i], top + 22};
     RECT nameBox{x, top + 25, x + widths[i], top + 39};
     SelectObject(dc, code);
-    SetTextColor(dc, p.colour);
+    SetTextColor(dc, colour);
     DrawTextA(dc, p.code, -1, &codeBox, DT_CENTER | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
     // A small bracket ties each code to its name.
-    SetDCBrushColor(dc, Mix(p.colour, kWhite, 0.45));
+    SetDCBrushColor(dc, Mix(colour, kWhite, 0.45));
     RECT tick{codeBox.left + 2, top + 23, codeBox.right - 2, top + 24};
     FillRect(dc, &tick, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
     SelectObject(dc, name);
@@ -538,7 +533,7 @@ void DrawExampleProcedure(Canvas& canvas, int left, int right, int top, int text
 
 // Draws the help page with its text `textPixels` high; false when the text
 // ran past the bottom.
-bool DrawHelpPage(Canvas& canvas, int textPixels) {
+bool DrawHelpPage(Canvas& canvas, const HelpText& help, int textPixels) {
   const int width = canvas.width();
   {
     Sketch band(width, 24, canvas.scale());
@@ -551,37 +546,23 @@ bool DrawHelpPage(Canvas& canvas, int textPixels) {
     Selected title(dc, MakeFont(16, FW_BOLD, TitleFace(), ANTIALIASED_QUALITY));
     SetTextColor(dc, kWhite);
     RECT r{34, 0, width, 24};
-    DrawTextA(dc, "Tonvero Help", -1, &r, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+    DrawTextA(dc, help.title, -1, &r, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
   }
   {
     Selected note(dc, MakeFont(textPixels, FW_NORMAL, UiFace()));
     SetTextColor(dc, kAqua);
     RECT r{0, 0, width - 10, 24};
-    DrawTextA(dc, "release Help to return to the list", -1, &r,
-              DT_RIGHT | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_NOCLIP);
+    DrawTextA(dc, help.note, -1, &r, DT_RIGHT | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_NOCLIP);
   }
 
   Page page(canvas, 12, width - 12, 28, textPixels);
-  page.Heading("Your telephone numbers");
-  page.Paragraph(
-      "Tonvero keeps your telephone numbers and dials them for you. A record has "
-      "four fields: First Name, Last Name, Phone and Remarks.");
-  page.Heading("Dialing through the sound card");
-  page.Paragraph(
-      "Hold the microphone of your telephone's handset to the loudspeakers or the "
-      "headphones, then double-click a record or press Enter on it: Tonvero plays "
-      "the touch tones and the telephone dials.");
-  page.Heading("Dialing procedures");
-  page.Paragraph(
-      "The procedure chosen at the top of the window says how to dial; \"@\" stands "
-      "for the number. For calling-card, international or office dialing, give an "
-      "access number, \"P\" (wait until Space is pressed), your code, \"P\", \"@\":");
-  DrawExampleProcedure(canvas, 12, width - 12, page.y() - 1, textPixels);
-  page.Skip(44);
-  page.Heading("Modes");
-  page.Paragraph(
-      "Queue plays tone after tone at the speed bar's pace, Shooter plays the whole "
-      "number as one sound, Modem has a modem on a COM port dial it.");
+  for (int i = 0; i < static_cast<int>(help.sections.size()); ++i) {
+    page.Heading(help.sections[i].heading);
+    page.Paragraph(help.sections[i].paragraph);
+    if (i != help.exampleAfter) continue;
+    DrawExampleProcedure(canvas, help.example, 12, width - 12, page.y() - 1, textPixels);
+    page.Skip(44);
+  }
   return page.y() <= canvas.height();
 }
 
@@ -669,7 +650,7 @@ HBITMAP CreateHelpPicture(Scale scale) {
   // then gets smaller until the page holds it.
   for (int textPixels = 11;; --textPixels) {
     Canvas canvas(385, 301, kPage, scale);
-    if (DrawHelpPage(canvas, textPixels) || textPixels == 9) return canvas.Release();
+    if (DrawHelpPage(canvas, TheHelpText(), textPixels) || textPixels == 9) return canvas.Release();
   }
 }
 

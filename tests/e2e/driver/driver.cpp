@@ -933,6 +933,17 @@ void AccessibleWalk(char** a) {
   });
 }
 
+// One control of the main window ("main") or of a dialog as a screen
+// reader reads it: "role|name|description".
+void AccessibleRead(char** a) {
+  HWND control = std::strcmp(a[0], "main") == 0 ? MainControl(a[1]) : DialogControl(a[0], a[1]);
+  InTime([&] {
+    const Accessible object(control);
+    std::printf("%s|%s|%s\n", RoleText(RoleOf(object)).c_str(), NameOf(object).c_str(),
+                DescriptionOf(object).c_str());
+  });
+}
+
 // The row the last focus event of the grid named, 0 before one came.
 HWND g_watchedGrid = nullptr;
 LONG g_focusedRow = 0;
@@ -1285,6 +1296,7 @@ const Command kCommands[] = {
     {"grid-focus", 0, GridFocus, ""},
     {"grid-items", 0, GridItems, ""},
     {"a11y-walk", 1, AccessibleWalk, "main|<caption>"},
+    {"a11y-read", 2, AccessibleRead, "main|<caption> <id>"},
     {"wait-focus-event", 1, WaitFocusEvent, "<timeout_ms>"},
     {"grid-click", 1, GridClick, "<row>"},
     {"grid-dblclick", 1, GridDoubleClick, "<row>"},

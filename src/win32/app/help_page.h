@@ -1,0 +1,38 @@
+#pragma once
+// The help page: a picture of the page's text shown in place of the phone
+// list. Holding "Help" with the mouse shows it until the button is let go.
+// F1 anywhere, or Space or Enter on "Help", shows it until the next key,
+// click or Esc; the page has the focus meanwhile, so a screen reader reads
+// its text, which is also its accessible name and description.
+#include <windows.h>
+
+#include "win32/phonelist/phone_list_panel.h"
+#include "win32/ui/base_window.h"
+
+namespace tonvero {
+
+class HelpPage : public BaseWindow<HelpPage> {
+ public:
+  explicit HelpPage(PhoneListPanel& list) : list_(list) {}
+
+  // Takes over the picture control and the "Help" button.
+  void Attach(HWND picture, HWND button);
+  void SetPicture(HBITMAP picture);
+  // Shows the page until the next key or click.
+  void ShowUntilNextInput();
+
+ private:
+  friend class BaseWindow<HelpPage>;
+  LRESULT HandleSubclassMessage(HWND control, UINT_PTR id, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT HandleButtonMessage(HWND button, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT HandlePageMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  void Show();
+  // Gives the focus back to the list unless it is leaving the window anyway.
+  void Hide(bool focusList);
+
+  PhoneListPanel& list_;
+  HWND picture_ = nullptr;
+  bool shown_ = false;
+};
+
+}  // namespace tonvero
