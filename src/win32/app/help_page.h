@@ -8,16 +8,25 @@
 
 #include "win32/phonelist/phone_list_panel.h"
 #include "win32/ui/base_window.h"
+#include "win32/ui/scale.h"
 
 namespace tonvero {
+
+// The page's picture: 385 x 301 at 96 DPI, drawn `scale` times larger from
+// the help text; the caller owns it.
+HBITMAP CreateHelpPicture(Scale scale);
 
 class HelpPage : public BaseWindow<HelpPage> {
  public:
   explicit HelpPage(PhoneListPanel& list) : list_(list) {}
+  ~HelpPage();
+  HelpPage(const HelpPage&) = delete;
+  HelpPage& operator=(const HelpPage&) = delete;
 
-  // Takes over the picture control and the "Help" button.
-  void Attach(HWND picture, HWND button);
-  void SetPicture(HBITMAP picture);
+  // Takes over the picture control that shows the page, and "Help".
+  void Attach(HWND page, HWND button);
+  // Draws the page for `scale` and shows it in its control.
+  void DrawAt(Scale scale);
   // Shows the page until the next key or click.
   void ShowUntilNextInput();
 
@@ -31,7 +40,8 @@ class HelpPage : public BaseWindow<HelpPage> {
   void Hide(bool focusList);
 
   PhoneListPanel& list_;
-  HWND picture_ = nullptr;
+  HWND page_ = nullptr;
+  HBITMAP picture_ = nullptr;
   bool shown_ = false;
 };
 

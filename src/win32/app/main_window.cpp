@@ -182,10 +182,9 @@ void MainWindow::ShowPictures(Scale scale) {
     old = std::move(pictures_);
     pictures_ = std::make_unique<Artwork>(scale);
   }
-  dialer_.ShowPictures(pictures_->idle, pictures_->dialing);
   SetPicture(Item(IDC_LOGO), pictures_->logo);
   SetPicture(Item(IDC_BANNER), pictures_->banner);
-  help_.SetPicture(pictures_->help);
+  help_.DrawAt(scale);
   SetClassLongPtrA(hwnd_, GCLP_HICON, reinterpret_cast<LONG_PTR>(pictures_->bigIcon));
   SetClassLongPtrA(hwnd_, GCLP_HICONSM, reinterpret_cast<LONG_PTR>(pictures_->smallIcon));
   SendMessageA(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(pictures_->bigIcon));

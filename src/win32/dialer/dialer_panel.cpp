@@ -7,6 +7,7 @@
 #include "core/common/text.h"
 #include "core/contacts/outside_number.h"
 #include "core/dialer/tones.h"
+#include "win32/dialer/telephone_pictures.h"
 #include "win32/files/files.h"
 #include "win32/settings/mode_dialog.h"
 #include "win32/ui/control_ids.h"
@@ -102,7 +103,12 @@ std::vector<ControlSpec> Controls() {
 DialerPanel::DialerPanel(Settings& settings, Owner& owner)
     : settings_(settings), owner_(owner), screenBrush_(CreateSolidBrush(kBlue)) {}
 
-DialerPanel::~DialerPanel() { DeleteObject(screenBrush_); }
+DialerPanel::~DialerPanel() {
+  DeleteObject(screenBrush_);
+  for (HBITMAP picture : {idlePicture_, dialingPicture_}) {
+    if (picture) DeleteObject(picture);
+  }
+}
 
 void DialerPanel::Create(HWND parent, const RECT& place, Scale scale) {
   CreatePanelWindow(parent, TONVERO_CLASS_DIALER_PANEL, WindowProcedure, place, IDC_PANEL_DIALER, this, scale);
@@ -112,6 +118,7 @@ void DialerPanel::Create(HWND parent, const RECT& place, Scale scale) {
   for (const Key& key : kKeys) Subclass(Item(key.id), key.id);
   Subclass(Item(IDC_SCREEN), IDC_SCREEN);
   NameForScreenReaders();
+  DrawPictures(scale);
 }
 
 // A key is named by its symbol and the letters under it ("2 ABC"); the
@@ -129,6 +136,7 @@ void DialerPanel::NameForScreenReaders() {
 void DialerPanel::Layout(const RECT& place, Scale scale) {
   PlacePanel(hwnd_, place, scale);
   form_.Layout(Controls(), scale);
+  DrawPictures(scale);
 }
 
 bool DialerPanel::LoadTones(const std::string& path, std::string& refusal) {
@@ -148,9 +156,17 @@ bool DialerPanel::LoadTones(const std::string& path, std::string& refusal) {
   return true;
 }
 
-void DialerPanel::ShowPictures(HBITMAP idle, HBITMAP dialing) {
-  SendMessageA(Item(IDC_IMAGE_IDLE), STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(idle));
-  SendMessageA(Item(IDC_IMAGE_DIALING), STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(dialing));
+// The pictures are drawn for the scale, never stretched; the ones they
+// replace go once no control shows them.
+void DialerPanel::DrawPictures(Scale scale) {
+  const HBITMAP oldIdle = idlePicture_, oldDialing = dialingPicture_;
+  idlePicture_ = CreateIdlePicture(scale);
+  dialingPicture_ = CreateDialingPicture(scale);
+  SendMessageA(Item(IDC_IMAGE_IDLE), STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(idlePicture_));
+  SendMessageA(Item(IDC_IMAGE_DIALING), STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(dialingPicture_));
+  for (HBITMAP picture : {oldIdle, oldDialing}) {
+    if (picture) DeleteObject(picture);
+  }
 }
 
 void DialerPanel::StopSound() {

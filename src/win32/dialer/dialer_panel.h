@@ -42,8 +42,6 @@ class DialerPanel : public BaseWindow<DialerPanel>, private DialTarget, private 
   // `parent`, at `scale`; Layout places them again at another.
   void Create(HWND parent, const RECT& place, Scale scale);
   void Layout(const RECT& place, Scale scale);
-  // The dialing icons: one while idle, the other while dialing.
-  void ShowPictures(HBITMAP idle, HBITMAP dialing);
   // Reads the tone file. False, with what to tell the user in `refusal`,
   // when it is missing or damaged: the program cannot dial without it.
   bool LoadTones(const std::string& path, std::string& refusal);
@@ -73,6 +71,8 @@ class DialerPanel : public BaseWindow<DialerPanel>, private DialTarget, private 
   void ReleaseKey(int id);
   void ChooseMode();
   void NameForScreenReaders();
+  // The dialing icons, one shown while idle, the other while dialing, drawn for `scale`.
+  void DrawPictures(Scale scale);
 
   // DialTarget
   void ShowSymbol(char symbol) override;
@@ -94,6 +94,7 @@ class DialerPanel : public BaseWindow<DialerPanel>, private DialTarget, private 
   Owner& owner_;
   Form form_;
   HBRUSH screenBrush_;
+  HBITMAP idlePicture_ = nullptr, dialingPicture_ = nullptr;
   WinSoundOutput sound_;
   WinClock clock_;
   std::unique_ptr<TonePlayer> player_;
