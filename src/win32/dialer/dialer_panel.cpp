@@ -111,8 +111,7 @@ DialerPanel::~DialerPanel() {
 }
 
 void DialerPanel::Create(HWND parent, const RECT& place, Scale scale) {
-  CreatePanelWindow(parent, TONVERO_CLASS_DIALER_PANEL, WindowProcedure, place, IDC_PANEL_DIALER, this, scale);
-  form_.Create(hwnd_, Controls(), scale);
+  CreatePanel(parent, TONVERO_CLASS_DIALER_PANEL, IDC_PANEL_DIALER, place, Controls(), scale);
   SCROLLINFO speed{sizeof speed, SIF_RANGE | SIF_POS, 0, 10, 0, 2, 0};
   SetScrollInfo(Item(IDC_SPEED), SB_CTL, &speed, FALSE);
   for (const Key& key : kKeys) Subclass(Item(key.id), key.id);
@@ -134,8 +133,7 @@ void DialerPanel::NameForScreenReaders() {
 }
 
 void DialerPanel::Layout(const RECT& place, Scale scale) {
-  PlacePanel(hwnd_, place, scale);
-  form_.Layout(Controls(), scale);
+  PlacePanelAndForm(place, Controls(), scale);
   DrawPictures(scale);
 }
 
@@ -200,9 +198,7 @@ LRESULT DialerPanel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (reinterpret_cast<HWND>(lParam) == Item(IDC_SCREEN)) return ColorScreen(reinterpret_cast<HDC>(wParam));
       break;
   }
-  LRESULT result = 0;
-  if (HandleFormMessage(form_, message, wParam, lParam, result)) return result;
-  return DefWindowProcA(hwnd_, message, wParam, lParam);
+  return HandleRest(message, wParam, lParam);
 }
 
 void DialerPanel::OnCommand(int id) {

@@ -19,10 +19,11 @@
 #include "win32/ui/base_window.h"
 #include "win32/ui/control_ids.h"
 #include "win32/ui/forms.h"
+#include "win32/ui/panel.h"
 
 namespace tonvero {
 
-class DialerPanel : public BaseWindow<DialerPanel>, private DialTarget, private ModemDialer::Display {
+class DialerPanel : public Panel<DialerPanel>, private DialTarget, private ModemDialer::Display {
  public:
   // What dialing needs from around the panel.
   class Owner {
@@ -88,11 +89,9 @@ class DialerPanel : public BaseWindow<DialerPanel>, private DialTarget, private 
   void ShowSent(const std::string& piece) override;
   void PutNumberBack(const std::string& number) override;
 
-  HWND Item(int id) const { return GetDlgItem(hwnd_, id); }
 
   Settings& settings_;
   Owner& owner_;
-  Form form_;
   HBRUSH screenBrush_;
   HBITMAP idlePicture_ = nullptr, dialingPicture_ = nullptr;
   WinSoundOutput sound_;

@@ -52,16 +52,13 @@ std::vector<ControlSpec> Controls() {
 }  // namespace
 
 void PhoneListPanel::Create(HWND parent, const RECT& place, Scale scale) {
-  CreatePanelWindow(parent, TONVERO_CLASS_PHONE_LIST_PANEL, WindowProcedure, place, IDC_PANEL_PHONE_LIST,
-                    this, scale);
   GridWindow::RegisterClass(reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent, GWLP_HINSTANCE)));
-  form_.Create(hwnd_, Controls(), scale);
-  grid_.Attach(GetDlgItem(hwnd_, IDC_GRID), *this, *this, scale);
+  CreatePanel(parent, TONVERO_CLASS_PHONE_LIST_PANEL, IDC_PANEL_PHONE_LIST, place, Controls(), scale);
+  grid_.Attach(Item(IDC_GRID), *this, *this, scale);
 }
 
 void PhoneListPanel::Layout(const RECT& place, Scale scale) {
-  PlacePanel(hwnd_, place, scale);
-  form_.Layout(Controls(), scale);
+  PlacePanelAndForm(place, Controls(), scale);
   grid_.SetScale(scale);
 }
 
@@ -70,14 +67,12 @@ LRESULT PhoneListPanel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
     OnCommand(LOWORD(wParam));
     return 0;
   }
-  LRESULT result = 0;
-  if (HandleFormMessage(form_, message, wParam, lParam, result)) return result;
-  return DefWindowProcA(hwnd_, message, wParam, lParam);
+  return HandleRest(message, wParam, lParam);
 }
 
 void PhoneListPanel::ShowGrid(bool shown) { ShowWindow(grid_.Handle(), shown ? SW_SHOW : SW_HIDE); }
 
-void PhoneListPanel::EnablePrint(bool enable) { EnableWindow(GetDlgItem(hwnd_, IDC_PRINT), enable); }
+void PhoneListPanel::EnablePrint(bool enable) { EnableWindow(Item(IDC_PRINT), enable); }
 
 void PhoneListPanel::Focus() const { SetFocus(grid_.Handle()); }
 
@@ -109,7 +104,7 @@ void PhoneListPanel::TakeBackRoom() {
 }
 
 void PhoneListPanel::EnableDelete(bool enable) const {
-  EnableWindow(GetDlgItem(hwnd_, IDC_DELETE), enable);
+  EnableWindow(Item(IDC_DELETE), enable);
 }
 
 void PhoneListPanel::OnCommand(int id) {

@@ -19,10 +19,11 @@
 #include "win32/phonelist/grid_window.h"
 #include "win32/ui/base_window.h"
 #include "win32/ui/forms.h"
+#include "win32/ui/panel.h"
 
 namespace tonvero {
 
-class PhoneListPanel : public BaseWindow<PhoneListPanel>,
+class PhoneListPanel : public Panel<PhoneListPanel>,
                        public MergeRecords,
                        private GridWindow::Source,
                        private GridWindow::Events {
@@ -125,7 +126,6 @@ class PhoneListPanel : public BaseWindow<PhoneListPanel>,
   void EnableDelete(bool enable) const;
 
   Owner& owner_;
-  Form form_;
   GridWindow grid_;
   Titles titles_;
   std::vector<Record> records_;

@@ -14,11 +14,12 @@
 #include "core/procedures/procedure_list.h"
 #include "win32/procedures/command_help.h"
 #include "win32/ui/forms.h"
+#include "win32/ui/panel.h"
 #include "win32/ui/base_window.h"
 
 namespace tonvero {
 
-class ProcedureBar : public BaseWindow<ProcedureBar>, public MergeProcedures {
+class ProcedureBar : public Panel<ProcedureBar>, public MergeProcedures {
  public:
   // The list below the bar: it takes the focus once a procedure is chosen,
   // and gives way to the command help while a command is edited.
@@ -96,10 +97,8 @@ class ProcedureBar : public BaseWindow<ProcedureBar>, public MergeProcedures {
   void ShowList();
   void ShowSelection();
   void UpdateDeleteButton();
-  HWND Item(int id) const { return GetDlgItem(hwnd_, id); }
   HWND NamesList() const;
 
-  Form form_;
   CommandHelp help_;
   ListBelow* listBelow_ = nullptr;
   std::string dbBase_;

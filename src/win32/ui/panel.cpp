@@ -39,15 +39,17 @@ bool HandleFormMessage(Form& form, UINT message, WPARAM wParam, LPARAM lParam, L
       return true;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX: {
-      HDC dc = reinterpret_cast<HDC>(wParam);
-      SetTextColor(dc, form.TextColor(GetDlgCtrlID(reinterpret_cast<HWND>(lParam))));
-      SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-      result = reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+    case WM_CTLCOLORLISTBOX:
+      result = reinterpret_cast<LRESULT>(ColourLabel(form, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
       return true;
-    }
   }
   return false;
+}
+
+HBRUSH ColourLabel(const Form& form, HDC dc, HWND label) {
+  SetTextColor(dc, form.TextColor(GetDlgCtrlID(label)));
+  SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+  return GetSysColorBrush(COLOR_BTNFACE);
 }
 
 }  // namespace tonvero
