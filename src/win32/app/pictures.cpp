@@ -108,4 +108,19 @@ Artwork::~Artwork() {
   DestroyIcon(smallIcon);
 }
 
+// The pictures replaced go once no control shows them.
+void WindowPictures::ShowAt(Scale scale, HWND window, HWND logo, HWND banner) {
+  std::unique_ptr<Artwork> old;
+  if (art_->scale != scale) {
+    old = std::move(art_);
+    art_ = std::make_unique<Artwork>(scale);
+  }
+  SendMessageA(logo, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(art_->logo));
+  SendMessageA(banner, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(art_->banner));
+  SetClassLongPtrA(window, GCLP_HICON, reinterpret_cast<LONG_PTR>(art_->bigIcon));
+  SetClassLongPtrA(window, GCLP_HICONSM, reinterpret_cast<LONG_PTR>(art_->smallIcon));
+  SendMessageA(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(art_->bigIcon));
+  SendMessageA(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(art_->smallIcon));
+}
+
 }  // namespace tonvero

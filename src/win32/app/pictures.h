@@ -5,6 +5,8 @@
 // makes a new object that the caller owns.
 #include <windows.h>
 
+#include <memory>
+
 #include "win32/ui/scale.h"
 
 namespace tonvero {
@@ -23,6 +25,21 @@ struct Artwork {
   Scale scale;
   HBITMAP logo, banner, exitGlyph;
   HICON bigIcon, smallIcon;
+};
+
+// The main window's pictures at its scale, drawn again when the scale
+// changes, never stretched.
+class WindowPictures {
+ public:
+  // At first for the system's scale: the window class takes the icons
+  // before the window has a scale of its own.
+  WindowPictures() : art_(std::make_unique<Artwork>(Scale::OfSystem())) {}
+  const Artwork& Art() const { return *art_; }
+  // Shows them at `scale` in `logo`, `banner` and as `window`'s icons.
+  void ShowAt(Scale scale, HWND window, HWND logo, HWND banner);
+
+ private:
+  std::unique_ptr<Artwork> art_;
 };
 
 }  // namespace tonvero

@@ -100,7 +100,7 @@ std::vector<ControlSpec> Controls() {
 
 }  // namespace
 
-DialerPanel::DialerPanel(Settings& settings, Owner& owner)
+DialerPanel::DialerPanel(const Settings& settings, Owner& owner)
     : settings_(settings), owner_(owner), screenBrush_(CreateSolidBrush(kBlue)) {}
 
 DialerPanel::~DialerPanel() {
@@ -186,6 +186,11 @@ void DialerPanel::ShowMode() {
   UpdateWindow(Item(IDC_SPEED));
 }
 
+void DialerPanel::ShowSettings(const Settings& settings) {
+  SetSpeed(settings.speedPosition);
+  ShowMode();
+}
+
 void DialerPanel::ShowNumber(const std::string& number) { SetWindowTextA(Item(IDC_SCREEN), number.c_str()); }
 
 // ---- the panel's messages ------------------------------------------------------
@@ -229,7 +234,10 @@ void DialerPanel::OnSpeedScroll(int request, int position) {
 }
 
 void DialerPanel::ChooseMode() {
-  if (ChooseDialingMode(TopWindow(hwnd_), settings_)) ShowMode();
+  Settings chosen = settings_;
+  if (!ChooseDialingMode(TopWindow(hwnd_), chosen)) return;
+  owner_.DialingModeChosen(chosen);
+  ShowMode();
 }
 
 // ---- the dialer screen ----------------------------------------------------------

@@ -16,14 +16,20 @@
 #include "win32/dialer/win_sound.h"
 #include "win32/modem/modem_dialer.h"
 #include "win32/serial/serial_port.h"
+#include "win32/settings/settings_file.h"
 #include "win32/ui/base_window.h"
 #include "win32/ui/control_ids.h"
 #include "win32/ui/forms.h"
+#include "win32/ui/neighbours.h"
 #include "win32/ui/panel.h"
 
 namespace tonvero {
 
-class DialerPanel : public Panel<DialerPanel>, private DialTarget, private ModemDialer::Display {
+class DialerPanel : public Panel<DialerPanel>,
+                    public NumberDialer,
+                    public SettingsView,
+                    private DialTarget,
+                    private ModemDialer::Display {
  public:
   // What dialing needs from around the panel.
   class Owner {
@@ -31,10 +37,13 @@ class DialerPanel : public Panel<DialerPanel>, private DialTarget, private Modem
     virtual ~Owner() = default;
     // The text of the dialing procedure to dial the number through.
     virtual std::string ProcedureText() const = 0;
+    // "Mode" chose other modes, lengths or port: `chosen` holds them.
+    virtual void DialingModeChosen(const Settings& chosen) = 0;
   };
 
-  // `settings` holds the modes, lengths and port the panel dials with.
-  DialerPanel(Settings& settings, Owner& owner);
+  // `settings` holds the modes, lengths and port the panel dials with; the
+  // owner keeps them, and is told when "Mode" changes them.
+  DialerPanel(const Settings& settings, Owner& owner);
   ~DialerPanel();
   DialerPanel(const DialerPanel&) = delete;
   DialerPanel& operator=(const DialerPanel&) = delete;
@@ -52,11 +61,15 @@ class DialerPanel : public Panel<DialerPanel>, private DialTarget, private Modem
   void SetSpeed(int position);
   // The mode indicator above the speed bar, after the modes changed.
   void ShowMode();
+  // SettingsView: the speed, and the mode in the indicator.
+  void ShowSettings(const Settings& settings) override;
+  void ReadSettings(Settings& settings) const override { settings.speedPosition = Speed(); }
   // Puts a number into the dialer screen.
-  void ShowNumber(const std::string& number);
+  void ShowNumber(const std::string& number) override;
   // Dials what the screen holds.
-  void Dial();
-  HWND DialButton() const { return Item(IDC_DIAL); }
+  void Dial() override;
+  // "Dial" takes the focus, so that Enter dials the number shown.
+  void FocusDial() const { SetFocus(Item(IDC_DIAL)); }
 
 
  private:
@@ -90,7 +103,7 @@ class DialerPanel : public Panel<DialerPanel>, private DialTarget, private Modem
   void PutNumberBack(const std::string& number) override;
 
 
-  Settings& settings_;
+  const Settings& settings_;
   Owner& owner_;
   HBRUSH screenBrush_;
   HBITMAP idlePicture_ = nullptr, dialingPicture_ = nullptr;

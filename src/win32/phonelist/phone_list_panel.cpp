@@ -15,8 +15,8 @@
 
 namespace tonvero {
 
-PhoneListPanel::PhoneListPanel(Owner& owner)
-    : owner_(owner), titles_(ParsePhoneList(NewPhoneListFileText()).titles) {}
+PhoneListPanel::PhoneListPanel(Owner& owner, NumberDialer& dialer, ProcedureStepper& procedures)
+    : owner_(owner), dialer_(dialer), procedures_(procedures), titles_(ParsePhoneList(NewPhoneListFileText()).titles) {}
 
 namespace {
 
@@ -55,6 +55,7 @@ void PhoneListPanel::Create(HWND parent, const RECT& place, Scale scale) {
   GridWindow::RegisterClass(reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent, GWLP_HINSTANCE)));
   CreatePanel(parent, TONVERO_CLASS_PHONE_LIST_PANEL, IDC_PANEL_PHONE_LIST, place, Controls(), scale);
   grid_.Attach(Item(IDC_GRID), *this, *this, scale);
+  EnableWindow(Item(IDC_PRINT), printer_.PrinterInstalled());
 }
 
 void PhoneListPanel::Layout(const RECT& place, Scale scale) {
@@ -72,7 +73,13 @@ LRESULT PhoneListPanel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
 
 void PhoneListPanel::ShowGrid(bool shown) { ShowWindow(grid_.Handle(), shown ? SW_SHOW : SW_HIDE); }
 
-void PhoneListPanel::EnablePrint(bool enable) { EnableWindow(Item(IDC_PRINT), enable); }
+void PhoneListPanel::Print() {
+  PrintJob job;
+  job.caption = WindowText(TopWindow(hwnd_));
+  job.records = records_;
+  job.sortField = sortField_;
+  printer_.Print(TopWindow(hwnd_), std::move(job));
+}
 
 void PhoneListPanel::Focus() const { SetFocus(grid_.Handle()); }
 
@@ -114,7 +121,7 @@ void PhoneListPanel::OnCommand(int id) {
     case IDC_INSERT: InsertRecord(); break;
     case IDC_DELETE: DeleteSelected(); break;
     case IDC_FILE: OpenDatabase(); break;
-    case IDC_PRINT: owner_.PrintList(); break;
+    case IDC_PRINT: Print(); break;
     case IDC_SYNC: owner_.MergeAnotherDatabase(MergeKind::kSync); break;
     case IDC_ADD: owner_.MergeAnotherDatabase(MergeKind::kAdd); break;
   }
@@ -146,7 +153,7 @@ bool PhoneListPanel::Load(const std::string& dbBase) {
   // first record afterwards shows its phone only when the row changes.
   grid_.Select(records_.empty() ? 0 : std::clamp(Selected(), 1, RecordRows()));
   grid_.Refresh();
-  owner_.ShowDatabaseName(DatabaseCaption(dbBase));
+  SetWindowTextA(TopWindow(hwnd_), DatabaseCaption(dbBase).c_str());
   return true;
 }
 
@@ -210,15 +217,15 @@ void PhoneListPanel::SelectRow(int row, bool bySearch) {
   if (!bySearch) search_.Clear();
   if (row == Selected()) return;
   grid_.Select(row);
-  owner_.ShowNumber(records_[row - 1].phone);
+  dialer_.ShowNumber(records_[row - 1].phone);
 }
 
 void PhoneListPanel::DialSelected() {
   search_.Clear();
   const Record* record = SelectedRecord();
   if (!record) return;  // no record: nothing to dial
-  owner_.ShowNumber(record->phone);
-  owner_.DialNumber();
+  dialer_.ShowNumber(record->phone);
+  dialer_.Dial();
 }
 
 void PhoneListPanel::OnCharTyped(char typed) {
@@ -237,8 +244,8 @@ bool PhoneListPanel::OnKey(int virtualKey) {
     case VK_INSERT: InsertRecord(); return true;
     case VK_F4: EditSelected(); return true;
     // Left and Right step the dialing procedure and never scroll.
-    case VK_LEFT: owner_.StepProcedure(-1); return true;
-    case VK_RIGHT: owner_.StepProcedure(+1); return true;
+    case VK_LEFT: procedures_.StepPrevious(); return true;
+    case VK_RIGHT: procedures_.StepNext(); return true;
   }
   return false;
 }
@@ -295,7 +302,7 @@ void PhoneListPanel::SettleChangedRecord(int row) {
   grid_.Select(sorted);
   grid_.Refresh();
   search_.Clear();
-  owner_.ShowNumber(records_[sorted - 1].phone);
+  dialer_.ShowNumber(records_[sorted - 1].phone);
   Save();
 }
 

@@ -14,24 +14,14 @@
 #include "core/procedures/procedure_list.h"
 #include "win32/procedures/command_help.h"
 #include "win32/ui/forms.h"
+#include "win32/ui/neighbours.h"
 #include "win32/ui/panel.h"
 #include "win32/ui/base_window.h"
 
 namespace tonvero {
 
-class ProcedureBar : public Panel<ProcedureBar>, public MergeProcedures {
+class ProcedureBar : public Panel<ProcedureBar>, public MergeProcedures, public ProcedureStepper {
  public:
-  // The list below the bar: it takes the focus once a procedure is chosen,
-  // and gives way to the command help while a command is edited.
-  class ListBelow {
-   public:
-    virtual ~ListBelow() = default;
-    virtual void Focus() = 0;
-    // Ends above `screenTop` (a screen coordinate), without scroll bar.
-    virtual void GiveWay(int screenTop) = 0;
-    virtual void TakeBackRoom() = 0;
-  };
-
   ProcedureBar();
   ~ProcedureBar();
   ProcedureBar(const ProcedureBar&) = delete;
@@ -56,8 +46,8 @@ class ProcedureBar : public Panel<ProcedureBar>, public MergeProcedures {
 
   // Selects the next or previous procedure as the user's choice would;
   // false when there is none.
-  bool StepNext();
-  bool StepPrevious();
+  bool StepNext() override;
+  bool StepPrevious() override;
   // The command text dialing uses: what the command field shows.
   std::string CurrentCommand() const;
 

@@ -12,6 +12,11 @@
 
 namespace tonvero {
 
+// Registers a window class of the program with `procedure`, the arrow
+// cursor and the face colour, unless it is registered already.
+void RegisterWindowClass(HINSTANCE instance, const char* className, WNDPROC procedure, HICON bigIcon = nullptr,
+                         HICON smallIcon = nullptr);
+
 // Creates a panel window of `className` (registered on first use with
 // `procedure`) at `place` (at 96 DPI) in `parent`'s client area, at
 // `scale`; `self` reaches the procedure at WM_NCCREATE.
