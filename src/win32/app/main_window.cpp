@@ -5,6 +5,7 @@
 #include "win32/app/about_box.h"
 #include "win32/app/link_handoff.h"
 #include "win32/app/main_layout.h"
+#include "win32/files/files.h"
 #include "win32/merge/merge_command.h"
 #include "win32/ui/control_ids.h"
 #include "win32/ui/message_boxes.h"
@@ -13,16 +14,6 @@
 namespace tonvero {
 
 using namespace main_layout;
-
-namespace {
-
-std::string WorkingFolder() {
-  char folder[MAX_PATH] = {};
-  GetCurrentDirectoryA(MAX_PATH, folder);
-  return folder;
-}
-
-}  // namespace
 
 HWND MainWindow::Create(HINSTANCE instance, const char* firstArgument) {
   if (firstArgument) firstArgument_ = firstArgument;
@@ -38,11 +29,6 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CREATE: return OnCreate() ? 0 : -1;
     case WM_DESTROY: OnDestroy(); return 0;
     case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
-    case WM_DRAWITEM: {
-      const auto& item = *reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
-      form_.DrawButton(item, item.CtlID == IDC_EXIT ? pictures_.Art().exitGlyph : nullptr);
-      return TRUE;
-    }
     case WM_DPICHANGED: OnDpiChanged(Scale(LOWORD(wParam)), *reinterpret_cast<const RECT*>(lParam)); return 0;
     case WM_ACTIVATE: focus_.OnActivate(hwnd_, LOWORD(wParam) != WA_INACTIVE); return 0;
     case WM_COPYDATA: return TakeHandedNumber(*reinterpret_cast<const COPYDATASTRUCT*>(lParam));
@@ -62,7 +48,7 @@ bool MainWindow::OnCreate() {
   const Scale scale = Scale::Of(hwnd_);
   CreateControls(scale);
   SizeAndCentre(hwnd_, kClientWidth, kClientHeight, scale);
-  const StartPlan plan = PlanStart(WorkingFolder(), firstArgument_);
+  const StartPlan plan = PlanStart(CurrentFolder(), firstArgument_);
   settings_.Start(plan.folder, plan.dbBase);
   if (!dialer_.LoadTones(plan.folder + "one.wav", startFailure_)) return false;
   Guarded(hwnd_, false, [this] { return settings_.Load(), true; });
@@ -83,7 +69,7 @@ void MainWindow::TakeLinkNumber(const CleanedNumber& link) {
     return;
   }
   dialer_.ShowNumber(link.number);
-  focus_.SendNextTo([this] { dialer_.FocusDial(); });
+  focus_.SendNextTo([this] { dialer_.FocusDial(); });  // the window is not shown yet
 }
 
 void MainWindow::CreateControls(Scale scale) {
@@ -116,6 +102,7 @@ void MainWindow::OnDpiChanged(Scale scale, const RECT& suggested) {
 
 void MainWindow::ShowPictures(Scale scale) {
   pictures_.ShowAt(scale, hwnd_, Item(IDC_LOGO), Item(IDC_BANNER));
+  form_.SetGlyph(IDC_EXIT, pictures_.Art().exitGlyph);
   help_.DrawAt(scale);
 }
 

@@ -8,7 +8,6 @@
 #include <string>
 
 #include "core/app/start_plan.h"
-#include "core/settings/settings.h"
 #include "win32/app/help_page.h"
 #include "win32/app/pictures.h"
 #include "win32/dialer/dialer_panel.h"

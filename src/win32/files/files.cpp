@@ -103,4 +103,10 @@ void WriteFileContents(const std::string& path, const Bytes& bytes) {
   throw IoError(static_cast<int>(error != ERROR_SUCCESS ? error : ERROR_ACCESS_DENIED));
 }
 
+std::string CurrentFolder() {
+  char folder[MAX_PATH] = {};
+  GetCurrentDirectoryA(MAX_PATH, folder);
+  return folder;
+}
+
 }  // namespace tonvero

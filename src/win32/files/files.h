@@ -32,4 +32,7 @@ bool ReplaceFileContents(const std::string& path, const uint8_t* data, size_t si
 // system's reason when it gives one, leaving the old file whole.
 void WriteFileContents(const std::string& path, const Bytes& bytes);
 
+// The process's working folder, as Windows names it.
+std::string CurrentFolder();
+
 }  // namespace tonvero

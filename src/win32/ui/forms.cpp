@@ -169,7 +169,9 @@ void Form::SetTextColor(int id, COLORREF color) {
   InvalidateRect(Item(id), nullptr, FALSE);
 }
 
-void Form::DrawButton(const DRAWITEMSTRUCT& item, HBITMAP glyph) {
+void Form::DrawButton(const DRAWITEMSTRUCT& item) {
+  const auto found = glyphs_.find(static_cast<int>(item.CtlID));
+  HBITMAP glyph = found == glyphs_.end() ? nullptr : found->second;
   HDC dc = item.hDC;
   RECT r = item.rcItem;
   const bool pushed = item.itemState & ODS_SELECTED;
