@@ -23,3 +23,16 @@ target_link_libraries(core_tests PRIVATE tonvero_core GTest::gtest_main Threads:
 target_include_directories(core_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/core)
 enable_testing()
 add_test(NAME core_tests COMMAND core_tests)
+
+# The translation of "+" numbers compared with Google's libphonenumber, which
+# the native build links from Debian's package (the Windows program carries
+# generated tables instead).
+find_library(PHONENUMBER_LIBRARY phonenumber)
+if(PHONENUMBER_LIBRARY)
+  add_executable(numbering_plan_reference_test tests/reference/numbering_plan_reference_test.cpp)
+  target_link_libraries(numbering_plan_reference_test PRIVATE tonvero_core ${PHONENUMBER_LIBRARY} GTest::gtest_main)
+  add_test(NAME numbering_plan_reference_test COMMAND numbering_plan_reference_test)
+  add_executable(bench_numbering tools/bench_numbering.cpp)
+  target_link_libraries(bench_numbering PRIVATE tonvero_core ${PHONENUMBER_LIBRARY})
+endif()
+add_test(NAME numbering_plan_current COMMAND ${CMAKE_SOURCE_DIR}/tools/make_numbering_plan --check)

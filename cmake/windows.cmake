@@ -97,6 +97,10 @@ foreach(helper ${E2E_HELPERS})
   target_link_libraries(${name} PRIVATE tonvero_win32)
 endforeach()
 
+# The Windows-side benchmark programs (scripts/bench_*).
+add_executable(bench_add_contacts tools/bench_add_contacts.cpp)
+target_link_libraries(bench_add_contacts PRIVATE tonvero_win32)
+
 set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 file(GLOB_RECURSE WIN32_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win32/*.cpp)

@@ -470,12 +470,26 @@ rec_kill() {
 # Keeps a short tail, so that the last tone's way through the buffers is in,
 # then stops the recorder and writes $TEST_DIR/<name>.wav for the decoder:
 # the recording as it is, every burst of tone however short, so that a
-# stray fragment of a tone is heard as the extra key it would dial.
+# stray fragment of a tone is heard as the extra key it would dial. A click
+# at full scale in it fails the test: a strict receiver may take one for a
+# key, and a person hears it.
 rec_stop() {
   rec_more 400
   rec_kill
   REC_WAV="${REC_RAW%.raw}.wav"
   sox -t raw -r 22000 -e signed -b 16 -c 1 "$REC_RAW" -b 16 "$REC_WAV" vol 0.5 rate 22050
+  local clicks
+  clicks=$(count_clicks "$REC_RAW")
+  [ "$clicks" = 0 ] || fail "$clicks clicks at full scale in ${REC_RAW##*/}"
+}
+
+# Clicks in a raw recording: each run of 1 ms windows whose peak reaches
+# full scale (no tone comes near it) is one.
+count_clicks() {  # raw recording
+  od -An -v -td2 -w2 "$1" | awk -v win=22 -v full=32000 '
+    { v = $1 < 0 ? -$1 : $1; if (v > peak) peak = v }
+    ++i % win == 0 { loud = peak >= full; if (loud && !was) n++; was = loud; peak = 0 }
+    END { print n + 0 }'
 }
 
 # The keys heard in a recording, in order, as one string.

@@ -167,3 +167,67 @@ test_print_font_choice() {
   close_dialog "$FONT_DIALOG" 2
   close_dialog "$PRINTER_BOX" "$IDC_PRINTER_CANCEL"
 }
+
+PROGRESS_BOX="Printing"
+
+# `count` records of as many people, spread over the alphabet.
+write_many_records() {  # path count
+  {
+    printf '%s\r\n' "$PL_HEADER"
+    awk -v n="$2" 'BEGIN {
+      for (i = 1; i <= n; i++) {
+        letter = substr("ABCDEFGHIJKLMNOPQRSTUVWXYZ", (i * 7) % 26 + 1, 1)
+        printf "\"%sNNA%05d\",\"BRAY%05d\",\"0%09d\",\"REMARK %d\"\r\n", letter, i, i, i * 37, i
+      }
+    }'
+  } >"$1"
+}
+
+progress_page() { drv dlg-gettext "$PROGRESS_BOX" "$IDC_PRINTING_PAGE" | sed -n 's/^Printing page \([0-9][0-9]*\)\.\.\.$/\1/p'; }
+page_past_first() { [ "$(progress_page)" -gt 1 ]; }
+this_runs_pdfs() { find "$PDF_DIR" -maxdepth 1 -iname "*$(basename "$RUN_DIR")*.pdf" -newer "$1" 2>/dev/null; }
+
+# A long job shows its progress while the window answers and takes no
+# input; Esc, then the pointer on Cancel, each stop the job: nothing more is
+# said, the window answers at once, no PDF comes, the list stays as it was.
+test_print_long_job_stops_on_cancel() {
+  write_many_records "$TEST_DIR/Base.rbd" 5000
+  start_program
+  : >"$TEST_DIR/cancel.marker"
+  cp "$TEST_DIR/Base.rbd" "$TEST_DIR/before.rbd"
+  local stop handle
+  for stop in key pointer; do
+    print_list
+    drv wait-dialog "$PROGRESS_BOX" "$WAIT_DIALOG_MS" >/dev/null
+    handle=$(drv dlg-handle "$PROGRESS_BOX")
+    wait_until 60 "a second page" page_past_first || fail "the progress box shows '$(drv dlg-gettext "$PROGRESS_BOX" "$IDC_PRINTING_PAGE")'"
+    assert_screen_reader_names "$PROGRESS_BOX" "$IDC_PRINTING_CANCEL|push button|Cancel"
+    grep -q "^$IDC_PRINTING_PAGE|[^|]*|Printing page [0-9]*\.\.\.|" <<<"$WALK" || fail "the page a reader finds: $WALK"
+    # Sent messages reach the window while it prints; a click on it does nothing.
+    drv handled >/dev/null
+    user_click main "$IDC_PRINT"
+    drv handled >/dev/null
+    assert_eq "dialog $PROGRESS_BOX" "$(drv outcome 1000)" "shown while printing ($stop)"
+    if [ "$stop" = key ]; then drv dlg-key "$PROGRESS_BOX" esc >/dev/null; else user_click "$PROGRESS_BOX" "$IDC_PRINTING_CANCEL"; fi
+    drv wait-gone "$handle" 2000 >/dev/null
+    assert_eq idle "$(drv outcome 2000)" "the window after stopping the job ($stop)"
+  done
+  wait_until 60 "the print queue to empty" print_queue_empty || fail "jobs left after Cancel: $(lpstat -o)"
+  assert_eq "" "$(this_runs_pdfs "$TEST_DIR/cancel.marker")" "PDFs of cancelled jobs"
+  assert_eq 5000 "$(drv grid-rows)" "rows after the cancelled prints"
+  cmp -s "$TEST_DIR/before.rbd" "$TEST_DIR/Base.rbd" || fail "the phone list file changed"
+}
+
+# A list of 400 people prints whole: every name is in the PDF's text.
+test_print_long_list_whole() {
+  write_many_records "$TEST_DIR/Base.rbd" 400
+  start_program
+  print_to_text whole
+  squeezed <"$TEST_DIR/whole.txt" >"$TEST_DIR/whole.lines"
+  tail -n +2 "$TEST_DIR/Base.rbd" | awk -F'"' '{ print $2 " " $4 }' >"$TEST_DIR/names"
+  local missing
+  # grep finds no line, and so fails, when every name is printed.
+  missing=$({ grep -vxFf "$TEST_DIR/whole.lines" "$TEST_DIR/names" || true; } | head -n 3 | paste -sd ' ')
+  assert_eq "" "$missing" "records whose name is not printed"
+  assert_eq idle "$(drv outcome 2000)" "the window after the print"
+}

@@ -9,6 +9,7 @@
 
 #include "core/contacts/contact_records.h"
 #include "core/common/text.h"
+#include "../core/common/fake_code_pages.h"
 
 namespace tonvero::fuzz {
 
@@ -18,14 +19,14 @@ inline void Require(bool holds, const char* what) {
   std::abort();
 }
 
-inline void CheckContactFile(const uint8_t* data, size_t size, ContactFormat format) {
-  std::vector<Record> records;
+inline void CheckContactFile(const uint8_t* data, size_t size, ContactFormat format, const CodePages& pages) {
+  std::vector<ContactRecord> records;
   try {
-    records = ReadContactRecords(std::string_view(reinterpret_cast<const char*>(data), size), format);
+    records = ReadContactRecords(std::string_view(reinterpret_cast<const char*>(data), size), format, pages);
   } catch (const ContactFileError& error) {
     return Require(*error.what() != '\0', "a refusal says why");
   }
-  for (const Record& record : records) {
+  for (const auto& [record, nameWhole] : records) {
     for (const std::string& field : {record.first, record.last, record.phone, record.remarks}) {
       Require(!field.empty() && TrimField(field) == field && UpperAscii(field) == field, "trimmed capitals");
       for (const char c : field) {

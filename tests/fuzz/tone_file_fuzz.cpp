@@ -36,8 +36,15 @@ void CheckImage(const uint8_t* image, size_t size) {
 class CheckingSound : public tonvero::SoundOutput {
  public:
   explicit CheckingSound(const tonvero::TonePlayer*& player) : player_(player) {}
-  void StartLooped(const uint8_t* image) override { Check(image); }
-  void PlayToEnd(const uint8_t* image) override { Check(image); }
+  bool HasOutput() override { return true; }
+  bool StartLooped(const uint8_t* image) override {
+    Check(image);
+    return true;
+  }
+  bool PlayToEnd(const uint8_t* image) override {
+    Check(image);
+    return true;
+  }
   void Stop() override {}
 
  private:

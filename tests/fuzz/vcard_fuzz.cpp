@@ -2,6 +2,6 @@
 #include "contact_reader_checks.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  tonvero::fuzz::CheckContactFile(data, size, tonvero::ContactFormat::kVCard);
+  tonvero::fuzz::CheckContactFile(data, size, tonvero::ContactFormat::kVCard, tonvero::FakeCodePages(1251));
   return 0;
 }

@@ -112,7 +112,7 @@ TEST_F(ModemDialerTest, SendsCommandShowsNoticeAndPutsScreenBack) {
   SetWindowTextA(screen_, "5551234");
   settings_.generatorIndex = 1;
   NoticeAnswerer answerer;
-  dialer_.Dial(display_, "9P@", settings_);
+  dialer_.Dial(display_, "9P5551234", settings_);
   const std::vector<SeenNotice> seen = answerer.Seen();
 
   EXPECT_EQ(peer_.Receive(18, 1000), "ATDP 9,,,5551234\r\n");
@@ -135,7 +135,7 @@ TEST_F(ModemDialerTest, MissingPortRaisesShowsNoNoticeAndRestores) {
   settings_.commIndex = 8;  // "COM9" is not mapped
   NoticeAnswerer answerer;
   try {
-    dialer_.Dial(display_, "9,@", settings_);
+    dialer_.Dial(display_, "9,5551234", settings_);
     ADD_FAILURE() << "no error raised";
   } catch (const SerialError& error) {
     EXPECT_EQ(std::string(error.what()).rfind("Error accessing specified device (Error: ", 0), 0u);
@@ -179,7 +179,7 @@ TEST_F(ModemDialerTest, TimedOutWriteIsAFailure) {
   modem_.SetWriteTimeout(300);
   NoticeAnswerer answerer;
   try {
-    dialer_.Dial(display_, "@", settings_);
+    dialer_.Dial(display_, "5551234", settings_);
     ADD_FAILURE() << "no error raised";
   } catch (const SerialError& error) {
     EXPECT_STREQ(error.what(), "Write error (Error: 258) ");

@@ -1,6 +1,5 @@
 #include "core/contacts/contact_records.h"
 
-#include "core/common/code_page.h"
 #include "core/contacts/contacts_csv.h"
 #include "core/contacts/outside_number.h"
 #include "core/contacts/vcard.h"
@@ -13,30 +12,32 @@ namespace {
 // than build records past this size, the file is refused.
 constexpr size_t kMaxRecordBytes = 32 << 20;
 
-// Field text in the program's code page, in capitals as the record dialog
-// stores it (so that a contact already in the list is found), on one line:
-// a line break or other control character inside a name would break the
-// phone-list file, so each run of them becomes one space.
-std::string FieldText(std::string_view utf8) {
+// Field text as the record dialog stores it (so that a contact already in
+// the list is found), on one line: a line break or other control character
+// inside a name would break the phone-list file, so each run of them
+// becomes one space.
+StoredText FieldText(std::string_view utf8, const CodePages& pages) {
+  StoredText stored = StoreUtf8(utf8, pages);
   std::string text;
   bool control = false;
-  for (const char c : UpperWindows1252(Utf8ToWindows1252(utf8))) {
+  for (const char c : stored.text) {
     const bool wasControl = control;
     control = static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
     if (!control) text += c;
     else if (!wasControl) text += ' ';
   }
-  return text;
+  stored.text = std::move(text);
+  return stored;
 }
 
 // The number as the list stores it: a link read as a link, any other text
 // cleaned, so that every digit it shows is dialed; nothing when the text
 // holds no number.
-std::optional<std::string> ImportedNumber(std::string_view written) {
+std::optional<std::string> ImportedNumber(std::string_view written, const CodePages& pages) {
   std::optional<CleanedNumber> cleaned = ReadTelephoneLink(written);
   if (!cleaned) cleaned = CleanOutsideNumber(written);
   if (cleaned->Refused()) return std::nullopt;
-  return FieldText(cleaned->number);
+  return FieldText(cleaned->number, pages).text;
 }
 
 }  // namespace
@@ -61,24 +62,34 @@ const char* KindWord(PhoneKind kind) {
   }
 }
 
-std::vector<Record> RecordsFromContacts(const std::vector<Contact>& contacts) {
-  std::vector<Record> records;
+std::vector<ContactRecord> RecordsFromContacts(const std::vector<Contact>& contacts, const CodePages& pages) {
+  std::vector<ContactRecord> records;
   size_t bytes = 0;
   for (const Contact& contact : contacts) {
-    const std::string first = FieldText(contact.first), last = FieldText(contact.last);
+    const StoredText first = FieldText(contact.first, pages), last = FieldText(contact.last, pages);
     for (const Phone& phone : contact.phones) {
-      const std::optional<std::string> number = ImportedNumber(phone.number);
+      const std::optional<std::string> number = ImportedNumber(phone.number, pages);
       if (!number) continue;
-      bytes += first.size() + last.size() + number->size();
+      bytes += first.text.size() + last.text.size() + number->size();
       if (bytes > kMaxRecordBytes) throw ContactFileError("The file holds more than a phone list can take.");
-      records.push_back(RecordFromInput({first, last, *number, KindWord(phone.kind)}));
+      records.push_back({RecordFromInput({first.text, last.text, *number, KindWord(phone.kind)}),
+                         first.whole && last.whole});
     }
   }
   return records;
 }
 
-std::vector<Record> ReadContactRecords(std::string_view file, ContactFormat format) {
-  return RecordsFromContacts(format == ContactFormat::kVCard ? ReadVCards(file) : ReadContactsCsv(file));
+void RequireContactFileSize(uint64_t bytes) {
+  if (bytes > kMaxContactFileBytes) {
+    throw ContactFileError("The file is larger than 64 MB, more than a contact export holds.");
+  }
+}
+
+std::vector<ContactRecord> ReadContactRecords(std::string_view file, ContactFormat format,
+                                              const CodePages& pages) {
+  RequireContactFileSize(file.size());
+  return RecordsFromContacts(
+      format == ContactFormat::kVCard ? ReadVCards(file, pages) : ReadContactsCsv(file, pages), pages);
 }
 
 }  // namespace tonvero

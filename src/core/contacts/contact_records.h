@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/common/code_page.h"
 #include "core/contacts/contact.h"
 #include "core/phonelist/phone_list.h"
 
@@ -21,22 +22,34 @@ std::optional<ContactFormat> ContactFormatOf(std::string_view path);
 // "HOME", "WORK", "CELL", "FAX" or "OTHER".
 const char* KindWord(PhoneKind kind);
 
+// A record a contact gives, and whether its name was stored whole (every
+// letter its own, none turned into a near one or "?").
+struct ContactRecord {
+  Record record;
+  bool nameWhole = true;
+  bool operator==(const ContactRecord&) const = default;
+};
+
 // One record per number, in order: first name, last name, the number and
 // its kind word in the remarks, each normalised as the record dialog stores
-// typed text and turned from UTF-8 into Windows-1252. The number is a
+// typed text, in the user's code page (CodePages::Store). The number is a
 // "tel:" link read by ReadTelephoneLink or else text cleaned by
 // CleanOutsideNumber, so that it dials every digit it shows; one refused
 // (it holds no digit, say) gives no record. Control characters (a line
-// break within a name, say) become spaces. Throws ContactFileError when the records
-// would pass 32 MB.
-std::vector<Record> RecordsFromContacts(const std::vector<Contact>& contacts);
+// break within a name, say) become spaces. Throws ContactFileError when the
+// records would pass 32 MB.
+std::vector<ContactRecord> RecordsFromContacts(const std::vector<Contact>& contacts, const CodePages& pages);
+
+// Largest contact file read; a phone's export of thousands of contacts with
+// their photos stays well below it.
+constexpr uint64_t kMaxContactFileBytes = 64 << 20;
+// Throws ContactFileError, saying why, for a file of more bytes.
+void RequireContactFileSize(uint64_t bytes);
 
 // The records of a whole contacts file. Throws ContactFileError, whose
-// message is for the user, when the file cannot be read as `format`.
-std::vector<Record> ReadContactRecords(std::string_view file, ContactFormat format);
-inline std::vector<Record> ReadContactRecords(const std::vector<uint8_t>& file, ContactFormat format) {
-  const std::string_view text(reinterpret_cast<const char*>(file.data()), file.size());
-  return ReadContactRecords(text, format);
-}
+// message is for the user, when the file cannot be read as `format` or is
+// larger than kMaxContactFileBytes.
+std::vector<ContactRecord> ReadContactRecords(std::string_view file, ContactFormat format,
+                                              const CodePages& pages);
 
 }  // namespace tonvero

@@ -7,6 +7,7 @@
 #include <string>
 #include <tuple>
 
+#include "core/common/code_page.h"
 #include "core/common/text.h"
 
 namespace tonvero {
@@ -101,9 +102,14 @@ class Header {
 
 }  // namespace
 
-std::vector<Contact> ReadContactsCsv(std::string_view text) {
-  if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
-  const std::vector<Row> rows = CsvRows(text);
+std::vector<Contact> ReadContactsCsv(std::string_view bytes, const CodePages& pages) {
+  // Google writes UTF-8 with a byte-order mark; Outlook writes the system's
+  // code page, whose text is never well-formed UTF-8 once it holds a
+  // letter beyond ASCII.
+  const bool marked = bytes.starts_with(kByteOrderMark);
+  if (marked) bytes.remove_prefix(kByteOrderMark.size());
+  const std::optional<unsigned> codePage = marked ? std::optional(kUtf8CodePage) : std::nullopt;
+  const std::vector<Row> rows = CsvRows(TextAsUtf8(bytes, codePage, pages));
   const Header header(rows.empty() ? Row() : rows[0]);
   const std::vector<PhoneColumn> phoneColumns = header.PhoneColumns();
   if (phoneColumns.empty()) throw ContactFileError("The file names no phone column.");

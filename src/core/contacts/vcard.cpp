@@ -1,8 +1,10 @@
 #include "core/contacts/vcard.h"
 
+#include <optional>
 #include <string>
 #include <tuple>
 
+#include "core/common/code_page.h"
 #include "core/common/lines.h"
 #include "core/common/text.h"
 
@@ -16,6 +18,7 @@ struct Head {
   std::string name;   // upper case, without the group
   std::string types;  // the type parameters, joined by commas
   bool quotedPrintable = false;
+  std::optional<unsigned> codePage;  // of a CHARSET= the system knows
 };
 
 size_t FindUnquoted(std::string_view text, char wanted, size_t from = 0) {
@@ -42,6 +45,7 @@ Head ParseHead(std::string_view text) {
       head.types += ',' + part.substr(equals + 1);
     }
     head.quotedPrintable |= part == "QUOTED-PRINTABLE" || part == "ENCODING=QUOTED-PRINTABLE";
+    if (part.starts_with("CHARSET=")) head.codePage = CodePageOfCharset(part.substr(8));
     if (end == npos) return head;
     start = end + 1;
   }
@@ -146,12 +150,12 @@ struct Card {
 
 }  // namespace
 
-std::vector<Contact> ReadVCards(std::string_view text) {
+std::vector<Contact> ReadVCards(std::string_view text, const CodePages& pages) {
   const std::vector<std::string_view> lines = SplitLines(text);
   std::vector<Contact> contacts;
   Card card;
   int depth = 0;  // cards open; version 2.1 may hold one card inside another
-  bool keepFoldBlank = false;
+  bool keepFoldBlank = false, utf8Only = false;
   for (size_t next = 0; next < lines.size();) {
     const std::string line = Unfold(lines, next, keepFoldBlank);
     const size_t colon = FindUnquoted(line, ':');
@@ -159,12 +163,15 @@ std::vector<Contact> ReadVCards(std::string_view text) {
     const Head head = ParseHead(std::string_view(line).substr(0, colon));
     std::string value = line.substr(colon + 1);
     if (head.quotedPrintable) value = DecodeQuotedPrintable(value);
+    if (head.name == "N" || head.name == "FN") {
+      value = TextAsUtf8(value, utf8Only ? kUtf8CodePage : head.codePage, pages);
+    }
     const std::string word = UpperAscii(std::string(TrimBlanks(value)));
 
     if (head.name == "BEGIN" && word == "VCARD") {
       if (depth++ == 0) {
         card = {};
-        keepFoldBlank = false;
+        keepFoldBlank = utf8Only = false;
       }
     } else if (head.name == "END" && word == "VCARD" && depth > 0) {
       if (--depth == 0) contacts.push_back(card.ToContact());
@@ -172,6 +179,7 @@ std::vector<Contact> ReadVCards(std::string_view text) {
       continue;  // outside any card, or in a card within the card
     } else if (head.name == "VERSION") {
       keepFoldBlank = word == "2.1";
+      utf8Only = word == "4.0";
     } else if (head.name == "N") {
       const std::vector<std::string> parts = Components(value);
       card.family = parts[0];

@@ -8,8 +8,11 @@ namespace tonvero {
 class SoundOutput {
  public:
   virtual ~SoundOutput() = default;
-  virtual void StartLooped(const uint8_t* image) = 0;
-  virtual void PlayToEnd(const uint8_t* image) = 0;
+  // False when the system has no sound output to play on.
+  virtual bool HasOutput() = 0;
+  // Each false when the system could not play the image.
+  virtual bool StartLooped(const uint8_t* image) = 0;
+  virtual bool PlayToEnd(const uint8_t* image) = 0;
   virtual void Stop() = 0;
 };
 

@@ -94,6 +94,11 @@ void ShooterBuffer::Clear() { SetDataLength(0); }
 // ---------------------------------------------------------------------------
 // TonePlayer
 
+NoSoundOutput::NoSoundOutput()
+    : std::runtime_error(
+          "The tones cannot be played because this computer has no working sound output. "
+          "Modem mode needs none.") {}
+
 TonePlayer::TonePlayer(ToneBank bank, SoundOutput& sound, Clock& clock, Notice notice)
     : bank_(std::move(bank)),
       shooter_(bank_.images[1]),
@@ -102,14 +107,20 @@ TonePlayer::TonePlayer(ToneBank bank, SoundOutput& sound, Clock& clock, Notice n
       clock_(clock),
       notice_(std::move(notice)) {}
 
-void TonePlayer::StartTone(int index) {
+bool TonePlayer::StartTone(int index) {
   sound_.Stop();
+  if (!sound_.HasOutput()) return false;
   if (ValidIndex(index) && !bank_.images[static_cast<size_t>(index)].empty()) {
-    sound_.StartLooped(bank_.images[static_cast<size_t>(index)].data());
+    return sound_.StartLooped(bank_.images[static_cast<size_t>(index)].data());
   }
+  return true;
 }
 
 void TonePlayer::StopSound() { sound_.Stop(); }
+
+void TonePlayer::RequireSound() {
+  if (!sound_.HasOutput()) throw NoSoundOutput();
+}
 
 void TonePlayer::PlayQueued(int index, int speedPosition) {
   if (!ValidIndex(index) || bank_.images[static_cast<size_t>(index)].empty()) return;
@@ -119,7 +130,7 @@ void TonePlayer::PlayQueued(int index, int speedPosition) {
   queued_.Append(bank_.images[kSilenceIndex], static_cast<size_t>(MsToBytes(kQueueLeadMs)));
   queued_.AppendLooped(bank_.images[static_cast<size_t>(index)], static_cast<size_t>(MsToBytes(p * 30 + 1)));
   queued_.Append(bank_.images[kSilenceIndex], static_cast<size_t>(MsToBytes(p * 10 + 1)));
-  sound_.PlayToEnd(queued_.Image());
+  if (!sound_.PlayToEnd(queued_.Image())) throw NoSoundOutput();
 }
 
 void TonePlayer::ComposeSymbol(int index, int toneMs, int silenceMs) {
@@ -143,8 +154,12 @@ void TonePlayer::AppendToShooter(int index, int count) {
 }
 
 void TonePlayer::FlushShooter() {
-  sound_.PlayToEnd(shooter_.Image());
+  const bool played = sound_.PlayToEnd(shooter_.Image());
+  const bool composed = shooter_.DataLength() > 0;
   shooter_.Clear();
+  // An empty sound is played only to keep the order of events; a system
+  // that declines it has lost nothing.
+  if (!played && composed) throw NoSoundOutput();
 }
 
 }  // namespace tonvero

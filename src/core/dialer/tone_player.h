@@ -2,6 +2,7 @@
 // The tone bank and the shooter buffer together with the sound output: the
 // keypad tone, queue-mode playing and shooter-mode composing of one symbol.
 #include <functional>
+#include <stdexcept>
 #include <string>
 
 #include "core/dialer/clock.h"
@@ -38,6 +39,12 @@ class ShooterBuffer {
   Bytes bytes_;
 };
 
+// A dial in queue or shooter mode ends with this when nothing can sound.
+class NoSoundOutput : public std::runtime_error {
+ public:
+  NoSoundOutput();
+};
+
 class TonePlayer {
  public:
   using Notice = std::function<void(const std::string&)>;
@@ -48,18 +55,24 @@ class TonePlayer {
 
   TonePlayer(ToneBank bank, SoundOutput& sound, Clock& clock, Notice notice);
 
-  // The keypad: stop what plays, start the symbol's tone looped.
-  void StartTone(int index);
+  // The keypad: stop what plays, start the symbol's tone looped. False
+  // when nothing can sound.
+  bool StartTone(int index);
   void StopSound();
+  // Throws NoSoundOutput when the system has no sound output: a dial asks
+  // before it begins, so that nothing is shown as dialed.
+  void RequireSound();
   // Queue mode, one symbol: one image of a short lead silence, the tone for
   // P*30+1 ms and a silence of P*10+1 ms, played to its end. The tone is as
   // long as asked whatever the sound system takes to start a sound: that
-  // only lengthens the gap before it.
+  // only lengthens the gap before it. Throws NoSoundOutput when it could
+  // not be played.
   void PlayQueued(int index, int speedPosition);
   // Shooter mode, one symbol: toneMs of its tone, then silenceMs of silence.
   void ComposeSymbol(int index, int toneMs, int silenceMs);
   void AppendToShooter(int index, int count);
-  // Plays the composed sound to its end (even when empty) and empties it.
+  // Plays the composed sound to its end (even when empty) and empties it;
+  // throws NoSoundOutput when a composed sound could not be played.
   void FlushShooter();
   void Wait(unsigned ms) { WaitMs(clock_, ms); }
 

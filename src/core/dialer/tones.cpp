@@ -10,20 +10,21 @@ namespace tonvero {
 
 namespace {
 
-// PCM format of every image: 22000 Hz, 8-bit unsigned, mono.
-constexpr int kSampleRate = kBytesPerMs * 1000;  // 22000
-constexpr uint8_t kSilenceByte = 0x80;
+// PCM format of every image: 11000 Hz, 16-bit signed, mono: 22 bytes per
+// ms, and silence is zero, as the sound system pads a sound's end.
+constexpr int kSampleRate = kBytesPerMs * 1000 / 2;  // 11000
+constexpr int kSampleBytes = 2;
 // The PCM format in a canonical header: tag, channels, rate, byte rate,
 // block align and bits per sample.
 constexpr size_t kFormatStart = 20, kFormatEnd = 36;
 
 // Loop-length search window, in samples: from 1000 ms to about 1180 ms.
 constexpr int kLoopSearchMin = kSampleRate;
-constexpr int kLoopSearchMax = 26000;
+constexpr int kLoopSearchMax = 13000;
 
 // Levels: the high tone 1.5 dB above the low ("twist"); together they peak
-// at about 110 of the 127 steps either side of 128, so nothing clips.
-constexpr double kLowAmplitude = 50.0;
+// at about 28000 of the 32767 steps either side of zero, so nothing clips.
+constexpr double kLowAmplitude = 12800.0;
 constexpr double kTwistDb = 1.5;
 
 // DTMF frequencies in whole hertz, as the standard gives them.
@@ -70,23 +71,30 @@ int SilenceLength() {
   return longest;
 }
 
-// A canonical 44-byte RIFF/WAVE header for `samples` bytes of 8-bit mono PCM,
-// followed by room for the samples (filled with silence).
+// The PCM format fields of a canonical header (offsets 20..35).
+void WriteFormat(uint8_t* b, uint32_t rate, uint16_t bits) {
+  const uint16_t align = bits / 8;
+  WriteLe16(&b[20], 1);             // PCM
+  WriteLe16(&b[22], 1);             // mono
+  WriteLe32(&b[24], rate);          // samples per second
+  WriteLe32(&b[28], rate * align);  // bytes per second
+  WriteLe16(&b[32], align);         // block align
+  WriteLe16(&b[34], bits);          // bits per sample
+}
+
+// A canonical 44-byte RIFF/WAVE header for `samples` samples of 16-bit mono
+// PCM, followed by room for them (filled with silence).
 Bytes WavImage(int samples) {
-  Bytes b(kWavHeaderSize + static_cast<size_t>(samples), kSilenceByte);
+  const size_t bytes = static_cast<size_t>(samples) * kSampleBytes;
+  Bytes b(kWavHeaderSize + bytes, 0);
   std::memcpy(&b[0], "RIFF", 4);
   WriteLe32(&b[4], static_cast<uint32_t>(b.size() - 8));
   std::memcpy(&b[8], "WAVE", 4);
   std::memcpy(&b[12], "fmt ", 4);
   WriteLe32(&b[16], 16);           // fmt chunk length
-  WriteLe16(&b[20], 1);            // PCM
-  WriteLe16(&b[22], 1);            // mono
-  WriteLe32(&b[24], kSampleRate);  // samples per second
-  WriteLe32(&b[28], kSampleRate);  // bytes per second
-  WriteLe16(&b[32], 1);            // block align
-  WriteLe16(&b[34], 8);            // bits per sample
+  WriteFormat(b.data(), kSampleRate, 16);
   std::memcpy(&b[36], "data", 4);
-  WriteLe32(&b[40], static_cast<uint32_t>(samples));
+  WriteLe32(&b[40], static_cast<uint32_t>(bytes));
   return b;
 }
 
@@ -143,7 +151,31 @@ std::optional<ToneBank> ParseToneFile(const Bytes& file) {
     }
     bank.images[static_cast<size_t>(i)] = std::move(image);
   }
+  WidenEightBitBank(bank);
   return bank;
+}
+
+bool WidenEightBitBank(ToneBank& bank) {
+  Bytes eightBit(kFormatEnd, 0);
+  WriteFormat(eightBit.data(), kBytesPerMs * 1000, 8);
+  for (const Bytes& image : bank.images) {
+    if (image.size() < kWavHeaderSize ||
+        !std::equal(image.begin() + kFormatStart, image.begin() + kFormatEnd, eightBit.begin() + kFormatStart) ||
+        ReadLe32(image.data() + 40) % 2 != 0) {
+      return false;
+    }
+  }
+  for (Bytes& image : bank.images) {
+    WriteFormat(image.data(), kSampleRate, 16);
+    const size_t pairs = ImageSampleBytes(image) / 2;
+    uint8_t* samples = image.data() + kWavHeaderSize;
+    for (size_t k = 0; k < pairs; ++k) {
+      // The mean of the pair, centred on zero, in 16-bit steps: exact.
+      const int level = (samples[2 * k] + samples[2 * k + 1] - 256) * 128;
+      WriteLe16(samples + 2 * k, static_cast<uint16_t>(static_cast<int16_t>(level)));
+    }
+  }
+  return true;
 }
 
 DtmfPair DtmfFrequencies(int index) {
@@ -169,8 +201,9 @@ Bytes BuildToneImage(int index) {
     const int64_t highPhase = (static_cast<int64_t>(highHz) * n) % kSampleRate;
     const double value = kLowAmplitude * std::sin(step * static_cast<double>(lowPhase)) +
                          highAmplitude * std::sin(step * static_cast<double>(highPhase));
-    const long level = 128 + std::lround(value);
-    image[kWavHeaderSize + static_cast<size_t>(n)] = static_cast<uint8_t>(std::clamp(level, 0L, 255L));
+    const long level = std::clamp(std::lround(value), -32767L, 32767L);
+    WriteLe16(&image[kWavHeaderSize + static_cast<size_t>(n) * kSampleBytes],
+              static_cast<uint16_t>(static_cast<int16_t>(level)));
   }
   return image;
 }

@@ -12,7 +12,7 @@ namespace tonvero {
 
 constexpr int kToneCount = 17;
 constexpr int kSilenceIndex = 16;
-constexpr int kBytesPerMs = 22;        // every image: 22000 Hz, 8-bit, mono
+constexpr int kBytesPerMs = 22;        // every image: 11000 Hz, 16-bit, mono
 constexpr size_t kWavHeaderSize = 44;  // canonical RIFF/WAVE header
 constexpr size_t kMinSampleBytes = 6600;  // 300 ms, the longest shooter cut
 
@@ -36,8 +36,18 @@ struct ToneBank {
 // and a WAV image. Returns nothing when the file is truncated, an image is
 // not a canonical RIFF/WAVE image, declares (RIFF or data length) more bytes
 // than it holds, or has another PCM format than the first image, so a
-// damaged file is treated as missing.
+// damaged file is treated as missing. A file of 8-bit images at 22000 Hz
+// (the earlier format) comes back as 16-bit images at 11000 Hz of the same
+// sizes (WidenEightBitBank).
 std::optional<ToneBank> ParseToneFile(const Bytes& file);
+
+// Turns a bank of 8-bit mono images at 22000 Hz into 16-bit mono at 11000
+// Hz, each pair of samples into one, so every byte count and the 22 bytes
+// per millisecond stay. The sound system pads the end of a sound with zero
+// bytes, which in unsigned 8-bit samples is a click at full scale; in 16-bit
+// it is silence. A bank in any other format, or with an image of an odd
+// data length, is left as it is. True when it was turned.
+bool WidenEightBitBank(ToneBank& bank);
 
 // The generator: one canonical WAV image per tone index (empty for an index
 // outside 0..16), and the whole file.

@@ -1,5 +1,7 @@
 #include "core/merge/merge.h"
 
+#include <unordered_set>
+
 #include "core/app/io_error.h"
 
 namespace tonvero {
@@ -33,6 +35,33 @@ void WriteBackup(MergeKind kind, MergeHost& host, const std::string& path, const
 
 void RequireRead(const std::optional<IoError>& unread) {
   if (unread) throw *unread;
+}
+
+// "1 record", "2 records".
+std::string Counted(size_t count, const std::string& thing) {
+  return std::to_string(count) + ' ' + thing + (count == 1 ? "" : "s");
+}
+
+std::string AddAllQuestion(size_t records) {
+  return "The file adds " + Counted(records, "record") + ". Add them all ?";
+}
+
+std::string NothingAddedNotice(size_t given) {
+  if (given == 0) return "The file holds no phone number: no record was added.";
+  return "No record was added: the " + Counted(given, "record") + " of the file are in the list already.";
+}
+
+std::string NamesNotWholeNotice(size_t names) {
+  return Counted(names, "name") +
+         " could not be stored whole on this computer: the nearest letters, or \"?\", stand in.";
+}
+
+std::string AddedNotice(const ContactsToAdd& toAdd) {
+  return Counted(toAdd.records.size(), "record") + " added, " + std::to_string(toAdd.alreadyThere) +
+         " already in the list. " +
+         (toAdd.namesNotWhole == 0 ? std::string("Every name was stored whole.")
+                                   : Counted(toAdd.namesNotWhole, "name") +
+                                         " could not be stored whole on this computer.");
 }
 
 }  // namespace
@@ -94,17 +123,46 @@ MergeResult MergeDatabases(MergeKind kind, const std::string& currentBase,
   return result;
 }
 
+ContactsToAdd NewContactRecords(const std::vector<Record>& list, const std::vector<ContactRecord>& given) {
+  std::unordered_set<std::string> known, namesNotWhole;
+  for (const Record& record : list) known.insert(RecordLine(record));
+  ContactsToAdd toAdd;
+  for (const ContactRecord& contact : given) {
+    if (!known.insert(RecordLine(contact.record)).second) {
+      ++toAdd.alreadyThere;
+      continue;
+    }
+    toAdd.records.push_back(contact.record);
+    if (!contact.nameWhole) namesNotWhole.insert(contact.record.first + '\n' + contact.record.last);
+  }
+  toAdd.namesNotWhole = namesNotWhole.size();
+  return toAdd;
+}
+
 bool AddFromContacts(const std::string& currentBase, const std::string& path, ContactFormat format,
-                     MergeHost& host) {
+                     const CodePages& pages, MergeHost& host) {
   if (!host.AskQuestion(TextsOf(MergeKind::kAdd).phoneListQuestion)) return false;
   RequireRead(host.PhoneListUnread());
   const std::optional<std::string> file = host.ReadFile(path);
   if (!file) throw IoError(kFileNotFound);
-  for (const Record& record : ReadContactRecords(*file, format)) {
-    if (!HasRecord(host.Records(), record)) host.InsertRecordDialog(record);
+  const std::vector<ContactRecord> given = ReadContactRecords(*file, format, pages);
+  const ContactsToAdd toAdd = NewContactRecords(host.Records(), given);
+  if (toAdd.records.empty()) {
+    host.ShowNotice(NothingAddedNotice(given.size()));
+    return true;
+  }
+  const bool all = host.AskQuestion(AddAllQuestion(toAdd.records.size()));
+  if (all) {
+    host.AddRecords(toAdd.records);
+  } else {
+    if (toAdd.namesNotWhole > 0) host.ShowNotice(NamesNotWholeNotice(toAdd.namesNotWhole));
+    for (const Record& record : toAdd.records) {
+      if (!HasRecord(host.Records(), record)) host.InsertRecordDialog(record);
+    }
   }
   host.SortPhoneList();
   host.SavePhoneList(currentBase);
+  if (all) host.ShowNotice(AddedNotice(toAdd));
   return true;
 }
 

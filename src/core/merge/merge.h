@@ -40,6 +40,11 @@ class MergeHost {
   // True when it was added; Cancel changes nothing.
   virtual bool InsertRecordDialog(const Record& record) = 0;
 
+  // The notice box with "Continue".
+  virtual void ShowNotice(const std::string& text) = 0;
+  // Appends records to the current list, unsorted and unsaved.
+  virtual void AddRecords(const std::vector<Record>& records) = 0;
+
   // A file's text; nothing when the file or its folder does not exist.
   // Throws IoError on any other failure.
   virtual std::optional<std::string> ReadFile(const std::string& path) = 0;
@@ -88,13 +93,29 @@ bool MergePhoneList(MergeKind kind, const std::string& otherBase, MergeHost& hos
 MergeResult MergeDatabases(MergeKind kind, const std::string& currentBase,
                            const std::string& otherBase, MergeHost& host);
 
-// "Add" from a contact export (vCard or CSV) at `path`: the phone-list
-// question, then each record the contacts give that the current list lacks
-// is offered as another database's records are; the list is then sorted
-// and saved. The contact file is only read. Throws IoError when it cannot
-// be read and ContactFileError when it is damaged, before anything is
-// offered. Returns whether the merge went through.
+// What a contact file adds to the list `list`: the records it gives that
+// the list lacks, each once, in the file's order; how many it gave that
+// were there already (or came twice); and how many names among the new
+// records were not stored whole.
+struct ContactsToAdd {
+  std::vector<Record> records;
+  size_t alreadyThere = 0;
+  size_t namesNotWhole = 0;
+};
+ContactsToAdd NewContactRecords(const std::vector<Record>& list, const std::vector<ContactRecord>& given);
+
+// "Add" from a contact export (vCard or CSV) at `path`, its names in the
+// user's code page as `pages` stores them: the phone-list question, then
+// one question naming how many records the file adds. Yes adds them all,
+// then one notice says how many were added, how many were there already
+// and how many names were not stored whole. No says how many names were
+// not stored whole (when any were not), then offers each record the list
+// lacks as another database's records are. A file that adds nothing says
+// so. The list is then sorted and saved once. The contact file is only
+// read. Throws IoError when it cannot be read and ContactFileError when it
+// is damaged, before anything is offered. Returns whether the merge went
+// through.
 bool AddFromContacts(const std::string& currentBase, const std::string& path, ContactFormat format,
-                     MergeHost& host);
+                     const CodePages& pages, MergeHost& host);
 
 }  // namespace tonvero

@@ -31,6 +31,8 @@ class MergeRecords {
   virtual const std::vector<Record>& Records() const = 0;
   // The record dialog as "Insert Record" with `initial`; true when added.
   virtual bool InsertRecordDialog(const Record& initial) = 0;
+  // Appends records as they are, unsorted and unsaved.
+  virtual void AddRecords(const std::vector<Record>& records) = 0;
   virtual void Save() const = 0;
   virtual void SaveTo(const std::string& dbBase) const = 0;
   virtual void SortAndSelectFirst() = 0;

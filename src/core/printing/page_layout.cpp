@@ -84,4 +84,26 @@ void LayOutPhoneList(const PrintJob& job, PrintSurface& surface) {
   Pages(job, surface).Print();
 }
 
+void StyleGroupedSurface::BeginPage() {
+  EndPage();
+  target_.BeginPage();
+}
+
+void StyleGroupedSurface::Text(TextStyle style, int x, int y, const std::string& text) {
+  texts_.push_back({style, x, y, text});
+}
+
+void StyleGroupedSurface::Rule(int y, int width) { rules_.push_back({y, width}); }
+
+void StyleGroupedSurface::EndPage() {
+  for (TextStyle style : {TextStyle::kRegular, TextStyle::kBold, TextStyle::kItalic}) {
+    for (const HeldText& held : texts_) {
+      if (held.style == style) target_.Text(held.style, held.x, held.y, held.text);
+    }
+  }
+  for (const HeldRule& held : rules_) target_.Rule(held.y, held.width);
+  texts_.clear();
+  rules_.clear();
+}
+
 }  // namespace tonvero

@@ -79,6 +79,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
 
   MSG message;
   while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+    if (TranslateAcceleratorA(window, mainWindow.Accelerators(), &message)) continue;
     if (IsDialogMessageA(window, &message)) continue;
     TranslateMessage(&message);
     DispatchMessageA(&message);

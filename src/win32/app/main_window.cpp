@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "core/app/start_plan.h"
 #include "win32/app/about_box.h"
 #include "win32/app/link_handoff.h"
 #include "win32/app/main_layout.h"
@@ -33,13 +34,12 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ACTIVATE: focus_.OnActivate(hwnd_, LOWORD(wParam) != WA_INACTIVE); return 0;
     case WM_COPYDATA: return TakeHandedNumber(*reinterpret_cast<const COPYDATASTRUCT*>(lParam));
     case WM_HELP: help_.ShowUntilNextInput(); return TRUE;  // F1, from whichever control has the focus
+    case WM_SYSCOMMAND: if (entryPoints_.Open(static_cast<UINT>(wParam & 0xFFF0))) return 0; break;
   }
   LRESULT result = 0;
   if (HandleFormMessage(form_, message, wParam, lParam, result)) return result;
   return DefWindowProcA(hwnd_, message, wParam, lParam);
 }
-
-// ---- start-up and shutdown -------------------------------------------------
 
 // Start-up goes on whatever fails to load; each failure is reported. A
 // settings file that cannot be read is never written over; a list that
@@ -52,24 +52,13 @@ bool MainWindow::OnCreate() {
   settings_.Start(plan.folder, plan.dbBase);
   if (!dialer_.LoadTones(plan.folder + "one.wav", startFailure_)) return false;
   Guarded(hwnd_, false, [this] { return settings_.Load(), true; });
+  if (const std::string problem = location_.Load(plan.folder); !problem.empty()) ShowWarning(hwnd_, problem);
   LoadDialingProcedures();
   Guarded(hwnd_, false, [this] { return phoneList_.Load(settings_.Values().dbBase); });
   phoneList_.SortAndSelectFirst();
-  if (plan.link) TakeLinkNumber(*plan.link);
+  if (plan.link && dialer_.ShowLinkNumber(*plan.link)) focus_.SendNextTo([this] { dialer_.FocusDial(); });
   started_ = true;
   return true;
-}
-
-// The number stands in the dialer screen with "Dial" focused, so that Enter
-// dials once the person holds the handset to the speaker; it never dials by
-// itself. A link with no number is said, and start-up goes on.
-void MainWindow::TakeLinkNumber(const CleanedNumber& link) {
-  if (link.Refused()) {
-    ShowNotice(hwnd_, link.refusal);
-    return;
-  }
-  dialer_.ShowNumber(link.number);
-  focus_.SendNextTo([this] { dialer_.FocusDial(); });  // the window is not shown yet
 }
 
 void MainWindow::CreateControls(Scale scale) {
@@ -87,6 +76,10 @@ void MainWindow::CreateControls(Scale scale) {
   form_.SetAccessibleName(IDC_BANNER, "Tonvero touch-tone dialer by Velmora");  // what the banner reads
   procedureBar_.SetListBelow(phoneList_);
   help_.Attach(Item(IDC_HELP_PICTURE), Item(IDC_HELP_BUTTON));
+  // The windows of the window menu, each with its key: one line each.
+  entryPoints_.Add(hwnd_, {
+      {IDM_DIALING_LOCATION, "&Dialing Location...\tCtrl+L", 'L', [this] { location_.Choose(hwnd_); }},
+  });
 }
 
 void MainWindow::OnDpiChanged(Scale scale, const RECT& suggested) {
@@ -118,8 +111,6 @@ void MainWindow::OnDestroy() {
   if (started_) PostQuitMessage(0);
 }
 
-// ---- the window's own commands ---------------------------------------------------
-
 void MainWindow::OnCommand(int id, int code) {
   switch (id) {
     case IDOK: PressFocusedButton(hwnd_); break;
@@ -130,6 +121,7 @@ void MainWindow::OnCommand(int id, int code) {
       if (code == STN_DBLCLK) ShowAboutBox(hwnd_);
       InvalidateRect(Item(IDC_LOGO), nullptr, TRUE);
       break;
+    default: entryPoints_.Open(id); break;
   }
 }
 

@@ -7,14 +7,15 @@
 
 #include <string>
 
-#include "core/app/start_plan.h"
 #include "win32/app/help_page.h"
 #include "win32/app/pictures.h"
 #include "win32/dialer/dialer_panel.h"
+#include "win32/location/location_file.h"
 #include "win32/phonelist/phone_list_panel.h"
 #include "win32/procedures/procedure_bar.h"
 #include "win32/settings/settings_file.h"
 #include "win32/ui/base_window.h"
+#include "win32/ui/entry_points.h"
 #include "win32/ui/focus.h"
 #include "win32/ui/forms.h"
 
@@ -26,13 +27,14 @@ class MainWindow : public BaseWindow<MainWindow>, private DialerPanel::Owner, pr
   // window when start-up cannot go on; StartFailure() then says why.
   HWND Create(HINSTANCE instance, const char* firstArgument);
   const std::string& StartFailure() const { return startFailure_; }
+  // The keys of the entry points, for the message loop.
+  HACCEL Accelerators() const { return entryPoints_.Keys(); }
 
  private:
   friend class BaseWindow<MainWindow>;
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
   bool OnCreate();
-  void TakeLinkNumber(const CleanedNumber& link);
   BOOL TakeHandedNumber(const COPYDATASTRUCT& data);
   void OnDestroy();
   void OnCommand(int id, int code);
@@ -47,6 +49,7 @@ class MainWindow : public BaseWindow<MainWindow>, private DialerPanel::Owner, pr
   // DialerPanel::Owner
   std::string ProcedureText() const override { return procedureBar_.CurrentCommand(); }
   void DialingModeChosen(const Settings& chosen) override { settings_.TakeDialingModes(chosen); }
+  const DialingLocation& Location() const override { return location_.Location(); }
   // PhoneListPanel::Owner
   const std::string& DatabaseBase() const override { return settings_.Values().dbBase; }
   void DatabaseOpened(const std::string& dbBase) override;
@@ -58,6 +61,8 @@ class MainWindow : public BaseWindow<MainWindow>, private DialerPanel::Owner, pr
   std::string startFailure_;
   bool started_ = false;
   KeptSettings settings_{{&dialer_, &phoneList_}};
+  LocationFile location_;
+  EntryPoints entryPoints_;
   Form form_;
   WindowPictures pictures_;
   DialerPanel dialer_{settings_.Values(), *this};

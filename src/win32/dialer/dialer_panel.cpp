@@ -7,6 +7,7 @@
 #include "core/common/text.h"
 #include "core/contacts/outside_number.h"
 #include "core/dialer/tones.h"
+#include "core/location/number_translation.h"
 #include "win32/dialer/telephone_pictures.h"
 #include "win32/files/files.h"
 #include "win32/settings/mode_dialog.h"
@@ -191,6 +192,15 @@ void DialerPanel::ShowSettings(const Settings& settings) {
   ShowMode();
 }
 
+bool DialerPanel::ShowLinkNumber(const CleanedNumber& link) {
+  if (link.Refused()) {
+    ShowNotice(TopWindow(hwnd_), link.refusal);
+    return false;
+  }
+  ShowNumber(link.number);
+  return true;
+}
+
 void DialerPanel::ShowNumber(const std::string& number) { SetWindowTextA(Item(IDC_SCREEN), number.c_str()); }
 
 // ---- the panel's messages ------------------------------------------------------
@@ -301,32 +311,52 @@ void DialerPanel::PressKey(int id) {
   const Key* key = FindKey(id);
   form_.SetTextColor(id, PressedColor(*key));
   UpdateWindow(Item(id));
-  player_->StartTone(ToneIndexOf(key->symbol()));
+  keyUnheard_ = !player_->StartTone(ToneIndexOf(key->symbol()));
   HWND screen = Item(IDC_SCREEN);
   SetWindowTextA(screen, (WindowText(screen) + key->symbol()).c_str());
   UpdateWindow(screen);
   player_->Wait(100);
 }
 
+// A key that could not sound says why once a run, once it is up again.
 void DialerPanel::ReleaseKey(int id) {
   form_.SetTextColor(id, ReleasedColor(*FindKey(id)));
   player_->StopSound();
+  if (keyUnheard_ && !toldKeysUnheard_) {
+    toldKeysUnheard_ = true;
+    ShowError(TopWindow(hwnd_), NoSoundOutput().what());
+  }
 }
 
 // ---- dialing ---------------------------------------------------------------------
 
+// A "+" number that cannot be dialed from the user's location is refused
+// before anything is dialed.
 void DialerPanel::Dial() {
-  if (settings_.modemOn) {
-    modemDialer_.Dial(*this, owner_.ProcedureText(), settings_);
+  HWND screen = Item(IDC_SCREEN);
+  const std::string number = WindowText(screen);
+  const TranslatedNumber dial = FinalDialString(owner_.ProcedureText(), number, owner_.Location());
+  if (dial.Refused()) {
+    ShowWarning(TopWindow(hwnd_), dial.refusal);
     return;
   }
-  HWND screen = Item(IDC_SCREEN);
-  ShowDialing(true);
-  const std::string number = WindowText(screen);
-  SetWindowTextA(screen, "");
-  InterpretDialString(BuildDialString(owner_.ProcedureText(), number), settings_.queueOn, *this);
+  if (settings_.modemOn) {
+    modemDialer_.Dial(*this, dial.number, settings_);
+    return;
+  }
+  std::string unplayed;
+  try {
+    player_->RequireSound();
+    ShowDialing(true);
+    SetWindowTextA(screen, "");
+    InterpretDialString(dial.number, settings_.queueOn, *this);
+  } catch (const NoSoundOutput& e) {
+    player_->StopSound();
+    unplayed = e.what();
+  }
   PutNumberBack(number);
   ShowDialing(false);
+  if (!unplayed.empty()) ShowError(TopWindow(hwnd_), unplayed.c_str());
 }
 
 std::string DialerPanel::Number() const { return WindowText(Item(IDC_SCREEN)); }

@@ -10,8 +10,10 @@
 #include <string>
 #include <vector>
 
+#include "core/contacts/outside_number.h"
 #include "core/dialer/dial_string.h"
 #include "core/dialer/tone_player.h"
+#include "core/location/dialing_location.h"
 #include "core/settings/settings.h"
 #include "win32/dialer/win_sound.h"
 #include "win32/modem/modem_dialer.h"
@@ -39,6 +41,8 @@ class DialerPanel : public Panel<DialerPanel>,
     virtual std::string ProcedureText() const = 0;
     // "Mode" chose other modes, lengths or port: `chosen` holds them.
     virtual void DialingModeChosen(const Settings& chosen) = 0;
+    // Where the user dials from, for numbers written with "+".
+    virtual const DialingLocation& Location() const = 0;
   };
 
   // `settings` holds the modes, lengths and port the panel dials with; the
@@ -66,6 +70,10 @@ class DialerPanel : public Panel<DialerPanel>,
   void ReadSettings(Settings& settings) const override { settings.speedPosition = Speed(); }
   // Puts a number into the dialer screen.
   void ShowNumber(const std::string& number) override;
+  // A link's number stands in the screen, for "Dial" to dial once the
+  // person holds the handset to the speaker; it never dials by itself. A
+  // link with no number is said. True when the number is shown.
+  bool ShowLinkNumber(const CleanedNumber& link);
   // Dials what the screen holds.
   void Dial() override;
   // "Dial" takes the focus, so that Enter dials the number shown.
@@ -110,6 +118,8 @@ class DialerPanel : public Panel<DialerPanel>,
   WinSoundOutput sound_;
   WinClock clock_;
   std::unique_ptr<TonePlayer> player_;
+  bool keyUnheard_ = false;       // the key held could not sound
+  bool toldKeysUnheard_ = false;  // said once a run
   SerialPort modem_;  // open only while a modem dial is under way
   ModemDialer modemDialer_{modem_};
 };

@@ -5,12 +5,14 @@
 
 namespace tonvero {
 
-void WinSoundOutput::StartLooped(const uint8_t* image) {
-  PlaySoundA(reinterpret_cast<LPCSTR>(image), nullptr, SND_ASYNC | SND_MEMORY | SND_LOOP);
+bool WinSoundOutput::HasOutput() { return waveOutGetNumDevs() > 0; }
+
+bool WinSoundOutput::StartLooped(const uint8_t* image) {
+  return PlaySoundA(reinterpret_cast<LPCSTR>(image), nullptr, SND_ASYNC | SND_MEMORY | SND_LOOP) != FALSE;
 }
 
-void WinSoundOutput::PlayToEnd(const uint8_t* image) {
-  PlaySoundA(reinterpret_cast<LPCSTR>(image), nullptr, SND_MEMORY);
+bool WinSoundOutput::PlayToEnd(const uint8_t* image) {
+  return PlaySoundA(reinterpret_cast<LPCSTR>(image), nullptr, SND_MEMORY) != FALSE;
 }
 
 void WinSoundOutput::OpenDevice(const uint8_t* silence) {

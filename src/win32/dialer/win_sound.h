@@ -6,10 +6,13 @@
 namespace tonvero {
 
 // PlaySoundA from memory: looped and asynchronous, synchronous, and purge.
+// An asynchronous PlaySoundA succeeds before it finds no device, so the
+// devices are counted.
 class WinSoundOutput : public SoundOutput {
  public:
-  void StartLooped(const uint8_t* image) override;
-  void PlayToEnd(const uint8_t* image) override;
+  bool HasOutput() override;
+  bool StartLooped(const uint8_t* image) override;
+  bool PlayToEnd(const uint8_t* image) override;
   void Stop() override;
   // Plays an image once in the background. Played at start-up with silence,
   // it opens the sound device, so that the first tone dialed is not cut short

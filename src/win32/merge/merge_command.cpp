@@ -2,6 +2,7 @@
 
 #include "core/common/text.h"
 #include "win32/files/files.h"
+#include "win32/merge/system_code_pages.h"
 #include "win32/phonelist/open_dialog.h"
 #include "win32/procedures/insert_dialog.h"
 #include "win32/procedures/procedure_file.h"
@@ -9,6 +10,8 @@
 
 namespace tonvero {
 namespace {
+
+constexpr const char* kContactsCaption = "Adding Contacts";
 
 class WinMergeHost : public MergeHost {
  public:
@@ -30,6 +33,10 @@ class WinMergeHost : public MergeHost {
   bool InsertRecordDialog(const Record& record) override {
     return rooms_.phoneList.InsertRecordDialog(record);
   }
+
+  void ShowNotice(const std::string& text) override { tonvero::ShowNotice(owner_, text, kContactsCaption); }
+
+  void AddRecords(const std::vector<Record>& records) override { rooms_.phoneList.AddRecords(records); }
 
   std::optional<std::string> ReadFile(const std::string& path) override {
     std::optional<Bytes> bytes = ReadFileIfPresent(path);
@@ -95,7 +102,12 @@ std::string RunMerge(HWND owner, MergeKind kind, const std::string& dbBase, cons
   const std::string otherDbBase = contacts ? offeredDbBase : StripExtension(*chosen);
   try {
     if (contacts) {
-      AddFromContacts(dbBase, *chosen, *contacts, host);
+      // Refused before it is read whole.
+      WIN32_FILE_ATTRIBUTE_DATA file;
+      if (GetFileAttributesExA(chosen->c_str(), GetFileExInfoStandard, &file)) {
+        RequireContactFileSize(static_cast<uint64_t>(file.nFileSizeHigh) << 32 | file.nFileSizeLow);
+      }
+      AddFromContacts(dbBase, *chosen, *contacts, SystemCodePages(), host);
     } else if (MergeDatabases(kind, dbBase, otherDbBase, host).procedures) {
       host.ShowMergedList();
     }

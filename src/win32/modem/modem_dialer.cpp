@@ -1,6 +1,5 @@
 #include "win32/modem/modem_dialer.h"
 
-#include "core/dialer/dial_string.h"
 #include "core/modem/dial_command.h"
 #include "core/settings/comm_ports.h"
 #include "win32/ui/message_boxes.h"
@@ -12,13 +11,13 @@ constexpr const char* kPickUpNotice = "Pick up the handset when connected and pr
 
 }  // namespace
 
-void ModemDialer::Dial(Display& display, const std::string& procedure, const Settings& settings) {
+void ModemDialer::Dial(Display& display, const std::string& dial, const Settings& settings) {
   display.ShowDialing(true);
   const std::string number = display.Number();
   display.PutNumberBack("");
   try {
     std::string body;
-    ForEachModemPiece(BuildDialString(procedure, number), [&](const std::string& piece) {
+    ForEachModemPiece(dial, [&](const std::string& piece) {
       body += piece;
       display.ShowSent(piece);
     });

@@ -27,9 +27,9 @@ class ModemDialer {
   };
 
   explicit ModemDialer(SerialPort& modem) : modem_(modem) {}
-  // Dials the display's number with `procedure` by the port and method of
-  // `settings`. Port failures are raised as SerialError.
-  void Dial(Display& display, const std::string& procedure, const Settings& settings);
+  // Dials `dial` (the procedure with the display's number in it) by the
+  // port and method of `settings`. Port failures are raised as SerialError.
+  void Dial(Display& display, const std::string& dial, const Settings& settings);
 
  private:
   void SendCommand(const std::string& command);

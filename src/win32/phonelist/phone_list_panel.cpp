@@ -297,6 +297,13 @@ bool PhoneListPanel::InsertRecordDialog(const Record& initial) {
   return true;
 }
 
+void PhoneListPanel::AddRecords(const std::vector<Record>& records) {
+  if (!loaded_) return;
+  records_.insert(records_.end(), records.begin(), records.end());
+  if (RecordRows() > 1) EnableDelete(true);
+  search_.Clear();
+}
+
 void PhoneListPanel::SettleChangedRecord(int row) {
   const int sorted = SortRecords(records_, sortField_, row - 1) + 1;
   grid_.Select(sorted);

@@ -97,6 +97,9 @@ class PhoneListPanel : public Panel<PhoneListPanel>,
   // and, on OK, adds the record, sorts, selects it and saves. True when a
   // record was added; false at once when no list was ever loaded.
   bool InsertRecordDialog(const Record& initial) override;
+  // Appends records as they are (not once no list was ever loaded); the
+  // caller sorts and saves.
+  void AddRecords(const std::vector<Record>& records) override;
 
  private:
   friend class BaseWindow<PhoneListPanel>;

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "core/app/io_error.h"
+#include "win32/printing/print_progress.h"
 #include "win32/ui/look.h"
 
 namespace tonvero {
@@ -49,8 +50,12 @@ class ChosenPrinter {
   PRINTDLGA dialog_{};
 };
 
+// Thrown when the user stops the job; nothing more is printed or said.
+struct PrintCancelled {};
+
 // The layout's surface on a printer: one font per text style, black text
-// and rules, pages opened and closed as the layout asks.
+// and rules, pages opened and closed as the layout asks. Between two pieces
+// it lets the progress box handle what waits, and stops when told.
 class PrinterSurface : public PrintSurface {
  public:
   PrinterSurface(HDC dc, const PrintFont& font) : dc_(dc) {
@@ -81,8 +86,13 @@ class PrinterSurface : public PrintSurface {
     return size.cy;
   }
 
+  // The job's box from the first page on.
+  void ReportTo(PrintProgress& progress) { progress_ = &progress; }
+
   void BeginPage() override {
     EndOpenPage();
+    if (progress_) progress_->ShowPage(++page_);
+    KeepGoing();
     Check(StartPage(dc_) > 0);
     pageOpen_ = true;
     // Some drivers reset the device context at each page.
@@ -92,11 +102,13 @@ class PrinterSurface : public PrintSurface {
   }
 
   void Text(TextStyle style, int x, int y, const std::string& text) override {
+    KeepGoing();
     SelectObject(dc_, style == TextStyle::kBold ? bold_ : style == TextStyle::kItalic ? italic_ : regular_);
     Check(TextOutA(dc_, x, y, text.data(), static_cast<int>(text.size())));
   }
 
   void Rule(int y, int width) override {
+    KeepGoing();
     Check(MoveToEx(dc_, 0, y, nullptr));
     Check(LineTo(dc_, width, y));
   }
@@ -108,6 +120,10 @@ class PrinterSurface : public PrintSurface {
   }
 
  private:
+  void KeepGoing() {
+    if (progress_ && !progress_->KeepGoing()) throw PrintCancelled{};
+  }
+
   static HFONT MakeFont(const PrintFont& font, int height, int weight, BOOL italic) {
     return CreateFontA(height, 0, 0, 0, weight, italic, FALSE, FALSE, font.charSet, OUT_DEFAULT_PRECIS,
                        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, font.pitchAndFamily, font.name.c_str());
@@ -118,6 +134,8 @@ class PrinterSurface : public PrintSurface {
   HPEN pen_;
   HGDIOBJ oldFont_, oldPen_;
   bool pageOpen_ = false;
+  PrintProgress* progress_ = nullptr;
+  int page_ = 0;
 };
 
 }  // namespace
@@ -146,16 +164,22 @@ void PhoneListPrinter::Print(HWND owner, PrintJob job) {
   document.cbSize = sizeof document;
   document.lpszDocName = job.caption.c_str();
   if (printer.toFile()) document.lpszOutput = "FILE:";
+  PrintProgress progress(owner, dc);
   if (StartDocA(dc, &document) <= 0) ThrowPrintFailure();
+  surface.ReportTo(progress);
   try {
+    StyleGroupedSurface grouped(surface);
     // Each copy whole, one after the other: collated, as users expect.
-    for (int copy = 0; copy < printer.copies(); ++copy) LayOutPhoneList(job, surface);
+    for (int copy = 0; copy < printer.copies(); ++copy) LayOutPhoneList(job, grouped);
+    grouped.EndPage();
     surface.EndOpenPage();
     if (EndDoc(dc) <= 0) ThrowPrintFailure();
   } catch (...) {
     // An open job would hold the printer until the program ends, and ending
     // it would print a part as if it were whole.
     AbortDoc(dc);
+    // A job the user stopped ends here, whatever the printer said of it.
+    if (progress.Cancelled()) return;
     throw;
   }
 }

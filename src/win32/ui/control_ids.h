@@ -111,3 +111,18 @@
 #define IDC_PRINTER_FORM 1602   // the "Form" group
 #define IDC_PRINTER_LIST 1603   // its item "List"
 #define IDC_PRINTER_BOOK 1604   // its item "Book"
+// The box shown while a job prints ("Printing").
+#define IDC_PRINTING_PAGE 1605    // "Printing page N..."
+#define IDC_PRINTING_CANCEL 2     // "Cancel": IDCANCEL
+
+// The "Dialing Location" dialog.
+#define IDC_LOCATION_COUNTRY 1701    // the country/region list
+#define IDC_LOCATION_AREA_CODE 1703  // the area code field
+#define IDC_LOCATION_DIAL_AREA 1705  // "Dial the area code for calls within it"
+#define IDC_LOCATION_PREFIX 1707     // the international prefix field
+#define IDC_LOCATION_OK 1
+#define IDC_LOCATION_CANCEL 2
+// The main window's entry points to other windows: items of its window
+// menu (multiples of 16, as the system menu wants) and their keys.
+#define IDM_DIALING_LOCATION 6144    // "Dialing Location...", Ctrl+L
+

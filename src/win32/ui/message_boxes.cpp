@@ -46,6 +46,10 @@ bool AskYesNo(HWND owner, const std::string& question) {
   return QuestionBox(question).Show(owner) == IDOK;
 }
 
+void ShowWarning(HWND owner, const std::string& text) {
+  MessageBoxA(owner, text.c_str(), "Tonvero", MB_OK | MB_ICONWARNING);
+}
+
 void ShowNotice(HWND owner, const std::string& text, const std::string& caption) {
   NoticeBox(caption, text).Show(owner);
 }

@@ -13,6 +13,8 @@ constexpr const char* kNoticeCaption = "Error Message";
 bool AskYesNo(HWND owner, const std::string& question);
 // Shows `text` until "Continue", Enter, the space bar or the close box.
 void ShowNotice(HWND owner, const std::string& text, const std::string& caption = kNoticeCaption);
+// A longer message in the system's box, captioned "Tonvero", with OK.
+void ShowWarning(HWND owner, const std::string& text);
 // The pause box of dialing: returns when the user lets dialing go on.
 void ShowPauseBox(HWND owner);
 

@@ -56,6 +56,22 @@ int ModalDialog::Show(HWND owner) {
   return result <= 0 ? IDCANCEL : static_cast<int>(result);  // -1: the dialog could not be made
 }
 
+void ModalDialog::ShowModeless(HWND owner) {
+  modelessForm_ = std::make_unique<Form>();
+  form_ = modelessForm_.get();
+  std::vector<WORD> dialogTemplate = EmptyTemplate(caption_.c_str(), closeBox_, minimizeBox_);
+  CreateDialogIndirectParamA(GetModuleHandleA(nullptr), reinterpret_cast<LPCDLGTEMPLATEA>(dialogTemplate.data()),
+                             owner, DialogProcedure, reinterpret_cast<LPARAM>(this));
+  if (hwnd_) ShowWindow(hwnd_, SW_SHOW);
+}
+
+void ModalDialog::Dismiss() {
+  if (hwnd_) DestroyWindow(hwnd_);
+  hwnd_ = nullptr;
+  form_ = nullptr;
+  modelessForm_.reset();
+}
+
 LRESULT ModalDialog::HandleSubclassMessage(HWND control, UINT_PTR, UINT message, WPARAM wParam,
                                            LPARAM lParam) {
   return DefSubclassProc(control, message, wParam, lParam);
@@ -85,14 +101,14 @@ INT_PTR ModalDialog::HandleDialogMessage(UINT message, WPARAM wParam, LPARAM lPa
         OnOk();
         EndDialog(hwnd_, IDOK);
       } else if (id == IDCANCEL) {
-        EndDialog(hwnd_, IDCANCEL);
+        OnCancel();
       } else {
         OnCommand(id, HIWORD(wParam));
       }
       return TRUE;
     }
     case WM_CLOSE:
-      EndDialog(hwnd_, IDCANCEL);
+      OnCancel();
       return TRUE;
     case WM_CTLCOLORSTATIC:
       return reinterpret_cast<INT_PTR>(ColourLabel(*form_, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));

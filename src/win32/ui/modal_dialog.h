@@ -4,6 +4,7 @@
 // users expect; it closes with IDOK, IDCANCEL or a result of its own.
 #include <windows.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,11 @@ class ModalDialog : public BaseWindow<ModalDialog> {
   // Shows the dialog centred on the screen, at its DPI; returns IDOK, IDCANCEL (preset,
   // so Esc and the close box give it) or the result passed to Close.
   int Show(HWND owner);
+  // Shows the dialog as Show does but without a loop of its own: it stays
+  // until Dismiss, and the loop that runs meanwhile passes it its keys
+  // (IsDialogMessage).
+  void ShowModeless(HWND owner);
+  void Dismiss();
 
  protected:
   ModalDialog(const char* caption, int clientWidth, int clientHeight, bool closeBox,
@@ -38,6 +44,8 @@ class ModalDialog : public BaseWindow<ModalDialog> {
   // Reads the controls back when the dialog closes with IDOK.
   virtual void OnOk() {}
   virtual void OnCommand(int /*id*/, int /*code*/) {}
+  // Cancel, Esc or the close box.
+  virtual void OnCancel() { Close(IDCANCEL); }
 
   // Messages of controls the dialog subclassed with Subclass.
   virtual LRESULT HandleSubclassMessage(HWND control, UINT_PTR id, UINT message, WPARAM wParam,
@@ -59,6 +67,7 @@ class ModalDialog : public BaseWindow<ModalDialog> {
   bool closeBox_, minimizeBox_ = false;
   bool outerSize_ = false;
   Form* form_ = nullptr;  // lives while the dialog is shown
+  std::unique_ptr<Form> modelessForm_;
 };
 
 }  // namespace tonvero

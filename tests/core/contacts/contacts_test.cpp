@@ -2,6 +2,7 @@
 
 #include "core/contacts/contact_records.h"
 #include "core/contacts/vcard.h"
+#include "../common/fake_code_pages.h"
 
 namespace tonvero {
 namespace {
@@ -14,19 +15,23 @@ std::string Card(const std::string& version, const std::string& lines) {
   return "BEGIN:VCARD\r\nVERSION:" + version + "\r\n" + lines + "END:VCARD\r\n";
 }
 
-// Records as "first|last|phone|remarks", joined by "/".
-std::string Shown(const std::vector<Record>& records) {
+const FakeCodePages kWestern(1252), kRussian(1251);
+
+// Records as "first|last|phone|remarks", joined by "/"; "~" follows a
+// record whose name was not stored whole.
+std::string Shown(const std::vector<ContactRecord>& records) {
   std::string text;
-  for (const Record& r : records) {
+  for (const auto& [r, whole] : records) {
     text += (text.empty() ? "" : "/") + r.first + '|' + r.last + '|' + r.phone + '|' + r.remarks;
+    if (!whole) text += '~';
   }
   return text;
 }
 
-void ExpectRead(ContactFormat format, const std::vector<Case>& cases) {
+void ExpectRead(ContactFormat format, const std::vector<Case>& cases, const CodePages& pages = kWestern) {
   for (const Case& c : cases) {
     try {
-      EXPECT_EQ(c.expected, Shown(ReadContactRecords(c.text, format))) << c.text;
+      EXPECT_EQ(c.expected, Shown(ReadContactRecords(c.text, format, pages))) << c.text;
     } catch (const ContactFileError& error) {
       EXPECT_EQ(c.expected, std::string("refused: ") + error.what()) << c.text;
     }
@@ -66,7 +71,7 @@ TEST(VCard, TakesNamesFromNOrElseFn) {
       {Card("4.0", "FN:Cher\r\nTEL:1\r\n"), "CHER| |1|OTHER"},
       {Card("3.0", "N:O\\;Brien\\, Jr;A\\\\b\r\nTEL:1\r\n"), "A\\B|O;BRIEN, JR|1|OTHER"},
       {Card("2.1", "N;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:=C5=81uk;Zo=C3=AB\r\nTEL:1\r\n"),
-       "ZO\xCB|?UK|1|OTHER"},
+       "ZO\xCB|LUK|1|OTHER~"},
       {Card("2.1", "item2.n;quoted-printable: Lee =3D ;Ann\r\nTEL:1\r\n"), "ANN|LEE =|1|OTHER"},
   });
 }
@@ -85,7 +90,7 @@ TEST(VCard, ReadsTelephoneTypesOfEachVersion) {
       {"TEL:(01) 23\\,4", {"(01) 23,4", PhoneKind::kOther}},
   };
   for (const auto& [line, phone] : cases) {
-    EXPECT_EQ(std::vector<Phone>{phone}, ReadVCards(Card("4.0", line + "\r\n")).at(0).phones) << line;
+    EXPECT_EQ(std::vector<Phone>{phone}, ReadVCards(Card("4.0", line + "\r\n"), kWestern).at(0).phones) << line;
   }
 }
 
@@ -109,6 +114,39 @@ TEST(ContactsCsv, FindsNameAndPhoneColumns) {
   });
 }
 
+// Names in the charset each version allows, stored in the user's code page:
+// Иван in Windows-1251 is C8 E2 E0 ED, in capitals C8 C2 C0 CD.
+TEST(VCard, ReadsNamesInTheirCharset) {
+  const std::string ivan = "\xC8\xC2\xC0\xCD";
+  ExpectRead(ContactFormat::kVCard, {
+      {Card("2.1", "N;CHARSET=windows-1251;ENCODING=QUOTED-PRINTABLE:;=C8=E2=E0=ED\r\nTEL:1\r\n"),
+       ivan + "| |1|OTHER"},
+      {Card("3.0", "FN:\xC8\xE2\xE0\xED\r\nTEL:1\r\n"), ivan + "| |1|OTHER"},  // none: the user's page
+      {Card("3.0", "FN:\xD0\x98\xD0\xB2\xD0\xB0\xD0\xBD\r\nTEL:1\r\n"), ivan + "| |1|OTHER"},
+      {Card("4.0", "N;CHARSET=windows-1251:;\xC8\xE2\r\nTEL:1\r\n"), "??| |1|OTHER~"},  // 4.0 is UTF-8
+      {Card("3.0", "FN:Jos\xC3\xA9\r\nTEL:1\r\n"), "JOS?| |1|OTHER~"},  // 1251 has no é
+  }, kRussian);
+}
+
+// Outlook writes the system's code page, Google UTF-8 with a byte-order mark.
+TEST(ContactsCsv, ReadsUtf8OrElseTheUsersCodePage) {
+  const std::string header = "First Name,Last Name,Home Phone\r\n";
+  const std::string bom = "\xEF\xBB\xBF";
+  const struct {
+    std::string text;
+    const CodePages& pages;
+    std::string expected;
+  } cases[] = {
+      {header + "Jos\xE9,M\xFCller,1\r\n", kWestern, "JOS\xC9|M\xDCLLER|1|HOME"},
+      {header + "\xC8\xE2\xE0\xED,\xC4\xEC,1\r\n", kRussian, "\xC8\xC2\xC0\xCD|\xC4\xCC|1|HOME"},
+      {header + "Jos\xC3\xA9,M\xC3\xBCller,1\r\n", kWestern, "JOS\xC9|M\xDCLLER|1|HOME"},
+      {bom + header + "Jos\xE9,X,1\r\n", kWestern, "JOS?|X|1|HOME~"},  // marked UTF-8, a stray byte
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(c.expected, Shown(ReadContactRecords(c.text, ContactFormat::kCsv, c.pages))) << c.text;
+  }
+}
+
 TEST(ContactsCsv, ReadsQuotedFieldsAndLineEnds) {
   ExpectRead(ContactFormat::kCsv, {
       {"\xEF\xBB\xBF" "First Name,Home Phone\r\nAnn,1", "ANN| |1|HOME"},
@@ -125,12 +163,13 @@ TEST(ContactRecords, OneNormalisedRecordPerNumber) {
   const std::pair<Contact, std::string> cases[] = {
       {{" zo\xC3\xAB ", "o\"brien", {{" +1 (555) 0100 ", PhoneKind::kCell}}},
        "ZO\xCB|O'BRIEN|+1 555 0100|CELL"},
-      {{"\xC5\x81uk", "\xFF", {{"1", PhoneKind::kHome}, {"2", PhoneKind::kWork}}}, "?UK|?|1|HOME/?UK|?|2|WORK"},
+      {{"\xC5\x81uk", "\xEF\xBF\xBD", {{"1", PhoneKind::kHome}, {"2", PhoneKind::kWork}}},
+       "LUK|?|1|HOME~/LUK|?|2|WORK~"},
       {{"Ann\r\nMarie", "", {{"1\t2", PhoneKind::kFax}}}, "ANN MARIE| |1 2|FAX"},
       {{"Ann", "Lee", {{"  ", PhoneKind::kCell}, {"\n", PhoneKind::kCell}}}, ""},
   };
   for (const auto& [contact, records] : cases) {
-    EXPECT_EQ(records, Shown(RecordsFromContacts({contact}))) << records;
+    EXPECT_EQ(records, Shown(RecordsFromContacts({contact}, kWestern))) << records;
   }
 }
 
@@ -152,8 +191,10 @@ TEST(ContactRecords, StoresNumbersThatDialEveryDigitTheyShow) {
 
 TEST(ContactRecords, RefusesMoreTextThanAListCanTake) {
   const std::string name(1 << 20, 'a');
-  EXPECT_EQ(3u, RecordsFromContacts({{name, "", std::vector<Phone>(3, {"1"})}}).size());
-  EXPECT_THROW(RecordsFromContacts({{name, "", std::vector<Phone>(40, {"1"})}}), ContactFileError);
+  EXPECT_EQ(3u, RecordsFromContacts({{name, "", std::vector<Phone>(3, {"1"})}}, kWestern).size());
+  EXPECT_THROW(RecordsFromContacts({{name, "", std::vector<Phone>(40, {"1"})}}, kWestern), ContactFileError);
+  EXPECT_NO_THROW(RequireContactFileSize(kMaxContactFileBytes));
+  EXPECT_THROW(RequireContactFileSize(kMaxContactFileBytes + 1), ContactFileError);
 }
 
 TEST(ContactFormatOf, NamesTheFormatByExtension) {

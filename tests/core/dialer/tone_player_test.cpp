@@ -37,12 +37,19 @@ struct SoundEvent {
 class RecordingSound : public SoundOutput {
  public:
   explicit RecordingSound(StepClock& clock) : clock_(clock) {}
-  void StartLooped(const uint8_t* image) override { events.push_back({"loop", image, 0, clock_.now}); }
-  void PlayToEnd(const uint8_t* image) override {
+  bool HasOutput() override { return hasOutput; }
+  bool StartLooped(const uint8_t* image) override {
+    events.push_back({"loop", image, 0, clock_.now});
+    return plays;
+  }
+  bool PlayToEnd(const uint8_t* image) override {
     events.push_back({"play", image, DataLengthOf(image), clock_.now});
+    return plays;
   }
   void Stop() override { events.push_back({"stop", nullptr, 0, clock_.now}); }
   std::vector<SoundEvent> events;
+  bool hasOutput = true;  // a device to play on
+  bool plays = true;      // the system takes each image
 
  private:
   StepClock& clock_;
@@ -90,7 +97,7 @@ TEST_F(ShooterTest, ComposesOneTwoThreeAtDefaultLengths) {
   for (int s = 0; s < 3; ++s) {
     const uint8_t* at = Buffer() + kWavHeaderSize + s * 1980;
     EXPECT_EQ(std::memcmp(at, Image(s + 1).data() + kWavHeaderSize, 1100), 0) << s;
-    for (int k = 1100; k < 1980; ++k) ASSERT_EQ(at[k], 0x80) << s << " " << k;
+    for (int k = 1100; k < 1980; ++k) ASSERT_EQ(at[k], 0) << s << " " << k;
   }
   ExpectHeaderOfImageOne();
 
@@ -121,7 +128,7 @@ TEST_F(ShooterTest, AtThreeHundredMsTheFifthSilenceFlushes) {
   EXPECT_EQ(sound.events[0].kind, "play");
   EXPECT_EQ(sound.events[0].dataLength, 59400);
   EXPECT_EQ(player.Shooter().DataLength(), 6600);
-  for (int k = 0; k < 6600; ++k) ASSERT_EQ(Buffer()[kWavHeaderSize + k], 0x80) << k;
+  for (int k = 0; k < 6600; ++k) ASSERT_EQ(Buffer()[kWavHeaderSize + k], 0) << k;
   EXPECT_TRUE(notices.empty());
   ExpectHeaderOfImageOne();
 }
@@ -141,7 +148,7 @@ TEST_F(ShooterTest, ExactlyTheCapacityFitsAndIsPaddedPastTheImage) {
   const size_t held = player.Bank().SampleBytes(1);
   ASSERT_LT(held, 65492u);
   EXPECT_EQ(std::memcmp(Buffer() + kWavHeaderSize, Image(1).data() + kWavHeaderSize, held), 0);
-  for (size_t k = held; k < 65492; ++k) ASSERT_EQ(Buffer()[kWavHeaderSize + k], 0x80) << k;
+  for (size_t k = held; k < 65492; ++k) ASSERT_EQ(Buffer()[kWavHeaderSize + k], 0) << k;
 
   player.AppendToShooter(2, 1);  // one more byte flushes first
   ASSERT_EQ(sound.events.size(), 1u);
@@ -212,7 +219,7 @@ TEST(ShooterBuffer, AppendPadsPastAShortImageAndReadsNothingBeyond) {
   const uint8_t* data = player.Shooter().Image() + kWavHeaderSize;
   EXPECT_EQ(player.Shooter().DataLength(), 500);
   for (int k = 0; k < 100; ++k) ASSERT_EQ(data[k], k + 1) << k;
-  for (int k = 100; k < 500; ++k) ASSERT_EQ(data[k], 0x80) << k;
+  for (int k = 100; k < 500; ++k) ASSERT_EQ(data[k], 0) << k;
 }
 
 TEST(ShooterBuffer, DeclaredLengthAndHeldBytesBothLimitTheCopy) {
@@ -236,9 +243,9 @@ TEST(ShooterBuffer, DeclaredLengthAndHeldBytesBothLimitTheCopy) {
   ASSERT_EQ(buffer.DataLength(), 620);
   const uint8_t* d = buffer.Image() + kWavHeaderSize;
   for (int k = 0; k < 100; ++k) ASSERT_EQ(d[k], 7) << k;
-  for (int k = 100; k < 300; ++k) ASSERT_EQ(d[k], 0x80) << k;
+  for (int k = 100; k < 300; ++k) ASSERT_EQ(d[k], 0) << k;
   for (int k = 300; k < 350; ++k) ASSERT_EQ(d[k], 9) << k;
-  for (int k = 350; k < 620; ++k) ASSERT_EQ(d[k], 0x80) << k;
+  for (int k = 350; k < 620; ++k) ASSERT_EQ(d[k], 0) << k;
 
   buffer.Clear();
   EXPECT_EQ(buffer.DataLength(), 0);
@@ -258,7 +265,7 @@ TEST(ShooterBuffer, NeverWritesPastItsEnd) {
 TEST(ShooterBuffer, RiffLengthNeverExceedsTheBuffer) {
   auto riffLength = [](const ShooterBuffer& buffer) { return ReadLe32(buffer.Image() + 4); };
   Bytes longImage = GeneratedBank().images[1];
-  longImage.resize(kWavHeaderSize + 70000, 0x80);
+  longImage.resize(kWavHeaderSize + 70000, 0);
   WriteLe32(&longImage[4], static_cast<uint32_t>(longImage.size() - 8));
   WriteLe32(&longImage[40], 70000);
   ShooterBuffer cut(longImage);
@@ -278,6 +285,52 @@ TEST(ShooterBuffer, AHeaderSourceShorterThanAHeaderIsZeroFilled) {
   EXPECT_EQ(buffer.DataLength(), 0);
   ShooterBuffer empty(Bytes{});
   EXPECT_EQ(empty.DataLength(), 0);
+}
+
+// Pads with the silence of the header's format: 0 in 16-bit, 0x80 in 8-bit.
+TEST(ShooterBuffer, EightBitSilenceIsTheMiddleStep) {
+  Bytes header = GeneratedBank().images[1];
+  WriteLe16(&header[34], 8);
+  ShooterBuffer buffer(header);
+  buffer.Append(Bytes{}, 10);
+  for (int k = 0; k < 10; ++k) ASSERT_EQ(buffer.Image()[kWavHeaderSize + k], 0x80) << k;
+}
+
+// ---------------------------------------------------------------------------
+// No sound output: a dial is stopped by the first sound that cannot be
+// played, and asks before it begins; a key says so by its result.
+
+TEST(TonePlayer, SaysWhenNothingCanSound) {
+  // what, a device, it plays: StartTone's result and whether a dial goes on.
+  const struct { const char* what; bool hasOutput, plays, sounds; } cases[] = {
+      {"working output", true, true, true},
+      {"no device", false, false, false},
+      {"a device that refuses to play", true, false, false},
+  };
+  auto goesOn = [](auto step) {
+    try {
+      step();
+      return true;
+    } catch (const NoSoundOutput& e) {
+      EXPECT_NE(std::string(e.what()).find("no working sound output"), std::string::npos);
+      return false;
+    }
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    StepClock clock;
+    RecordingSound sound(clock);
+    sound.hasOutput = c.hasOutput;
+    sound.plays = c.plays;
+    TonePlayer player(GeneratedBank(), sound, clock, nullptr);
+    EXPECT_EQ(player.StartTone(5), c.sounds);
+    EXPECT_EQ(goesOn([&] { player.RequireSound(); }), c.hasOutput);
+    EXPECT_EQ(goesOn([&] { player.PlayQueued(5, 2); }), c.sounds);
+    player.ComposeSymbol(5, 50, 40);
+    EXPECT_EQ(goesOn([&] { player.FlushShooter(); }), c.sounds);
+    EXPECT_EQ(player.Shooter().DataLength(), 0);  // nothing left for the next dial
+    EXPECT_TRUE(goesOn([&] { player.FlushShooter(); }));  // nothing composed, nothing lost
+  }
 }
 
 // ---------------------------------------------------------------------------
@@ -324,9 +377,9 @@ TEST_P(QueueTest, OneImageOfToneThenSilencePlayedToItsEnd) {
 
   const uint8_t* data = player.QueuedSymbol().Image() + kWavHeaderSize;
   const uint8_t* samples = Image(5).data() + kWavHeaderSize;
-  for (int k = 0; k < lead; ++k) ASSERT_EQ(data[k], 0x80) << k;
+  for (int k = 0; k < lead; ++k) ASSERT_EQ(data[k], 0) << k;
   for (int k = 0; k < tone; ++k) ASSERT_EQ(data[lead + k], samples[k]) << k;
-  for (int k = lead + tone; k < lead + tone + gap; ++k) ASSERT_EQ(data[k], 0x80) << k;
+  for (int k = lead + tone; k < lead + tone + gap; ++k) ASSERT_EQ(data[k], 0) << k;
   for (size_t i = 0; i < 40; ++i) ASSERT_EQ(player.QueuedSymbol().Image()[i], Image(1)[i]) << i;
 }
 
@@ -371,10 +424,10 @@ TEST(QueuedSymbol, AShortImageIsRepeatedToTheWholeToneLength) {
   const uint8_t* data = player.QueuedSymbol().Image() + kWavHeaderSize;
   ASSERT_EQ(player.QueuedSymbol().DataLength(), length);
   for (int k = 0; k < 682; ++k) ASSERT_EQ(data[lead + k], k % 100 + 1) << k;
-  for (int k = lead + 682; k < length; ++k) ASSERT_EQ(data[k], 0x80) << k;
+  for (int k = lead + 682; k < length; ++k) ASSERT_EQ(data[k], 0) << k;
 
   player.PlayQueued(6, 1);
-  for (int k = 0; k < length; ++k) ASSERT_EQ(data[k], 0x80) << k;
+  for (int k = 0; k < length; ++k) ASSERT_EQ(data[k], 0) << k;
 }
 
 }  // namespace

@@ -21,13 +21,15 @@
 namespace tonvero {
 namespace {
 
-constexpr double kRate = 22000.0;
+constexpr double kRate = 11000.0;
 const char kSymbols[] = "0123456789*#ABCD";
 
-// Samples of an image, centred on zero.
+// Samples of a 16-bit image.
 std::vector<double> Samples(const Bytes& image) {
   std::vector<double> x;
-  for (size_t i = kWavHeaderSize; i < image.size(); ++i) x.push_back(image[i] - 128.0);
+  for (size_t i = kWavHeaderSize; i + 1 < image.size(); i += 2) {
+    x.push_back(static_cast<int16_t>(ReadLe16(&image[i])));
+  }
   return x;
 }
 
@@ -61,7 +63,7 @@ struct Peak {
 // 0.05 Hz steps around it, and a parabola through the top three points (in
 // dB), which puts the peak to a few thousandths of a hertz.
 Peak FindPeak(const std::vector<double>& x, double lo, double hi) {
-  const std::vector<double> shortW = Hann(x, std::min<size_t>(x.size(), 4400));
+  const std::vector<double> shortW = Hann(x, std::min<size_t>(x.size(), 2200));
   double coarse = lo, best = -1;
   for (double f = lo; f <= hi; f += 2.0) {
     const double m = Goertzel(shortW, f);
@@ -156,7 +158,7 @@ TEST(ToneIndex, DtmfPairsFollowTheKeypad) {
 // ---------------------------------------------------------------------------
 // The generated images
 
-TEST(ToneGenerator, HeadersAreCanonical8BitMono22000) {
+TEST(ToneGenerator, HeadersAreCanonical16BitMono11000) {
   for (int i = 0; i < kToneCount; ++i) {
     SCOPED_TRACE(i);
     const Bytes img = BuildToneImage(i);
@@ -168,10 +170,10 @@ TEST(ToneGenerator, HeadersAreCanonical8BitMono22000) {
     EXPECT_EQ(ReadLe32(&img[16]), 16u);
     EXPECT_EQ(ReadLe16(&img[20]), 1);       // PCM
     EXPECT_EQ(ReadLe16(&img[22]), 1);       // mono
-    EXPECT_EQ(ReadLe32(&img[24]), 22000u);  // samples per second
+    EXPECT_EQ(ReadLe32(&img[24]), 11000u);  // samples per second
     EXPECT_EQ(ReadLe32(&img[28]), 22000u);  // bytes per second: 22 per ms
-    EXPECT_EQ(ReadLe16(&img[32]), 1);       // block align
-    EXPECT_EQ(ReadLe16(&img[34]), 8);       // bits per sample
+    EXPECT_EQ(ReadLe16(&img[32]), 2);       // block align
+    EXPECT_EQ(ReadLe16(&img[34]), 16);      // bits per sample
     EXPECT_EQ(std::memcmp(&img[36], "data", 4), 0);
     EXPECT_EQ(ReadLe32(&img[40]), img.size() - kWavHeaderSize);
   }
@@ -195,18 +197,18 @@ TEST(ToneGenerator, Deterministic) {
 TEST(ToneGenerator, SilenceIsDigitalSilenceOfTheSameLength) {
   const Bytes silence = BuildToneImage(kSilenceIndex);
   EXPECT_EQ(silence.size(), BuildToneImage(1).size());
-  for (size_t i = kWavHeaderSize; i < silence.size(); ++i) ASSERT_EQ(silence[i], 128) << i;
+  for (size_t i = kWavHeaderSize; i < silence.size(); ++i) ASSERT_EQ(silence[i], 0) << i;
 }
 
 TEST(ToneGenerator, NoClippingWithHeadroom) {
   for (int i = 0; i < 16; ++i) {
-    const Bytes img = BuildToneImage(i);
-    const auto [lo, hi] = std::minmax_element(img.begin() + kWavHeaderSize, img.end());
-    EXPECT_GE(*lo, 10) << kSymbols[i];
-    EXPECT_LE(*hi, 245) << kSymbols[i];
+    const std::vector<double> x = Samples(BuildToneImage(i));
+    const auto [lo, hi] = std::minmax_element(x.begin(), x.end());
+    EXPECT_GE(*lo, -30000) << kSymbols[i];
+    EXPECT_LE(*hi, 30000) << kSymbols[i];
     // The tone is loud enough to dial: peaks well away from the centre.
-    EXPECT_LE(*lo, 40) << kSymbols[i];
-    EXPECT_GE(*hi, 216) << kSymbols[i];
+    EXPECT_LE(*lo, -24000) << kSymbols[i];
+    EXPECT_GE(*hi, 24000) << kSymbols[i];
   }
 }
 
@@ -241,27 +243,27 @@ TEST(ToneGenerator, FrequenciesWithinPointOnePercentAndHighToneLouder) {
 }
 
 // The loop length of every image and the residual phase of each sine at the
-// loop point. Every DTMF frequency is a whole number of hertz, so at 22000
-// samples per second a loop of exactly one second (22000 samples) holds a
-// whole number of cycles of both sines: the generator's search (22000 ..
-// 26000 samples) stops at its first candidate with zero residual, and no
+// loop point. Every DTMF frequency is a whole number of hertz, so at 11000
+// samples per second a loop of exactly one second (11000 samples) holds a
+// whole number of cycles of both sines: the generator's search (11000 ..
+// 13000 samples) stops at its first candidate with zero residual, and no
 // frequency had to be moved to make the loop close.
 TEST(ToneGenerator, LoopLengthsAndResidualPhase) {
   std::ostringstream table;
   table << "\nkey  samples  ms       low residual (cycles)  high residual (cycles)\n";
   for (int i = 0; i < 16; ++i) {
-    const size_t length = BuildToneImage(i).size() - kWavHeaderSize;
+    const size_t length = (BuildToneImage(i).size() - kWavHeaderSize) / 2;
     const DtmfPair f = DtmfFrequencies(i);
     auto residual = [&](double hz) {
       const double cycles = hz * static_cast<double>(length) / kRate;
       return cycles - std::round(cycles);
     };
-    EXPECT_EQ(length, 22000u) << kSymbols[i];
+    EXPECT_EQ(length, 11000u) << kSymbols[i];
     EXPECT_LT(std::fabs(residual(f.low)), 0.01) << kSymbols[i];
     EXPECT_LT(std::fabs(residual(f.high)), 0.01) << kSymbols[i];
     char line[120];
     std::snprintf(line, sizeof line, " %c   %6zu   %7.2f  %+.6f               %+.6f\n", kSymbols[i],
-                  length, length / 22.0, residual(f.low), residual(f.high));
+                  length, length / 11.0, residual(f.low), residual(f.high));
     table << line;
   }
   std::cout << table.str();
@@ -280,8 +282,8 @@ TEST(ToneGenerator, LoopSeamHasNoClick) {
     const size_t n = x.size();
     const DtmfPair f = DtmfFrequencies(i);
 
-    const double next = FitAndExtrapolate(x, n - 2200, n, f.low, f.high, static_cast<double>(n));
-    const double after = FitAndExtrapolate(x, n - 2200, n, f.low, f.high, static_cast<double>(n + 1));
+    const double next = FitAndExtrapolate(x, n - 1100, n, f.low, f.high, static_cast<double>(n));
+    const double after = FitAndExtrapolate(x, n - 1100, n, f.low, f.high, static_cast<double>(n + 1));
     EXPECT_NEAR(next, x[0], 1.0);
     EXPECT_NEAR(after, x[1], 1.0);
 
@@ -397,6 +399,52 @@ TEST(ToneFile, SampleBytesIsTheSmallerOfHeldAndDeclared) {
   EXPECT_EQ(ImageSampleBytes(Bytes(20, 0)), 0u);
 }
 
+// Tone files of the earlier format, 8-bit at 22000 Hz, are read as 16-bit at
+// 11000 Hz, each pair of samples their exact mean, every length kept; an
+// 8-bit file that cannot be turned so is read as it is.
+Bytes EightBitImage(const Bytes& samples, uint32_t rate, uint32_t declared) {
+  Bytes b = BuildToneImage(kSilenceIndex);
+  b.resize(kWavHeaderSize);
+  WriteLe32(&b[24], rate);
+  WriteLe32(&b[28], rate);
+  WriteLe16(&b[32], 1);
+  WriteLe16(&b[34], 8);
+  b.insert(b.end(), samples.begin(), samples.end());
+  WriteLe32(&b[4], static_cast<uint32_t>(b.size() - 8));
+  WriteLe32(&b[40], declared);
+  return b;
+}
+
+TEST(ToneFile, EightBitFilesAreWidenedWhereExact) {
+  const Bytes samples = {0x80, 0x80, 0xFF, 0xFF, 0x00, 0x00, 0x80, 0x82, 0x10, 0x20};
+  const struct { const char* what; uint32_t rate, declared; bool widened; } cases[] = {
+      {"22000 Hz", 22000, 10, true},
+      {"22000 Hz, odd data length", 22000, 9, false},
+      {"11025 Hz", 11025, 10, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    const Bytes image = EightBitImage(samples, c.rate, c.declared);
+    Bytes file;
+    for (int i = 0; i < kToneCount; ++i) {
+      const Bytes r = Record(image);
+      file.insert(file.end(), r.begin(), r.end());
+    }
+    const auto bank = ParseToneFile(file);
+    ASSERT_TRUE(bank.has_value());
+    const Bytes& got = bank->images[5];
+    ASSERT_EQ(got.size(), image.size());
+    if (!c.widened) {
+      EXPECT_EQ(got, image);
+      continue;
+    }
+    // The generator's format (16-bit, 11000 Hz, mono), the data length kept.
+    EXPECT_TRUE(std::equal(got.begin() + 20, got.begin() + 36, BuildToneImage(1).begin() + 20));
+    EXPECT_EQ(ReadLe32(&got[40]), 10u);
+    EXPECT_EQ(Samples(got), (std::vector<double>{0, 32512, -32768, 256, -26624}));
+  }
+}
+
 // A file of the generator's images with image `index` changed by `change`.
 Bytes FileWithChangedImage(int index, void (*change)(Bytes&)) {
   Bytes file;
@@ -427,7 +475,7 @@ const ImageCase kImageCases[] = {
        WriteLe32(&b[40], 1000);
      },
      true},
-    {"bytes past the declared lengths", 4, [](Bytes& b) { b.resize(b.size() + 10, 0x80); }, true},
+    {"bytes past the declared lengths", 4, [](Bytes& b) { b.resize(b.size() + 10, 0); }, true},
     {"RIFF length one byte too long", 9,
      [](Bytes& b) { WriteLe32(&b[4], static_cast<uint32_t>(b.size() - 8 + 1)); }, false},
     {"RIFF length huge", 0, [](Bytes& b) { WriteLe32(&b[4], 0xFFFFFFFFu); }, false},
@@ -436,11 +484,11 @@ const ImageCase kImageCases[] = {
     {"data length negative", 16, [](Bytes& b) { WriteLe32(&b[40], 0xFFFFFFF0u); }, false},
     {"cut short, lengths of the whole image", 9, [](Bytes& b) { b.resize(kWavHeaderSize + 1000); },
      false},
-    {"16-bit samples", 7,
+    {"8-bit samples", 7,
      [](Bytes& b) {
-       WriteLe16(&b[34], 16);
-       WriteLe16(&b[32], 2);
-       WriteLe32(&b[28], 44000);
+       WriteLe16(&b[34], 8);
+       WriteLe16(&b[32], 1);
+       WriteLe32(&b[24], 22000);
      },
      false},
     {"two channels", 12, [](Bytes& b) { WriteLe16(&b[22], 2); }, false},

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/app/io_error.h"
+#include "../common/fake_code_pages.h"
 
 namespace tonvero {
 namespace {
@@ -59,6 +60,11 @@ class ScriptedHost : public MergeHost {
     SortPhoneList();
     SavePhoneList("CUR");
     return true;
+  }
+  void ShowNotice(const std::string& text) override { log.push_back("notice " + text); }
+  void AddRecords(const std::vector<Record>& added) override {
+    log.push_back("add " + std::to_string(added.size()));
+    records.insert(records.end(), added.begin(), added.end());
   }
   std::optional<std::string> ReadFile(const std::string& path) override {
     auto found = files.find(path);
@@ -401,11 +407,11 @@ TEST(AddFromContacts, OffersTheNumbersTheListLacks) {
     host.records = {{"ANN", "BAY", "123", "HOME"}};
     host.files["C.vcf"] = c.file;
     if (c.unread) host.phoneListUnread = IoError(kAccessDenied);
-    host.answers = {true};
+    host.answers = {true, false};
     host.edits = {std::nullopt};
-    if (c.fails) host.edits.clear();
+    if (c.fails) host.edits.clear(), host.answers = {true};
     try {
-      AddFromContacts("CUR", "C.vcf", ContactFormat::kVCard, host);
+      AddFromContacts("CUR", "C.vcf", ContactFormat::kVCard, FakeCodePages(), host);
       EXPECT_FALSE(c.fails) << c.what;
     } catch (const std::exception&) {
       EXPECT_TRUE(c.fails) << c.what;
@@ -413,6 +419,61 @@ TEST(AddFromContacts, OffersTheNumbersTheListLacks) {
     EXPECT_EQ(Offers(host), c.offered) << c.what;
     EXPECT_EQ(host.files["C.vcf"], c.file) << c.what;
     EXPECT_EQ(host.files.count("CUR.rbd"), c.fails ? 0u : 1u) << c.what;
+  }
+}
+
+}  // namespace
+}  // namespace tonvero
+
+namespace tonvero {
+namespace {
+
+// One question for the whole file: Yes adds every new record with one sort
+// and one save, then says what it did; No says which names were not stored
+// whole and offers each record; a file that adds nothing says so.
+TEST(AddFromContacts, AsksOnceForTheWholeFile) {
+  const std::string lukasz =
+      "BEGIN:VCARD\r\nVERSION:4.0\r\nN:Nowak;\xC5\x81ukasz\r\nTEL:1\r\nTEL:2\r\nEND:VCARD\r\n";
+  const std::string ann =
+      "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Bay;Ann\r\nTEL;TYPE=HOME:123\r\nTEL;TYPE=HOME:123\r\nEND:VCARD\r\n";
+  const std::string ask = "ask Add Phone List Records ?";
+  struct Case {
+    const char* what;
+    std::string file;
+    std::deque<bool> answers;
+    std::vector<std::string> log;
+    size_t records;  // in the list afterwards
+  } cases[] = {
+      {"Yes adds all at once", lukasz + ann, {true, true},
+       {ask, "ask The file adds 2 records. Add them all ?", "add 2", "sort", "write CUR.rbd",
+        "notice 2 records added, 2 already in the list. 1 name could not be stored whole on this computer."},
+       3},
+      {"Yes with every name whole", "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Cy\r\nTEL:9\r\nEND:VCARD\r\n",
+       {true, true},
+       {ask, "ask The file adds 1 record. Add them all ?", "add 1", "sort", "write CUR.rbd",
+        "notice 1 record added, 0 already in the list. Every name was stored whole."},
+       2},
+      {"No says which names were not whole, then offers each", lukasz, {true, false},
+       {ask, "ask The file adds 2 records. Add them all ?",
+        "notice 1 name could not be stored whole on this computer: the nearest letters, or \"?\", stand in.",
+        "offer \"LUKASZ\",\"NOWAK\",\"1\",\"OTHER\"", "offer \"LUKASZ\",\"NOWAK\",\"2\",\"OTHER\"", "sort",
+        "write CUR.rbd"},
+       1},
+      {"a file the list holds already", ann, {true},
+       {ask, "notice No record was added: the 2 records of the file are in the list already."}, 1},
+      {"a file without a number", "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Cy\r\nEND:VCARD\r\n", {true},
+       {ask, "notice The file holds no phone number: no record was added."}, 1},
+  };
+  for (const Case& c : cases) {
+    ScriptedHost host;
+    host.records = {{"ANN", "BAY", "123", "HOME"}};
+    host.files["C.vcf"] = c.file;
+    host.answers = c.answers;
+    host.edits = {std::nullopt, std::nullopt};
+    EXPECT_TRUE(AddFromContacts("CUR", "C.vcf", ContactFormat::kVCard, FakeCodePages(), host)) << c.what;
+    EXPECT_EQ(host.log, c.log) << c.what;
+    EXPECT_EQ(host.records.size(), c.records) << c.what;
+    EXPECT_TRUE(host.answers.empty()) << c.what;
   }
 }
 

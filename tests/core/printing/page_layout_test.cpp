@@ -143,5 +143,28 @@ TEST(PageLayout, APageOfFourLinesOrLessPrintsNothing) {
   }
 }
 
+// Grouped by style, a page gives the same texts and rules in the order
+// regular, bold, italic, rules.
+TEST(PageLayout, StyleGroupedPagesDrawEachStyleOnce) {
+  RecordingSurface recorded;
+  StyleGroupedSurface grouped(recorded);
+  LayOutPhoneList(Job({{"ANNA", "BRAY", "111", "HOME"}, {"CARL", "DOE", "333", "WORK"}}), grouped);
+  grouped.EndPage();
+  const std::vector<std::string> expected = {
+      "page",
+      "regular 100,60 111",
+      "regular 100,100 333",
+      "bold 40,20 Tonvero + Z:\\DATA\\BASE, Page #1",
+      "bold 40,40 ANNA BRAY",
+      "bold 40,80 CARL DOE",
+      "italic 400,60 HOME",
+      "italic 400,100 WORK",
+      "rule 38 0-640",
+      "rule 39 0-640",
+      "rule 79 0-640",
+  };
+  EXPECT_EQ(recorded.ops, expected);
+}
+
 }  // namespace
 }  // namespace tonvero

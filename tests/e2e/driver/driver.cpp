@@ -468,10 +468,39 @@ BOOL CALLBACK CollectWindow(HWND window, LPARAM lp) {
   return TRUE;
 }
 
+BOOL CALLBACK PopTip(HWND hwnd, LPARAM found) {
+  char cls[64] = {};
+  GetClassNameA(hwnd, cls, sizeof cls);
+  if (std::strcmp(cls, "tooltips_class32") == 0 && IsWindowVisible(hwnd)) {
+    Send(hwnd, TTM_POP);
+    *reinterpret_cast<bool*>(found) = true;
+  }
+  return TRUE;
+}
+
+// What is seen of a window is read with nothing over it: the pointer is
+// taken off the window, where it may rest from an earlier click, and the
+// hint it called up is taken away (a hint over "Exit" once read as its text
+// out of view).
+void ClearView(HWND window) {
+  RECT r;
+  GetWindowRect(window, &r);
+  POINT corner{GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1};
+  if (PtInRect(&r, corner)) corner = {0, 0};
+  SetCursorPos(corner.x, corner.y);
+  const DWORD thread = GetWindowThreadProcessId(window, nullptr);
+  WaitFor(static_cast<int>(kSendTimeoutMs), [thread] {
+    bool shown = false;
+    EnumThreadWindows(thread, PopTip, reinterpret_cast<LPARAM>(&shown));
+    return !shown;
+  }, "no hint shown");
+}
+
 // Every control of a window, panels and their controls included, one line
 // each: id, class, left, top, width and height within the client area, and
 // whether its text is cut on the screen (1), fits (0) or is not in view (-).
 void PrintLayout(HWND window) {
+  ClearView(window);
   // Painted in full, every control, before its pixels are read.
   RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
   std::vector<HWND> controls;
