@@ -33,7 +33,7 @@ class MergeRecords {
   virtual bool InsertRecordDialog(const Record& initial) = 0;
   // Appends records as they are, unsorted and unsaved.
   virtual void AddRecords(const std::vector<Record>& records) = 0;
-  virtual void Save() const = 0;
+  virtual void Save() = 0;
   virtual void SaveTo(const std::string& dbBase) const = 0;
   virtual void SortAndSelectFirst() = 0;
   virtual void Focus() const = 0;

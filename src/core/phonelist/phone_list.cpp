@@ -88,6 +88,17 @@ std::string NewPhoneListFileText() {
   return std::string(kNewHeader) + kLineEnd + kSampleRecord + kLineEnd;
 }
 
+std::string RecordSummary(const Record& record) {
+  std::string summary;
+  for (int column = 1; column <= kRecordFields; ++column) {
+    const std::string& field = FieldOf(record, column);
+    if (field == " ") continue;
+    if (!summary.empty()) summary += ' ';
+    summary += field;
+  }
+  return summary;
+}
+
 bool HasRecord(const std::vector<Record>& records, const Record& record) {
   for (const Record& present : records) {
     if (present == record) return true;

@@ -58,6 +58,9 @@ std::string NewPhoneListFileText();
 // True when a record equal in all four fields is in `records`.
 bool HasRecord(const std::vector<Record>& records, const Record& record);
 
+// A record as a notice names it: its fields that are not blank, by spaces.
+std::string RecordSummary(const Record& record);
+
 // The main window's caption naming the database `dbBase`.
 std::string DatabaseCaption(const std::string& dbBase);
 

@@ -105,6 +105,12 @@ int ProcedureList::Delete(int selected) {
   return selected < Size() ? selected : selected - 1;
 }
 
+bool ProcedureList::ApplyAgain(const ListChange<Procedure>& change) {
+  return tonvero::ApplyAgain(entries_, change, 1);
+}
+
+std::string ProcedureSummary(const Procedure& procedure) { return procedure.name + " " + procedure.command; }
+
 bool HasDialingProcedure(const ProcedureList& list, const Procedure& procedure) {
   for (int k = 1; k < list.Size(); ++k) {
     if (list.At(k) == procedure) return true;

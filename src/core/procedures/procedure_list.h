@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/common/list_change.h"
+
 namespace tonvero {
 
 struct Procedure {
@@ -74,6 +76,10 @@ class ProcedureList {
   // return `selected` unchanged.
   int Delete(int selected);
 
+  // Applies the user's change again to the list as read anew from its file
+  // (see ApplyAgain); DEFAULT stays first and is never changed.
+  bool ApplyAgain(const ListChange<Procedure>& change);
+
  private:
   std::vector<Procedure> entries_;
 };
@@ -81,6 +87,9 @@ class ProcedureList {
 // True when a user procedure has exactly this name and command text
 // (byte for byte; DEFAULT is never compared). `procedure` is expected in
 // the normalised form NormaliseProcedureLine gives.
+// A procedure as a notice names it: its name and its command text.
+std::string ProcedureSummary(const Procedure& procedure);
+
 bool HasDialingProcedure(const ProcedureList& list, const Procedure& procedure);
 
 }  // namespace tonvero

@@ -7,10 +7,14 @@
 #include <string>
 #include <vector>
 
+#include "core/app/io_error.h"
+#include "core/app/start_plan.h"
 #include "core/contacts/outside_number.h"
+#include "core/settings/settings.h"
 #include "win32/app/link_handoff.h"
 #include "win32/app/link_registration.h"
 #include "win32/app/main_window.h"
+#include "win32/files/files.h"
 
 namespace {
 
@@ -56,6 +60,44 @@ bool EnterFolder(const std::string& folder) {
   return false;
 }
 
+// Start-ups take turns, each until its window answers, so that a second
+// start made while the first one loads its list still finds it. A start-up
+// that hangs (a box waiting for the user) holds the next one for a while
+// only.
+class StartTurn {
+ public:
+  StartTurn() : turn_(CreateMutexA(nullptr, FALSE, "Tonvero start-up")) {
+    if (turn_) WaitForSingleObject(turn_, 10000);
+  }
+  ~StartTurn() { End(); }
+  StartTurn(const StartTurn&) = delete;
+  StartTurn& operator=(const StartTurn&) = delete;
+  void End() {
+    if (!turn_) return;
+    ReleaseMutex(turn_);  // not held after the wait ran out: fails, harmless
+    CloseHandle(turn_);
+    turn_ = nullptr;
+  }
+
+ private:
+  HANDLE turn_;
+};
+
+// The database a start without a link opens, decided as start-up decides
+// it: the plan's, then the path tv.cn3 stores. Reads tv.cn3 and writes
+// nothing.
+std::string DatabaseOfThisStart(const tonvero::StartPlan& plan) {
+  using namespace tonvero;
+  Settings settings;
+  settings.dbBase = plan.dbBase;
+  try {
+    if (const std::optional<Bytes> stored = ReadFileIfPresent(plan.folder + "tv.cn3")) DecodeSettings(*stored, settings);
+  } catch (const IoError&) {
+    // Unreadable: start-up says so, with the database it then opens.
+  }
+  return settings.dbBase;
+}
+
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
@@ -64,10 +106,17 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
       tonvero::ReadStartArguments(std::vector<std::string>(__argv + std::min(__argc, 1), __argv + __argc));
   if (request.action != tonvero::StartAction::kRun) return tonvero::RunLinkRegistration(request.action);
   const char* firstArgument = request.argument.empty() ? nullptr : request.argument.c_str();
+  StartTurn turn;
   if (HandedToRunningTonvero(firstArgument)) return 0;
   if (!EnterFolder(request.folder)) return 1;
+  const tonvero::StartPlan plan = tonvero::PlanStart(tonvero::CurrentFolder(), request.argument);
+  // The list a Tonvero has open already: that one comes to the front.
+  if (!plan.link && tonvero::HandStartToRunningTonvero(DatabaseOfThisStart(plan)) == tonvero::Handoff::kTaken) {
+    return 0;
+  }
   tonvero::MainWindow mainWindow;
-  HWND window = mainWindow.Create(instance, firstArgument);
+  HWND window = mainWindow.Create(instance, plan);
+  turn.End();
   if (!window) {
     if (!mainWindow.StartFailure().empty()) {
       MessageBoxA(nullptr, mainWindow.StartFailure().c_str(), "Tonvero", MB_OK | MB_ICONERROR);

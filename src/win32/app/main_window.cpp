@@ -2,11 +2,9 @@
 
 #include <commctrl.h>
 
-#include "core/app/start_plan.h"
 #include "win32/app/about_box.h"
 #include "win32/app/link_handoff.h"
 #include "win32/app/main_layout.h"
-#include "win32/files/files.h"
 #include "win32/merge/merge_command.h"
 #include "win32/ui/control_ids.h"
 #include "win32/ui/message_boxes.h"
@@ -16,8 +14,8 @@ namespace tonvero {
 
 using namespace main_layout;
 
-HWND MainWindow::Create(HINSTANCE instance, const char* firstArgument) {
-  if (firstArgument) firstArgument_ = firstArgument;
+HWND MainWindow::Create(HINSTANCE instance, const StartPlan& plan) {
+  plan_ = plan;
   RegisterWindowClass(instance, TONVERO_CLASS_MAIN, WindowProcedure, pictures_.Art().bigIcon,
                       pictures_.Art().smallIcon);
   return CreateWindowExA(0, TONVERO_CLASS_MAIN, "Tonvero",
@@ -48,15 +46,14 @@ bool MainWindow::OnCreate() {
   const Scale scale = Scale::Of(hwnd_);
   CreateControls(scale);
   SizeAndCentre(hwnd_, kClientWidth, kClientHeight, scale);
-  const StartPlan plan = PlanStart(CurrentFolder(), firstArgument_);
-  settings_.Start(plan.folder, plan.dbBase);
-  if (!dialer_.LoadTones(plan.folder + "one.wav", startFailure_)) return false;
+  settings_.Start(plan_.folder, plan_.dbBase);
+  if (!dialer_.LoadTones(plan_.folder + "one.wav", startFailure_)) return false;
   Guarded(hwnd_, false, [this] { return settings_.Load(), true; });
-  if (const std::string problem = location_.Load(plan.folder); !problem.empty()) ShowWarning(hwnd_, problem);
+  if (const std::string problem = location_.Load(plan_.folder); !problem.empty()) ShowWarning(hwnd_, problem);
   LoadDialingProcedures();
   Guarded(hwnd_, false, [this] { return phoneList_.Load(settings_.Values().dbBase); });
   phoneList_.SortAndSelectFirst();
-  if (plan.link && dialer_.ShowLinkNumber(*plan.link)) focus_.SendNextTo([this] { dialer_.FocusDial(); });
+  if (plan_.link && dialer_.ShowLinkNumber(*plan_.link)) focus_.SendNextTo([this] { dialer_.FocusDial(); });
   started_ = true;
   return true;
 }
@@ -126,13 +123,16 @@ void MainWindow::OnCommand(int id, int code) {
 }
 
 // A number a second start handed over: shown, the window brought to the
-// front (restored when minimised) with "Dial" focused.
+// front (restored when minimised) with "Dial" focused. A second start of
+// this window's list brings it to the front alone.
 BOOL MainWindow::TakeHandedNumber(const COPYDATASTRUCT& data) {
   const std::optional<std::string> number = HandedNumber(data);
-  if (!number) return FALSE;
-  dialer_.ShowNumber(*number);
+  const bool sameList = started_ && IsStartFor(data, settings_.Values().dbBase);  // a second start of this list
+  if (!number && !sameList) return FALSE;
   if (IsIconic(hwnd_)) ShowWindow(hwnd_, SW_RESTORE);
   SetForegroundWindow(hwnd_);
+  if (!number) return TRUE;
+  dialer_.ShowNumber(*number);
   dialer_.FocusDial();
   focus_.SendNextTo([this] { dialer_.FocusDial(); });
   return TRUE;

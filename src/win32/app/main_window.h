@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "core/app/start_plan.h"
 #include "win32/app/help_page.h"
 #include "win32/app/pictures.h"
 #include "win32/dialer/dialer_panel.h"
@@ -23,9 +24,10 @@ namespace tonvero {
 
 class MainWindow : public BaseWindow<MainWindow>, private DialerPanel::Owner, private PhoneListPanel::Owner {
  public:
-  // Registers the class and creates the window; start-up runs inside. No
-  // window when start-up cannot go on; StartFailure() then says why.
-  HWND Create(HINSTANCE instance, const char* firstArgument);
+  // Registers the class and creates the window; start-up runs inside, as
+  // `plan` says. No window when start-up cannot go on; StartFailure() then
+  // says why.
+  HWND Create(HINSTANCE instance, const StartPlan& plan);
   const std::string& StartFailure() const { return startFailure_; }
   // The keys of the entry points, for the message loop.
   HACCEL Accelerators() const { return entryPoints_.Keys(); }
@@ -57,7 +59,7 @@ class MainWindow : public BaseWindow<MainWindow>, private DialerPanel::Owner, pr
 
   HWND Item(int id) const { return form_.Item(id); }
 
-  std::string firstArgument_;
+  StartPlan plan_;
   std::string startFailure_;
   bool started_ = false;
   KeptSettings settings_{{&dialer_, &phoneList_}};

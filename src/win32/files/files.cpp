@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include <functional>
+#include <string_view>
+
 #include "core/app/io_error.h"
 
 namespace tonvero {
@@ -46,7 +49,49 @@ Bytes ReadWhole(const FileHandle& file) {
   return bytes;
 }
 
+size_t HashOf(const Bytes& bytes) {
+  return std::hash<std::string_view>{}(
+      std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+}
+
+// Size and last-write time; false when the file is not there.
+bool StatusOf(const std::string& path, FileStamp& stamp) {
+  WIN32_FILE_ATTRIBUTE_DATA status;
+  if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &status)) return false;
+  stamp.size = static_cast<uint64_t>(status.nFileSizeHigh) << 32 | status.nFileSizeLow;
+  stamp.lastWrite = static_cast<uint64_t>(status.ftLastWriteTime.dwHighDateTime) << 32 |
+                    status.ftLastWriteTime.dwLowDateTime;
+  return true;
+}
+
 }  // namespace
+
+std::string CurrentFolder() {
+  char folder[MAX_PATH] = {};
+  GetCurrentDirectoryA(MAX_PATH, folder);
+  std::string path = folder;
+  if (path.empty() || path.back() != '\\') path += '\\';
+  return path;
+}
+
+FileStamp StampOf(const std::string& path, const Bytes& bytes) {
+  FileStamp stamp;
+  stamp.known = StatusOf(path, stamp);
+  stamp.hash = HashOf(bytes);
+  return stamp;
+}
+
+bool ChangedSince(const std::string& path, FileStamp& stamp) {
+  if (!stamp.known) return false;
+  FileStamp now;
+  if (!StatusOf(path, now)) return false;
+  if (now.size == stamp.size && now.lastWrite == stamp.lastWrite) return false;
+  const std::optional<Bytes> bytes = ReadFileIfPresent(path);
+  if (!bytes || HashOf(*bytes) != stamp.hash) return bytes.has_value();
+  stamp.size = now.size;
+  stamp.lastWrite = now.lastWrite;
+  return false;
+}
 
 std::optional<Bytes> ReadFileIfPresent(const std::string& path) {
   FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
@@ -101,12 +146,6 @@ void WriteFileContents(const std::string& path, const Bytes& bytes) {
   if (ReplaceFileContents(path, bytes)) return;
   const DWORD error = GetLastError();
   throw IoError(static_cast<int>(error != ERROR_SUCCESS ? error : ERROR_ACCESS_DENIED));
-}
-
-std::string CurrentFolder() {
-  char folder[MAX_PATH] = {};
-  GetCurrentDirectoryA(MAX_PATH, folder);
-  return folder;
 }
 
 }  // namespace tonvero

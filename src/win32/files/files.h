@@ -3,6 +3,7 @@
 // opened and closed within one call; a rewrite goes to a temporary file
 // beside the target and is moved into place, so a failure never leaves a
 // half-written file.
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -10,6 +11,9 @@
 #include "core/common/bytes.h"
 
 namespace tonvero {
+
+// The working folder, ending with a backslash.
+std::string CurrentFolder();
 
 // A text file's content as the bytes to write.
 inline Bytes ToBytes(std::string_view text) { return Bytes(text.begin(), text.end()); }
@@ -27,12 +31,29 @@ std::optional<Bytes> ReadFileIfPresent(const std::string& path);
 bool ReplaceFileContents(const std::string& path, const Bytes& bytes);
 bool ReplaceFileContents(const std::string& path, const uint8_t* data, size_t size);
 
+// What the program last read or wrote of a file: enough to tell whether
+// another program has written it since.
+struct FileStamp {
+  uint64_t size = 0;
+  uint64_t lastWrite = 0;
+  size_t hash = 0;
+  bool known = false;
+};
+
+// The stamp of the file at `path`, just read or written holding `bytes`.
+FileStamp StampOf(const std::string& path, const Bytes& bytes);
+
+// True when another program has written the file since `stamp` was taken.
+// Costs one file-status call when size and time agree; otherwise the file
+// is read and its content compared, and a file written again with the same
+// content keeps counting as unchanged (the stamp takes its new time). An
+// unknown stamp, or a file that is gone, counts as unchanged: the save
+// writes it. Throws IoError when the file is there but cannot be read.
+bool ChangedSince(const std::string& path, FileStamp& stamp);
+
 // Replaces the file with `bytes` as ReplaceFileContents does, and reports a
 // file that cannot be created as a failure too: throws IoError, named by the
 // system's reason when it gives one, leaving the old file whole.
 void WriteFileContents(const std::string& path, const Bytes& bytes);
-
-// The process's working folder, as Windows names it.
-std::string CurrentFolder();
 
 }  // namespace tonvero

@@ -68,6 +68,9 @@ class WinMergeHost : public MergeHost {
     }
     ShowMergedList();
     rooms_.procedures.Save();
+    // Another program may have written the file: the merge goes on with
+    // the list the bar saved.
+    procedures_ = rooms_.procedures.List();
   }
 
   void SavePhoneList(const std::string& dbBase) override {

@@ -1,26 +1,29 @@
 #include "win32/phonelist/phone_list_file.h"
 
-#include "win32/files/files.h"
-
 namespace tonvero {
 
-std::optional<PhoneListFile> LoadPhoneListFile(const std::string& dbBase) {
+std::optional<PhoneListFile> LoadPhoneListFile(const std::string& dbBase, FileStamp* stamp) {
   const std::string path = dbBase + ".rbd";
-  std::string text;
-  if (std::optional<Bytes> file = ReadFileIfPresent(path)) {
-    text.assign(file->begin(), file->end());
-  } else {
-    text = NewPhoneListFileText();
-    if (!ReplaceFileContents(path, ToBytes(text))) return std::nullopt;
+  std::optional<Bytes> file = ReadFileIfPresent(path);
+  if (!file) {
+    file = ToBytes(NewPhoneListFileText());
+    if (!ReplaceFileContents(path, *file)) return std::nullopt;
   }
-  PhoneListFile list = ParsePhoneList(text);
+  PhoneListFile list = ParsePhoneList(std::string_view(reinterpret_cast<const char*>(file->data()), file->size()));
   WriteFileContents(dbBase + ".bak", ToBytes(EncodeBackup(list)));
+  if (stamp) *stamp = StampOf(path, *file);
   return list;
 }
 
-void SavePhoneListFile(const std::string& dbBase, const Titles& titles,
-                       const std::vector<Record>& records) {
-  WriteFileContents(dbBase + ".rbd", ToBytes(EncodePhoneList(titles, records)));
+FileStamp SavePhoneListFile(const std::string& dbBase, const Titles& titles,
+                            const std::vector<Record>& records) {
+  const Bytes bytes = ToBytes(EncodePhoneList(titles, records));
+  WriteFileContents(dbBase + ".rbd", bytes);
+  return StampOf(dbBase + ".rbd", bytes);
+}
+
+bool PhoneListFileChanged(const std::string& dbBase, FileStamp& stamp) {
+  return ChangedSince(dbBase + ".rbd", stamp);
 }
 
 }  // namespace tonvero

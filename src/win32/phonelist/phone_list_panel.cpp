@@ -137,7 +137,7 @@ const Record* PhoneListPanel::SelectedRecord() const {
 bool PhoneListPanel::Load(const std::string& dbBase) {
   std::optional<PhoneListFile> file;
   try {
-    file = LoadPhoneListFile(dbBase);
+    file = LoadPhoneListFile(dbBase, &stamp_);
   } catch (const IoError& failure) {
     if (!loaded_) readFailure_ = failure;
     throw;
@@ -146,6 +146,7 @@ bool PhoneListPanel::Load(const std::string& dbBase) {
   readFailure_.reset();
   titles_ = std::move(file->titles);
   records_ = std::move(file->records);
+  addedUnsaved_.clear();
   loaded_ = true;
   sortField_ = 1;
   search_.Clear();
@@ -163,8 +164,42 @@ std::optional<IoError> PhoneListPanel::ReadFailure() const {
   return readFailure_ ? readFailure_ : IoError(kFileNotFound);
 }
 
-void PhoneListPanel::Save() const {
-  if (loaded_) SaveTo(owner_.DatabaseBase());
+void PhoneListPanel::SaveChanges(std::vector<ListChange<Record>> changes) {
+  if (!loaded_) return;
+  // Records a merge added since the last save are insertions too.
+  for (const Record& added : addedUnsaved_) changes.push_back({ChangeKind::kInsert, {}, added});
+  if (PhoneListFileChanged(owner_.DatabaseBase(), stamp_)) ReadAgainAndApply(changes);
+  else stamp_ = SavePhoneListFile(owner_.DatabaseBase(), titles_, records_);
+  addedUnsaved_.clear();
+}
+
+// The list as the other program left it, sorted as it was shown, with the
+// changed record selected where it stands. Changes that cannot be applied
+// leave the file as the other program wrote it.
+void PhoneListPanel::ReadAgainAndApply(const std::vector<ListChange<Record>>& changes) {
+  const std::string& dbBase = owner_.DatabaseBase();
+  std::optional<PhoneListFile> file = LoadPhoneListFile(dbBase, &stamp_);
+  if (!file) return;  // gone and not to be made again: the next save writes it
+  titles_ = std::move(file->titles);
+  records_ = std::move(file->records);
+  std::vector<std::string> lost;
+  int row = std::clamp(Selected(), 1, std::max(RecordRows(), 1));
+  for (const ListChange<Record>& change : changes) {
+    if (!ApplyAgain(records_, change)) {
+      const Record& named = change.kind == ChangeKind::kInsert ? change.after : change.before;
+      lost.push_back(DescribeChange(change.kind, RecordSummary(named)));
+    } else if (change.kind != ChangeKind::kDelete) {
+      row = static_cast<int>(std::find(records_.begin(), records_.end(), change.after) - records_.begin()) + 1;
+    }
+  }
+  const int sorted = records_.empty() ? 0 : SortRecords(records_, sortField_, row - 1) + 1;
+  grid_.Select(sorted);
+  grid_.Refresh();
+  if (sorted > 0) dialer_.ShowNumber(records_[sorted - 1].phone);
+  EnableDelete(RecordRows() > 1);
+  if (lost.size() < changes.size()) stamp_ = SavePhoneListFile(dbBase, titles_, records_);
+  ShowNotice(TopWindow(hwnd_), ReadAgainNotice("phone list", "record", lost));
+  Focus();
 }
 
 void PhoneListPanel::SaveTo(const std::string& dbBase) const {
@@ -273,8 +308,9 @@ void PhoneListPanel::EditSelected() {
   const bool ok = EditRecord(TopWindow(hwnd_), "Edit Record", titles_, record);
   Focus();
   if (!ok) return;
+  const ListChange<Record> change{ChangeKind::kEdit, records_[Selected() - 1], record};
   records_[Selected() - 1] = record;
-  SettleChangedRecord(Selected());
+  SettleChangedRecord(Selected(), change);
 }
 
 void PhoneListPanel::InsertRecord() {
@@ -293,24 +329,26 @@ bool PhoneListPanel::InsertRecordDialog(const Record& initial) {
   if (!ok) return false;
   records_.push_back(record);
   if (RecordRows() > 1) EnableDelete(true);
-  SettleChangedRecord(RecordRows());
+  SettleChangedRecord(RecordRows(), {ChangeKind::kInsert, {}, record});
   return true;
 }
 
 void PhoneListPanel::AddRecords(const std::vector<Record>& records) {
   if (!loaded_) return;
   records_.insert(records_.end(), records.begin(), records.end());
+  addedUnsaved_.insert(addedUnsaved_.end(), records.begin(), records.end());
   if (RecordRows() > 1) EnableDelete(true);
   search_.Clear();
 }
 
-void PhoneListPanel::SettleChangedRecord(int row) {
+void PhoneListPanel::SettleChangedRecord(int row, const ListChange<Record>& change) {
+
   const int sorted = SortRecords(records_, sortField_, row - 1) + 1;
   grid_.Select(sorted);
   grid_.Refresh();
   search_.Clear();
   dialer_.ShowNumber(records_[sorted - 1].phone);
-  Save();
+  SaveChanges({change});
 }
 
 // The last record is never deleted; the selection stays on its row, which
@@ -324,10 +362,11 @@ void PhoneListPanel::DeleteSelected() {
   if (SelectedRecord() && AskYesNo(TopWindow(hwnd_), "Delete This Record ?")) {
     Focus();
     const int row = Selected();
+    const ListChange<Record> change{ChangeKind::kDelete, records_[row - 1], {}};
     records_.erase(records_.begin() + (row - 1));
     grid_.Select(row <= RecordRows() ? row : RecordRows());
     grid_.Refresh();
-    Save();
+    SaveChanges({change});
   }
   Focus();
   if (RecordRows() <= 1) EnableDelete(false);

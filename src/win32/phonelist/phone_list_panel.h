@@ -12,10 +12,12 @@
 #include <vector>
 
 #include "core/app/io_error.h"
+#include "core/common/list_change.h"
 #include "core/merge/merge.h"
 #include "core/merge/merge_lists.h"
 #include "core/phonelist/phone_list.h"
 #include "core/phonelist/search.h"
+#include "win32/files/files.h"
 #include "win32/phonelist/grid_window.h"
 #include "win32/ui/base_window.h"
 #include "win32/ui/forms.h"
@@ -67,8 +69,9 @@ class PhoneListPanel : public Panel<PhoneListPanel>,
   // could not be made. Nothing once a list is loaded.
   std::optional<IoError> ReadFailure() const override;
   // Writes the list to the current database, or to another one. Nothing
-  // is written over a database whose list was never loaded.
-  void Save() const override;
+  // is written over a database whose list was never loaded, nor over one
+  // another program wrote since: that is read again.
+  void Save() override { SaveChanges({}); }
   void SaveTo(const std::string& dbBase) const override;
   // Sorts by the sort column and selects where the selected record went.
   void SortAndFollow();
@@ -125,7 +128,13 @@ class PhoneListPanel : public Panel<PhoneListPanel>,
   int Selected() const { return grid_.SelectedRow(); }
   const Record* SelectedRecord() const;
   // After an edit or insertion: sorted, the record selected and shown, saved.
-  void SettleChangedRecord(int row);
+  void SettleChangedRecord(int row, const ListChange<Record>& change);
+  // Saves the list after `changes`. When another program wrote the file
+  // since it was read or written, the file is read again as a load does,
+  // the changes applied to it again where that is certain and saved, and
+  // the user told once.
+  void SaveChanges(std::vector<ListChange<Record>> changes);
+  void ReadAgainAndApply(const std::vector<ListChange<Record>>& changes);
   void EnableDelete(bool enable) const;
 
   // "Print": the options box, the print dialog and the pages.
@@ -143,6 +152,8 @@ class PhoneListPanel : public Panel<PhoneListPanel>,
   int fullHeight_ = 0;  // the grid's height while it gives way
   bool loaded_ = false;  // records may change only once a list is loaded
   std::optional<IoError> readFailure_;  // why the first load failed
+  FileStamp stamp_;  // what was last read or written of the file
+  std::vector<Record> addedUnsaved_;  // records a merge added, until saved
 };
 
 }  // namespace tonvero

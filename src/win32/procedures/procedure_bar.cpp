@@ -1,5 +1,7 @@
 #include "win32/procedures/procedure_bar.h"
 
+#include <algorithm>
+
 #include "win32/ui/control_ids.h"
 #include "win32/procedures/insert_dialog.h"
 #include "win32/procedures/procedure_file.h"
@@ -74,22 +76,58 @@ void ProcedureBar::Load(const std::string& dbBase) {
   list_ = ProcedureList();
   std::optional<ProcedureList> read;
   try {
-    read = ReadProcedureFile(dbBase);
+    read = ReadProcedureFile(dbBase, &stamp_);
   } catch (const IoError& failure) {
     readFailure_ = failure;
     ShowList();
     throw;
   }
   if (read) list_ = std::move(*read);
+  stored_ = list_;
   ShowList();
   if (read) WriteProcedureBackup(dbBase, list_);
 }
 
-void ProcedureBar::Save() {
+// A merge changes the list by inserting procedures only.
+void ProcedureBar::Save() { SaveChanges(InsertionsSince(stored_.Entries(), list_.Entries())); }
+
+void ProcedureBar::SaveChanges(const std::vector<ListChange<Procedure>>& changes) {
   // A file that could not be read is not overwritten by the little that
   // the list then holds.
   if (readFailure_) throw *readFailure_;
-  WriteProcedureFile(dbBase_, list_);
+  if (ProcedureFileChanged(dbBase_, stamp_)) {
+    ReadAgainAndApply(changes);
+    return;
+  }
+  stamp_ = WriteProcedureFile(dbBase_, list_);
+  stored_ = list_;
+}
+
+// The list as the other program left it, with the changed procedure
+// selected where it stands. Changes that cannot be applied leave the file
+// as the other program wrote it.
+void ProcedureBar::ReadAgainAndApply(const std::vector<ListChange<Procedure>>& changes) {
+  std::optional<ProcedureList> read = ReadProcedureFile(dbBase_, &stamp_);
+  if (!read) return;  // gone and not to be made again: the next save writes it
+  WriteProcedureBackup(dbBase_, *read);
+  list_ = std::move(*read);
+  std::vector<std::string> lost;
+  int selected = 0;
+  for (const ListChange<Procedure>& change : changes) {
+    if (list_.ApplyAgain(change)) {
+      if (change.kind == ChangeKind::kDelete) continue;
+      const auto& entries = list_.Entries();
+      selected = static_cast<int>(std::find(entries.begin() + 1, entries.end(), change.after) - entries.begin());
+    } else {
+      const Procedure& named = change.kind == ChangeKind::kInsert ? change.after : change.before;
+      lost.push_back(DescribeChange(change.kind, ProcedureSummary(named)));
+    }
+  }
+  ShowList();
+  Select(selected < list_.Size() ? selected : 0);
+  if (lost.size() < changes.size()) stamp_ = WriteProcedureFile(dbBase_, list_);
+  stored_ = list_;
+  ShowNotice(TopWindow(hwnd_), ReadAgainNotice("list of dialing procedures", "procedure", lost));
 }
 
 void ProcedureBar::ReplaceList(ProcedureList list) {
@@ -166,7 +204,7 @@ bool ProcedureBar::InsertProcedure(const std::string& name) {
   SendMessageA(Item(IDC_DP_NAME), CB_INSERTSTRING, position,
                reinterpret_cast<LPARAM>(list_.At(position).name.c_str()));
   Select(position);
-  Save();
+  SaveChanges({{ChangeKind::kInsert, list_.At(position - 1), list_.At(position)}});
   return true;
 }
 
@@ -234,7 +272,12 @@ void ProcedureBar::StoreEditedCommand() {
   SetWindowTextA(edit, text.c_str());
   // DEFAULT's text is never stored, so changing it leaves the file as it is.
   const int selected = Selected();
-  if (list_.SetCommand(selected, text) && selected > 0) Save();
+  if (selected <= 0) {
+    list_.SetCommand(selected, text);
+    return;
+  }
+  const Procedure before = list_.At(selected);
+  if (list_.SetCommand(selected, text)) SaveChanges({{ChangeKind::kEdit, before, list_.At(selected)}});
 }
 
 void ProcedureBar::AskAndInsert() {
@@ -245,10 +288,11 @@ void ProcedureBar::AskAndInsert() {
 void ProcedureBar::AskAndDelete() {
   const int selected = Selected();
   if (selected > 0 && AskYesNo(TopWindow(hwnd_), "Delete This Dialing Procedure ?")) {
+    const Procedure deleted = list_.At(selected);
     const int next = list_.Delete(selected);
     SendMessageA(Item(IDC_DP_NAME), CB_DELETESTRING, selected, 0);
     Select(next);
-    Save();
+    SaveChanges({{ChangeKind::kDelete, deleted, {}}});
   }
   UpdateDeleteButton();
 }

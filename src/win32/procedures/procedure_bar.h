@@ -12,6 +12,7 @@
 #include "core/app/io_error.h"
 #include "core/merge/merge_lists.h"
 #include "core/procedures/procedure_list.h"
+#include "win32/files/files.h"
 #include "win32/procedures/command_help.h"
 #include "win32/ui/forms.h"
 #include "win32/ui/neighbours.h"
@@ -42,6 +43,9 @@ class ProcedureBar : public Panel<ProcedureBar>, public MergeProcedures, public 
   // Why the list holds DEFAULT alone: its file could not be read.
   const std::optional<IoError>& ReadFailure() const override { return readFailure_; }
   // Writes the user procedures to the loaded database's procedure file.
+  // When another program wrote it since it was read or written, it is read
+  // again as a load does, the procedures inserted since are inserted again,
+  // and the user is told.
   void Save() override;
 
   // Selects the next or previous procedure as the user's choice would;
@@ -83,6 +87,9 @@ class ProcedureBar : public Panel<ProcedureBar>, public MergeProcedures, public 
   void AskAndInsert();
   void AskAndDelete();
   void FocusListBelow();
+  // Saves after `changes`; see Save.
+  void SaveChanges(const std::vector<ListChange<Procedure>>& changes);
+  void ReadAgainAndApply(const std::vector<ListChange<Procedure>>& changes);
 
   void ShowList();
   void ShowSelection();
@@ -94,6 +101,8 @@ class ProcedureBar : public Panel<ProcedureBar>, public MergeProcedures, public 
   std::string dbBase_;
   ProcedureList list_;
   std::optional<IoError> readFailure_;  // the loaded file could not be read
+  FileStamp stamp_;      // what was last read or written of the file
+  ProcedureList stored_;  // the list as last read or written
   HBRUSH fieldBrush_;
 };
 

@@ -2,8 +2,6 @@
 
 #include <string_view>
 
-#include "win32/files/files.h"
-
 namespace tonvero {
 namespace {
 
@@ -13,22 +11,29 @@ std::string_view AsText(const Bytes& bytes) {
 
 }  // namespace
 
-std::optional<ProcedureList> ReadProcedureFile(const std::string& dbBase) {
+std::optional<ProcedureList> ReadProcedureFile(const std::string& dbBase, FileStamp* stamp) {
   const std::string path = dbBase + ".dp";
-  if (std::optional<Bytes> file = ReadFileIfPresent(path)) {
-    return ProcedureList::FromFile(AsText(*file));
+  std::optional<Bytes> file = ReadFileIfPresent(path);
+  if (!file) {
+    file = ToBytes(NewProcedureFile());
+    if (!ReplaceFileContents(path, *file)) return std::nullopt;
   }
-  const std::string created = NewProcedureFile();
-  if (!ReplaceFileContents(path, ToBytes(created))) return std::nullopt;
-  return ProcedureList::FromFile(created);
+  if (stamp) *stamp = StampOf(path, *file);
+  return ProcedureList::FromFile(AsText(*file));
 }
 
 void WriteProcedureBackup(const std::string& dbBase, const ProcedureList& list) {
   WriteFileContents(dbBase + ".dpb", ToBytes(list.ToFile()));
 }
 
-void WriteProcedureFile(const std::string& dbBase, const ProcedureList& list) {
-  WriteFileContents(dbBase + ".dp", ToBytes(list.ToFile()));
+FileStamp WriteProcedureFile(const std::string& dbBase, const ProcedureList& list) {
+  const Bytes bytes = ToBytes(list.ToFile());
+  WriteFileContents(dbBase + ".dp", bytes);
+  return StampOf(dbBase + ".dp", bytes);
+}
+
+bool ProcedureFileChanged(const std::string& dbBase, FileStamp& stamp) {
+  return ChangedSince(dbBase + ".dp", stamp);
 }
 
 }  // namespace tonvero

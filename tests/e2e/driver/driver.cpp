@@ -56,8 +56,11 @@ void Post(HWND hwnd, UINT msg, WPARAM wp = 0, LPARAM lp = 0) {
   }
 }
 
+// The main window "in <caption>" names, where two Tonveros run side by side.
+const char* g_mainCaption = nullptr;
+
 HWND MainWindow() {
-  HWND hwnd = FindWindowA(TONVERO_CLASS_MAIN, nullptr);
+  HWND hwnd = FindWindowA(TONVERO_CLASS_MAIN, g_mainCaption);
   if (hwnd == nullptr) Fail("no main window");
   return hwnd;
 }
@@ -170,7 +173,7 @@ WPARAM KeyCode(const char* name) {
 
 void WaitWindow(char** a) {
   WaitFor(ToInt(a[0]), [] {
-    HWND hwnd = FindWindowA(TONVERO_CLASS_MAIN, nullptr);
+    HWND hwnd = FindWindowA(TONVERO_CLASS_MAIN, g_mainCaption);
     return hwnd != nullptr && IsWindowVisible(hwnd);
   }, "the main window");
   std::printf("ok\n");
@@ -308,6 +311,22 @@ void DlgClose(char** a) {
   PrintHandle(dialog);
 }
 void DlgFocus(char** a) { std::printf("%d\n", GetDlgCtrlID(FocusOf(Dialog(a[0])))); }
+// How many main windows there are, and whether the one addressed is
+// minimised and in front: "<count> iconic|shown front|behind".
+void MainState(char**) {
+  int count = 0;
+  HWND w = nullptr;
+  while ((w = FindWindowExA(nullptr, w, TONVERO_CLASS_MAIN, nullptr))) ++count;
+  HWND main = MainWindow();
+  std::printf("%d %s %s\n", count, IsIconic(main) ? "iconic" : "shown",
+              GetForegroundWindow() == main ? "front" : "behind");
+}
+
+void Minimise(char**) {
+  Send(MainWindow(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  std::printf("%s\n", IsIconic(MainWindow()) ? "iconic" : "shown");
+}
+
 void CloseMain(char**) { Post(MainWindow(), WM_CLOSE); std::printf("ok\n"); }
 
 void ClientSize(char**) {
@@ -1299,6 +1318,8 @@ const Command kCommands[] = {
     {"dlg-close", 1, DlgClose, "<caption>"},
     {"dlg-focus", 1, DlgFocus, "<caption>"},
     {"close-main", 0, CloseMain, ""},
+    {"main-state", 0, MainState, ""},
+    {"minimise", 0, Minimise, ""},
     {"click-stamp", 1, ClickStamp, "<id>"},
     // dialer
     {"dblclick", 2, DoubleClick, "<id> left|right|middle"},
@@ -1375,6 +1396,12 @@ int Usage() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // "in <caption> <command>...": the command works on that main window.
+  if (argc >= 4 && std::strcmp(argv[1], "in") == 0) {
+    g_mainCaption = argv[2];
+    argv += 2;
+    argc -= 2;
+  }
   if (argc < 2) return Usage();
   SeeTruePixels();
   for (const Command& c : kCommands) {
