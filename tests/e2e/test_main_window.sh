@@ -123,8 +123,9 @@ tab_back_to() {  # id
 # Help from the keyboard: F1 from any control, and Space or Enter on
 # "Help", show the page with the focus on it, where a screen reader reads
 # the page's text; Esc, the next key or a click hides it again and gives
-# the list the focus, as letting go of the mouse does.
-test_help_by_keyboard() {
+# the list the focus, as letting go of the mouse does, which shows it while
+# the button is held.
+test_help_page() {
   start_program
   drv click-into "$IDC_SCREEN" >/dev/null
   xdotool key F1
@@ -149,4 +150,10 @@ test_help_by_keyboard() {
   wait_until 10 "the help page after Enter" help_is shown || fail "Enter on Help did not show the help page"
   user_click main "$IDC_HELP_PICTURE"
   wait_until 10 "the list after a click" help_is hidden || fail "a click did not hide the help page"
+
+  xdotool mousemove $(drv point main "$IDC_HELP_BUTTON") mousedown 1
+  wait_until 10 "the help page while Help is held" test "$(drv visible "$IDC_HELP_PICTURE")" = 1 ||
+    fail "holding Help did not show the help page"
+  xdotool mouseup 1
+  wait_until 10 "the list after Help is let go" help_is hidden || fail "letting go of Help did not hide the page"
 }

@@ -211,8 +211,8 @@ void HelpPage::Hide(bool focusList) {
 
 LRESULT HelpPage::HandleSubclassMessage(HWND control, UINT_PTR id, UINT message, WPARAM wParam, LPARAM lParam) {
   if (id == kButtonId) return HandleButtonMessage(control, message, wParam, lParam);
-  const LRESULT handled = HandlePageMessage(message, wParam, lParam);
-  return handled >= 0 ? handled : DefSubclassProc(control, message, wParam, lParam);
+  LRESULT result = 0;
+  return HandlePageMessage(message, wParam, lParam, result) ? result : DefSubclassProc(control, message, wParam, lParam);
 }
 
 // The mouse shows the page while the button is held; Space and Enter show
@@ -231,25 +231,24 @@ LRESULT HelpPage::HandleButtonMessage(HWND button, UINT message, WPARAM wParam, 
   return result;
 }
 
-// -1 for what the picture control handles as ever.
-LRESULT HelpPage::HandlePageMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_GETDLGCODE) return DLGC_WANTALLKEYS;
+bool HelpPage::HandlePageMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  if (message == WM_GETDLGCODE) {
+    result = DLGC_WANTALLKEYS;
+    return true;
+  }
   // F1 asks for the page that is shown already.
   if (IsFirstPress(message, lParam) && wParam != VK_F1) Hide(true);
-  if (message == WM_KEYDOWN || message == WM_SYSKEYDOWN) return 0;
-  if (IsMouseButtonDown(message)) {
-    Hide(true);
-    return 0;
-  }
+  if (IsMouseButtonDown(message)) Hide(true);
+  if (message == WM_KEYDOWN || message == WM_SYSKEYDOWN || IsMouseButtonDown(message)) return true;
   if (message == WM_KILLFOCUS) Hide(false);
   if (message == WM_GETOBJECT && AsksForClient(lParam)) {
     const HelpText& help = TheHelpText();
     auto* object = new ControlAccessible(page_, {help.title, 0, HelpReading(help)});
-    const LRESULT answer = AnswerGetObject(object, wParam);
+    result = AnswerGetObject(object, wParam);
     object->Release();
-    if (answer) return answer;
+    return result != 0;
   }
-  return -1;
+  return false;
 }
 
 }  // namespace tonvero

@@ -34,7 +34,8 @@ class HelpPage : public BaseWindow<HelpPage> {
   friend class BaseWindow<HelpPage>;
   LRESULT HandleSubclassMessage(HWND control, UINT_PTR id, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT HandleButtonMessage(HWND button, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT HandlePageMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  // True, with the result, for the messages the page answers itself.
+  bool HandlePageMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
   void Show();
   // Gives the focus back to the list unless it is leaving the window anyway.
   void Hide(bool focusList);
