@@ -1,12 +1,8 @@
-// Where the focus goes when the main window is active again, and the
-// entry points of the window menu, on real windows.
+// Where the focus goes when the main window is active again, on real windows.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
-#include <string>
-
-#include "win32/ui/entry_points.h"
 #include "win32/ui/focus.h"
 
 namespace tonvero {
@@ -54,23 +50,6 @@ TEST_F(FocusTest, KeepsTheFocusedControlUnlessHiddenAndSendsTheNextActivationWhe
   kept.OnActivate(window_, false);
   kept.OnActivate(window_, true);
   EXPECT_EQ(home_, GetFocus()) << "once only: a deactivation keeps the focus again";
-}
-
-// Each row is in the window menu and opens its own window; other ids are
-// left to the window.
-TEST_F(FocusTest, EntryPointsAreInTheWindowMenuAndOpenTheirOwn) {
-  std::string opened;
-  EntryPoints entries;
-  entries.Add(window_, {{0x1800, "&First...\tCtrl+F", 'F', [&] { opened += "first "; }},
-                        {0x1810, "&Second...\tCtrl+S", 'S', [&] { opened += "second "; }}});
-  char text[64] = {};
-  GetMenuStringA(GetSystemMenu(window_, FALSE), 0x1810, text, sizeof text, MF_BYCOMMAND);
-  EXPECT_STREQ("&Second...\tCtrl+S", text);
-  EXPECT_NE(nullptr, entries.Keys());
-  EXPECT_TRUE(entries.Open(0x1810));
-  EXPECT_TRUE(entries.Open(0x1800));
-  EXPECT_FALSE(entries.Open(0x1820));
-  EXPECT_EQ("second first ", opened);
 }
 
 }  // namespace
