@@ -231,11 +231,12 @@ env_start() {
   export HOME="$RUN_DIR/home"
   mkdir -p "$HOME" "$RUN_DIR/tests"
   { check_build && choose_wine && start_display && start_sound && start_printing && start_wine && keep_desktop; } \
-    >"$RUN_DIR/setup.log" 2>&1
+    >"$RUN_DIR/setup.log" 2>&1 && start_driver
 }
 
 # Ends everything the run started; safe to call more than once.
 env_stop() {
+  stop_driver
   if [ -n "${WINEPREFIX:-}" ] && [ -d "$WINEPREFIX" ]; then
     "${WINESERVER[@]}" -k >/dev/null 2>&1
     timeout 20 "${WINESERVER[@]}" -w >/dev/null 2>&1
@@ -266,17 +267,79 @@ assert_eq() {  # expected actual what
 
 # --- the driver ---
 
-# Runs one driver command and prints its answer; a failed command fails the
-# test with the driver's reason, or with Wine's when Wine ended it.
-drv() {
-  local out status
-  echo "[$EPOCHREALTIME] driver $*" >&2
-  # The status is caught in the same statement, as the tests run under set -e.
-  out=$("${WINE[@]}" "$TONVERO_BUILD/driver.exe" "$@" 2>"$TEST_DIR/driver.err") &&
-    status=0 || status=$?
-  [ "$status" = 0 ] || fail "driver $* (status $status): $(tr -d '\r' <"$TEST_DIR/driver.err" | head -c 400)"
-  printf '%s\n' "${out//$'\r'/}"
+# One driver per run works the program's windows: the shell writes each
+# command to it through a pipe (a count, then the words, each ended by a
+# zero byte) and reads its answer, the lines it prints and a last line of
+# "\x1e" and "ok" or "fail <reason>". The pipe from the driver has no
+# other writer, so a driver that ends is an end of input. Its own error
+# output goes to driver.err of the run.
+start_driver() {
+  DRIVER_DIR=$(mktemp -d "$RUN_DIR/driver.XXXXXX")
+  mkfifo "$DRIVER_DIR/in" "$DRIVER_DIR/out"
+  # Open for reading too, so that the shell never blocks or gets SIGPIPE
+  # writing to a driver that has ended; the answer's pipe says it.
+  exec {DRV_IN}<>"$DRIVER_DIR/in"
+  set -m
+  "${WINE[@]}" "$TONVERO_BUILD/driver.exe" serve <"$DRIVER_DIR/in" >"$DRIVER_DIR/out" 2>>"$RUN_DIR/driver.err" {DRV_IN}>&- &
+  DRV_PID=$!
+  set +m
+  disown "$DRV_PID"  # its end is told by the pipe, not by the shell's job report
+  exec {DRV_OUT}<"$DRIVER_DIR/out"
+  echo idle >"$DRIVER_DIR/busy"
 }
+
+stop_driver() {
+  [ -n "${DRV_PID:-}" ] || return 0
+  exec {DRV_IN}>&- {DRV_OUT}<&-
+  stop_group "$DRV_PID"
+  DRV_PID=
+}
+
+# A test that ended in the middle of a driver command, or whose driver has
+# ended, leaves the next test a new driver, not its unread answer.
+renew_driver_if_spent() {
+  local state
+  state=$(cat "$DRIVER_DIR/busy")
+  if [ "$state" != idle ]; then
+    echo "driver started again: the last test left 'driver $state' unanswered"
+  elif ! kill -0 "$DRV_PID" 2>/dev/null; then
+    echo "driver started again: the last one had ended"
+  else
+    return 0
+  fi
+  stop_driver
+  start_driver
+}
+
+# Runs one driver command and prints its answer; returns 1 when the command
+# failed, its reason in DRV_REASON. A driver that has ended fails the test,
+# naming the command it was given last.
+drv_ask() {
+  # Bytes, not characters: an answer's text is in the program's code page.
+  local line answer="" LC_ALL=C
+  echo "[$EPOCHREALTIME] driver $*" >&2
+  echo "$*" >"$DRIVER_DIR/busy"
+  printf '%s\0' "$#" "$@" >&"$DRV_IN"
+  while IFS= read -r -u "$DRV_OUT" line; do
+    case $line in
+      $'\x1e'ok | $'\x1e'fail\ *)
+        echo idle >"$DRIVER_DIR/busy"
+        printf '%s' "$answer"
+        DRV_REASON=${line#$'\x1e'fail }
+        [ "$line" = $'\x1e'ok ]
+        return ;;
+    esac
+    answer+=$line$'\n'
+  done
+  fail "the driver ended during 'driver $*': $(tr -d '\r' <"$RUN_DIR/driver.err" | tail -c 400)"
+}
+
+# Runs one driver command and prints its answer; a failed command fails the
+# test with the driver's reason.
+drv() { drv_ask "$@" || fail "driver $*: $DRV_REASON"; }
+
+# As drv, but only tells by its status whether the command succeeded.
+drv_try() { drv_ask "$@" >/dev/null; }
 
 # Ends a dialog with a driver command that prints the dialog's handle
 # (dlg-click, dlg-key, dlg-close) and waits until that window is gone. The
@@ -310,15 +373,8 @@ user_end_dialog() {  # caption id
 
 # Waits until a control of the main window shows the text.
 wait_text() {  # id text what
-  local deadline=$((SECONDS + WAIT_DIALOG_MS / 1000)) text
-  until text=$(drv gettext "$1") && [ "$text" = "$2" ]; do
-    [ "$SECONDS" -lt "$deadline" ] || fail "$3: expected '$2', got '$text'"
-    sleep 0.05
-  done
+  drv_try wait-text "$1" "$2" "$WAIT_DIALOG_MS" || fail "$3: expected '$2', got '$(drv gettext "$1")'"
 }
-
-# As drv, but only tells by its status whether the command succeeded.
-drv_try() { "${WINE[@]}" "$TONVERO_BUILD/driver.exe" "$@" >/dev/null 2>&1; }
 
 # --- the program ---
 
@@ -364,8 +420,8 @@ wait_program_exit() {
 # when that does not end it.
 stop_program() {
   program_running || return 0
-  drv_try close-main
-  wait_program_exit 15 || { kill -KILL "$PROGRAM_PID"; wait_program_exit 5; }
+  { kill -0 "$DRV_PID" 2>/dev/null && drv_try close-main && wait_program_exit 15; } ||
+    { kill -KILL "$PROGRAM_PID"; wait_program_exit 5; }
 }
 
 # Processes a test starts beside the program (a serial port pair, a
@@ -564,17 +620,6 @@ choose_shooter() {  # tone-ms silence-ms
 # or to "box: " and the box's text.
 start_program_watching() {
   launch_program "$@"
-  local deadline=$((SECONDS + WAIT_WINDOW_MS / 1000))
-  while [ "$SECONDS" -lt "$deadline" ]; do
-    if drv_try wait-dialog Tonvero 0; then
-      STARTUP_SEEN="box: $(drv dlg-gettext Tonvero 65535)"
-      return
-    fi
-    if drv_try wait-window 0; then
-      STARTUP_SEEN=window
-      return
-    fi
-    sleep 0.2
-  done
-  fail "neither the main window nor a message box came up"
+  STARTUP_SEEN=$(drv wait-start "$WAIT_WINDOW_MS")
+  [ "$STARTUP_SEEN" = window ] || STARTUP_SEEN="box: ${STARTUP_SEEN#box }"
 }

@@ -105,7 +105,8 @@ test_added_outside_numbers_dial_every_digit() {
 # Restarts the run's Wine server, and with it every program of the prefix,
 # under the Unix locale $1 ("" for the run's own): Wine takes the ANSI code
 # page from it. The desktop keeper starts again outside the test's process
-# group, as the run's own does.
+# group, as the run's own does, and then a driver for the rest of the test,
+# in the new code page.
 restart_wine_in_locale() {  # locale
   "${WINESERVER[@]}" -k >/dev/null 2>&1 || true
   timeout 20 "${WINESERVER[@]}" -w >/dev/null 2>&1 || true
@@ -114,6 +115,8 @@ restart_wine_in_locale() {  # locale
   rm -f "$RUN_DIR/keeper.out"
   setsid "${WINE[@]}" "$TONVERO_BUILD/driver.exe" keep-desktop >"$RUN_DIR/keeper.out" 2>&1 </dev/null &
   wait_until 30 "the desktop keeper" grep -q kept "$RUN_DIR/keeper.out"
+  stop_driver
+  start_driver
 }
 
 quoted_printable() { printf '%s' "$1" | od -An -tx1 | tr -d ' \n' | sed 's/../=&/g' | tr a-f A-F; }

@@ -158,12 +158,10 @@ start_under_fault() {
 # Starts the program in its folder, answering the messages of its start-up.
 start_faulted() {
   PROGRAM_DIR=$P launch_program
-  until drv_try wait-window 200; do
-    program_running || fail "the program ended at start-up under $FAULT"
-    if drv_try wait-dialog Tonvero 200; then
-      echo "start-up: $(drv dlg-gettext Tonvero 65535)" >>"$TEST_DIR/rows"
-      drv dlg-answer Tonvero 1 "$WAIT_DIALOG_MS" >/dev/null
-    fi
+  local seen
+  while seen=$(drv wait-start "$WAIT_WINDOW_MS") || exit 1; [ "$seen" != window ]; do
+    echo "start-up: ${seen#box }" >>"$TEST_DIR/rows"
+    drv dlg-answer Tonvero 1 "$WAIT_DIALOG_MS" >/dev/null
   done
 }
 
@@ -218,6 +216,7 @@ respond() {
           drv wait-gone "$caption" "$WAIT_DIALOG_MS" ;;
       "dialog $PRINTER_BOX") answer "$caption" "$IDC_PRINTER_ALL" ;;
       "dialog Print") answer "$caption" 1 ;;
+      "dialog $PROGRESS_BOX") drv wait-gone "$caption" "$WAIT_DIAL_MS" ;;  # the job runs; closing it would cancel it
       "dialog $MODEM_NOTICE") answer "$caption" "$IDC_CONTINUE" ;;
       *) drv dlg-close "$caption" && drv wait-gone "$caption" "$WAIT_DIALOG_MS" ;;
     esac >/dev/null
@@ -228,7 +227,7 @@ answer() { drv dlg-answer "$1" "$2" "$WAIT_DIALOG_MS"; }
 # After a row that went wrong: closes what the program still shows.
 close_dialogs() {
   local seen
-  while seen=$("${WINE[@]}" "$TONVERO_BUILD/driver.exe" outcome "$WAIT_DIALOG_MS" 2>/dev/null | tr -d '\r'); do
+  while seen=$(drv_ask outcome "$WAIT_DIALOG_MS"); do
     case $seen in
       "box "*) drv_try dlg-answer Tonvero 1 "$WAIT_DIALOG_MS" ;;
       "dialog "*) drv_try dlg-close "${seen#dialog }" && drv_try wait-gone "${seen#dialog }" "$WAIT_DIALOG_MS" ;;
@@ -290,7 +289,7 @@ run_row() {  # action expected
   damaged=$(damaged_files | paste -sd ' ')
   if [ "$action" = recover ]; then  # the list saved at last holds what the user did under the fault
     local rows
-    rows=$("${WINE[@]}" "$TONVERO_BUILD/driver.exe" grid-rows 2>/dev/null | tr -d '\r') || rows=-1
+    rows=$(drv_ask grid-rows) || rows=-1
     [ "$(grep -c $'^"[^"]*","[^"]*","[^"]*","[^"]*"\r$' "$P/Base.rbd") $(wc -l <"$P/Base.rbd")" = \
       "$((rows + 1)) $((rows + 1))" ] || reason+="; Base.rbd is not a whole list of the $rows records shown"
     damaged=$(tr ' ' '\n' <<<"$damaged" | grep -vx Base.rbd | paste -sd ' ')

@@ -71,13 +71,8 @@ test_mode_dialog_cancel_changes_nothing() {
 # A key pressed in the dialog, then a wait until the focus is on `expected`.
 press_in_mode_dialog() {  # key expected-focus
   drv dlg-key "$MODE_DIALOG" "$1" >/dev/null
-  local n focus
-  for n in $(seq 25); do
-    focus=$(drv dlg-focus "$MODE_DIALOG")
-    [ "$focus" = "$2" ] && return
-    sleep 0.2
-  done
-  fail "focus after $1 in the mode dialog: expected $2, got $focus"
+  drv_try wait-focus "$MODE_DIALOG" "$2" 5000 ||
+    fail "focus after $1 in the mode dialog: expected $2, got $(drv dlg-focus "$MODE_DIALOG")"
 }
 
 mode_buttons() {

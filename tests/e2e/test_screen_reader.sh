@@ -92,14 +92,9 @@ test_screen_reader_names_every_control() {
 # A key pressed on the keyboard (xdotool) while a screen reader listens:
 # prints the row the grid's focus event names, and its name.
 focus_event_after_key() {  # key
-  local out="$TEST_DIR/focus-$1.out"
-  "${WINE[@]}" "$TONVERO_BUILD/driver.exe" wait-focus-event "$WAIT_DIALOG_MS" >"$out" 2>&1 &
-  local watcher=$!
-  track_helper "$watcher"
-  wait_until 30 "the listening driver" grep -q ready "$out" || fail "the driver did not listen: $(cat "$out")"
+  drv listen-focus >/dev/null
   xdotool key "$1"
-  wait "$watcher" || fail "no focus event after the key $1: $(tr -d '\r' <"$out")"
-  tr -d '\r' <"$out" | grep -v '^ready$'
+  drv_ask wait-focus-event "$WAIT_DIALOG_MS" || fail "no focus event after the key $1: $DRV_REASON"
 }
 
 # The grid is a list of one child per record, named by its fields, with

@@ -1,14 +1,19 @@
-// driver.exe <command> [args...]: works the running tonvero.exe from outside,
-// as a user would, with ordinary window messages. It finds the main window by
-// its class, dialogs (class "#32770") by caption and controls by id, prints
-// the result of one command on stdout and exits 0, or prints the reason on
-// stderr and exits 1. It reads the phone list as a screen reader does,
-// through the grid's Active Accessibility object.
+// driver.exe serve: works the running tonvero.exe from outside, as a user
+// would, with ordinary window messages, for a whole test run. It reads
+// commands from its input, each a count and as many arguments, every one
+// ended by a zero byte, and answers each with what it prints and a last
+// line of "\x1e" and "ok", or "fail " and the reason. "driver.exe <command>
+// [args...]" runs one command and ends: 0 after printing its result, 1
+// after printing the reason on stderr. It finds the main window by its
+// class, dialogs (class "#32770") by caption and controls by id. It reads
+// the phone list as a screen reader does, through the grid's Active
+// Accessibility object.
 #include <windows.h>
 #include <commctrl.h>
 #include <oleacc.h>
 
 #include <algorithm>
+#include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -22,13 +27,41 @@
 namespace {
 
 constexpr UINT kSendTimeoutMs = 20000;  // a sent message waits while a dial runs
-constexpr DWORD kPollMs = 20;
 
 struct Failure {
   std::string reason;
 };
 
 [[noreturn]] void Fail(const std::string& reason) { throw Failure{reason}; }
+
+// What the running command prints; it is written out when the command has
+// succeeded, or dropped when it fails.
+std::string g_answer;
+
+void Print(const char* format, ...) {
+  va_list args;
+  va_start(args, format);
+  const int length = std::vsnprintf(nullptr, 0, format, args);
+  va_end(args);
+  std::string text(static_cast<size_t>(std::max(length, 0)) + 1, '\0');
+  va_start(args, format);
+  std::vsnprintf(text.data(), text.size(), format, args);
+  va_end(args);
+  text.pop_back();
+  g_answer += text;
+}
+
+void WriteOut(const std::string& bytes) {
+  DWORD written = 0;
+  WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+}
+
+// Writes out what is printed so far, for a command that says it is ready
+// and then goes on (a file holder).
+void PrintNow() {
+  WriteOut(g_answer);
+  g_answer.clear();
+}
 
 int ToInt(const char* text) {
   char* end = nullptr;
@@ -120,12 +153,56 @@ HWND Control(HWND parent, int id) {
 HWND MainControl(const char* id) { return Control(MainWindow(), ToInt(id)); }
 HWND DialogControl(const char* caption, const char* id) { return Control(Dialog(caption), ToInt(id)); }
 
+void CALLBACK OnAnyEvent(HWINEVENTHOOK, DWORD, HWND, LONG, LONG, DWORD, DWORD) {}
+
+// Runs the window events that have come, and what else is sent or posted
+// to this thread.
+void RunMessages() {
+  MSG message;
+  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+}
+
+// Listens to the window events of every process while it lives. Wine 8
+// tells a window made, the focus and the states that the program itself
+// announces, but not a window shown, hidden, ended or renamed: for those a
+// wait looks again after kLookAgainMs, here in the driver, where a look
+// sends the program nothing.
+constexpr int kLookAgainMs = 20;
+
+class WindowEvents {
+ public:
+  explicit WindowEvents(int timeoutMs)
+      : hook_(SetWinEventHook(EVENT_MIN, EVENT_MAX, nullptr, OnAnyEvent, 0, 0, WINEVENT_OUTOFCONTEXT)),
+        start_(GetTickCount()),
+        timeoutMs_(timeoutMs) {
+    if (!hook_) Fail("cannot listen to window events");
+  }
+  ~WindowEvents() { UnhookWinEvent(hook_); }
+  WindowEvents(const WindowEvents&) = delete;
+  WindowEvents& operator=(const WindowEvents&) = delete;
+
+  // Waits for the next events, or the next look; false when the time is up.
+  bool Next() {
+    const int left = timeoutMs_ - static_cast<int>(GetTickCount() - start_);
+    if (left < 0) return false;
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(std::min(left, kLookAgainMs)), QS_ALLINPUT);
+    RunMessages();
+    return true;
+  }
+
+ private:
+  HWINEVENTHOOK hook_;
+  DWORD start_;
+  int timeoutMs_;
+};
+
+// Waits until found() holds, looking again after each window event.
 template <typename Found>
 void WaitFor(int timeoutMs, Found found, const std::string& what) {
-  const DWORD start = GetTickCount();
+  WindowEvents events(timeoutMs);
+  RunMessages();
   while (!found()) {
-    if (static_cast<int>(GetTickCount() - start) > timeoutMs) Fail("timed out waiting for " + what);
-    Sleep(kPollMs);
+    if (!events.Next()) Fail("timed out waiting for " + what);
   }
 }
 
@@ -141,7 +218,7 @@ void SetText(HWND hwnd, const char* text) {
   if (!Send(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text))) Fail("text refused");
 }
 
-void PrintFlag(bool flag) { std::printf("%d\n", flag ? 1 : 0); }
+void PrintFlag(bool flag) { Print("%d\n", flag ? 1 : 0); }
 
 LPARAM CentreOf(HWND hwnd) {
   RECT r;
@@ -149,11 +226,14 @@ LPARAM CentreOf(HWND hwnd) {
   return MAKELPARAM(r.right / 2, r.bottom / 2);
 }
 
-HWND FocusOf(HWND dialog) {
+// The control with the keyboard focus in the window's thread; a window just
+// shown gets it a moment later, with a focus event.
+HWND FocusOf(HWND window) {
   GUITHREADINFO info{};
   info.cbSize = sizeof info;
-  if (!GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &info) || info.hwndFocus == nullptr)
-    Fail("no focused control");
+  const DWORD thread = GetWindowThreadProcessId(window, nullptr);
+  WaitFor(kSendTimeoutMs, [&] { return GetGUIThreadInfo(thread, &info) && info.hwndFocus != nullptr; },
+          "a focused control");
   return info.hwndFocus;
 }
 
@@ -176,18 +256,18 @@ void WaitWindow(char** a) {
     HWND hwnd = FindWindowA(TONVERO_CLASS_MAIN, g_mainCaption);
     return hwnd != nullptr && IsWindowVisible(hwnd);
   }, "the main window");
-  std::printf("ok\n");
+  Print("ok\n");
 }
 
 void WaitDialog(char** a) {
   WaitFor(ToInt(a[1]), [&] { return FindDialog(a[0]) != nullptr; }, std::string("dialog ") + a[0]);
-  std::printf("ok\n");
+  Print("ok\n");
 }
 
 // The commands that end a dialog print its handle as "@<number>"; waiting
 // for that window to go is exact where the next dialog has the same caption.
 void PrintHandle(HWND dialog) {
-  std::printf("@%llu\n", static_cast<unsigned long long>(reinterpret_cast<uintptr_t>(dialog)));
+  Print("@%llu\n", static_cast<unsigned long long>(reinterpret_cast<uintptr_t>(dialog)));
 }
 
 // Waits until the dialog (a caption, or a handle "@<number>") is not shown.
@@ -199,7 +279,7 @@ void WaitGone(char** a) {
   } else {
     WaitFor(ToInt(a[1]), [&] { return FindDialog(a[0]) == nullptr; }, std::string("the end of ") + a[0]);
   }
-  std::printf("ok\n");
+  Print("ok\n");
 }
 
 // Waits until a control is shown (1) or hidden (0). Reading visibility sends
@@ -209,7 +289,7 @@ void WaitVisible(char** a) {
   const bool shown = ToInt(a[1]) != 0;
   WaitFor(ToInt(a[2]), [&] { return (IsWindowVisible(control) != 0) == shown; },
           std::string("control ") + a[0] + (shown ? " to show" : " to hide"));
-  std::printf("ok\n");
+  Print("ok\n");
 }
 
 // Clicks a button whose handler runs a whole dial, and returns once the dial
@@ -224,32 +304,32 @@ void ClickWait(char** a) {
   if (!SendMessageTimeoutA(button, BM_CLICK, 0, 0, SMTO_NORMAL, static_cast<UINT>(timeoutMs), &result))
     Fail("the click's handler did not return within " + std::string(a[2]) + " ms");
   if (IsWindowVisible(busy)) Fail("the busy sign is still shown after the click's handler returned");
-  std::printf("ok\n");
+  Print("ok\n");
 }
 
-void Caption(char**) { std::printf("%s\n", Text(MainWindow()).c_str()); }
-void GetTextCmd(char** a) { std::printf("%s\n", Text(MainControl(a[0])).c_str()); }
-void SetTextCmd(char** a) { SetText(MainControl(a[0]), a[1]); std::printf("ok\n"); }
+void Caption(char**) { Print("%s\n", Text(MainWindow()).c_str()); }
+void GetTextCmd(char** a) { Print("%s\n", Text(MainControl(a[0])).c_str()); }
+void SetTextCmd(char** a) { SetText(MainControl(a[0]), a[1]); Print("ok\n"); }
 
 void GetSel(char** a) {
   // The result packs both ends; pointers would not cross into the program.
   const LRESULT sel = Send(MainControl(a[0]), EM_GETSEL);
-  std::printf("%u,%u\n", LOWORD(sel), HIWORD(sel));
+  Print("%u,%u\n", LOWORD(sel), HIWORD(sel));
 }
 
 // Posted, not sent: a click may run a modal box or a whole dialing.
-void Click(char** a) { Post(MainControl(a[0]), BM_CLICK); std::printf("ok\n"); }
+void Click(char** a) { Post(MainControl(a[0]), BM_CLICK); Print("ok\n"); }
 
 void MouseDown(char** a) {
   HWND key = MainControl(a[0]);
   Post(key, WM_LBUTTONDOWN, MK_LBUTTON, CentreOf(key));
-  std::printf("ok\n");
+  Print("ok\n");
 }
 
 void MouseUp(char** a) {
   HWND key = MainControl(a[0]);
   Post(key, WM_LBUTTONUP, 0, CentreOf(key));
-  std::printf("ok\n");
+  Print("ok\n");
 }
 
 void Visible(char** a) { PrintFlag(IsWindowVisible(MainControl(a[0]))); }
@@ -263,21 +343,21 @@ void ScrollSet(char** a) {
   Send(bar, SBM_SETPOS, pos, TRUE);
   Send(GetParent(bar), WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, pos), reinterpret_cast<LPARAM>(bar));
   Send(GetParent(bar), WM_HSCROLL, MAKEWPARAM(SB_ENDSCROLL, 0), reinterpret_cast<LPARAM>(bar));
-  std::printf("%d\n", static_cast<int>(Send(bar, SBM_GETPOS)));
+  Print("%d\n", static_cast<int>(Send(bar, SBM_GETPOS)));
 }
 
-void ScrollGet(char** a) { std::printf("%d\n", static_cast<int>(Send(MainControl(a[0]), SBM_GETPOS))); }
+void ScrollGet(char** a) { Print("%d\n", static_cast<int>(Send(MainControl(a[0]), SBM_GETPOS))); }
 
 void DlgClick(char** a) {
   HWND dialog = Dialog(a[0]);
   Post(Control(dialog, ToInt(a[1])), BM_CLICK);
   PrintHandle(dialog);
 }
-void DlgGetText(char** a) { std::printf("%s\n", Text(DialogControl(a[0], a[1])).c_str()); }
-void DlgSetText(char** a) { SetText(DialogControl(a[0], a[1]), a[2]); std::printf("ok\n"); }
+void DlgGetText(char** a) { Print("%s\n", Text(DialogControl(a[0], a[1])).c_str()); }
+void DlgSetText(char** a) { SetText(DialogControl(a[0], a[1]), a[2]); Print("ok\n"); }
 
 // Sent, so that a following query sees the radio button's new state.
-void DlgCheck(char** a) { Send(DialogControl(a[0], a[1]), BM_CLICK); std::printf("ok\n"); }
+void DlgCheck(char** a) { Send(DialogControl(a[0], a[1]), BM_CLICK); Print("ok\n"); }
 void DlgIsChecked(char** a) { PrintFlag(Send(DialogControl(a[0], a[1]), BM_GETCHECK) == BST_CHECKED); }
 
 void DlgCombo(char** a) {
@@ -285,7 +365,7 @@ void DlgCombo(char** a) {
   HWND combo = Control(dialog, ToInt(a[1]));
   if (Send(combo, CB_SETCURSEL, ToInt(a[2])) == CB_ERR) Fail("no such row");
   Send(dialog, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
-  std::printf("%d\n", static_cast<int>(Send(combo, CB_GETCURSEL)));
+  Print("%d\n", static_cast<int>(Send(combo, CB_GETCURSEL)));
 }
 
 // A key press as the keyboard makes it: down and up, to the focused control.
@@ -310,7 +390,7 @@ void DlgClose(char** a) {
   Post(dialog, WM_SYSCOMMAND, SC_CLOSE);
   PrintHandle(dialog);
 }
-void DlgFocus(char** a) { std::printf("%d\n", GetDlgCtrlID(FocusOf(Dialog(a[0])))); }
+void DlgFocus(char** a) { Print("%d\n", GetDlgCtrlID(FocusOf(Dialog(a[0])))); }
 // How many main windows there are, and whether the one addressed is
 // minimised and in front: "<count> iconic|shown front|behind".
 void MainState(char**) {
@@ -318,21 +398,21 @@ void MainState(char**) {
   HWND w = nullptr;
   while ((w = FindWindowExA(nullptr, w, TONVERO_CLASS_MAIN, nullptr))) ++count;
   HWND main = MainWindow();
-  std::printf("%d %s %s\n", count, IsIconic(main) ? "iconic" : "shown",
+  Print("%d %s %s\n", count, IsIconic(main) ? "iconic" : "shown",
               GetForegroundWindow() == main ? "front" : "behind");
 }
 
 void Minimise(char**) {
   Send(MainWindow(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
-  std::printf("%s\n", IsIconic(MainWindow()) ? "iconic" : "shown");
+  Print("%s\n", IsIconic(MainWindow()) ? "iconic" : "shown");
 }
 
-void CloseMain(char**) { Post(MainWindow(), WM_CLOSE); std::printf("ok\n"); }
+void CloseMain(char**) { Post(MainWindow(), WM_CLOSE); Print("ok\n"); }
 
 void ClientSize(char**) {
   RECT r;
   GetClientRect(MainWindow(), &r);
-  std::printf("%ldx%ld\n", r.right, r.bottom);
+  Print("%ldx%ld\n", r.right, r.bottom);
 }
 
 // Position and size of a control within the main window's client area.
@@ -341,7 +421,7 @@ void Rect(char** a) {
   RECT r;
   GetWindowRect(Control(main, ToInt(a[0])), &r);
   MapWindowPoints(nullptr, main, reinterpret_cast<POINT*>(&r), 2);
-  std::printf("%ld,%ld,%ld,%ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
+  Print("%ld,%ld,%ld,%ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
 }
 
 // ---- display scaling ----
@@ -349,7 +429,7 @@ void Rect(char** a) {
 // The DPI the driver sees the screen at: the system DPI of the prefix.
 void ScreenDpi(char**) {
   HDC screen = GetDC(nullptr);
-  std::printf("%d\n", GetDeviceCaps(screen, LOGPIXELSX));
+  Print("%d\n", GetDeviceCaps(screen, LOGPIXELSX));
   ReleaseDC(nullptr, screen);
 }
 
@@ -452,7 +532,7 @@ void DialogPlace(char** a) {
   RECT outer, client;
   GetWindowRect(dialog, &outer);
   GetClientRect(dialog, &client);
-  std::printf("%ld,%ld,%ld,%ld %ldx%ld %dx%d\n", outer.left, outer.top, outer.right - outer.left,
+  Print("%ld,%ld,%ld,%ld %ldx%ld %dx%d\n", outer.left, outer.top, outer.right - outer.left,
               outer.bottom - outer.top, client.right, client.bottom, GetSystemMetrics(SM_CXSCREEN),
               GetSystemMetrics(SM_CYSCREEN));
 }
@@ -479,7 +559,7 @@ void DpiChanged(char** a) {
   if (there) VirtualFreeEx(process, there, 0, MEM_RELEASE);
   CloseHandle(process);
   if (!copied) Fail("cannot write the rectangle into the program's memory");
-  std::printf("ok\n");
+  Print("ok\n");
 }
 
 BOOL CALLBACK CollectWindow(HWND window, LPARAM lp) {
@@ -530,7 +610,7 @@ void PrintLayout(HWND window) {
     MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&r), 2);
     char cls[64] = {};
     GetClassNameA(control, cls, sizeof cls);
-    std::printf("%d %s %ld %ld %ld %ld %c\n", GetDlgCtrlID(control), cls, r.left, r.top, r.right - r.left,
+    Print("%d %s %ld %ld %ld %ld %c\n", GetDlgCtrlID(control), cls, r.left, r.top, r.right - r.left,
                 r.bottom - r.top, TextCut(control));
   }
 }
@@ -550,7 +630,7 @@ void ClickStamp(char** a) {
       (static_cast<unsigned long long>(now.dwHighDateTime) << 32) | now.dwLowDateTime;
   constexpr unsigned long long kUnixEpochTicks = 116444736000000000ULL;  // 100 ns units
   Post(button, BM_CLICK);
-  std::printf("%.3f\n", static_cast<double>(ticks - kUnixEpochTicks) / 10000.0);
+  Print("%.3f\n", static_cast<double>(ticks - kUnixEpochTicks) / 10000.0);
 }
 
 // ---- end of serial/modem room ----
@@ -578,7 +658,7 @@ void DoubleClick(char** a) {
   Post(control, b.up, 0, at);
   Post(control, b.doubleClick, b.held, at);
   Post(control, b.up, 0, at);
-  std::printf("ok\n");
+  Print("ok\n");
 }
 
 // Moves the real mouse pointer over the middle of a control, lets the
@@ -596,14 +676,14 @@ void CursorOver(char** a) {
   CURSORINFO info{};
   info.cbSize = sizeof info;
   if (!GetCursorInfo(&info)) Fail("no cursor information");
-  std::printf("%llu\n", static_cast<unsigned long long>(reinterpret_cast<uintptr_t>(info.hCursor)));
+  Print("%llu\n", static_cast<unsigned long long>(reinterpret_cast<uintptr_t>(info.hCursor)));
 }
 
 // The main window's place and size on the screen.
 void WindowRect(char**) {
   RECT r;
   GetWindowRect(MainWindow(), &r);
-  std::printf("%ld,%ld,%ld,%ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
+  Print("%ld,%ld,%ld,%ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
 }
 
 // --- dialing procedures: the name box, typing into a field, focus, a dialog's size ---
@@ -625,11 +705,11 @@ void ComboItems(char** a) {
     std::string item(wide.size() * 2 + 1, '\0');
     item.resize(static_cast<size_t>(WideCharToMultiByte(CP_ACP, 0, wide.c_str(), static_cast<int>(wide.size()),
                                                         item.data(), static_cast<int>(item.size()), nullptr, nullptr)));
-    std::printf("%s\n", item.c_str());
+    Print("%s\n", item.c_str());
   }
 }
 
-void ComboSel(char** a) { std::printf("%d\n", static_cast<int>(Send(MainControl(a[0]), CB_GETCURSEL))); }
+void ComboSel(char** a) { Print("%d\n", static_cast<int>(Send(MainControl(a[0]), CB_GETCURSEL))); }
 
 // Chooses an entry as the user's pick does: the box tells its parent.
 void ComboSelect(char** a) {
@@ -637,7 +717,7 @@ void ComboSelect(char** a) {
   if (Send(combo, CB_SETCURSEL, ToInt(a[1])) == CB_ERR) Fail("no such row");
   Send(GetParent(combo), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE),
        reinterpret_cast<LPARAM>(combo));
-  std::printf("%d\n", static_cast<int>(Send(combo, CB_GETCURSEL)));
+  Print("%d\n", static_cast<int>(Send(combo, CB_GETCURSEL)));
 }
 
 // A click into a control, which takes the focus as a mouse click gives it.
@@ -645,7 +725,7 @@ void ClickInto(char** a) {
   HWND control = MainControl(a[0]);
   Post(control, WM_LBUTTONDOWN, MK_LBUTTON, CentreOf(control));
   Post(control, WM_LBUTTONUP, 0, CentreOf(control));
-  std::printf("ok\n");
+  Print("ok\n");
 }
 
 // Characters typed into the focused control of the main window, after all
@@ -654,10 +734,10 @@ void TypeReplacing(char** a) {
   HWND focus = FocusOf(MainWindow());
   Send(focus, EM_SETSEL, 0, -1);
   for (const char* p = a[0]; *p; ++p) Post(focus, WM_CHAR, static_cast<unsigned char>(*p), 1);
-  std::printf("ok\n");
+  Print("ok\n");
 }
 
-void MainFocus(char**) { std::printf("%d\n", GetDlgCtrlID(FocusOf(MainWindow()))); }
+void MainFocus(char**) { Print("%d\n", GetDlgCtrlID(FocusOf(MainWindow()))); }
 
 // Puts a text on the clipboard, as another program's Copy would.
 void SetClipboard(char** a) {
@@ -671,21 +751,21 @@ void SetClipboard(char** a) {
   const bool set = SetClipboardData(CF_TEXT, memory) != nullptr;
   CloseClipboard();
   if (!set) Fail("clipboard refused the text");
-  std::printf("ok\n");
+  Print("ok\n");
 }
 
 // The edit's menu command Paste: WM_PASTE to the main window's focused
 // control, posted, as the program reads the clipboard while handling it.
 void PasteIntoFocus(char**) {
   Post(FocusOf(MainWindow()), WM_PASTE);
-  std::printf("ok\n");
+  Print("ok\n");
 }
 
 // The outer size of a shown dialog, frame and caption included.
 void DlgSize(char** a) {
   RECT r;
   GetWindowRect(Dialog(a[0]), &r);
-  std::printf("%ldx%ld\n", r.right - r.left, r.bottom - r.top);
+  Print("%ldx%ld\n", r.right - r.left, r.bottom - r.top);
 }
 
 // Holds a file open, shared with no one, as another program that has it
@@ -694,8 +774,8 @@ void HoldFile(char** a) {
   HANDLE file = CreateFileA(a[0], GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) Fail("cannot open " + std::string(a[0]));
-  std::printf("held\n");
-  std::fflush(stdout);
+  Print("held\n");
+  PrintNow();
   Sleep(static_cast<DWORD>(ToInt(a[1])));
   CloseHandle(file);
 }
@@ -706,8 +786,8 @@ void HoldFile(char** a) {
 // become idle. A program that stays on the desktop all run long keeps it.
 void KeepDesktop(char**) {
   GetDesktopWindow();
-  std::printf("kept\n");
-  std::fflush(stdout);
+  Print("kept\n");
+  PrintNow();
   Sleep(INFINITE);
 }
 
@@ -793,6 +873,8 @@ std::string RoleText(long role) {
 // what was posted to it before. They run on a thread of their own that is
 // waited for as a sent message is: a program that does not answer in time
 // is a failure, not a hang.
+bool g_cutOff = false;
+
 struct Job {
   const std::function<void()>& work;
   std::string failure;
@@ -817,8 +899,10 @@ void InTime(const std::function<void()>& work) {
   const DWORD waited = WaitForSingleObject(thread, kSendTimeoutMs);
   if (waited != WAIT_OBJECT_0) {
     // Its call may never return, and it works on this frame's data, which
-    // the failure ends: the thread ends first.
+    // the failure ends: the thread ends first. It may have held a lock of
+    // this process, so the driver ends after this command.
     TerminateThread(thread, 1);
+    g_cutOff = true;
     CloseHandle(thread);
     Fail("the program does not answer its accessible object");
   }
@@ -871,7 +955,7 @@ void Press(char** a) {
     WaitHandled();
     start = end + 1;
   }
-  std::printf("ok\n");
+  Print("ok\n");
 }
 
 // Types text on the keyboard without Shift: letters arrive in small letters.
@@ -882,7 +966,7 @@ void TypeText(char** a) {
     PostKey(KeyTarget(a[0]), static_cast<WPARAM>(LOBYTE(scan)));
     WaitHandled();
   }
-  std::printf("ok\n");
+  Print("ok\n");
 }
 
 // Presses a key that dials (Enter on the grid) and waits, as click-wait
@@ -893,7 +977,7 @@ void PressDial(char** a) {
   PostKey(KeyTarget("main"), PhoneListKey(a[0]));
   WaitFor(timeoutMs, [&] { return IsWindowVisible(busy) != 0; }, "the busy sign to show");
   WaitFor(timeoutMs, [&] { return IsWindowVisible(busy) == 0; }, "the busy sign to hide");
-  std::printf("ok\n");
+  Print("ok\n");
 }
 
 HWND Grid() { return Control(MainWindow(), IDC_GRID); }
@@ -914,7 +998,7 @@ long RowCount(const Accessible& list) {
 void GridRow(char**) {
   ReadGrid([](const Accessible& list) {
     VARIANT selected{};
-    std::printf("%ld\n", NumberOf(list->get_accSelection(&selected), selected, "get_accSelection"));
+    Print("%ld\n", NumberOf(list->get_accSelection(&selected), selected, "get_accSelection"));
   });
 }
 
@@ -925,12 +1009,12 @@ void GridTop(char**) {
     for (long row = 1, rows = RowCount(list); row <= rows && top == 0; ++row) {
       if (!(StateOf(list, row) & STATE_SYSTEM_OFFSCREEN)) top = row;
     }
-    std::printf("%ld\n", top);
+    Print("%ld\n", top);
   });
 }
 
 void GridRows(char**) {
-  ReadGrid([](const Accessible& list) { std::printf("%ld\n", RowCount(list)); });
+  ReadGrid([](const Accessible& list) { Print("%ld\n", RowCount(list)); });
 }
 
 // The focused row, 0 for none (or the focus elsewhere).
@@ -938,7 +1022,7 @@ void GridFocus(char**) {
   ReadGrid([](const Accessible& list) {
     VARIANT focused{};
     const long child = NumberOf(list->get_accFocus(&focused), focused, "get_accFocus");
-    std::printf("%ld\n", child == CHILDID_SELF ? 0 : child);
+    Print("%ld\n", child == CHILDID_SELF ? 0 : child);
   });
 }
 
@@ -947,10 +1031,10 @@ void GridFocus(char**) {
 // s (selected), f (focused) and o (off screen).
 void GridItems(char**) {
   ReadGrid([](const Accessible& list) {
-    std::printf("%s|%s|%s\n", NameOf(list).c_str(), RoleText(RoleOf(list)).c_str(), DescriptionOf(list).c_str());
+    Print("%s|%s|%s\n", NameOf(list).c_str(), RoleText(RoleOf(list)).c_str(), DescriptionOf(list).c_str());
     for (long row = 1, rows = RowCount(list); row <= rows; ++row) {
       const long state = StateOf(list, row);
-      std::printf("%ld|%s|%s|%s%s%s\n", row, RoleText(RoleOf(list, row)).c_str(), NameOf(list, row).c_str(),
+      Print("%ld|%s|%s|%s%s%s\n", row, RoleText(RoleOf(list, row)).c_str(), NameOf(list, row).c_str(),
                   state & STATE_SYSTEM_SELECTED ? "s" : "", state & STATE_SYSTEM_FOCUSED ? "f" : "",
                   state & STATE_SYSTEM_OFFSCREEN ? "o" : "");
     }
@@ -974,7 +1058,7 @@ void AccessibleWalk(char** a) {
       const LONG style = GetWindowLongA(control, GWL_STYLE);
       BSTR value = nullptr;
       object->get_accValue(ChildId(CHILDID_SELF), &value);
-      std::printf("%d|%s|%s|%s|%s%s%s\n", GetDlgCtrlID(control), RoleText(RoleOf(object)).c_str(),
+      Print("%d|%s|%s|%s|%s%s%s\n", GetDlgCtrlID(control), RoleText(RoleOf(object)).c_str(),
                   NameOf(object).c_str(), Narrow(value).c_str(), style & WS_TABSTOP ? "t" : "",
                   style & WS_DISABLED ? "d" : "", StateOf(object) & STATE_SYSTEM_CHECKED ? "c" : "");
     }
@@ -992,34 +1076,42 @@ void AccessibleRead(char** a) {
   });
 }
 
-// The row the last focus event of the grid named, 0 before one came.
+// A screen reader's ear on the grid: the row the last focus event of the
+// grid named, 0 before one came.
 HWND g_watchedGrid = nullptr;
 LONG g_focusedRow = 0;
+HWINEVENTHOOK g_focusHook = nullptr;
 
 void CALLBACK OnFocusEvent(HWINEVENTHOOK, DWORD, HWND hwnd, LONG objectId, LONG childId, DWORD, DWORD) {
   if (hwnd == g_watchedGrid && objectId == OBJID_CLIENT && childId > 0) g_focusedRow = childId;
 }
 
-// Waits, as a screen reader listens, for the grid to say that a row has
-// the focus: prints "ready" once it listens, then the row and its name.
-void WaitFocusEvent(char** a) {
+void StopListening() {
+  if (g_focusHook) UnhookWinEvent(g_focusHook);
+  g_focusHook = nullptr;
+  g_focusedRow = 0;
+}
+
+// Starts to listen, as a screen reader does, for the grid to say that a row
+// has the focus; wait-focus-event then waits for that.
+void ListenFocus(char**) {
+  StopListening();
   g_watchedGrid = Grid();
   DWORD process = 0;
   GetWindowThreadProcessId(g_watchedGrid, &process);
-  HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_FOCUS, nullptr, OnFocusEvent, process, 0,
-                                       WINEVENT_OUTOFCONTEXT);
-  if (!hook) Fail("cannot listen to the program's events");
-  std::printf("ready\n");
-  std::fflush(stdout);
-  const DWORD start = GetTickCount();
-  while (g_focusedRow == 0) {
-    if (static_cast<int>(GetTickCount() - start) > ToInt(a[0])) Fail("timed out waiting for a focus event of a row");
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, kPollMs, QS_ALLINPUT);
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
-  }
-  UnhookWinEvent(hook);
-  ReadGrid([](const Accessible& list) { std::printf("%ld|%s\n", g_focusedRow, NameOf(list, g_focusedRow).c_str()); });
+  g_focusHook = SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_FOCUS, nullptr, OnFocusEvent, process, 0,
+                                WINEVENT_OUTOFCONTEXT);
+  if (!g_focusHook) Fail("cannot listen to the program's events");
+  Print("ok\n");
+}
+
+// Prints the row that a focus event named since listen-focus, and its name.
+void WaitFocusEvent(char** a) {
+  if (!g_focusHook) Fail("not listening: listen-focus first");
+  WaitFor(ToInt(a[0]), [] { return g_focusedRow != 0; }, "a focus event of a row");
+  const LONG row = g_focusedRow;
+  StopListening();
+  ReadGrid([row](const Accessible& list) { Print("%ld|%s\n", row, NameOf(list, row).c_str()); });
 }
 
 // The middle of a record row, where the grid says it is, in the grid's
@@ -1047,7 +1139,7 @@ void GridClick(char** a) {
   Post(grid, WM_LBUTTONDOWN, MK_LBUTTON, at);
   Post(grid, WM_LBUTTONUP, 0, at);
   WaitHandled();
-  std::printf("ok\n");
+  Print("ok\n");
 }
 
 // Drags with the left button along the title row from x1 to x2, as a user
@@ -1060,7 +1152,7 @@ void GridDrag(char** a) {
   Post(grid, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(ToInt(a[1]), y));
   Post(grid, WM_LBUTTONUP, 0, MAKELPARAM(ToInt(a[1]), y));
   WaitHandled();
-  std::printf("ok\n");
+  Print("ok\n");
 }
 
 // Posted: a double click dials, which runs until the dialing ends.
@@ -1071,7 +1163,7 @@ void GridDoubleClick(char** a) {
   Post(grid, WM_LBUTTONUP, 0, at);
   Post(grid, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
   Post(grid, WM_LBUTTONUP, 0, at);
-  std::printf("ok\n");
+  Print("ok\n");
 }
 
 // --- real input: where a person's pointer goes, and syncing with posted input ---
@@ -1082,13 +1174,13 @@ void Point(char** a) {
   HWND window = std::strcmp(a[0], "main") == 0 ? MainWindow() : Dialog(a[0]);
   RECT r;
   GetWindowRect(Control(window, ToInt(a[1])), &r);
-  std::printf("%ld %ld\n", (r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  Print("%ld %ld\n", (r.left + r.right) / 2, (r.top + r.bottom) / 2);
 }
 
 void DlgHandle(char** a) { PrintHandle(Dialog(a[0])); }
 
 // Returns once the program has handled what was posted to it before.
-void Handled(char**) { WaitHandled(); std::printf("ok\n"); }
+void Handled(char**) { WaitHandled(); Print("ok\n"); }
 
 // Waits until a button of the main window is no longer held down, that is
 // until the mouse button's release has reached it, then until the program
@@ -1098,7 +1190,7 @@ void WaitReleased(char** a) {
   WaitFor(ToInt(a[1]), [&] { return (Send(button, BM_GETSTATE) & BST_PUSHED) == 0; },
           std::string("the release of ") + a[0]);
   WaitHandled();
-  std::printf("ok\n");
+  Print("ok\n");
 }
 
 // --- printing: picking an item of a dialog's drop-down list by its text ---
@@ -1123,7 +1215,7 @@ void DlgComboPick(char** a) {
   }
   Send(combo, CB_SETCURSEL, static_cast<WPARAM>(index));
   Send(dialog, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
-  std::printf("%d\n", static_cast<int>(index));
+  Print("%d\n", static_cast<int>(index));
 }
 
 // ---- hints, close boxes and scroll bars ----
@@ -1162,7 +1254,7 @@ void Hint(char** a) {
     HWND tip = shownTip();
     return tip && Send(tip, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text)) > 0;
   }, "a hint");
-  std::printf("%s\n", text);
+  Print("%s\n", text);
 }
 
 // 1 when the dialog has a close box in its caption, 0 when not.
@@ -1179,7 +1271,7 @@ void Resize(char** a) {
   if (!SetWindowPos(MainControl(a[0]), nullptr, 0, 0, ToInt(a[1]), ToInt(a[2]),
                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE))
     Fail("cannot resize the control");
-  std::printf("ok\n");
+  Print("ok\n");
 }
 
 // --- fault injection: what the program shows after an action ---
@@ -1216,35 +1308,33 @@ HWND ShownDialogOf(HWND main) {
 // takes input, after the program has handled a posted mark, means no
 // dialog is on its way.
 void Outcome(char** a) {
-  const int timeoutMs = ToInt(a[0]);
-  const DWORD start = GetTickCount();
-  for (;;) {
+  std::string failure;
+  try {
+    WaitFor(ToInt(a[0]), [&] {
     HWND main = FindWindowA(TONVERO_CLASS_MAIN, nullptr);
     if (main == nullptr) {
-      std::printf("gone\n");
-      return;
+      Print("gone\n");
+      return true;
     }
     if (HWND shown = ShownDialogOf(main)) {
       const std::string caption = Text(shown);
-      if (caption == "Tonvero") std::printf("box %s\n", Text(Control(shown, 0xFFFF)).c_str());
-      else std::printf("dialog %s\n", caption.c_str());
-      return;
+      if (caption == "Tonvero") Print("box %s\n", Text(Control(shown, 0xFFFF)).c_str());
+      else Print("dialog %s\n", caption.c_str());
+      return true;
     }
-    std::string failure;
-    if (IsWindowEnabled(main)) {
-      try {
-        WaitHandled();
-        if (IsWindowEnabled(main) && ShownDialogOf(main) == nullptr) {
-          std::printf("idle\n");
-          return;
-        }
-      } catch (const Failure& f) {  // the program may be ending: looked at again
-        failure = ": " + f.reason;
-      }
+    if (!IsWindowEnabled(main)) return false;
+    try {
+      WaitHandled();
+    } catch (const Failure& f) {  // the program may be ending: looked at again
+      failure = ": " + f.reason;
+      return false;
     }
-    if (static_cast<int>(GetTickCount() - start) > timeoutMs)
-      Fail("timed out waiting for the program to settle" + failure);
-    Sleep(kPollMs);
+    if (!IsWindowEnabled(main) || ShownDialogOf(main) != nullptr) return false;
+    Print("idle\n");
+    return true;
+    }, "the program to settle");
+  } catch (const Failure& f) {
+    Fail(f.reason + failure);
   }
 }
 
@@ -1255,7 +1345,7 @@ void DlgAnswer(char** a) {
   Post(Control(dialog, ToInt(a[1])), BM_CLICK);
   WaitFor(ToInt(a[2]), [&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); },
           std::string("the end of ") + a[0]);
-  std::printf("ok\n");
+  Print("ok\n");
 }
 
 // Holds every file of a list ("|" between paths) open, shared with no one,
@@ -1270,8 +1360,8 @@ void HoldFiles(char** a) {
       Fail("cannot open " + path);
     start = end + 1;
   }
-  std::printf("held\n");
-  std::fflush(stdout);
+  Print("held\n");
+  PrintNow();
   Sleep(static_cast<DWORD>(ToInt(a[1])));
 }
 
@@ -1279,7 +1369,46 @@ void HoldFiles(char** a) {
 // may end it.
 void PostKeyCmd(char** a) {
   PostKey(KeyTarget(a[0]), PhoneListKey(a[1]));
-  std::printf("ok\n");
+  Print("ok\n");
+}
+
+// --- waits of the shell's own ---
+
+// Waits until a control of the main window shows the text.
+void WaitText(char** a) {
+  HWND control = MainControl(a[0]);
+  WaitFor(ToInt(a[2]), [&] { return Text(control) == a[1]; }, std::string("control ") + a[0] + " to read " + a[1]);
+  Print("ok\n");
+}
+
+// Waits until the focus in a dialog is on the control.
+void WaitDialogFocus(char** a) {
+  HWND dialog = Dialog(a[0]);
+  const int id = ToInt(a[1]);
+  WaitFor(ToInt(a[2]), [&] { return GetDlgCtrlID(FocusOf(dialog)) == id; }, std::string("the focus on ") + a[1]);
+  Print("ok\n");
+}
+
+// Waits for the main window or a message box of the program's own
+// ("Tonvero"), whichever shows first: prints "window", or "box " and the
+// box's text.
+void WaitStart(char** a) {
+  WaitFor(ToInt(a[0]), [] {
+    if (HWND box = FindDialog("Tonvero")) {
+      Print("box %s\n", Text(Control(box, 0xFFFF)).c_str());
+      return true;
+    }
+    HWND main = FindWindowA(TONVERO_CLASS_MAIN, nullptr);
+    if (main == nullptr || !IsWindowVisible(main)) return false;
+    Print("window\n");
+    return true;
+  }, "the main window or a message box");
+}
+
+// Before each test: nothing that the test before left listening stays.
+void Reset(char**) {
+  StopListening();
+  Print("ok\n");
 }
 
 struct Command {
@@ -1295,6 +1424,10 @@ const Command kCommands[] = {
     {"wait-gone", 2, WaitGone, "<caption>|@<handle> <timeout_ms>"},
     {"wait-visible", 3, WaitVisible, "<id> 0|1 <timeout_ms>"},
     {"click-wait", 3, ClickWait, "<id> <busy_id> <timeout_ms>"},
+    {"wait-text", 3, WaitText, "<id> <text> <timeout_ms>"},
+    {"wait-focus", 3, WaitDialogFocus, "<caption> <id> <timeout_ms>"},
+    {"wait-start", 1, WaitStart, "<timeout_ms>"},
+    {"reset", 0, Reset, ""},
     {"caption", 0, Caption, ""},
     {"client-size", 0, ClientSize, ""},
     {"gettext", 1, GetTextCmd, "<id>"},
@@ -1347,6 +1480,7 @@ const Command kCommands[] = {
     {"grid-items", 0, GridItems, ""},
     {"a11y-walk", 1, AccessibleWalk, "main|<caption>"},
     {"a11y-read", 2, AccessibleRead, "main|<caption> <id>"},
+    {"listen-focus", 0, ListenFocus, ""},
     {"wait-focus-event", 1, WaitFocusEvent, "<timeout_ms>"},
     {"grid-click", 1, GridClick, "<row>"},
     {"grid-dblclick", 1, GridDoubleClick, "<row>"},
@@ -1387,33 +1521,99 @@ void SeeTruePixels() {
   if (!setContext || !setContext(perMonitorV2)) SetProcessDPIAware();
 }
 
-int Usage() {
-  std::fprintf(stderr, "usage: driver <command> [args]\n");
-  for (const Command& c : kCommands) std::fprintf(stderr, "  %s %s\n", c.name, c.usage);
-  return 1;
+// Runs one command; returns the reason it failed, or "" when it succeeded.
+std::string Run(std::vector<char*> words) {
+  g_answer.clear();
+  // "in <caption> <command>...": the command works on that main window.
+  g_mainCaption = nullptr;
+  if (words.size() >= 3 && std::strcmp(words[0], "in") == 0) {
+    g_mainCaption = words[1];
+    words.erase(words.begin(), words.begin() + 2);
+  }
+  for (const Command& c : kCommands) {
+    if (std::strcmp(words[0], c.name) != 0) continue;
+    if (static_cast<int>(words.size()) - 1 != c.argc) return std::string("usage: ") + c.name + " " + c.usage;
+    try {
+      c.run(const_cast<char**>(words.data()) + 1);
+      return "";
+    } catch (const Failure& f) {
+      return f.reason;
+    }
+  }
+  return std::string("unknown command: ") + words[0];
+}
+
+// The next word of the shell's commands, ended by a zero byte; false at
+// the end of the input.
+bool ReadWord(std::string& word) {
+  static char buffer[4096];
+  static DWORD at = 0, size = 0;
+  word.clear();
+  for (;;) {
+    if (at == size) {
+      at = 0;
+      if (!ReadFile(GetStdHandle(STD_INPUT_HANDLE), buffer, sizeof buffer, &size, nullptr) || size == 0) return false;
+    }
+    const char c = buffer[at++];
+    if (c == '\0') return true;
+    word += c;
+  }
+}
+
+// The shell speaks UTF-8; the program's controls take the system code page,
+// as a command line would give it. Bytes that are not UTF-8 are taken as
+// they are: the code page's own.
+std::string ShellText(const std::string& text) {
+  const int length = static_cast<int>(text.size());
+  std::wstring wide(text.size(), L'\0');
+  const int got = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), length, wide.data(), length);
+  if (got <= 0) return text;
+  std::string narrow(text.size() * 2 + 1, '\0');
+  narrow.resize(static_cast<size_t>(
+      WideCharToMultiByte(CP_ACP, 0, wide.data(), got, narrow.data(), static_cast<int>(narrow.size()), nullptr, nullptr)));
+  return narrow;
+}
+
+// Answers the shell's commands until its input ends.
+int Serve() {
+  std::string count;
+  while (ReadWord(count)) {
+    std::vector<std::string> words(static_cast<size_t>(std::max(0L, std::strtol(count.c_str(), nullptr, 10))));
+    for (std::string& word : words) {
+      if (!ReadWord(word)) return 0;
+      word = ShellText(word);
+    }
+    if (words.empty()) return 1;
+    std::vector<char*> pointers;
+    for (std::string& word : words) pointers.push_back(word.data());
+    std::string failure = Run(pointers);
+    std::replace(failure.begin(), failure.end(), '\n', ' ');
+    std::replace(failure.begin(), failure.end(), '\r', ' ');
+    WriteOut(failure.empty() ? g_answer + "\x1eok\n" : "\x1e" "fail " + failure + "\n");
+    if (g_cutOff) {
+      std::fprintf(stderr, "driver: ends after %s, which cut off a call into the program\n", words[0].c_str());
+      return 2;
+    }
+  }
+  return 0;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  // "in <caption> <command>...": the command works on that main window.
-  if (argc >= 4 && std::strcmp(argv[1], "in") == 0) {
-    g_mainCaption = argv[2];
-    argv += 2;
-    argc -= 2;
-  }
-  if (argc < 2) return Usage();
   SeeTruePixels();
-  for (const Command& c : kCommands) {
-    if (std::strcmp(argv[1], c.name) != 0) continue;
-    if (argc - 2 != c.argc) return Usage();
-    try {
-      c.run(argv + 2);
-    } catch (const Failure& f) {
-      std::fprintf(stderr, "driver %s: %s\n", c.name, f.reason.c_str());
-      return 1;
-    }
-    return 0;
+  MSG message;  // the thread's message queue, which window events come to
+  PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE);
+  if (argc == 2 && std::strcmp(argv[1], "serve") == 0) return Serve();
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: driver serve | driver <command> [args...]\n");
+    return 1;
   }
-  return Usage();
+  const std::string failure = Run(std::vector<char*>(argv + 1, argv + argc));
+  if (!failure.empty()) {
+    std::fprintf(stderr, "driver %s: %s\n", argv[1], failure.c_str());
+    return 1;
+  }
+  PrintNow();
+  return 0;
 }
