@@ -1,6 +1,7 @@
 // The program entry: the main window (start-up runs in its creation), then
 // the message loop until it closes.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -114,6 +115,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
   if (!plan.link && tonvero::HandStartToRunningTonvero(DatabaseOfThisStart(plan)) == tonvero::Handoff::kTaken) {
     return 0;
   }
+  INITCOMMONCONTROLSEX classes{sizeof classes, ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES | ICC_UPDOWN_CLASS |
+                                                   ICC_STANDARD_CLASSES};
+  InitCommonControlsEx(&classes);
   tonvero::MainWindow mainWindow;
   HWND window = mainWindow.Create(instance, plan);
   turn.End();

@@ -1,7 +1,5 @@
 #include "win32/app/main_window.h"
 
-#include <commctrl.h>
-
 #include "win32/app/about_box.h"
 #include "win32/app/link_handoff.h"
 #include "win32/app/main_layout.h"
@@ -59,9 +57,6 @@ bool MainWindow::OnCreate() {
 }
 
 void MainWindow::CreateControls(Scale scale) {
-  INITCOMMONCONTROLSEX classes{sizeof classes, ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES |
-                                                   ICC_UPDOWN_CLASS | ICC_STANDARD_CLASSES};
-  InitCommonControlsEx(&classes);
   // Created in the order that is the tab order.
   form_.Create(hwnd_, LogoControl(), scale);
   dialer_.Create(hwnd_, kDialerPlace, scale);
@@ -131,11 +126,15 @@ BOOL MainWindow::TakeHandedNumber(const COPYDATASTRUCT& data) {
   if (!number && !sameList) return FALSE;
   if (IsIconic(hwnd_)) ShowWindow(hwnd_, SW_RESTORE);
   SetForegroundWindow(hwnd_);
-  if (!number) return TRUE;
-  dialer_.ShowNumber(*number);
+  if (number) OfferNumber(*number);
+  return TRUE;
+}
+
+// The number stands in the dialer screen with "Dial" focused, so that Enter dials it.
+void MainWindow::OfferNumber(const std::string& number) {
+  dialer_.ShowNumber(number);
   dialer_.FocusDial();
   focus_.SendNextTo([this] { dialer_.FocusDial(); });
-  return TRUE;
 }
 
 void MainWindow::MergeAnotherDatabase(MergeKind kind) {

@@ -24,9 +24,8 @@ namespace tonvero {
 
 class MainWindow : public BaseWindow<MainWindow>, private DialerPanel::Owner, private PhoneListPanel::Owner {
  public:
-  // Registers the class and creates the window; start-up runs inside, as
-  // `plan` says. No window when start-up cannot go on; StartFailure() then
-  // says why.
+  // Registers the class and creates the window; start-up runs inside, as `plan`
+  // says. No window when start-up cannot go on; StartFailure() then says why.
   HWND Create(HINSTANCE instance, const StartPlan& plan);
   const std::string& StartFailure() const { return startFailure_; }
   // The keys of the entry points, for the message loop.
@@ -38,11 +37,11 @@ class MainWindow : public BaseWindow<MainWindow>, private DialerPanel::Owner, pr
 
   bool OnCreate();
   BOOL TakeHandedNumber(const COPYDATASTRUCT& data);
+  void OfferNumber(const std::string& number);
   void OnDestroy();
   void OnCommand(int id, int code);
   void CreateControls(Scale scale);
-  // Moved to a monitor of another DPI: the window takes the rectangle
-  // Windows suggests and lays itself out again at `scale`.
+  // Moved to a monitor of another DPI: laid out again in the place Windows suggests.
   void OnDpiChanged(Scale scale, const RECT& suggested);
   // The pictures drawn at `scale`, shown in their controls.
   void ShowPictures(Scale scale);
