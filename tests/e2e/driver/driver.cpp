@@ -1317,8 +1317,17 @@ void Outcome(char** a) {
       return true;
     }
     if (HWND shown = ShownDialogOf(main)) {
-      const std::string caption = Text(shown);
-      if (caption == "Tonvero") Print("box %s\n", Text(Control(shown, 0xFFFF)).c_str());
+      // A box that closes while it is read (the printing progress box when
+      // the job fails) is looked at again with what came after it.
+      std::string caption, text;
+      try {
+        caption = Text(shown);
+        if (caption == "Tonvero") text = Text(Control(shown, 0xFFFF));
+      } catch (const Failure&) {
+        if (IsWindow(shown)) throw;
+        return false;
+      }
+      if (caption == "Tonvero") Print("box %s\n", text.c_str());
       else Print("dialog %s\n", caption.c_str());
       return true;
     }
