@@ -99,3 +99,61 @@ test_exit_asks_and_saves_settings() {
   assert_eq 555 "$(stat -c %s "$TEST_DIR/tv.cn3" 2>/dev/null)" "tv.cn3 size after Exit"
   assert_eq 7 "$(int32_at "$TEST_DIR/tv.cn3" 0)" "stored speed after Exit"
 }
+
+# The help page is up, in the list's place, with the focus; or gone, with
+# the list back and focused.
+help_is() {  # shown|hidden
+  local want="0 1 $IDC_GRID"
+  [ "$1" = shown ] && want="1 0 $IDC_HELP_PICTURE"
+  [ "$(drv visible "$IDC_HELP_PICTURE") $(drv visible "$IDC_GRID") $(drv main-focus)" = "$want" ]
+}
+
+# Real keys, one at a time, until the focus is on the control `id`.
+tab_back_to() {  # id
+  local before
+  for _ in $(seq 1 12); do
+    before=$(drv main-focus)
+    [ "$before" = "$1" ] && return 0
+    xdotool key shift+Tab
+    wait_until 10 "the focus to leave $before" test "$(drv main-focus)" != "$before" || return 1
+  done
+  return 1
+}
+
+# Help from the keyboard: F1 from any control, and Space or Enter on
+# "Help", show the page with the focus on it, where a screen reader reads
+# the page's text; Esc, the next key or a click hides it again and gives
+# the list the focus, as letting go of the mouse does, which shows it while
+# the button is held.
+test_help_page() {
+  start_program
+  drv click-into "$IDC_SCREEN" >/dev/null
+  xdotool key F1
+  wait_until 10 "the help page after F1" help_is shown || fail "F1 did not show the help page"
+  local read
+  read=$(drv a11y-read main "$IDC_HELP_PICTURE")
+  [[ $read == "graphic|Tonvero Help|Your telephone numbers. Tonvero keeps your telephone numbers"* &&
+     $read == *"18005551234 (access number), P (pause), 1234567 (personal code), P (pause), @ (the number)."* &&
+     $read == *"Modes. Queue plays tone after tone"* ]] || fail "the help page as a screen reader reads it: $read"
+  screenshot help-shown
+  xdotool key Escape
+  wait_until 10 "the list after Esc" help_is hidden || fail "Esc did not hide the help page"
+
+  tab_back_to "$IDC_HELP_BUTTON" || fail "Shift+Tab did not reach Help"
+  xdotool key space
+  wait_until 10 "the help page after Space" help_is shown || fail "Space on Help did not show the help page"
+  xdotool key x
+  wait_until 10 "the list after a key" help_is hidden || fail "a key did not hide the help page"
+
+  tab_back_to "$IDC_HELP_BUTTON" || fail "Shift+Tab did not reach Help"
+  xdotool key Return
+  wait_until 10 "the help page after Enter" help_is shown || fail "Enter on Help did not show the help page"
+  user_click main "$IDC_HELP_PICTURE"
+  wait_until 10 "the list after a click" help_is hidden || fail "a click did not hide the help page"
+
+  xdotool mousemove $(drv point main "$IDC_HELP_BUTTON") mousedown 1
+  wait_until 10 "the help page while Help is held" test "$(drv visible "$IDC_HELP_PICTURE")" = 1 ||
+    fail "holding Help did not show the help page"
+  xdotool mouseup 1
+  wait_until 10 "the list after Help is let go" help_is hidden || fail "letting go of Help did not hide the page"
+}

@@ -64,7 +64,8 @@ test_screen_reader_names_every_control() {
     "$IDC_MODE_QUEUE|radio button|Queue Mode" "$IDC_MODE_SHOOTER|radio button|Shooter Mode" \
     "$IDC_MODE_MODEM|radio button|Modem Mode" "$IDC_TONE_LENGTH|text|Tone (ms)" \
     "$IDC_SILENCE_LENGTH|text|Silence (ms)" "$IDC_COMM|combo box|Com Port" "$IDC_GENERATOR|combo box|Tone/Pulse" \
-    "$IDC_MODE_OK|push button|OK" "$IDC_MODE_CANCEL|push button|Cancel"
+    "$IDC_MODE_OK|push button|OK" "$IDC_MODE_CANCEL|push button|Cancel" \
+    "$IDC_TONE_SPIN|spin box|Tone (ms) Up Down" "$IDC_SILENCE_SPIN|spin box|Silence (ms) Up Down"
   assert_eq "$IDC_MODE_QUEUE" "$(awk -F'|' '$5 ~ /c/ {print $1}' <<<"$WALK" | paste -sd ' ')" \
     "the checked mode as a screen reader reads it"
   assert_dialog_names "click $IDC_EDIT" "Edit Record" "$IDC_RECORD_CANCEL" \
@@ -84,7 +85,8 @@ test_screen_reader_names_every_control() {
     "$IDC_PRINTER_CANCEL|push button|Cancel"
   assert_dialog_names "click $IDC_EXIT" Question "$IDC_NO_BUTTON" \
     "$IDC_YES_BUTTON|push button|Yes" "$IDC_NO_BUTTON|push button|No"
-  assert_dialog_names "dblclick $IDC_LOGO left" About "$IDC_ABOUT_OK" "$IDC_ABOUT_OK|push button|OK"
+  assert_dialog_names "dblclick $IDC_LOGO left" About "$IDC_ABOUT_OK" "$IDC_ABOUT_OK|push button|OK" \
+    "$IDC_ABOUT_LOGO|graphic|Velmora Logo"
 }
 
 # A key pressed on the keyboard (xdotool) while a screen reader listens:

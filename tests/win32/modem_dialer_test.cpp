@@ -15,27 +15,12 @@
 #include "win32/ui/forms.h"
 #include "win32/modem/modem_dialer.h"
 #include "win32/ui/message_boxes.h"
+#include "serial_peer.h"
 
 namespace tonvero {
 namespace {
 
 constexpr int kPortIndex = 4;  // "COM5"
-
-std::string ReadPeer(HANDLE peer, size_t count, int quietMs = 1000) {
-  std::string got;
-  auto last = std::chrono::steady_clock::now();
-  while (got.size() < count &&
-         std::chrono::steady_clock::now() - last < std::chrono::milliseconds(quietMs)) {
-    char buffer[4096];
-    DWORD read = 0;
-    ReadFile(peer, buffer, sizeof buffer, &read, nullptr);
-    if (read > 0) {
-      got.append(buffer, read);
-      last = std::chrono::steady_clock::now();
-    }
-  }
-  return got;
-}
 
 struct SeenNotice {
   std::string caption, text;
@@ -102,10 +87,7 @@ class TestDisplay : public ModemDialer::Display {
 class ModemDialerTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    peer_ = CreateFileA("COM6", GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(peer_, INVALID_HANDLE_VALUE) << "no COM6: run under tests/win32/environment";
-    COMMTIMEOUTS timeouts{MAXDWORD, MAXDWORD, 50, 0, 1000};
-    SetCommTimeouts(peer_, &timeouts);
+    ASSERT_TRUE(peer_.Ok()) << "no COM6: run under tests/win32/environment";
     owner_ = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
     screen_ = CreateWindowExA(0, "EDIT", "", WS_CHILD, 0, 0, 100, 20, owner_, nullptr, nullptr, nullptr);
     display_.owner = owner_;
@@ -114,11 +96,10 @@ class ModemDialerTest : public ::testing::Test {
   }
   void TearDown() override {
     DestroyWindow(owner_);
-    ReadPeer(peer_, SIZE_MAX, 300);
-    CloseHandle(peer_);
+    peer_.Drain();
   }
 
-  HANDLE peer_ = INVALID_HANDLE_VALUE;
+  SerialPeer peer_;
   HWND owner_ = nullptr, screen_ = nullptr;
   TestDisplay display_;
   const std::vector<bool>& icons_ = display_.icons;
@@ -134,7 +115,7 @@ TEST_F(ModemDialerTest, SendsCommandShowsNoticeAndPutsScreenBack) {
   dialer_.Dial(display_, "9P5551234", settings_);
   const std::vector<SeenNotice> seen = answerer.Seen();
 
-  EXPECT_EQ(ReadPeer(peer_, 18), "ATDP 9,,,5551234\r\n");
+  EXPECT_EQ(peer_.Receive(18, 1000), "ATDP 9,,,5551234\r\n");
   ASSERT_EQ(seen.size(), 1u);
   EXPECT_EQ(seen[0].caption, "Modem Dialing...");
   EXPECT_EQ(seen[0].text, "Pick up the handset when connected and press \"Continue\"");

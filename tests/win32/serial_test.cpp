@@ -16,49 +16,12 @@
 
 #include "win32/serial/serial_port.h"
 #include "win32/serial/sync_objects.h"
+#include "serial_peer.h"
 
 namespace tonvero {
 namespace {
 
 constexpr const char* kPort = "COM5";
-constexpr const char* kPeerPort = "COM6";
-
-// The other end of the pair.
-class Peer {
- public:
-  Peer() {
-    handle_ = CreateFileA(kPeerPort, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0,
-                          nullptr);
-    COMMTIMEOUTS timeouts{MAXDWORD, MAXDWORD, 50, 0, 1000};  // reads wait up to 50 ms
-    SetCommTimeouts(handle_, &timeouts);
-  }
-  ~Peer() { CloseHandle(handle_); }
-  bool Ok() const { return handle_ != INVALID_HANDLE_VALUE; }
-  void Send(const std::string& bytes) {
-    DWORD written = 0;
-    WriteFile(handle_, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-  }
-  // Reads until `count` bytes came or nothing more came for `quietMs`.
-  std::string Receive(size_t count, int quietMs = 2000) {
-    std::string got;
-    auto lastByte = std::chrono::steady_clock::now();
-    while (got.size() < count &&
-           std::chrono::steady_clock::now() - lastByte < std::chrono::milliseconds(quietMs)) {
-      char buffer[4096];
-      DWORD read = 0;
-      ReadFile(handle_, buffer, sizeof buffer, &read, nullptr);
-      if (read > 0) {
-        got.append(buffer, read);
-        lastByte = std::chrono::steady_clock::now();
-      }
-    }
-    return got;
-  }
-  void Drain() { Receive(SIZE_MAX, 300); }
-
- private:
-  HANDLE handle_;
-};
 
 // Serves this thread's messages (and so the port's deliveries) until
 // `done` holds or the time is up.
@@ -149,7 +112,7 @@ class SerialTest : public ::testing::Test {
     comm_.Close();
     peer_.Drain();
   }
-  Peer peer_;
+  SerialPeer peer_;
   TestPort comm_;
 };
 

@@ -26,23 +26,23 @@ class AboutBox : public ModalDialog {
 
 std::vector<ControlSpec> AboutBox::Controls() const {
   constexpr DWORD kTextLine = WS_VISIBLE | SS_LEFT | SS_NOPREFIX;
-  constexpr int kLogoId = 1250, kFrameId = 1251;
   return {
-      {kLogoId, "STATIC", "", 17, 17, 113, 113, WS_VISIBLE | SS_BITMAP},
-      {1252, "STATIC", "Tonvero", 144, 20, 136, 22, kTextLine, {"MS Sans Serif", 16, true}},
+      {IDC_ABOUT_LOGO, "STATIC", "", 17, 17, 113, 113, WS_VISIBLE | SS_BITMAP},
+      {IDC_ABOUT_NAME, "STATIC", "Tonvero", 144, 20, 136, 22, kTextLine, {"MS Sans Serif", 16, true}},
       {IDC_ABOUT_VERSION, "STATIC", "Version " TONVERO_VERSION_TEXT, 144, 46, 136, 16, kTextLine},
-      {1254, "STATIC", "Telephone dialer", 144, 76, 140, 16, kTextLine},
-      {1255, "STATIC", "Velmora Software", 144, 94, 140, 16, kTextLine},
-      {1256, "STATIC", "Freeware for personal use.", 17, 138, 260, 14, kTextLine},
-      {1257, "STATIC", "Questions: support@velmora.example", 17, 152, 260, 14, kTextLine},
-      {kFrameId, "STATIC", "", 8, 8, 281, 161, WS_VISIBLE | SS_ETCHEDFRAME},
+      {IDC_ABOUT_KIND, "STATIC", "Telephone dialer", 144, 76, 140, 16, kTextLine},
+      {IDC_ABOUT_MAKER, "STATIC", "Velmora Software", 144, 94, 140, 16, kTextLine},
+      {IDC_ABOUT_LICENCE, "STATIC", "Freeware for personal use.", 17, 138, 260, 14, kTextLine},
+      {IDC_ABOUT_CONTACT, "STATIC", "Questions: support@velmora.example", 17, 152, 260, 14, kTextLine},
+      {IDC_ABOUT_FRAME, "STATIC", "", 8, 8, 281, 161, WS_VISIBLE | SS_ETCHEDFRAME},
       {IDC_ABOUT_OK, "BUTTON", "OK", 112, 178, 73, 28, kDefaultButton, kDialogButtonFont},
   };
 }
 
 int AboutBox::OnInit() {
   logo_ = CreateLogoPicture(Scaling());
-  SendMessageA(Item(1250), STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(logo_));
+  SendMessageA(Item(IDC_ABOUT_LOGO), STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(logo_));
+  SetAccessibleName(IDC_ABOUT_LOGO, "Velmora Logo");
   return IDC_ABOUT_OK;
 }
 

@@ -1,6 +1,7 @@
 // The program entry: the main window (start-up runs in its creation), then
 // the message loop until it closes.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -8,7 +9,7 @@
 #include <vector>
 
 #include "core/app/io_error.h"
-#include "core/common/text.h"
+#include "core/app/start_plan.h"
 #include "core/contacts/outside_number.h"
 #include "core/settings/settings.h"
 #include "win32/app/link_handoff.h"
@@ -84,15 +85,14 @@ class StartTurn {
 };
 
 // The database a start without a link opens, decided as start-up decides
-// it: the working folder's "Base", the argument, then the path tv.cn3
-// stores. Reads tv.cn3 and writes nothing.
-std::string DatabaseOfThisStart(const std::string& argument) {
+// it: the plan's, then the path tv.cn3 stores. Reads tv.cn3 and writes
+// nothing.
+std::string DatabaseOfThisStart(const tonvero::StartPlan& plan) {
   using namespace tonvero;
-  const std::string folder = CurrentFolder();
   Settings settings;
-  settings.dbBase = argument.empty() ? folder + "Base" : StripExtension(argument);
+  settings.dbBase = plan.dbBase;
   try {
-    if (const std::optional<Bytes> stored = ReadFileIfPresent(folder + "tv.cn3")) DecodeSettings(*stored, settings);
+    if (const std::optional<Bytes> stored = ReadFileIfPresent(plan.folder + "tv.cn3")) DecodeSettings(*stored, settings);
   } catch (const IoError&) {
     // Unreadable: start-up says so, with the database it then opens.
   }
@@ -110,13 +110,16 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
   StartTurn turn;
   if (HandedToRunningTonvero(firstArgument)) return 0;
   if (!EnterFolder(request.folder)) return 1;
+  const tonvero::StartPlan plan = tonvero::PlanStart(tonvero::CurrentFolder(), request.argument);
   // The list a Tonvero has open already: that one comes to the front.
-  if (!tonvero::ReadTelephoneLink(request.argument) &&
-      tonvero::HandStartToRunningTonvero(DatabaseOfThisStart(request.argument)) == tonvero::Handoff::kTaken) {
+  if (!plan.link && tonvero::HandStartToRunningTonvero(DatabaseOfThisStart(plan)) == tonvero::Handoff::kTaken) {
     return 0;
   }
+  INITCOMMONCONTROLSEX classes{sizeof classes, ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES | ICC_UPDOWN_CLASS |
+                                                   ICC_STANDARD_CLASSES};
+  InitCommonControlsEx(&classes);
   tonvero::MainWindow mainWindow;
-  HWND window = mainWindow.Create(instance, firstArgument);
+  HWND window = mainWindow.Create(instance, plan);
   turn.End();
   if (!window) {
     if (!mainWindow.StartFailure().empty()) {

@@ -1,90 +1,24 @@
 #include "win32/app/main_window.h"
 
-#include <commctrl.h>
-
-#include "core/common/text.h"
-#include "core/contacts/outside_number.h"
 #include "win32/app/about_box.h"
 #include "win32/app/link_handoff.h"
-#include "win32/files/files.h"
-#include "win32/location/location_dialog.h"
+#include "win32/app/main_layout.h"
+#include "win32/merge/merge_command.h"
 #include "win32/ui/control_ids.h"
-#include "win32/ui/look.h"
 #include "win32/ui/message_boxes.h"
 #include "win32/ui/panel.h"
 
 namespace tonvero {
-namespace {
 
-using namespace look;
+using namespace main_layout;
 
-constexpr int kClientWidth = 625, kClientHeight = 372;
-constexpr DWORD kPicture = WS_VISIBLE | SS_BITMAP;
-
-// The panels' places in the client area.
-constexpr RECT kDialerPlace{0, 32, 223, 312};
-constexpr RECT kProcedureBarPlace{0, 0, 572, 28};
-constexpr RECT kCommandHelpPlace{232, 216, 617, 366};
-constexpr RECT kPhoneListPlace{232, 38, 617, 365};
-
-// The main window's own controls. The logo, the command help and the help
-// picture lie over panels' places, so they come before those panels: a
-// panel is clipped by the windows above it.
-std::vector<ControlSpec> LogoControl() {
-  return {{IDC_LOGO, "STATIC", "", 110, 226, 113, 113, kPicture | SS_NOTIFY, {}, CLR_INVALID,
-           " Velmora Logo "}};
-}
-std::vector<ControlSpec> ExitAndBanner() {
-  return {
-      {IDC_EXIT, "BUTTON", "Exit", 8, 312, 97, 33, kColouredButton, {"MS Sans Serif", 19, true}, kGreen},
-      {IDC_BANNER, "STATIC", "", 8, 352, 217, 17, kPicture},
-  };
-}
-std::vector<ControlSpec> HelpAndRules() {
-  return {
-      {IDC_HELP_BUTTON, "BUTTON", "Help", 576, 3, 41, 22, kColouredButton},
-      {IDC_RULE_H, "STATIC", "", 2, 28, 621, 3, WS_VISIBLE | SS_ETCHEDHORZ},
-      {IDC_RULE_V, "STATIC", "", 223, 32, 3, 338, WS_VISIBLE | SS_ETCHEDVERT},
-      {IDC_HELP_PICTURE, "STATIC", "", 232, 64, 385, 305, SS_BITMAP | SS_CENTERIMAGE},
-  };
-}
-
-// Every table of the window's own controls, to lay them out again.
-std::vector<ControlSpec> OwnControls() {
-  std::vector<ControlSpec> all = LogoControl();
-  for (const auto& table : {ExitAndBanner(), HelpAndRules()}) all.insert(all.end(), table.begin(), table.end());
-  return all;
-}
-
-void SetPicture(HWND control, HBITMAP picture) {
-  SendMessageA(control, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture));
-}
-
-}  // namespace
-
-const MainWindow::EntryPoint MainWindow::kEntryPoints[] = {
-    {IDM_DIALING_LOCATION, "&Dialing Location...\tCtrl+L", 'L', &MainWindow::ChooseLocation},
-    {IDM_RECENT_CALLS, "Recen&t Calls...\tCtrl+H", 'H', &MainWindow::ShowRecentCalls},
-};
-
-HWND MainWindow::Create(HINSTANCE instance, const char* firstArgument) {
-  if (firstArgument) firstArgument_ = firstArgument;
-  // Drawn again at the window's own DPI once it has one, where that differs.
-  pictures_ = std::make_unique<Artwork>(Scale::OfSystem());
-  WNDCLASSEXA windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = WindowProcedure;
-  windowClass.hInstance = instance;
-  windowClass.hIcon = pictures_->bigIcon;
-  windowClass.hIconSm = pictures_->smallIcon;
-  windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  windowClass.lpszClassName = TONVERO_CLASS_MAIN;
-  RegisterClassExA(&windowClass);
+HWND MainWindow::Create(HINSTANCE instance, const StartPlan& plan) {
+  plan_ = plan;
+  RegisterWindowClass(instance, TONVERO_CLASS_MAIN, WindowProcedure, pictures_.Art().bigIcon,
+                      pictures_.Art().smallIcon);
   return CreateWindowExA(0, TONVERO_CLASS_MAIN, "Tonvero",
                          WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN,
-                         CW_USEDEFAULT, CW_USEDEFAULT, kClientWidth, kClientHeight, nullptr,
-                         nullptr, instance, this);
+                         CW_USEDEFAULT, CW_USEDEFAULT, kClientWidth, kClientHeight, nullptr, nullptr, instance, this);
 }
 
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -92,69 +26,39 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CREATE: return OnCreate() ? 0 : -1;
     case WM_DESTROY: OnDestroy(); return 0;
     case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
-    case WM_DRAWITEM: {
-      const auto& item = *reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
-      form_.DrawButton(item, item.CtlID == IDC_EXIT ? pictures_->exitGlyph : nullptr);
-      return TRUE;
-    }
-    case WM_DPICHANGED:
-      OnDpiChanged(Scale(LOWORD(wParam)), *reinterpret_cast<const RECT*>(lParam));
-      return 0;
-    case WM_ACTIVATE: OnActivate(LOWORD(wParam) != WA_INACTIVE); return 0;
+    case WM_DPICHANGED: OnDpiChanged(Scale(LOWORD(wParam)), *reinterpret_cast<const RECT*>(lParam)); return 0;
+    case WM_ACTIVATE: focus_.OnActivate(hwnd_, LOWORD(wParam) != WA_INACTIVE); return 0;
     case WM_COPYDATA: return TakeHandedNumber(*reinterpret_cast<const COPYDATASTRUCT*>(lParam));
-    case WM_SYSCOMMAND:
-      if (OpenEntryPoint(static_cast<UINT>(wParam & 0xFFF0))) return 0;
-      break;
+    case WM_HELP: help_.ShowUntilNextInput(); return TRUE;  // F1, from whichever control has the focus
+    case WM_SYSCOMMAND: if (entryPoints_.Open(static_cast<UINT>(wParam & 0xFFF0))) return 0; break;
   }
   LRESULT result = 0;
   if (HandleFormMessage(form_, message, wParam, lParam, result)) return result;
   return DefWindowProcA(hwnd_, message, wParam, lParam);
 }
 
-// ---- start-up and shutdown -------------------------------------------------
-
+// Start-up goes on whatever fails to load; each failure is reported. A
+// settings file that cannot be read is never written over; a list that
+// cannot be read is shown empty and nothing is saved over its file.
 bool MainWindow::OnCreate() {
   const Scale scale = Scale::Of(hwnd_);
   CreateControls(scale);
   SizeAndCentre(hwnd_, kClientWidth, kClientHeight, scale);
-  startDir_ = CurrentFolder();
-  settingsFile_ = std::make_unique<SettingsFile>(startDir_);
-  settings_ = Settings{};
-  settings_.dbBase = settings_.otherDbBase = startDir_ + "Base";
-  dialer_.ShowMode();
-  // A tel: or callto: link brings a number to dial; any other argument
-  // names the database.
-  const std::optional<CleanedNumber> link = ReadTelephoneLink(firstArgument_);
-  if (!link && !firstArgument_.empty()) settings_.dbBase = settings_.otherDbBase = StripExtension(firstArgument_);
-  if (!dialer_.LoadTones(startDir_ + "one.wav", startFailure_)) return false;
-  LoadSettings();
-  if (const std::string problem = location_.Load(startDir_); !problem.empty()) ShowWarning(hwnd_, problem);
+  settings_.Start(plan_.folder, plan_.dbBase);
+  if (!dialer_.LoadTones(plan_.folder + "one.wav", startFailure_)) return false;
+  Guarded(hwnd_, false, [this] { return settings_.Load(), true; });
+  if (const std::string problem = location_.Load(plan_.folder); !problem.empty()) ShowWarning(hwnd_, problem);
   LoadDialingProcedures();
-  LoadPhoneList();
-  phoneList_.EnablePrint(printer_.PrinterInstalled());
-  if (link) TakeLinkNumber(*link);
-  calls_.Start(hwnd_, startDir_, location_);
+  Guarded(hwnd_, false, [this] { return phoneList_.Load(settings_.Values().dbBase); });
+  phoneList_.SortAndSelectFirst();
+  if (plan_.link && dialer_.ShowLinkNumber(*plan_.link)) focus_.SendNextTo([this] { dialer_.FocusDial(); });
+  calls_.Start(hwnd_, plan_.folder, location_);
   dialer_.RecordCallsWith(calls_);
   started_ = true;
   return true;
 }
 
-// The number stands in the dialer screen with "Dial" focused, so that Enter
-// dials once the person holds the handset to the speaker; it never dials by
-// itself. A link with no number is said, and start-up goes on.
-void MainWindow::TakeLinkNumber(const CleanedNumber& link) {
-  if (link.Refused()) {
-    ShowNotice(hwnd_, link.refusal);
-    return;
-  }
-  dialer_.ShowNumber(link.number);
-  focusBeforeDeactivation_ = dialer_.DialButton();
-}
-
 void MainWindow::CreateControls(Scale scale) {
-  INITCOMMONCONTROLSEX classes{sizeof classes, ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES |
-                                                   ICC_UPDOWN_CLASS | ICC_STANDARD_CLASSES};
-  InitCommonControlsEx(&classes);
   // Created in the order that is the tab order.
   form_.Create(hwnd_, LogoControl(), scale);
   dialer_.Create(hwnd_, kDialerPlace, scale);
@@ -164,38 +68,20 @@ void MainWindow::CreateControls(Scale scale) {
   phoneList_.Create(hwnd_, kPhoneListPlace, scale);
   ShowPictures(scale);
   form_.SetAccessibleName(IDC_BANNER, "Tonvero touch-tone dialer by Velmora");  // what the banner reads
-  procedureBar_.SetListBelow(*this);
-  Subclass(Item(IDC_HELP_BUTTON), IDC_HELP_BUTTON);
-  AddEntryPoints();
-}
-
-void MainWindow::AddEntryPoints() {
-  HMENU menu = GetSystemMenu(hwnd_, FALSE);
-  AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
-  std::vector<ACCEL> keys;
-  for (const EntryPoint& entry : kEntryPoints) {
-    AppendMenuA(menu, MF_STRING, entry.id, entry.menuText);
-    keys.push_back({FVIRTKEY | FCONTROL, entry.controlKey, static_cast<WORD>(entry.id)});
-  }
-  accelerators_ = CreateAcceleratorTableA(keys.data(), static_cast<int>(keys.size()));
-}
-
-bool MainWindow::OpenEntryPoint(UINT id) {
-  for (const EntryPoint& entry : kEntryPoints) {
-    if (entry.id != id) continue;
-    (this->*entry.open)();
-    return true;
-  }
-  return false;
+  procedureBar_.SetListBelow(phoneList_);
+  help_.Attach(Item(IDC_HELP_PICTURE), Item(IDC_HELP_BUTTON));
+  // The windows of the window menu, each with its key: one line each.
+  entryPoints_.Add(hwnd_, {
+      {IDM_DIALING_LOCATION, "&Dialing Location...\tCtrl+L", 'L', [this] { location_.Choose(hwnd_); }},
+      {IDM_RECENT_CALLS, "Recen&t Calls...\tCtrl+H", 'H', [this] {
+         if (const auto number = calls_.ShowWindow(hwnd_)) OfferNumber(*number);
+       }},
+  });
 }
 
 void MainWindow::OnDpiChanged(Scale scale, const RECT& suggested) {
   SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-  LayOut(scale);
-}
-
-void MainWindow::LayOut(Scale scale) {
   form_.Layout(OwnControls(), scale);
   dialer_.Layout(kDialerPlace, scale);
   procedureBar_.Layout(kProcedureBarPlace, kCommandHelpPlace, scale);
@@ -204,73 +90,35 @@ void MainWindow::LayOut(Scale scale) {
   RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
-// The pictures are drawn for the scale, never stretched; the ones they
-// replace go once no control shows them.
 void MainWindow::ShowPictures(Scale scale) {
-  std::unique_ptr<Artwork> old;
-  if (pictures_->scale != scale) {
-    old = std::move(pictures_);
-    pictures_ = std::make_unique<Artwork>(scale);
-  }
-  dialer_.ShowPictures(pictures_->idle, pictures_->dialing);
-  SetPicture(Item(IDC_LOGO), pictures_->logo);
-  SetPicture(Item(IDC_BANNER), pictures_->banner);
-  SetPicture(Item(IDC_HELP_PICTURE), pictures_->help);
-  SetClassLongPtrA(hwnd_, GCLP_HICON, reinterpret_cast<LONG_PTR>(pictures_->bigIcon));
-  SetClassLongPtrA(hwnd_, GCLP_HICONSM, reinterpret_cast<LONG_PTR>(pictures_->smallIcon));
-  SendMessageA(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(pictures_->bigIcon));
-  SendMessageA(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(pictures_->smallIcon));
-}
-
-Settings MainWindow::CurrentSettings() const {
-  Settings current = settings_;
-  current.speedPosition = dialer_.Speed();
-  current.columnWidths = phoneList_.Widths();
-  return current;
-}
-
-// Start-up goes on whatever fails to load; each failure is reported. A
-// settings file that cannot be read is never written over; a list that
-// cannot be read is shown empty and nothing is saved over its file.
-void MainWindow::LoadSettings() {
-  const auto stored = Guarded<std::optional<Settings>>(
-      hwnd_, std::nullopt, [this] { return settingsFile_->Load(CurrentSettings()); });
-  if (!stored) return;
-  settings_ = *stored;
-  dialer_.SetSpeed(stored->speedPosition);
-  phoneList_.SetWidths(stored->columnWidths);
-  dialer_.ShowMode();
+  pictures_.ShowAt(scale, hwnd_, Item(IDC_LOGO), Item(IDC_BANNER));
+  form_.SetGlyph(IDC_EXIT, pictures_.Art().exitGlyph);
+  help_.DrawAt(scale);
 }
 
 void MainWindow::LoadDialingProcedures() {
-  Guarded(hwnd_, false, [this] { return procedureBar_.Load(settings_.dbBase), true; });
-}
-
-void MainWindow::LoadPhoneList() {
-  Guarded(hwnd_, false, [this] { return phoneList_.Load(settings_.dbBase); });
-  phoneList_.SortAndSelectFirst();
+  Guarded(hwnd_, false, [this] { return procedureBar_.Load(settings_.Values().dbBase), true; });
 }
 
 // A start-up that could not go on leaves the settings file as it was, and
 // the program entry tells why.
 void MainWindow::OnDestroy() {
-  if (started_) Guarded(hwnd_, false, [this] { return settingsFile_->Save(CurrentSettings()), true; });
+  if (started_) Guarded(hwnd_, false, [this] { return settings_.Save(), true; });
   dialer_.StopSound();
-  DestroyAcceleratorTable(accelerators_);
   if (started_) PostQuitMessage(0);
 }
 
-// ---- routing -------------------------------------------------------------------
-
 void MainWindow::OnCommand(int id, int code) {
   switch (id) {
-    case IDOK: PressFocusedButton(); break;
-    case IDC_EXIT: ConfirmExit(); break;
-    case IDC_LOGO:
-      if (code == STN_DBLCLK) ShowAbout();
-      else InvalidateRect(Item(IDC_LOGO), nullptr, TRUE);
+    case IDOK: PressFocusedButton(hwnd_); break;
+    case IDC_EXIT:
+      if (AskYesNo(hwnd_, "Is That What You Realy-Realy Want ?")) DestroyWindow(hwnd_);
       break;
-    default: OpenEntryPoint(id); break;
+    case IDC_LOGO:
+      if (code == STN_DBLCLK) ShowAboutBox(hwnd_);
+      InvalidateRect(Item(IDC_LOGO), nullptr, TRUE);
+      break;
+    default: entryPoints_.Open(id); break;
   }
 }
 
@@ -279,94 +127,29 @@ void MainWindow::OnCommand(int id, int code) {
 // this window's list brings it to the front alone.
 BOOL MainWindow::TakeHandedNumber(const COPYDATASTRUCT& data) {
   const std::optional<std::string> number = HandedNumber(data);
-  const bool sameList = started_ && IsStartFor(data, settings_.dbBase);  // a second start of this list
+  const bool sameList = started_ && IsStartFor(data, settings_.Values().dbBase);  // a second start of this list
   if (!number && !sameList) return FALSE;
   if (IsIconic(hwnd_)) ShowWindow(hwnd_, SW_RESTORE);
   SetForegroundWindow(hwnd_);
-  if (!number) return TRUE;
-  dialer_.ShowNumber(*number);
-  focusBeforeDeactivation_ = dialer_.DialButton();
-  SetFocus(dialer_.DialButton());
+  if (number) OfferNumber(*number);
   return TRUE;
 }
 
-// Enter, which the dialog keys turn into IDOK, presses the focused button,
-// as in a dialog: a number that a link brought dials on Enter.
-void MainWindow::PressFocusedButton() {
-  HWND focus = GetFocus();
-  char windowClass[16] = {};
-  GetClassNameA(focus, windowClass, sizeof windowClass);
-  if (IsChild(hwnd_, focus) && lstrcmpiA(windowClass, "Button") == 0) SendMessageA(focus, BM_CLICK, 0, 0);
-}
-
-// The focused control is kept across deactivation; the phone list at first.
-void MainWindow::OnActivate(bool active) {
-  if (!active) focusBeforeDeactivation_ = GetFocus();
-  else if (IsChild(hwnd_, focusBeforeDeactivation_)) SetFocus(focusBeforeDeactivation_);
-  else phoneList_.Focus();
-}
-
-LRESULT MainWindow::HandleSubclassMessage(HWND button, UINT_PTR, UINT message, WPARAM wParam,
-                                          LPARAM lParam) {
-  if (IsMouseButtonDown(message)) ShowHelpPage(true);
-  const LRESULT result = DefSubclassProc(button, message, wParam, lParam);
-  if (IsMouseButtonUp(message)) ShowHelpPage(false);
-  return result;
-}
-
-// ---- the window's own commands ---------------------------------------------------
-
-void MainWindow::ShowHelpPage(bool shown) {
-  if (shown) phoneList_.ShowGrid(false);
-  ShowWindow(Item(IDC_HELP_PICTURE), shown ? SW_SHOW : SW_HIDE);
-  if (!shown) phoneList_.ShowGrid(true);
-  if (!shown) phoneList_.Focus();
-}
-
-void MainWindow::ConfirmExit() {
-  if (AskYesNo(hwnd_, "Is That What You Realy-Realy Want ?")) DestroyWindow(hwnd_);
-}
-
-void MainWindow::ChooseLocation() {
-  DialingLocation location = location_.Location();
-  if (ChooseDialingLocation(hwnd_, location)) location_.Save(location);
-}
-
-void MainWindow::ShowAbout() {
-  ShowAboutBox(hwnd_);
-  InvalidateRect(Item(IDC_LOGO), nullptr, TRUE);
-}
-
-void MainWindow::PrintList() {
-  PrintJob job;
-  job.caption = WindowText(hwnd_);
-  job.records = phoneList_.Records();
-  job.sortField = phoneList_.SortField();
-  printer_.Print(hwnd_, std::move(job));
+// The number stands in the dialer screen with "Dial" focused, so that Enter dials it.
+void MainWindow::OfferNumber(const std::string& number) {
+  dialer_.ShowNumber(number);
+  dialer_.FocusDial();
+  focus_.SendNextTo([this] { dialer_.FocusDial(); });
 }
 
 void MainWindow::MergeAnotherDatabase(MergeKind kind) {
-  RunMerge(hwnd_, kind, settings_.dbBase, settings_.otherDbBase, {procedureBar_, phoneList_});
+  const Settings& now = settings_.Values();
+  settings_.SetOtherDatabase(RunMerge(hwnd_, kind, now.dbBase, now.otherDbBase, {procedureBar_, phoneList_}));
 }
 
 void MainWindow::DatabaseOpened(const std::string& dbBase) {
-  settings_.dbBase = dbBase;
+  settings_.SetDatabase(dbBase);
   LoadDialingProcedures();
-}
-
-// The number chosen stands in the dialer screen with "Dial" focused, so
-// that a second Enter dials it.
-void MainWindow::ShowRecentCalls() {
-  const std::optional<std::string> number = calls_.ShowWindow(hwnd_);
-  if (!number) return;
-  dialer_.ShowNumber(*number);
-  focusBeforeDeactivation_ = dialer_.DialButton();
-  SetFocus(dialer_.DialButton());
-}
-
-void MainWindow::StepProcedure(int delta) {
-  if (delta > 0) procedureBar_.StepNext();
-  else procedureBar_.StepPrevious();
 }
 
 }  // namespace tonvero

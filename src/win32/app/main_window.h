@@ -1,120 +1,79 @@
 #pragma once
 // The main window: a switchboard. It places the panels (the dialer on the
 // left, the dialing procedures along the top, the phone list on the right),
-// wires them together, runs the start-up in order, and has Exit, About and
-// Help of its own.
+// wires them together, keeps the settings, runs the start-up in order, and
+// has Exit, About and Help of its own.
 #include <windows.h>
 
-#include <memory>
 #include <string>
 
-#include "core/contacts/outside_number.h"
-#include "core/settings/settings.h"
+#include "core/app/start_plan.h"
+#include "win32/app/help_page.h"
 #include "win32/app/pictures.h"
 #include "win32/calls/recent_calls.h"
 #include "win32/dialer/dialer_panel.h"
 #include "win32/location/location_file.h"
-#include "win32/merge/merge_command.h"
 #include "win32/phonelist/phone_list_panel.h"
-#include "win32/printing/print_phone_list.h"
 #include "win32/procedures/procedure_bar.h"
 #include "win32/settings/settings_file.h"
 #include "win32/ui/base_window.h"
+#include "win32/ui/entry_points.h"
+#include "win32/ui/focus.h"
 #include "win32/ui/forms.h"
 
 namespace tonvero {
 
-class MainWindow : public BaseWindow<MainWindow>,
-                   private DialerPanel::Owner,
-                   private PhoneListPanel::Owner,
-                   private ProcedureBar::ListBelow {
+class MainWindow : public BaseWindow<MainWindow>, private DialerPanel::Owner, private PhoneListPanel::Owner {
  public:
-  // Registers the class and creates the window; start-up runs inside. No
-  // window when start-up cannot go on; StartFailure() then says why.
-  HWND Create(HINSTANCE instance, const char* firstArgument);
+  // Registers the class and creates the window; start-up runs inside, as `plan`
+  // says. No window when start-up cannot go on; StartFailure() then says why.
+  HWND Create(HINSTANCE instance, const StartPlan& plan);
   const std::string& StartFailure() const { return startFailure_; }
   // The keys of the entry points, for the message loop.
-  HACCEL Accelerators() const { return accelerators_; }
+  HACCEL Accelerators() const { return entryPoints_.Keys(); }
 
  private:
   friend class BaseWindow<MainWindow>;
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-  // The Help button shows its page while it is held down.
-  LRESULT HandleSubclassMessage(HWND button, UINT_PTR id, UINT message, WPARAM wParam, LPARAM lParam);
 
   bool OnCreate();
-  void TakeLinkNumber(const CleanedNumber& link);
   BOOL TakeHandedNumber(const COPYDATASTRUCT& data);
+  void OfferNumber(const std::string& number);
   void OnDestroy();
   void OnCommand(int id, int code);
-  void PressFocusedButton();
-  void OnActivate(bool active);
   void CreateControls(Scale scale);
-  // Moved to a monitor of another DPI: the window takes the rectangle
-  // Windows suggests and lays itself out again at `scale`.
+  // Moved to a monitor of another DPI: laid out again in the place Windows suggests.
   void OnDpiChanged(Scale scale, const RECT& suggested);
-  void LayOut(Scale scale);
   // The pictures drawn at `scale`, shown in their controls.
   void ShowPictures(Scale scale);
-  void LoadSettings();
   void LoadDialingProcedures();
-  void LoadPhoneList();
-  Settings CurrentSettings() const;
-
-  // The windows reached from the window menu and by a key of their own:
-  // one line each in kEntryPoints.
-  struct EntryPoint {
-    UINT id;
-    const char* menuText;
-    WORD controlKey;
-    void (MainWindow::*open)();
-  };
-  static const EntryPoint kEntryPoints[];
-  void AddEntryPoints();
-  bool OpenEntryPoint(UINT id);
-  void ChooseLocation();
-
-  void ConfirmExit();
-  void ShowAbout();
-  void ShowHelpPage(bool shown);
 
   // DialerPanel::Owner
   std::string ProcedureText() const override { return procedureBar_.CurrentCommand(); }
+  void DialingModeChosen(const Settings& chosen) override { settings_.TakeDialingModes(chosen); }
   const DialingLocation& Location() const override { return location_.Location(); }
   std::string ProcedureName() const override { return procedureBar_.CurrentName(); }
   std::string RecordNameOf(const std::string& number) const override { return phoneList_.NameOfSelected(number); }
-  void ShowRecentCalls();
   // PhoneListPanel::Owner
-  const std::string& DatabaseBase() const override { return settings_.dbBase; }
+  const std::string& DatabaseBase() const override { return settings_.Values().dbBase; }
   void DatabaseOpened(const std::string& dbBase) override;
-  void ShowNumber(const std::string& number) override { dialer_.ShowNumber(number); }
-  void DialNumber() override { dialer_.Dial(); }
-  void StepProcedure(int delta) override;
-  void ShowDatabaseName(const std::string& caption) override { SetWindowTextA(hwnd_, caption.c_str()); }
-  void PrintList() override;
   void MergeAnotherDatabase(MergeKind kind) override;
-  // ProcedureBar::ListBelow
-  void Focus() override { phoneList_.Focus(); }
-  void GiveWay(int screenTop) override { phoneList_.GiveWay(screenTop); }
-  void TakeBackRoom() override { phoneList_.TakeBackRoom(); }
 
   HWND Item(int id) const { return form_.Item(id); }
 
-  std::string firstArgument_;
+  StartPlan plan_;
   std::string startFailure_;
   bool started_ = false;
-  std::string startDir_;
-  Settings settings_;  // modes, lengths, port and paths; speed and widths live in their controls
-  std::unique_ptr<SettingsFile> settingsFile_;
+  KeptSettings settings_{{&dialer_, &phoneList_}};
   LocationFile location_;
-  HACCEL accelerators_ = nullptr;
-  HWND focusBeforeDeactivation_ = nullptr;  // where the focus goes when the window is active again
+  EntryPoints entryPoints_;
   Form form_;
-  std::unique_ptr<Artwork> pictures_;
-  DialerPanel dialer_{settings_, *this};
+  WindowPictures pictures_;
+  DialerPanel dialer_{settings_.Values(), *this};
   ProcedureBar procedureBar_;
-  PhoneListPanel phoneList_{*this};
-  PhoneListPrinter printer_;
+  PhoneListPanel phoneList_{*this, dialer_, procedureBar_};
+  HelpPage help_{phoneList_};
+  KeptFocus focus_{[this] { phoneList_.Focus(); }};
   RecentCalls calls_;
 };
 

@@ -1,21 +1,19 @@
 #pragma once
-// The program's pictures, drawn with GDI for the DPI they are shown at:
-// the maker's logo, the idle and dialing icons, the credit banner, the Exit
-// glyph, the help page and the window icon. Sizes are at 96 DPI, each
-// drawn `scale` times larger; each call makes a new object that the caller
-// owns.
+// The main window's own pictures, drawn with GDI for the DPI they are shown
+// at: the maker's logo, the credit banner, the Exit glyph and the window
+// icon. Sizes are at 96 DPI, each drawn `scale` times larger; each call
+// makes a new object that the caller owns.
 #include <windows.h>
+
+#include <memory>
 
 #include "win32/ui/scale.h"
 
 namespace tonvero {
 
 HBITMAP CreateLogoPicture(Scale scale);     // 113 x 113, Image1 and the about box
-HBITMAP CreateIdlePicture(Scale scale);     // 33 x 33, Image2: shown while idle
-HBITMAP CreateDialingPicture(Scale scale);  // 33 x 33, Image3: shown while dialing
 HBITMAP CreateBannerPicture(Scale scale);   // 217 x 17, Image4, on the button face colour
 HBITMAP CreateExitGlyph(Scale scale);       // 24 x 24, on the button face colour
-HBITMAP CreateHelpPicture(Scale scale);     // 385 x 301, Image5: a page of help text
 HICON CreateWindowIcon(int size);           // `size` pixels square, as drawn
 
 // All of the main window's pictures at one scale, deleted with it.
@@ -25,8 +23,23 @@ struct Artwork {
   Artwork(const Artwork&) = delete;
   Artwork& operator=(const Artwork&) = delete;
   Scale scale;
-  HBITMAP logo, idle, dialing, banner, exitGlyph, help;
+  HBITMAP logo, banner, exitGlyph;
   HICON bigIcon, smallIcon;
+};
+
+// The main window's pictures at its scale, drawn again when the scale
+// changes, never stretched.
+class WindowPictures {
+ public:
+  // At first for the system's scale: the window class takes the icons
+  // before the window has a scale of its own.
+  WindowPictures() : art_(std::make_unique<Artwork>(Scale::OfSystem())) {}
+  const Artwork& Art() const { return *art_; }
+  // Shows them at `scale` in `logo`, `banner` and as `window`'s icons.
+  void ShowAt(Scale scale, HWND window, HWND logo, HWND banner);
+
+ private:
+  std::unique_ptr<Artwork> art_;
 };
 
 }  // namespace tonvero

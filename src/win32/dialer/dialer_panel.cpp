@@ -8,6 +8,7 @@
 #include "core/contacts/outside_number.h"
 #include "core/dialer/tones.h"
 #include "core/location/number_translation.h"
+#include "win32/dialer/telephone_pictures.h"
 #include "win32/files/files.h"
 #include "win32/settings/mode_dialog.h"
 #include "win32/ui/control_ids.h"
@@ -100,19 +101,24 @@ std::vector<ControlSpec> Controls() {
 
 }  // namespace
 
-DialerPanel::DialerPanel(Settings& settings, Owner& owner)
+DialerPanel::DialerPanel(const Settings& settings, Owner& owner)
     : settings_(settings), owner_(owner), screenBrush_(CreateSolidBrush(kBlue)) {}
 
-DialerPanel::~DialerPanel() { DeleteObject(screenBrush_); }
+DialerPanel::~DialerPanel() {
+  DeleteObject(screenBrush_);
+  for (HBITMAP picture : {idlePicture_, dialingPicture_}) {
+    if (picture) DeleteObject(picture);
+  }
+}
 
 void DialerPanel::Create(HWND parent, const RECT& place, Scale scale) {
-  CreatePanelWindow(parent, TONVERO_CLASS_DIALER_PANEL, WindowProcedure, place, IDC_PANEL_DIALER, this, scale);
-  form_.Create(hwnd_, Controls(), scale);
+  CreatePanel(parent, TONVERO_CLASS_DIALER_PANEL, IDC_PANEL_DIALER, place, Controls(), scale);
   SCROLLINFO speed{sizeof speed, SIF_RANGE | SIF_POS, 0, 10, 0, 2, 0};
   SetScrollInfo(Item(IDC_SPEED), SB_CTL, &speed, FALSE);
   for (const Key& key : kKeys) Subclass(Item(key.id), key.id);
   Subclass(Item(IDC_SCREEN), IDC_SCREEN);
   NameForScreenReaders();
+  DrawPictures(scale);
 }
 
 // A key is named by its symbol and the letters under it ("2 ABC"); the
@@ -128,8 +134,8 @@ void DialerPanel::NameForScreenReaders() {
 }
 
 void DialerPanel::Layout(const RECT& place, Scale scale) {
-  PlacePanel(hwnd_, place, scale);
-  form_.Layout(Controls(), scale);
+  PlacePanelAndForm(place, Controls(), scale);
+  DrawPictures(scale);
 }
 
 bool DialerPanel::LoadTones(const std::string& path, std::string& refusal) {
@@ -149,9 +155,17 @@ bool DialerPanel::LoadTones(const std::string& path, std::string& refusal) {
   return true;
 }
 
-void DialerPanel::ShowPictures(HBITMAP idle, HBITMAP dialing) {
-  SendMessageA(Item(IDC_IMAGE_IDLE), STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(idle));
-  SendMessageA(Item(IDC_IMAGE_DIALING), STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(dialing));
+// The pictures are drawn for the scale, never stretched; the ones they
+// replace go once no control shows them.
+void DialerPanel::DrawPictures(Scale scale) {
+  const HBITMAP oldIdle = idlePicture_, oldDialing = dialingPicture_;
+  idlePicture_ = CreateIdlePicture(scale);
+  dialingPicture_ = CreateDialingPicture(scale);
+  SendMessageA(Item(IDC_IMAGE_IDLE), STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(idlePicture_));
+  SendMessageA(Item(IDC_IMAGE_DIALING), STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(dialingPicture_));
+  for (HBITMAP picture : {oldIdle, oldDialing}) {
+    if (picture) DeleteObject(picture);
+  }
 }
 
 void DialerPanel::StopSound() {
@@ -173,6 +187,20 @@ void DialerPanel::ShowMode() {
   UpdateWindow(Item(IDC_SPEED));
 }
 
+void DialerPanel::ShowSettings(const Settings& settings) {
+  SetSpeed(settings.speedPosition);
+  ShowMode();
+}
+
+bool DialerPanel::ShowLinkNumber(const CleanedNumber& link) {
+  if (link.Refused()) {
+    ShowNotice(TopWindow(hwnd_), link.refusal);
+    return false;
+  }
+  ShowNumber(link.number);
+  return true;
+}
+
 void DialerPanel::ShowNumber(const std::string& number) { SetWindowTextA(Item(IDC_SCREEN), number.c_str()); }
 
 // ---- the panel's messages ------------------------------------------------------
@@ -185,9 +213,7 @@ LRESULT DialerPanel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (reinterpret_cast<HWND>(lParam) == Item(IDC_SCREEN)) return ColorScreen(reinterpret_cast<HDC>(wParam));
       break;
   }
-  LRESULT result = 0;
-  if (HandleFormMessage(form_, message, wParam, lParam, result)) return result;
-  return DefWindowProcA(hwnd_, message, wParam, lParam);
+  return HandleRest(message, wParam, lParam);
 }
 
 void DialerPanel::OnCommand(int id) {
@@ -218,7 +244,10 @@ void DialerPanel::OnSpeedScroll(int request, int position) {
 }
 
 void DialerPanel::ChooseMode() {
-  if (ChooseDialingMode(TopWindow(hwnd_), settings_)) ShowMode();
+  Settings chosen = settings_;
+  if (!ChooseDialingMode(TopWindow(hwnd_), chosen)) return;
+  owner_.DialingModeChosen(chosen);
+  ShowMode();
 }
 
 // ---- the dialer screen ----------------------------------------------------------

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/calls/call_log.h"
+#include "core/contacts/outside_number.h"
 #include "core/dialer/dial_string.h"
 #include "core/dialer/tone_player.h"
 #include "core/location/dialing_location.h"
@@ -19,13 +20,20 @@
 #include "win32/dialer/win_sound.h"
 #include "win32/modem/modem_dialer.h"
 #include "win32/serial/serial_port.h"
+#include "win32/settings/settings_file.h"
 #include "win32/ui/base_window.h"
 #include "win32/ui/control_ids.h"
 #include "win32/ui/forms.h"
+#include "win32/ui/neighbours.h"
+#include "win32/ui/panel.h"
 
 namespace tonvero {
 
-class DialerPanel : public BaseWindow<DialerPanel>, private DialTarget, private ModemDialer::Display {
+class DialerPanel : public Panel<DialerPanel>,
+                    public NumberDialer,
+                    public SettingsView,
+                    private DialTarget,
+                    private ModemDialer::Display {
  public:
   // What dialing needs from around the panel.
   class Owner {
@@ -33,6 +41,8 @@ class DialerPanel : public BaseWindow<DialerPanel>, private DialTarget, private 
     virtual ~Owner() = default;
     // The text of the dialing procedure to dial the number through.
     virtual std::string ProcedureText() const = 0;
+    // "Mode" chose other modes, lengths or port: `chosen` holds them.
+    virtual void DialingModeChosen(const Settings& chosen) = 0;
     // Where the user dials from, for numbers written with "+".
     virtual const DialingLocation& Location() const = 0;
     // The procedure's name, and the name of the list's record the number
@@ -41,8 +51,9 @@ class DialerPanel : public BaseWindow<DialerPanel>, private DialTarget, private 
     virtual std::string RecordNameOf(const std::string& number) const = 0;
   };
 
-  // `settings` holds the modes, lengths and port the panel dials with.
-  DialerPanel(Settings& settings, Owner& owner);
+  // `settings` holds the modes, lengths and port the panel dials with; the
+  // owner keeps them, and is told when "Mode" changes them.
+  DialerPanel(const Settings& settings, Owner& owner);
   ~DialerPanel();
   DialerPanel(const DialerPanel&) = delete;
   DialerPanel& operator=(const DialerPanel&) = delete;
@@ -51,8 +62,6 @@ class DialerPanel : public BaseWindow<DialerPanel>, private DialTarget, private 
   // `parent`, at `scale`; Layout places them again at another.
   void Create(HWND parent, const RECT& place, Scale scale);
   void Layout(const RECT& place, Scale scale);
-  // The dialing icons: one while idle, the other while dialing.
-  void ShowPictures(HBITMAP idle, HBITMAP dialing);
   // Reads the tone file. False, with what to tell the user in `refusal`,
   // when it is missing or damaged: the program cannot dial without it.
   bool LoadTones(const std::string& path, std::string& refusal);
@@ -62,13 +71,21 @@ class DialerPanel : public BaseWindow<DialerPanel>, private DialTarget, private 
   void SetSpeed(int position);
   // The mode indicator above the speed bar, after the modes changed.
   void ShowMode();
+  // SettingsView: the speed, and the mode in the indicator.
+  void ShowSettings(const Settings& settings) override;
+  void ReadSettings(Settings& settings) const override { settings.speedPosition = Speed(); }
   // Puts a number into the dialer screen.
-  void ShowNumber(const std::string& number);
+  void ShowNumber(const std::string& number) override;
+  // A link's number stands in the screen, for "Dial" to dial once the
+  // person holds the handset to the speaker; it never dials by itself. A
+  // link with no number is said. True when the number is shown.
+  bool ShowLinkNumber(const CleanedNumber& link);
   // Dials what the screen holds; `recorder` is told of every dial once it
   // has ended, dialed or stopped by a failure.
-  void Dial();
+  void Dial() override;
   void RecordCallsWith(CallRecorder& recorder) { recorder_ = &recorder; }
-  HWND DialButton() const { return Item(IDC_DIAL); }
+  // "Dial" takes the focus, so that Enter dials the number shown.
+  void FocusDial() const { SetFocus(Item(IDC_DIAL)); }
 
 
  private:
@@ -87,6 +104,8 @@ class DialerPanel : public BaseWindow<DialerPanel>, private DialTarget, private 
   std::string DialTranslated(const std::string& number, const TranslatedNumber& dial);
   // The dial as the call log keeps it, before its outcome.
   CallEntry CallFacts(const std::string& number, const std::string& dialed) const;
+  // The dialing icons, one shown while idle, the other while dialing, drawn for `scale`.
+  void DrawPictures(Scale scale);
 
   // DialTarget
   void ShowSymbol(char symbol) override;
@@ -102,12 +121,11 @@ class DialerPanel : public BaseWindow<DialerPanel>, private DialTarget, private 
   void ShowSent(const std::string& piece) override;
   void PutNumberBack(const std::string& number) override;
 
-  HWND Item(int id) const { return GetDlgItem(hwnd_, id); }
 
-  Settings& settings_;
+  const Settings& settings_;
   Owner& owner_;
-  Form form_;
   HBRUSH screenBrush_;
+  HBITMAP idlePicture_ = nullptr, dialingPicture_ = nullptr;
   WinSoundOutput sound_;
   WinClock clock_;
   std::unique_ptr<TonePlayer> player_;

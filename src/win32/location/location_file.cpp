@@ -1,5 +1,7 @@
 #include "win32/location/location_file.h"
 
+#include "win32/location/location_dialog.h"
+
 #include "core/app/io_error.h"
 #include "core/location/numbering_plan.h"
 #include "win32/files/files.h"
@@ -49,6 +51,11 @@ void LocationFile::Save(const DialingLocation& location) {
 void LocationFile::SetValue(std::string_view key, std::string_view value) {
   values_.Set(key, value);
   WriteFileContents(path_, ToBytes(values_.Text()));
+}
+
+void LocationFile::Choose(HWND owner) {
+  DialingLocation location = location_;
+  if (ChooseDialingLocation(owner, location)) Save(location);
 }
 
 }  // namespace tonvero

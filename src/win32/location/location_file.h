@@ -24,6 +24,8 @@ class LocationFile : public KeptValues {
   // KeptValues: the file's other keys, for other rooms' choices.
   std::optional<std::string> Value(std::string_view key) const override { return values_.Get(key); }
   void SetValue(std::string_view key, std::string_view value) override;
+  // "Dialing Location...": the dialog, owned by `owner`, and on OK the save.
+  void Choose(HWND owner);
 
  private:
   std::string path_;

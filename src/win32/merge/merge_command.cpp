@@ -89,20 +89,20 @@ class WinMergeHost : public MergeHost {
 
 }  // namespace
 
-void RunMerge(HWND owner, MergeKind kind, const std::string& dbBase, std::string& otherDbBase,
-              const MergeRooms& rooms) {
+std::string RunMerge(HWND owner, MergeKind kind, const std::string& dbBase, const std::string& offeredDbBase,
+                     const MergeRooms& rooms) {
   const std::optional<std::string> chosen = ChooseDatabaseFile(
-      owner, TextsOf(kind).fileDialogTitle, otherDbBase + ".rbd", kind == MergeKind::kAdd);
+      owner, TextsOf(kind).fileDialogTitle, offeredDbBase + ".rbd", kind == MergeKind::kAdd);
   if (!chosen) {
     rooms.phoneList.Focus();
-    return;
+    return offeredDbBase;
   }
   WinMergeHost host(owner, dbBase, rooms);
   // "Add" also takes contact exports; they have no procedures, and the
   // database offered next time stays the last one chosen.
   const std::optional<ContactFormat> contacts =
       kind == MergeKind::kAdd ? ContactFormatOf(*chosen) : std::nullopt;
-  if (!contacts) otherDbBase = StripExtension(*chosen);
+  const std::string otherDbBase = contacts ? offeredDbBase : StripExtension(*chosen);
   try {
     if (contacts) {
       // Refused before it is read whole.
@@ -121,6 +121,7 @@ void RunMerge(HWND owner, MergeKind kind, const std::string& dbBase, std::string
     throw;
   }
   rooms.phoneList.Focus();
+  return otherDbBase;
 }
 
 }  // namespace tonvero

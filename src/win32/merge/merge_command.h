@@ -19,8 +19,9 @@ struct MergeRooms {
 };
 
 // The whole command on the current database `dbBase`. `otherDbBase` is the
-// database offered in the file dialog and becomes the one chosen there.
-void RunMerge(HWND owner, MergeKind kind, const std::string& dbBase, std::string& otherDbBase,
-              const MergeRooms& rooms);
+// database offered in the file dialog; returns the one chosen there, or
+// `otherDbBase` when none was.
+std::string RunMerge(HWND owner, MergeKind kind, const std::string& dbBase, const std::string& otherDbBase,
+                     const MergeRooms& rooms);
 
 }  // namespace tonvero

@@ -15,8 +15,8 @@
 
 namespace tonvero {
 
-PhoneListPanel::PhoneListPanel(Owner& owner)
-    : owner_(owner), titles_(ParsePhoneList(NewPhoneListFileText()).titles) {}
+PhoneListPanel::PhoneListPanel(Owner& owner, NumberDialer& dialer, ProcedureStepper& procedures)
+    : owner_(owner), dialer_(dialer), procedures_(procedures), titles_(ParsePhoneList(NewPhoneListFileText()).titles) {}
 
 namespace {
 
@@ -52,16 +52,14 @@ std::vector<ControlSpec> Controls() {
 }  // namespace
 
 void PhoneListPanel::Create(HWND parent, const RECT& place, Scale scale) {
-  CreatePanelWindow(parent, TONVERO_CLASS_PHONE_LIST_PANEL, WindowProcedure, place, IDC_PANEL_PHONE_LIST,
-                    this, scale);
   GridWindow::RegisterClass(reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent, GWLP_HINSTANCE)));
-  form_.Create(hwnd_, Controls(), scale);
-  grid_.Attach(GetDlgItem(hwnd_, IDC_GRID), *this, *this, scale);
+  CreatePanel(parent, TONVERO_CLASS_PHONE_LIST_PANEL, IDC_PANEL_PHONE_LIST, place, Controls(), scale);
+  grid_.Attach(Item(IDC_GRID), *this, *this, scale);
+  EnableWindow(Item(IDC_PRINT), printer_.PrinterInstalled());
 }
 
 void PhoneListPanel::Layout(const RECT& place, Scale scale) {
-  PlacePanel(hwnd_, place, scale);
-  form_.Layout(Controls(), scale);
+  PlacePanelAndForm(place, Controls(), scale);
   grid_.SetScale(scale);
 }
 
@@ -70,14 +68,18 @@ LRESULT PhoneListPanel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
     OnCommand(LOWORD(wParam));
     return 0;
   }
-  LRESULT result = 0;
-  if (HandleFormMessage(form_, message, wParam, lParam, result)) return result;
-  return DefWindowProcA(hwnd_, message, wParam, lParam);
+  return HandleRest(message, wParam, lParam);
 }
 
 void PhoneListPanel::ShowGrid(bool shown) { ShowWindow(grid_.Handle(), shown ? SW_SHOW : SW_HIDE); }
 
-void PhoneListPanel::EnablePrint(bool enable) { EnableWindow(GetDlgItem(hwnd_, IDC_PRINT), enable); }
+void PhoneListPanel::Print() {
+  PrintJob job;
+  job.caption = WindowText(TopWindow(hwnd_));
+  job.records = records_;
+  job.sortField = sortField_;
+  printer_.Print(TopWindow(hwnd_), std::move(job));
+}
 
 void PhoneListPanel::Focus() const { SetFocus(grid_.Handle()); }
 
@@ -109,7 +111,7 @@ void PhoneListPanel::TakeBackRoom() {
 }
 
 void PhoneListPanel::EnableDelete(bool enable) const {
-  EnableWindow(GetDlgItem(hwnd_, IDC_DELETE), enable);
+  EnableWindow(Item(IDC_DELETE), enable);
 }
 
 void PhoneListPanel::OnCommand(int id) {
@@ -119,7 +121,7 @@ void PhoneListPanel::OnCommand(int id) {
     case IDC_INSERT: InsertRecord(); break;
     case IDC_DELETE: DeleteSelected(); break;
     case IDC_FILE: OpenDatabase(); break;
-    case IDC_PRINT: owner_.PrintList(); break;
+    case IDC_PRINT: Print(); break;
     case IDC_SYNC: owner_.MergeAnotherDatabase(MergeKind::kSync); break;
     case IDC_ADD: owner_.MergeAnotherDatabase(MergeKind::kAdd); break;
   }
@@ -158,7 +160,7 @@ bool PhoneListPanel::Load(const std::string& dbBase) {
   // first record afterwards shows its phone only when the row changes.
   grid_.Select(records_.empty() ? 0 : std::clamp(Selected(), 1, RecordRows()));
   grid_.Refresh();
-  owner_.ShowDatabaseName(DatabaseCaption(dbBase));
+  SetWindowTextA(TopWindow(hwnd_), DatabaseCaption(dbBase).c_str());
   return true;
 }
 
@@ -199,7 +201,7 @@ void PhoneListPanel::ReadAgainAndApply(const std::vector<ListChange<Record>>& ch
   const int sorted = records_.empty() ? 0 : SortRecords(records_, sortField_, row - 1) + 1;
   grid_.Select(sorted);
   grid_.Refresh();
-  if (sorted > 0) owner_.ShowNumber(records_[sorted - 1].phone);
+  if (sorted > 0) dialer_.ShowNumber(records_[sorted - 1].phone);
   EnableDelete(RecordRows() > 1);
   if (lost.size() < changes.size()) stamp_ = SavePhoneListFile(dbBase, titles_, records_);
   ShowNotice(TopWindow(hwnd_), ReadAgainNotice("phone list", "record", lost));
@@ -256,15 +258,15 @@ void PhoneListPanel::SelectRow(int row, bool bySearch) {
   if (!bySearch) search_.Clear();
   if (row == Selected()) return;
   grid_.Select(row);
-  owner_.ShowNumber(records_[row - 1].phone);
+  dialer_.ShowNumber(records_[row - 1].phone);
 }
 
 void PhoneListPanel::DialSelected() {
   search_.Clear();
   const Record* record = SelectedRecord();
   if (!record) return;  // no record: nothing to dial
-  owner_.ShowNumber(record->phone);
-  owner_.DialNumber();
+  dialer_.ShowNumber(record->phone);
+  dialer_.Dial();
 }
 
 void PhoneListPanel::OnCharTyped(char typed) {
@@ -283,8 +285,8 @@ bool PhoneListPanel::OnKey(int virtualKey) {
     case VK_INSERT: InsertRecord(); return true;
     case VK_F4: EditSelected(); return true;
     // Left and Right step the dialing procedure and never scroll.
-    case VK_LEFT: owner_.StepProcedure(-1); return true;
-    case VK_RIGHT: owner_.StepProcedure(+1); return true;
+    case VK_LEFT: procedures_.StepPrevious(); return true;
+    case VK_RIGHT: procedures_.StepNext(); return true;
   }
   return false;
 }
@@ -351,7 +353,7 @@ void PhoneListPanel::SettleChangedRecord(int row, const ListChange<Record>& chan
   grid_.Select(sorted);
   grid_.Refresh();
   search_.Clear();
-  owner_.ShowNumber(records_[sorted - 1].phone);
+  dialer_.ShowNumber(records_[sorted - 1].phone);
   SaveChanges({change});
 }
 

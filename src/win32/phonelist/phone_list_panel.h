@@ -21,11 +21,17 @@
 #include "win32/phonelist/grid_window.h"
 #include "win32/ui/base_window.h"
 #include "win32/ui/forms.h"
+#include "win32/printing/print_phone_list.h"
+#include "win32/settings/settings_file.h"
+#include "win32/ui/neighbours.h"
+#include "win32/ui/panel.h"
 
 namespace tonvero {
 
-class PhoneListPanel : public BaseWindow<PhoneListPanel>,
+class PhoneListPanel : public Panel<PhoneListPanel>,
                        public MergeRecords,
+                       public ListBelow,
+                       public SettingsView,
                        private GridWindow::Source,
                        private GridWindow::Events {
  public:
@@ -38,20 +44,13 @@ class PhoneListPanel : public BaseWindow<PhoneListPanel>,
     // "Open" loaded the list of `dbBase`: it becomes the current database,
     // and its dialing procedures are to be loaded.
     virtual void DatabaseOpened(const std::string& dbBase) = 0;
-    // Puts a number into the dialer screen.
-    virtual void ShowNumber(const std::string& number) = 0;
-    // Dials what the dialer screen holds.
-    virtual void DialNumber() = 0;
-    // Steps the dialing procedure: -1 the previous one, +1 the next one.
-    virtual void StepProcedure(int delta) = 0;
-    // Names the loaded database where the user sees it (the caption).
-    virtual void ShowDatabaseName(const std::string& caption) = 0;
-    // "Print", "Sync." and "Add".
-    virtual void PrintList() = 0;
+    // "Sync." and "Add".
     virtual void MergeAnotherDatabase(MergeKind kind) = 0;
   };
 
-  explicit PhoneListPanel(Owner& owner);
+  // A chosen record's number goes to `dialer`; Left and Right step the
+  // procedures of `procedures`.
+  PhoneListPanel(Owner& owner, NumberDialer& dialer, ProcedureStepper& procedures);
 
   // Creates the panel with its buttons and grid at `place` (at 96 DPI) in
   // `parent`, at `scale`; Layout places them again at another.
@@ -60,7 +59,6 @@ class PhoneListPanel : public BaseWindow<PhoneListPanel>,
   void Focus() const override;
   // Hides the grid while a picture shows in its place, and shows it again.
   void ShowGrid(bool shown);
-  void EnablePrint(bool enable);
 
   // Replaces the list by the one of `dbBase` and names it in the caption.
   // False, changing nothing, when its file can be neither opened nor
@@ -87,10 +85,13 @@ class PhoneListPanel : public BaseWindow<PhoneListPanel>,
   std::string NameOfSelected(const std::string& number) const;
   ColumnWidths Widths() const { return grid_.Widths(); }
   void SetWidths(const ColumnWidths& widths) { grid_.SetWidths(widths); }
+  // SettingsView: the column widths.
+  void ShowSettings(const Settings& settings) override { SetWidths(settings.columnWidths); }
+  void ReadSettings(Settings& settings) const override { settings.columnWidths = Widths(); }
   // Ends the grid above `screenTop` (a screen coordinate) without its scroll
   // bar (for the command help below it), and gives it its room back.
-  void GiveWay(int screenTop);
-  void TakeBackRoom();
+  void GiveWay(int screenTop) override;
+  void TakeBackRoom() override;
 
   void ChooseSortColumn();
   void EditSelected();
@@ -138,8 +139,13 @@ class PhoneListPanel : public BaseWindow<PhoneListPanel>,
   void ReadAgainAndApply(const std::vector<ListChange<Record>>& changes);
   void EnableDelete(bool enable) const;
 
+  // "Print": the options box, the print dialog and the pages.
+  void Print();
+
   Owner& owner_;
-  Form form_;
+  NumberDialer& dialer_;
+  ProcedureStepper& procedures_;
+  PhoneListPrinter printer_;
   GridWindow grid_;
   Titles titles_;
   std::vector<Record> records_;

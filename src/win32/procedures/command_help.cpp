@@ -39,16 +39,13 @@ std::vector<ControlSpec> CommandHelp::Controls(const RECT& place) {
 }
 
 void CommandHelp::Create(HWND parent, const RECT& place, Scale scale) {
-  CreatePanelWindow(parent, TONVERO_CLASS_COMMAND_HELP, WindowProcedure, place, IDC_PANEL_COMMAND_HELP, this,
-                    scale);
+  CreatePanel(parent, TONVERO_CLASS_COMMAND_HELP, IDC_PANEL_COMMAND_HELP, place, Controls(place), scale);
   Show(false);
-  form_.Create(hwnd_, Controls(place), scale);
-  SetWindowTextA(GetDlgItem(hwnd_, IDC_DP_MEMO), ProcedureHelpText().c_str());
+  SetWindowTextA(Item(IDC_DP_MEMO), ProcedureHelpText().c_str());
 }
 
 void CommandHelp::Layout(const RECT& place, Scale scale) {
-  PlacePanel(hwnd_, place, scale);
-  form_.Layout(Controls(place), scale);
+  PlacePanelAndForm(place, Controls(place), scale);
 }
 
 int CommandHelp::ScreenTop() const {
@@ -62,7 +59,7 @@ LRESULT CommandHelp::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     SetBkColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_INFOBK));
     return reinterpret_cast<LRESULT>(brush_);
   }
-  return DefWindowProcA(hwnd_, message, wParam, lParam);
+  return HandleRest(message, wParam, lParam);
 }
 
 }  // namespace tonvero

@@ -5,10 +5,11 @@
 
 #include "win32/ui/base_window.h"
 #include "win32/ui/forms.h"
+#include "win32/ui/panel.h"
 
 namespace tonvero {
 
-class CommandHelp : public BaseWindow<CommandHelp> {
+class CommandHelp : public Panel<CommandHelp> {
  public:
   CommandHelp();
   ~CommandHelp();
@@ -29,7 +30,6 @@ class CommandHelp : public BaseWindow<CommandHelp> {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   static std::vector<ControlSpec> Controls(const RECT& place);
 
-  Form form_;
   HBRUSH brush_;
 };
 

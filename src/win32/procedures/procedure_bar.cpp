@@ -44,9 +44,7 @@ std::vector<ControlSpec> Controls() {
 }  // namespace
 
 void ProcedureBar::Create(HWND parent, const RECT& place, const RECT& helpPlace, Scale scale) {
-  CreatePanelWindow(parent, TONVERO_CLASS_PROCEDURE_BAR, WindowProcedure, place, IDC_PANEL_PROCEDURES, this,
-                    scale);
-  form_.Create(hwnd_, Controls(), scale);
+  CreatePanel(parent, TONVERO_CLASS_PROCEDURE_BAR, IDC_PANEL_PROCEDURES, place, Controls(), scale);
   SetClosedHeight(Item(IDC_DP_NAME), scale(kClosedNamesHeight));
   help_.Create(parent, helpPlace, scale);
   Subclass(Item(IDC_DP_EDIT), IDC_DP_EDIT);
@@ -54,8 +52,7 @@ void ProcedureBar::Create(HWND parent, const RECT& place, const RECT& helpPlace,
 }
 
 void ProcedureBar::Layout(const RECT& place, const RECT& helpPlace, Scale scale) {
-  PlacePanel(hwnd_, place, scale);
-  form_.Layout(Controls(), scale);
+  PlacePanelAndForm(place, Controls(), scale);
   SetClosedHeight(Item(IDC_DP_NAME), scale(kClosedNamesHeight));
   help_.Layout(helpPlace, scale);
 }
@@ -229,9 +226,7 @@ LRESULT ProcedureBar::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
       if (IsField(reinterpret_cast<HWND>(lParam))) return ColorField(reinterpret_cast<HDC>(wParam));
       break;
   }
-  LRESULT result = 0;
-  if (HandleFormMessage(form_, message, wParam, lParam, result)) return result;
-  return DefWindowProcA(hwnd_, message, wParam, lParam);
+  return HandleRest(message, wParam, lParam);
 }
 
 void ProcedureBar::OnCommand(int id, int code) {

@@ -15,23 +15,14 @@
 #include "win32/files/files.h"
 #include "win32/procedures/command_help.h"
 #include "win32/ui/forms.h"
+#include "win32/ui/neighbours.h"
+#include "win32/ui/panel.h"
 #include "win32/ui/base_window.h"
 
 namespace tonvero {
 
-class ProcedureBar : public BaseWindow<ProcedureBar>, public MergeProcedures {
+class ProcedureBar : public Panel<ProcedureBar>, public MergeProcedures, public ProcedureStepper {
  public:
-  // The list below the bar: it takes the focus once a procedure is chosen,
-  // and gives way to the command help while a command is edited.
-  class ListBelow {
-   public:
-    virtual ~ListBelow() = default;
-    virtual void Focus() = 0;
-    // Ends above `screenTop` (a screen coordinate), without scroll bar.
-    virtual void GiveWay(int screenTop) = 0;
-    virtual void TakeBackRoom() = 0;
-  };
-
   ProcedureBar();
   ~ProcedureBar();
   ProcedureBar(const ProcedureBar&) = delete;
@@ -59,8 +50,8 @@ class ProcedureBar : public BaseWindow<ProcedureBar>, public MergeProcedures {
 
   // Selects the next or previous procedure as the user's choice would;
   // false when there is none.
-  bool StepNext();
-  bool StepPrevious();
+  bool StepNext() override;
+  bool StepPrevious() override;
   // The command text dialing uses: what the command field shows.
   std::string CurrentCommand() const;
   std::string CurrentName() const;
@@ -104,10 +95,8 @@ class ProcedureBar : public BaseWindow<ProcedureBar>, public MergeProcedures {
   void ShowList();
   void ShowSelection();
   void UpdateDeleteButton();
-  HWND Item(int id) const { return GetDlgItem(hwnd_, id); }
   HWND NamesList() const;
 
-  Form form_;
   CommandHelp help_;
   ListBelow* listBelow_ = nullptr;
   std::string dbBase_;

@@ -17,6 +17,7 @@ constexpr DWORD kLabelPanel = WS_VISIBLE | SS_CENTER | SS_CENTERIMAGE;
 constexpr DWORD kRule = WS_VISIBLE | WS_DISABLED | SS_ETCHEDHORZ;
 constexpr DWORD kDropDown = WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST;
 constexpr DWORD kSpinEdit = WS_VISIBLE | WS_TABSTOP | WS_BORDER | ES_NUMBER | ES_AUTOHSCROLL;
+constexpr DWORD kSpinArrows = WS_VISIBLE | UDS_ALIGNRIGHT | UDS_ARROWKEYS | UDS_SETBUDDYINT | UDS_NOTHOUSANDS;
 
 const char* const kGenerators[] = {"Touch Tone", "Pulse"};
 
@@ -47,7 +48,7 @@ class DialingModeDialog : public ModalDialog {
   int OnInit() override;
   void OnOk() override;
   void OnCommand(int id, int code) override;
-  void AddSpinButtons(int editId);
+  void TieSpinArrows(int spinId, int editId, const char* name);
   int SpinValue(int editId) const;
 
   Settings values_;
@@ -87,16 +88,17 @@ std::vector<ControlSpec> DialingModeDialog::Controls() const {
       {IDC_GENERATOR, "COMBOBOX", "", 168, 192, 89, 24 + 2 * 16, kDropDown},
       {IDC_MODE_OK, "BUTTON", "OK", 48, 240, 73, 28, kPushButton | WS_GROUP, kBoldFont},
       {IDC_MODE_CANCEL, "BUTTON", "Cancel", 176, 240, 73, 28, kPushButton, kBoldFont},
+      // The fields' arrows, placed beside their fields once they are tied to them.
+      {IDC_TONE_SPIN, UPDOWN_CLASSA, "", 0, 0, 0, 0, kSpinArrows},
+      {IDC_SILENCE_SPIN, UPDOWN_CLASSA, "", 0, 0, 0, 0, kSpinArrows},
   };
 }
 
-void DialingModeDialog::AddSpinButtons(int editId) {
-  HWND spin = CreateWindowExA(0, UPDOWN_CLASSA, nullptr,
-                              WS_CHILD | WS_VISIBLE | UDS_ALIGNRIGHT | UDS_ARROWKEYS |
-                                  UDS_SETBUDDYINT | UDS_NOTHOUSANDS,
-                              0, 0, 0, 0, Handle(), nullptr, nullptr, nullptr);
+void DialingModeDialog::TieSpinArrows(int spinId, int editId, const char* name) {
+  HWND spin = Item(spinId);
   SendMessageA(spin, UDM_SETBUDDY, reinterpret_cast<WPARAM>(Item(editId)), 0);
   SendMessageA(spin, UDM_SETRANGE32, kMinShooterMs, kMaxShooterMs);
+  SetAccessibleName(spinId, name);
 }
 
 int DialingModeDialog::OnInit() {
@@ -106,8 +108,8 @@ int DialingModeDialog::OnInit() {
     case ModeButton::kModem: modes_.Choose(Handle(), IDC_MODE_MODEM); break;
     case ModeButton::kNone: modes_.FollowCheck(Handle()); break;
   }
-  AddSpinButtons(IDC_TONE_LENGTH);
-  AddSpinButtons(IDC_SILENCE_LENGTH);
+  TieSpinArrows(IDC_TONE_SPIN, IDC_TONE_LENGTH, "Tone (ms) Up Down");
+  TieSpinArrows(IDC_SILENCE_SPIN, IDC_SILENCE_LENGTH, "Silence (ms) Up Down");
   NameByLabel(IDC_TONE_LENGTH, kToneLabel);
   NameByLabel(IDC_SILENCE_LENGTH, kSilenceLabel);
   NameByLabel(IDC_COMM, kPortLabel);

@@ -39,4 +39,40 @@ void SettingsFile::Save(const Settings& settings) const {
   }
 }
 
+void KeptSettings::Start(const std::string& folder, const std::string& dbBase) {
+  file_ = std::make_unique<SettingsFile>(folder);
+  values_ = Settings{};
+  values_.dbBase = values_.otherDbBase = dbBase;
+  Show();
+}
+
+void KeptSettings::Load() {
+  const std::optional<Settings> stored = file_->Load(WithViews());
+  if (!stored) return;
+  values_ = *stored;
+  Show();
+}
+
+void KeptSettings::Save() const { file_->Save(WithViews()); }
+
+void KeptSettings::TakeDialingModes(const Settings& chosen) {
+  values_.queueOn = chosen.queueOn;
+  values_.shooterOn = chosen.shooterOn;
+  values_.modemOn = chosen.modemOn;
+  values_.toneMs = chosen.toneMs;
+  values_.silenceMs = chosen.silenceMs;
+  values_.commIndex = chosen.commIndex;
+  values_.generatorIndex = chosen.generatorIndex;
+}
+
+Settings KeptSettings::WithViews() const {
+  Settings current = values_;
+  for (const SettingsView* view : views_) view->ReadSettings(current);
+  return current;
+}
+
+void KeptSettings::Show() {
+  for (SettingsView* view : views_) view->ShowSettings(values_);
+}
+
 }  // namespace tonvero

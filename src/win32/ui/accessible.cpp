@@ -42,6 +42,7 @@ long RoleOf(HWND control) {
   }
   if (windowClass == "EDIT") return ROLE_SYSTEM_TEXT;
   if (windowClass == "COMBOBOX") return ROLE_SYSTEM_COMBOBOX;
+  if (windowClass == "MSCTLS_UPDOWN32") return ROLE_SYSTEM_SPINBUTTON;
   // The program's one scroll bar control is the speed bar, a slider.
   if (windowClass == "SCROLLBAR") return ROLE_SYSTEM_SLIDER;
   if (windowClass == "STATIC") {

@@ -64,7 +64,14 @@
 #define IDC_PAUSE_TEXT 1202     // "Press Space To Continue ..."
 #define IDC_PAUSE_OK 1          // "Space": IDOK
 #define IDC_ABOUT_OK 1          // "OK": IDOK
+#define IDC_ABOUT_LOGO 1250     // the about box: the logo, its frame and its lines
+#define IDC_ABOUT_FRAME 1251
+#define IDC_ABOUT_NAME 1252
 #define IDC_ABOUT_VERSION 1253  // Version label of the about box
+#define IDC_ABOUT_KIND 1254
+#define IDC_ABOUT_MAKER 1255
+#define IDC_ABOUT_LICENCE 1256
+#define IDC_ABOUT_CONTACT 1257
 
 #define IDC_MODE_QUEUE 1300
 #define IDC_MODE_SHOOTER 1301
@@ -73,6 +80,8 @@
 #define IDC_SILENCE_LENGTH 1304
 #define IDC_COMM 1305           // the port list
 #define IDC_GENERATOR 1306
+#define IDC_TONE_SPIN 1307      // the up and down arrows of the tone length
+#define IDC_SILENCE_SPIN 1308   // and of the silence length
 #define IDC_MODE_OK 1
 #define IDC_MODE_CANCEL 2
 

@@ -112,12 +112,11 @@ void Form::Layout(const std::vector<ControlSpec>& controls, Scale scale) {
   for (auto& [wanted, font] : oldFonts) DeleteObject(font);
 }
 
-// Windows of the program's own classes answer screen readers themselves.
+// Windows of the program's own classes, whose names begin with "Tonvero",
+// answer screen readers themselves. (Their module tells nothing: a system
+// class registered without one, as the spin arrows', reads as the program's.)
 void Form::Describe(HWND control, const ControlSpec& item) {
-  if (reinterpret_cast<HINSTANCE>(GetClassLongPtrA(control, GCLP_HMODULE)) ==
-      reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent_, GWLP_HINSTANCE))) {
-    return;
-  }
+  if (std::strncmp(item.windowClass, "Tonvero", 7) == 0) return;
   ControlNaming& naming = namings_[item.id];
   naming.description = item.hint ? TrimSpaces(item.hint) : "";
   const std::string windowClass = UpperAscii(item.windowClass);
@@ -170,7 +169,9 @@ void Form::SetTextColor(int id, COLORREF color) {
   InvalidateRect(Item(id), nullptr, FALSE);
 }
 
-void Form::DrawButton(const DRAWITEMSTRUCT& item, HBITMAP glyph) {
+void Form::DrawButton(const DRAWITEMSTRUCT& item) {
+  const auto found = glyphs_.find(static_cast<int>(item.CtlID));
+  HBITMAP glyph = found == glyphs_.end() ? nullptr : found->second;
   HDC dc = item.hDC;
   RECT r = item.rcItem;
   const bool pushed = item.itemState & ODS_SELECTED;

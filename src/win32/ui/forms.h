@@ -56,8 +56,12 @@ class Form : private BaseWindow<Form> {
   HFONT Font(const FontSpec& wanted);
   COLORREF TextColor(int id) const;
   void SetTextColor(int id, COLORREF color);
-  // Draws an owner-drawn push button: frame, optional glyph, caption in its colour.
-  void DrawButton(const DRAWITEMSTRUCT& item, HBITMAP glyph = nullptr);
+  // Draws an owner-drawn push button: frame, its glyph if it has one,
+  // caption in its colour.
+  void DrawButton(const DRAWITEMSTRUCT& item);
+  // The picture an owner-drawn button shows left of its caption; the
+  // caller keeps it while the button shows it.
+  void SetGlyph(int id, HBITMAP glyph) { glyphs_[id] = glyph; }
   // The name a screen reader says for a control: a text, or the text that
   // the label `labelId` shows when it is asked.
   void SetAccessibleName(int id, std::string name);
@@ -74,6 +78,7 @@ class Form : private BaseWindow<Form> {
   Scale scale_;
   std::map<FontSpec, HFONT> fonts_;
   std::map<int, COLORREF> colors_;
+  std::map<int, HBITMAP> glyphs_;
   std::map<int, ControlNaming> namings_;
 };
 

@@ -3,6 +3,8 @@
 #include <cstring>
 #include <string>
 
+#include "win32/ui/panel.h"
+
 namespace tonvero {
 namespace {
 
@@ -108,12 +110,8 @@ INT_PTR ModalDialog::HandleDialogMessage(UINT message, WPARAM wParam, LPARAM lPa
     case WM_CLOSE:
       OnCancel();
       return TRUE;
-    case WM_CTLCOLORSTATIC: {
-      HDC dc = reinterpret_cast<HDC>(wParam);
-      SetTextColor(dc, form_->TextColor(GetDlgCtrlID(reinterpret_cast<HWND>(lParam))));
-      SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-      return reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_BTNFACE));
-    }
+    case WM_CTLCOLORSTATIC:
+      return reinterpret_cast<INT_PTR>(ColourLabel(*form_, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
   }
   INT_PTR result = FALSE;
   return OnMessage(message, wParam, lParam, result) ? result : FALSE;

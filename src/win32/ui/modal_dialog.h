@@ -57,8 +57,9 @@ class ModalDialog : public BaseWindow<ModalDialog> {
   HWND Item(int id) const { return form_->Item(id); }
   // The scale the dialog is laid out at, from OnInit on.
   const Scale& Scaling() const { return form_->Scaling(); }
-  // A field that a label names, for screen readers.
+  // A field that a label names, for screen readers, or a name of its own.
   void NameByLabel(int id, int labelId) { form_->NameByLabel(id, labelId); }
+  void SetAccessibleName(int id, std::string name) { form_->SetAccessibleName(id, std::move(name)); }
 
  private:
   friend class BaseWindow<ModalDialog>;

@@ -1154,6 +1154,17 @@ void AccessibleWalk(char** a) {
   });
 }
 
+// One control of the main window ("main") or of a dialog as a screen
+// reader reads it: "role|name|description".
+void AccessibleRead(char** a) {
+  HWND control = std::strcmp(a[0], "main") == 0 ? MainControl(a[1]) : DialogControl(a[0], a[1]);
+  InTime([&] {
+    const Accessible object(control);
+    std::printf("%s|%s|%s\n", RoleText(RoleOf(object)).c_str(), NameOf(object).c_str(),
+                DescriptionOf(object).c_str());
+  });
+}
+
 // A screen reader's ear on the grid: the row the last focus event of the
 // grid named, 0 before one came.
 HWND g_watchedGrid = nullptr;
@@ -1395,8 +1406,17 @@ void Outcome(char** a) {
       return true;
     }
     if (HWND shown = ShownDialogOf(main)) {
-      const std::string caption = Text(shown);
-      if (caption == "Tonvero") Print("box %s\n", Text(Control(shown, 0xFFFF)).c_str());
+      // A box that closes while it is read (the printing progress box when
+      // the job fails) is looked at again with what came after it.
+      std::string caption, text;
+      try {
+        caption = Text(shown);
+        if (caption == "Tonvero") text = Text(Control(shown, 0xFFFF));
+      } catch (const Failure&) {
+        if (IsWindow(shown)) throw;
+        return false;
+      }
+      if (caption == "Tonvero") Print("box %s\n", text.c_str());
       else Print("dialog %s\n", caption.c_str());
       return true;
     }
@@ -1559,6 +1579,7 @@ const Command kCommands[] = {
     {"dlg-items", 2, DialogItems, "<caption> <id>"},
     {"dlg-item-point", 3, DialogItemPoint, "<caption> <id> <item>"},
     {"a11y-walk", 1, AccessibleWalk, "main|<caption>"},
+    {"a11y-read", 2, AccessibleRead, "main|<caption> <id>"},
     {"listen-focus", 0, ListenFocus, ""},
     {"wait-focus-event", 1, WaitFocusEvent, "<timeout_ms>"},
     {"grid-click", 1, GridClick, "<row>"},

@@ -13,7 +13,9 @@
 #include <string>
 #include <vector>
 
+#include "win32/app/help_page.h"
 #include "win32/app/pictures.h"
+#include "win32/dialer/telephone_pictures.h"
 
 namespace {
 

@@ -7,27 +7,15 @@
 
 #include "core/app/io_error.h"
 #include "win32/files/files.h"
+#include "../temp_folder.h"
 
 namespace tonvero {
 namespace {
 
 class FilesTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    char base[MAX_PATH];
-    GetTempPathA(MAX_PATH, base);
-    folder_ = std::string(base) + "tonvero-files-" + std::to_string(GetCurrentProcessId()) + "\\";
-    CreateDirectoryA(folder_.c_str(), nullptr);
-  }
-  void TearDown() override {
-    for (const char* name : {"a.bin", "a.bin.new", "ro.bin"}) {
-      SetFileAttributesA((folder_ + name).c_str(), FILE_ATTRIBUTE_NORMAL);
-      DeleteFileA((folder_ + name).c_str());
-    }
-    RemoveDirectoryA((folder_ + "sub").c_str());
-    RemoveDirectoryA(folder_.c_str());
-  }
-  std::string folder_;
+  TempFolder temp_{"tonvero-files"};
+  const std::string folder_ = temp_.Path();
 };
 
 // Only a file that is not there (nor its folder) reads as absent, which lets

@@ -10,6 +10,7 @@
 #include "core/app/io_error.h"
 #include "win32/files/files.h"
 #include "win32/phonelist/phone_list_file.h"
+#include "../temp_folder.h"
 
 namespace tonvero {
 namespace {
@@ -19,20 +20,6 @@ const std::string kHeader =
 
 class PhoneListFileTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    char temp[MAX_PATH];
-    GetTempPathA(MAX_PATH, temp);
-    folder_ = std::string(temp) + "tonvero-phonelist-" + std::to_string(GetCurrentProcessId()) + "\\";
-    CreateDirectoryA(folder_.c_str(), nullptr);
-    base_ = folder_ + "Base";
-  }
-  void TearDown() override {
-    for (const char* name : {"Base.rbd", "Base.bak", "Base.rbd.new", "Base.bak.new"}) {
-      SetFileAttributesA((folder_ + name).c_str(), FILE_ATTRIBUTE_NORMAL);
-      DeleteFileA((folder_ + name).c_str());
-    }
-    RemoveDirectoryA(folder_.c_str());
-  }
   std::string Read(const std::string& path) const {
     const std::optional<Bytes> bytes = ReadFileIfPresent(path);
     return bytes ? std::string(bytes->begin(), bytes->end()) : "(missing)";
@@ -40,7 +27,8 @@ class PhoneListFileTest : public ::testing::Test {
   void Write(const std::string& path, const std::string& text) const {
     ASSERT_TRUE(ReplaceFileContents(path, Bytes(text.begin(), text.end())));
   }
-  std::string folder_, base_;
+  TempFolder temp_{"tonvero-phonelist"};
+  const std::string folder_ = temp_.Path(), base_ = folder_ + "Base";
 };
 
 TEST_F(PhoneListFileTest, MissingFileIsCreatedWithTheSampleAndBackedUp) {

@@ -9,6 +9,7 @@
 
 #include "win32/ui/control_ids.h"
 #include "win32/procedures/procedure_bar.h"
+#include "../temp_folder.h"
 
 namespace tonvero {
 namespace {
@@ -16,9 +17,6 @@ namespace {
 class ProcedureBarTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    char temp[MAX_PATH];
-    GetTempPathA(MAX_PATH, temp);
-    base_ = std::string(temp) + "tonvero-bar-" + std::to_string(GetCurrentProcessId());
     std::ofstream(base_ + ".dp", std::ios::binary) << "\"A\",\"1@\"\r\n\"B\",\"2@\"\r\n\"C\",\"3@\"\r\n";
     window_ = CreateWindowA("STATIC", "bar", WS_OVERLAPPEDWINDOW, 0, 0, 640, 400, nullptr, nullptr,
                             nullptr, nullptr);
@@ -27,8 +25,6 @@ class ProcedureBarTest : public ::testing::Test {
   }
   void TearDown() override {
     DestroyWindow(window_);
-    DeleteFileA((base_ + ".dp").c_str());
-    DeleteFileA((base_ + ".dpb").c_str());
   }
   int BoxSelection() const {
     return static_cast<int>(SendMessageA(GetDlgItem(bar_.Handle(), IDC_DP_NAME), CB_GETCURSEL, 0, 0));
@@ -37,7 +33,8 @@ class ProcedureBarTest : public ::testing::Test {
     return static_cast<int>(SendMessageA(GetDlgItem(bar_.Handle(), IDC_DP_NAME), CB_GETCOUNT, 0, 0));
   }
 
-  std::string base_;
+  TempFolder temp_{"tonvero-bar"};
+  const std::string base_ = temp_.Path() + "Base";
   HWND window_ = nullptr;
   ProcedureBar bar_;
 };

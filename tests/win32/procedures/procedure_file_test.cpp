@@ -11,25 +11,13 @@
 
 #include "core/app/io_error.h"
 #include "win32/procedures/procedure_file.h"
+#include "../temp_folder.h"
 
 namespace tonvero {
 namespace {
 
 class ProcedureFileTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    char temp[MAX_PATH];
-    GetTempPathA(MAX_PATH, temp);
-    folder_ = std::string(temp) + "tonvero-dp-" + std::to_string(GetCurrentProcessId()) + "\\";
-    CreateDirectoryA(folder_.c_str(), nullptr);
-    base_ = folder_ + "Base";
-  }
-  void TearDown() override {
-    SetFileAttributesA((base_ + ".dp").c_str(), FILE_ATTRIBUTE_NORMAL);
-    for (const char* ext : {".dp", ".dpb", ".dp.new", ".dpb.new"}) DeleteFileA((base_ + ext).c_str());
-    RemoveDirectoryA((base_ + ".dp.new").c_str());
-    RemoveDirectoryA(folder_.c_str());
-  }
   std::string Read(const char* ext) const {
     std::ifstream in(base_ + ext, std::ios::binary);
     std::ostringstream text;
@@ -42,7 +30,8 @@ class ProcedureFileTest : public ::testing::Test {
   void Write(const char* ext, const std::string& text) const {
     std::ofstream(base_ + ext, std::ios::binary) << text;
   }
-  std::string folder_, base_;
+  TempFolder temp_{"tonvero-dp"};
+  const std::string folder_ = temp_.Path(), base_ = folder_ + "Base";
 };
 
 const char kVelmora[] = "\"VELMORA\",\"@\"\r\n";
