@@ -1,11 +1,9 @@
-# Recent calls: every dial leaves one line in tv.log, and the "Recent
-# Calls" window shows them newest first, finds them by typing and hands a
-# number back to the dialer screen.
+# Recent calls: every dial leaves a line in tv.log; the "Recent Calls" window
+# shows them newest first, finds them by typing and hands a number back.
 
 CALLS="Recent Calls"
 
-# Ctrl+H once the main window has the keyboard: a click into the dialer
-# screen, handled, gives it the keyboard as a person's click does.
+# Ctrl+H once a click into the dialer screen has given the window the keyboard.
 open_calls() {
   user_click main "$IDC_SCREEN"
   drv handled >/dev/null
@@ -13,8 +11,7 @@ open_calls() {
   drv wait-dialog "$CALLS" "$WAIT_DIALOG_MS" >/dev/null
 }
 
-# The window's list as a screen reader reads it, one item a line, with the
-# time left out: "name, number, outcome|states".
+# The list as a screen reader reads it, time left out: "name, number, outcome|states".
 calls_items() {
   drv dlg-items "$CALLS" "$IDC_CALLS_LIST" | tail -n +2 |
     sed -E 's/^[0-9]+\|list item\|[0-9]{4}-[0-9]{2}-[0-9]{2} [0-9]{2}:[0-9]{2}(, )?//'
@@ -207,10 +204,8 @@ test_calls_garbage_log_is_read_within_the_limit() {
   assert_eq 3 "$(wc -l <"$TEST_DIR/tv.log")" "lines of tv.log after opening the window"
 }
 
-# At 144 DPI the window and each of its controls stand at their 96-DPI
-# places and sizes times 1.5, and no text is cut. The list's title row (a
-# control of the list, id 0) is as high as the system makes it for the
-# scaled font: the font's height and a margin that Wine does not scale.
+# At 144 DPI every control is its 96-DPI self times 1.5, no text cut; the list's
+# title row (id 0) is the font's height and a margin that Wine does not scale.
 test_calls_window_at_a_display_scale() {
   write_calls "$TEST_DIR/tv.log" 1 3
   start_program
