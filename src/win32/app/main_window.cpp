@@ -53,7 +53,6 @@ bool MainWindow::OnCreate() {
   phoneList_.SortAndSelectFirst();
   if (plan_.link && dialer_.ShowLinkNumber(*plan_.link)) focus_.SendNextTo([this] { dialer_.FocusDial(); });
   calls_.Start(hwnd_, plan_.folder, location_);
-  dialer_.RecordCallsWith(calls_);
   started_ = true;
   return true;
 }
@@ -69,13 +68,11 @@ void MainWindow::CreateControls(Scale scale) {
   ShowPictures(scale);
   form_.SetAccessibleName(IDC_BANNER, "Tonvero touch-tone dialer by Velmora");  // what the banner reads
   procedureBar_.SetListBelow(phoneList_);
-  help_.Attach(Item(IDC_HELP_PICTURE), Item(IDC_HELP_BUTTON));
+  help_.Attach(form_.Item(IDC_HELP_PICTURE), form_.Item(IDC_HELP_BUTTON));
   // The windows of the window menu, each with its key: one line each.
   entryPoints_.Add(hwnd_, {
       {IDM_DIALING_LOCATION, "&Dialing Location...\tCtrl+L", 'L', [this] { location_.Choose(hwnd_); }},
-      {IDM_RECENT_CALLS, "Recen&t Calls...\tCtrl+H", 'H', [this] {
-         if (const auto number = calls_.ShowWindow(hwnd_)) OfferNumber(*number);
-       }},
+      {IDM_RECENT_CALLS, "Recen&t Calls...\tCtrl+H", 'H', [this] { OfferNumber(calls_.ShowWindow(hwnd_)); }},
   });
 }
 
@@ -91,7 +88,7 @@ void MainWindow::OnDpiChanged(Scale scale, const RECT& suggested) {
 }
 
 void MainWindow::ShowPictures(Scale scale) {
-  pictures_.ShowAt(scale, hwnd_, Item(IDC_LOGO), Item(IDC_BANNER));
+  pictures_.ShowAt(scale, hwnd_, form_.Item(IDC_LOGO), form_.Item(IDC_BANNER));
   form_.SetGlyph(IDC_EXIT, pictures_.Art().exitGlyph);
   help_.DrawAt(scale);
 }
@@ -116,28 +113,28 @@ void MainWindow::OnCommand(int id, int code) {
       break;
     case IDC_LOGO:
       if (code == STN_DBLCLK) ShowAboutBox(hwnd_);
-      InvalidateRect(Item(IDC_LOGO), nullptr, TRUE);
+      InvalidateRect(form_.Item(IDC_LOGO), nullptr, TRUE);
       break;
     default: entryPoints_.Open(id); break;
   }
 }
 
-// A number a second start handed over: shown, the window brought to the
-// front (restored when minimised) with "Dial" focused. A second start of
-// this window's list brings it to the front alone.
+// A second start handed over a number, or opened this list: the window comes
+// to the front (restored when minimised), with a number shown and "Dial" focused.
 BOOL MainWindow::TakeHandedNumber(const COPYDATASTRUCT& data) {
   const std::optional<std::string> number = HandedNumber(data);
   const bool sameList = started_ && IsStartFor(data, settings_.Values().dbBase);  // a second start of this list
   if (!number && !sameList) return FALSE;
   if (IsIconic(hwnd_)) ShowWindow(hwnd_, SW_RESTORE);
   SetForegroundWindow(hwnd_);
-  if (number) OfferNumber(*number);
+  OfferNumber(number);
   return TRUE;
 }
 
 // The number stands in the dialer screen with "Dial" focused, so that Enter dials it.
-void MainWindow::OfferNumber(const std::string& number) {
-  dialer_.ShowNumber(number);
+void MainWindow::OfferNumber(const std::optional<std::string>& number) {
+  if (!number) return;
+  dialer_.ShowNumber(*number);
   dialer_.FocusDial();
   focus_.SendNextTo([this] { dialer_.FocusDial(); });
 }

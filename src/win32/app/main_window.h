@@ -38,7 +38,7 @@ class MainWindow : public BaseWindow<MainWindow>, private DialerPanel::Owner, pr
 
   bool OnCreate();
   BOOL TakeHandedNumber(const COPYDATASTRUCT& data);
-  void OfferNumber(const std::string& number);
+  void OfferNumber(const std::optional<std::string>& number);
   void OnDestroy();
   void OnCommand(int id, int code);
   void CreateControls(Scale scale);
@@ -59,8 +59,6 @@ class MainWindow : public BaseWindow<MainWindow>, private DialerPanel::Owner, pr
   void DatabaseOpened(const std::string& dbBase) override;
   void MergeAnotherDatabase(MergeKind kind) override;
 
-  HWND Item(int id) const { return form_.Item(id); }
-
   StartPlan plan_;
   std::string startFailure_;
   bool started_ = false;
@@ -69,12 +67,12 @@ class MainWindow : public BaseWindow<MainWindow>, private DialerPanel::Owner, pr
   EntryPoints entryPoints_;
   Form form_;
   WindowPictures pictures_;
-  DialerPanel dialer_{settings_.Values(), *this};
+  RecentCalls calls_;
+  DialerPanel dialer_{settings_.Values(), *this, calls_};
   ProcedureBar procedureBar_;
   PhoneListPanel phoneList_{*this, dialer_, procedureBar_};
   HelpPage help_{phoneList_};
   KeptFocus focus_{[this] { phoneList_.Focus(); }};
-  RecentCalls calls_;
 };
 
 }  // namespace tonvero

@@ -101,8 +101,8 @@ std::vector<ControlSpec> Controls() {
 
 }  // namespace
 
-DialerPanel::DialerPanel(const Settings& settings, Owner& owner)
-    : settings_(settings), owner_(owner), screenBrush_(CreateSolidBrush(kBlue)) {}
+DialerPanel::DialerPanel(const Settings& settings, Owner& owner, CallRecorder& recorder)
+    : settings_(settings), owner_(owner), recorder_(recorder), screenBrush_(CreateSolidBrush(kBlue)) {}
 
 DialerPanel::~DialerPanel() {
   DeleteObject(screenBrush_);
@@ -342,10 +342,10 @@ void DialerPanel::Dial() {
     call.outcome = DialTranslated(number, dial);
   } catch (const std::exception& failure) {
     call.outcome = failure.what();
-    if (recorder_) recorder_->Record(call);
+    recorder_.Record(call);
     throw;
   }
-  if (recorder_) recorder_->Record(call);
+  recorder_.Record(call);
 }
 
 // Dials in the chosen mode; returns "Dialed", or what stopped the dial

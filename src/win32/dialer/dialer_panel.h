@@ -53,7 +53,7 @@ class DialerPanel : public Panel<DialerPanel>,
 
   // `settings` holds the modes, lengths and port the panel dials with; the
   // owner keeps them, and is told when "Mode" changes them.
-  DialerPanel(const Settings& settings, Owner& owner);
+  DialerPanel(const Settings& settings, Owner& owner, CallRecorder& recorder);
   ~DialerPanel();
   DialerPanel(const DialerPanel&) = delete;
   DialerPanel& operator=(const DialerPanel&) = delete;
@@ -83,7 +83,6 @@ class DialerPanel : public Panel<DialerPanel>,
   // Dials what the screen holds; `recorder` is told of every dial once it
   // has ended, dialed or stopped by a failure.
   void Dial() override;
-  void RecordCallsWith(CallRecorder& recorder) { recorder_ = &recorder; }
   // "Dial" takes the focus, so that Enter dials the number shown.
   void FocusDial() const { SetFocus(Item(IDC_DIAL)); }
 
@@ -133,7 +132,7 @@ class DialerPanel : public Panel<DialerPanel>,
   bool toldKeysUnheard_ = false;  // said once a run
   SerialPort modem_;  // open only while a modem dial is under way
   ModemDialer modemDialer_{modem_};
-  CallRecorder* recorder_ = nullptr;
+  CallRecorder& recorder_;
 };
 
 }  // namespace tonvero
