@@ -791,11 +791,18 @@ void ComboSelect(char** a) {
   Print("%d\n", static_cast<int>(Send(combo, CB_GETCURSEL)));
 }
 
-// A click into a control, which takes the focus as a mouse click gives it.
+// A click into a control, which takes the focus as a mouse click gives it;
+// done once the control has it, so that keys typed next reach it.
 void ClickInto(char** a) {
   HWND control = MainControl(a[0]);
   Post(control, WM_LBUTTONDOWN, MK_LBUTTON, CentreOf(control));
   Post(control, WM_LBUTTONUP, 0, CentreOf(control));
+  const DWORD thread = GetWindowThreadProcessId(control, nullptr);
+  WaitFor(kSendTimeoutMs, [&] {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    return GetGUIThreadInfo(thread, &info) && info.hwndFocus == control;
+  }, "the focus in the control clicked");
   Print("ok\n");
 }
 
