@@ -3,9 +3,6 @@
 // targets: Windows-1252 (Latin-1's letters and the euro sign at 0x80) and
 // Windows-1251 (Cyrillic А..я at 0xC0..0xFF, Ё and ё), capitals for those
 // letters and Ł Ř Ś, best fit of Ł Ř Ś to L R S.
-#include <algorithm>
-#include <map>
-
 #include "core/common/code_page.h"
 
 namespace tonvero {
@@ -27,7 +24,7 @@ class FakeCodePages : public CodePages {
     StoredText stored;
     for (char16_t c : text) {
       c = Upper(c);
-      if (const auto near = kBestFit.find(c); near != kBestFit.end()) c = near->second, stored.whole = false;
+      if (c == u'Ł' || c == u'Ř' || c == u'Ś') c = c == u'Ł' ? u'L' : c == u'Ř' ? u'R' : u'S', stored.whole = false;
       int byte = 0;
       while (byte < 256 && (c == 0xFFFF || CharOf(static_cast<unsigned char>(byte), user_) != c)) ++byte;
       if (byte == 256) byte = '?', stored.whole = false;
@@ -37,8 +34,6 @@ class FakeCodePages : public CodePages {
   }
 
  private:
-  inline static const std::map<char16_t, char16_t> kBestFit = {{u'Ł', u'L'}, {u'Ř', u'R'}, {u'Ś', u'S'}};
-
   static char16_t CharOf(unsigned char byte, unsigned codePage) {
     if (byte < 0x80) return byte;
     if (codePage == 1251) {

@@ -132,19 +132,13 @@ TEST(VCard, ReadsNamesInTheirCharset) {
 TEST(ContactsCsv, ReadsUtf8OrElseTheUsersCodePage) {
   const std::string header = "First Name,Last Name,Home Phone\r\n";
   const std::string bom = "\xEF\xBB\xBF";
-  const struct {
-    std::string text;
-    const CodePages& pages;
-    std::string expected;
-  } cases[] = {
-      {header + "Jos\xE9,M\xFCller,1\r\n", kWestern, "JOS\xC9|M\xDCLLER|1|HOME"},
-      {header + "\xC8\xE2\xE0\xED,\xC4\xEC,1\r\n", kRussian, "\xC8\xC2\xC0\xCD|\xC4\xCC|1|HOME"},
-      {header + "Jos\xC3\xA9,M\xC3\xBCller,1\r\n", kWestern, "JOS\xC9|M\xDCLLER|1|HOME"},
-      {bom + header + "Jos\xE9,X,1\r\n", kWestern, "JOS?|X|1|HOME~"},  // marked UTF-8, a stray byte
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(c.expected, Shown(ReadContactRecords(c.text, ContactFormat::kCsv, c.pages))) << c.text;
-  }
+  ExpectRead(ContactFormat::kCsv, {
+      {header + "Jos\xE9,M\xFCller,1\r\n", "JOS\xC9|M\xDCLLER|1|HOME"},
+      {header + "Jos\xC3\xA9,M\xC3\xBCller,1\r\n", "JOS\xC9|M\xDCLLER|1|HOME"},
+      {bom + header + "Jos\xE9,X,1\r\n", "JOS?|X|1|HOME~"},  // marked UTF-8, a stray byte
+  });
+  ExpectRead(ContactFormat::kCsv, {{header + "\xC8\xE2\xE0\xED,\xC4\xEC,1\r\n", "\xC8\xC2\xC0\xCD|\xC4\xCC|1|HOME"}},
+             kRussian);
 }
 
 TEST(ContactsCsv, ReadsQuotedFieldsAndLineEnds) {

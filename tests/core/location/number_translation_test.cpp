@@ -9,8 +9,8 @@ DialingLocation From(std::string region, std::string area = "", bool dialArea = 
   return {std::move(region), std::move(area), dialArea, std::move(prefix)};
 }
 
-// Expected digits as libphonenumber's FormatOutOfCountryCallingNumber gives
-// them (python3-phonenumbers 8.12.57), with the dialer's own rules beside.
+// The dialer's own rules: plain translation from every region is compared
+// with libphonenumber in tests/reference.
 struct Case {
   const char* screen;
   DialingLocation location;
@@ -19,12 +19,7 @@ struct Case {
 };
 
 const Case kCases[] = {
-    {"+44 20 7946 0958", From("GB"), "02079460958", nullptr},
     {"+44-20-7946-0958", From("US"), "011442079460958", nullptr},
-    {"+44 20 7946 0958", From("DE"), "00442079460958", nullptr},
-    {"+44 20 7946 0958", From("RU"), "8,10442079460958", nullptr},
-    {"+1 650 253 0000", From("CA"), "16502530000", nullptr},
-    {"+54 9 11 1234 5678", From("AR"), "0111512345678", nullptr},
     // Blanks before the "+"; what follows the number kept as it stands.
     {"  +44 20 7946 0958,123", From("GB"), "02079460958,123", nullptr},
     {"+44 20 7946 0958P5", From("DE"), "00442079460958P5", nullptr},
@@ -37,8 +32,7 @@ const Case kCases[] = {
     {"+44 20 7946 0958", From("GB", "020", false), "79460958", nullptr},
     {"+44 161 496 0000", From("GB", "020", false), "01614960000", nullptr},
     {"+44 20 7946 0958", From("DE", "20", false), "00442079460958", nullptr},
-    // No single prefix: the user's.
-    {"+44 20 7946 0958", From("BR", "", true, "0021"), "0021442079460958", nullptr},
+    // No single prefix and none chosen.
     {"+44 20 7946 0958", From("BR"), nullptr, "prefix of your choice"},
     // Numbers without "+" are dialed as written.
     {"5551234", From(""), "5551234", nullptr},

@@ -422,12 +422,6 @@ TEST(AddFromContacts, OffersTheNumbersTheListLacks) {
   }
 }
 
-}  // namespace
-}  // namespace tonvero
-
-namespace tonvero {
-namespace {
-
 // One question for the whole file: Yes adds every new record with one sort
 // and one save, then says what it did; No says which names were not stored
 // whole and offers each record; a file that adds nothing says so.
