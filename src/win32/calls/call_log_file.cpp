@@ -6,21 +6,6 @@
 namespace tonvero {
 namespace {
 
-class Handle {
- public:
-  explicit Handle(HANDLE h) : h_(h) {}
-  ~Handle() {
-    if (valid()) CloseHandle(h_);
-  }
-  Handle(const Handle&) = delete;
-  Handle& operator=(const Handle&) = delete;
-  bool valid() const { return h_ != INVALID_HANDLE_VALUE; }
-  HANDLE get() const { return h_; }
-
- private:
-  HANDLE h_;
-};
-
 bool IsAbsent(DWORD error) { return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND; }
 
 bool ReadAt(HANDLE file, LONGLONG offset, char* into, DWORD count, DWORD& read) {
@@ -32,8 +17,8 @@ bool ReadAt(HANDLE file, LONGLONG offset, char* into, DWORD count, DWORD& read) 
 }  // namespace
 
 DWORD CallLogFile::Append(const CallEntry& call) const {
-  Handle file(CreateFileA(path_.c_str(), FILE_READ_DATA | FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
-                          FILE_ATTRIBUTE_NORMAL, nullptr));
+  FileHandle file(CreateFileA(path_.c_str(), FILE_READ_DATA | FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.valid()) return GetLastError();
   LARGE_INTEGER size;
   if (!GetFileSizeEx(file.get(), &size)) return GetLastError();
@@ -52,8 +37,8 @@ DWORD CallLogFile::Append(const CallEntry& call) const {
 
 CallLogOnDisk CallLogFile::Read() const {
   CallLogOnDisk onDisk;
-  Handle file(CreateFileA(path_.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                          FILE_ATTRIBUTE_NORMAL, nullptr));
+  FileHandle file(CreateFileA(path_.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.valid()) {
     const DWORD error = GetLastError();
     if (IsAbsent(error)) return onDisk;

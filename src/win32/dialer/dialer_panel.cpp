@@ -102,7 +102,7 @@ std::vector<ControlSpec> Controls() {
 }  // namespace
 
 DialerPanel::DialerPanel(const Settings& settings, Owner& owner, CallRecorder& recorder)
-    : settings_(settings), owner_(owner), recorder_(recorder), screenBrush_(CreateSolidBrush(kBlue)) {}
+    : settings_(settings), owner_(owner), screenBrush_(CreateSolidBrush(kBlue)), recorder_(recorder) {}
 
 DialerPanel::~DialerPanel() {
   DeleteObject(screenBrush_);

@@ -10,31 +10,6 @@
 namespace tonvero {
 namespace {
 
-class FileHandle {
- public:
-  explicit FileHandle(HANDLE h) : h_(h) {}
-  ~FileHandle() {
-    if (valid()) CloseHandle(h_);
-  }
-  FileHandle(const FileHandle&) = delete;
-  FileHandle& operator=(const FileHandle&) = delete;
-  bool valid() const { return h_ != INVALID_HANDLE_VALUE; }
-  HANDLE get() const { return h_; }
-  void Close() {
-    HANDLE h = h_;
-    h_ = INVALID_HANDLE_VALUE;
-    if (!CloseHandle(h)) throw IoError(static_cast<int>(GetLastError()));
-  }
-  // After a failure: closes what is still open and says nothing more.
-  void CloseQuietly() {
-    if (valid()) CloseHandle(h_);
-    h_ = INVALID_HANDLE_VALUE;
-  }
-
- private:
-  HANDLE h_;
-};
-
 Bytes ReadWhole(const FileHandle& file) {
   LARGE_INTEGER size;
   if (!GetFileSizeEx(file.get(), &size)) throw IoError(static_cast<int>(GetLastError()));

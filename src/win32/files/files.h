@@ -3,14 +3,44 @@
 // opened and closed within one call; a rewrite goes to a temporary file
 // beside the target and is moved into place, so a failure never leaves a
 // half-written file.
+#include <windows.h>
+
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "core/app/io_error.h"
 #include "core/common/bytes.h"
 
 namespace tonvero {
+
+// An open file, closed when it goes out of scope.
+class FileHandle {
+ public:
+  explicit FileHandle(HANDLE h) : h_(h) {}
+  ~FileHandle() {
+    if (valid()) CloseHandle(h_);
+  }
+  FileHandle(const FileHandle&) = delete;
+  FileHandle& operator=(const FileHandle&) = delete;
+  bool valid() const { return h_ != INVALID_HANDLE_VALUE; }
+  HANDLE get() const { return h_; }
+  void Close() {
+    HANDLE h = h_;
+    h_ = INVALID_HANDLE_VALUE;
+    if (!CloseHandle(h)) throw IoError(static_cast<int>(GetLastError()));
+  }
+  // After a failure: closes what is still open and says nothing more.
+  void CloseQuietly() {
+    if (valid()) CloseHandle(h_);
+    h_ = INVALID_HANDLE_VALUE;
+  }
+
+ private:
+  HANDLE h_;
+};
+
 
 // The working folder, ending with a backslash.
 std::string CurrentFolder();
