@@ -95,11 +95,13 @@ foreach(helper ${E2E_HELPERS})
   get_filename_component(name ${helper} NAME_WE)
   add_executable(${name} ${helper})
   target_link_libraries(${name} PRIVATE tonvero_win32)
+  target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tools)
 endforeach()
 
 # The Windows-side benchmark programs (scripts/bench_*).
 add_executable(bench_add_contacts tools/bench_add_contacts.cpp)
 target_link_libraries(bench_add_contacts PRIVATE tonvero_win32)
+target_include_directories(bench_add_contacts PRIVATE ${CMAKE_SOURCE_DIR}/tools)
 
 set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)

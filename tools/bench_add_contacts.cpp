@@ -16,20 +16,11 @@
 #include "win32/merge/system_code_pages.h"
 #include "win32/phonelist/phone_list_file.h"
 
+#include "bench_timing.h"
+
 using namespace tonvero;
 
 namespace {
-
-double NowMs() {
-  static LARGE_INTEGER frequency = [] {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    return f;
-  }();
-  LARGE_INTEGER now;
-  QueryPerformanceCounter(&now);
-  return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 const Titles kTitles = {"FIRST NAME      ", "LAST NAME        ", "PHONE                          ", "REMARKS"};
 
@@ -71,18 +62,6 @@ std::string ManyCards(int count) {
             std::to_string(1000000 + i) + "\r\nEND:VCARD\r\n";
   }
   return file;
-}
-
-template <typename Step>
-void Report(const char* what, int rounds, Step step) {
-  std::vector<double> times;
-  for (int i = 0; i < rounds; ++i) {
-    const double start = NowMs();
-    step();
-    times.push_back(NowMs() - start);
-  }
-  std::sort(times.begin(), times.end());
-  std::printf("%-6s fastest %8.2f ms, median %8.2f ms\n", what, times.front(), times[times.size() / 2]);
 }
 
 }  // namespace

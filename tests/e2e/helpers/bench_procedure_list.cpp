@@ -16,32 +16,11 @@
 #include "win32/procedures/procedure_bar.h"
 #include "win32/procedures/procedure_file.h"
 
+#include "bench_timing.h"
+
 using namespace tonvero;
 
 namespace {
-
-double NowMs() {
-  static LARGE_INTEGER frequency = [] {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    return f;
-  }();
-  LARGE_INTEGER now;
-  QueryPerformanceCounter(&now);
-  return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-template <typename Step>
-void Report(const char* what, int rounds, Step step) {
-  std::vector<double> times;
-  for (int i = 0; i < rounds; ++i) {
-    const double start = NowMs();
-    step();
-    times.push_back(NowMs() - start);
-  }
-  std::sort(times.begin(), times.end());
-  std::printf("%-28s fastest %7.2f ms, median %7.2f ms\n", what, times.front(), times[times.size() / 2]);
-}
 
 void Pump() {
   MSG message;

@@ -16,7 +16,9 @@ int main(int argc, char** argv) {
                                FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                                DEFAULT_PITCH, "Arial"));
   const int lineHeight = GetDeviceCaps(dc, VERTRES) / 40;
-  DOCINFOA document{sizeof document, argv[1]};
+  DOCINFOA document{};
+  document.cbSize = sizeof document;
+  document.lpszDocName = argv[1];
   std::printf("start\n");
   std::fflush(stdout);
   bool printed = StartDocA(dc, &document) > 0;
